@@ -1,0 +1,25 @@
+// The settings record and its file, "Paneward.cfg": five lines, CR LF ended.
+#pragma once
+
+#include <windows.h>
+#include <string>
+
+struct BarSettings {
+    std::string skinName;
+    int autoMaximize = 0;
+    int autoMaximizeInterval = 0;
+    int windowTimerEnabled = 0;
+    int windowTimerInterval = 0;
+    WORD hideAllModifiers = 0;
+    WORD hideAllKey = 0;
+    WORD showAllModifiers = 0;
+    WORD showAllKey = 0;
+    int barOffset = 0;
+    int firstRun = 0;
+
+    void SetDefaults();
+    // False when the file could not be opened; the record is then unchanged.
+    bool Read(const std::string& path);
+    // Replaces the file only once the new one is complete; false when it failed.
+    bool Write(const std::string& path) const;
+};

@@ -1,0 +1,195 @@
+#include "app/ButtonBarDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/PreferencesDlg.h"
+#include "platform/MessageTable.h"
+#include "platform/UserInteraction.h"
+#include "platform/WinApp.h"
+#include "processing/WindowProcessingDlg.h"
+#include "resource.h"
+
+namespace {
+const char kTrayTooltip[] = "Panewarden - Controll your windows";
+const char kFirstRunBalloon[] = "Rightclick on icon to get additional options!";
+const char kSettingsFile[] = "Paneward.cfg";
+} // namespace
+
+const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
+    OnMessage(WM_SYSCOMMAND, &CButtonBarDlg::OnSysCommand),
+    OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
+    OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
+    OnMessage(WM_TIMER, &CButtonBarDlg::OnTimer),
+    OnCommand(ID_QUIT, &CButtonBarDlg::OnQuit),
+    OnCommand(ID_WINDOWSELECTOR, &CButtonBarDlg::OnWindowSelector),
+    OnCommand(ID_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximize),
+};
+
+CButtonBarDlg::CButtonBarDlg()
+    : CDialog(IDD_BUTTONBAR),
+      m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+
+CButtonBarDlg::~CButtonBarDlg() = default;
+
+LRESULT CButtonBarDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
+        return result;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void CButtonBarDlg::DoDataExchange() {
+    DDX_Control(IDC_HIDE, m_btnHide);
+    DDX_Control(IDC_TRANSPARENCY, m_btnTransparency);
+    DDX_Control(IDC_TOPMOST, m_btnTopmost);
+}
+
+BOOL CButtonBarDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    if (HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
+        char about[256] = "";
+        ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, about, sizeof about);
+        if (about[0]) {
+            ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
+        }
+    }
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    m_settings.SetDefaults();
+    LoadSettings();
+
+    m_pPreferencesDlg = std::make_unique<CPreferencesDlg>();
+    m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
+    m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>();
+    m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
+
+    HICON trayIcon = static_cast<HICON>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0));
+    const bool firstRun = m_settings.firstRun == 1;
+    m_trayIcon.Install(kTrayCallbackMessage, kTrayTooltip, trayIcon, kTrayIconId,
+                       firstRun ? kFirstRunBalloon : nullptr, firstRun ? kTrayTooltip : nullptr,
+                       firstRun ? NIIF_INFO : 0, 10);
+    m_trayIcon.SetNotifyWindow(this);
+    m_trayIcon.SetDefaultItem(1, TRUE);
+
+    m_hiddenTrayIcons.clear();
+    m_pTarget = nullptr;
+    m_nAlpha = 200;
+
+    // Taken before the bar collapses: every placement gives it this size.
+    m_rcBar = GetWindowRect();
+    SetWindowTopmost(1, m_hWnd);
+
+    ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
+    LoadSkin();
+    m_btnHide.m_bNoToggle = 1;
+    m_btnTransparency.m_bOpensSlider = 1;
+
+    ShowWindow(SW_SHOW);
+    CollapseBar();
+
+    if (m_settings.windowTimerEnabled == 1) {
+        StartTimer(kWindowTimer, m_settings.windowTimerInterval);
+    }
+    if (m_settings.autoMaximize == 1) {
+        StartTimer(kAutoMaximizeTimer, m_settings.autoMaximizeInterval);
+    }
+    RegisterHotkey(kHideAllHotkey, m_settings.hideAllModifiers, m_settings.hideAllKey,
+                   "Uanble to register hotkey for hide-all function");
+    RegisterHotkey(kShowAllHotkey, m_settings.showAllModifiers, m_settings.showAllKey,
+                   "Uanble to register hotkey for show-all function");
+    return TRUE;
+}
+
+void CButtonBarDlg::RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText) {
+    if (!::RegisterHotKey(m_hWnd, id, modifiers, key)) {
+        AppMessageBox(m_hWnd, failureText, MB_OK);
+    }
+}
+
+void CButtonBarDlg::LoadSkin() {
+    const std::string folder = "gfx\\" + m_settings.skinName;
+    m_btnTopmost.LoadBitmapDown(folder + "\\A-DOWN.BMP");
+    m_btnTopmost.LoadBitmapUp(folder + "\\A-UP.BMP");
+    m_btnTransparency.LoadBitmapDown(folder + "\\T-DOWN.BMP");
+    m_btnTransparency.LoadBitmapUp(folder + "\\T-UP.BMP");
+    m_btnHide.LoadBitmapDown(folder + "\\H-DOWN.BMP");
+    m_btnHide.LoadBitmapUp(folder + "\\H-UP.BMP");
+}
+
+// The file lives beside the program, wherever the program was started from.
+void CButtonBarDlg::LoadSettings() {
+    m_settings.Read(CWinApp::ProgramFolder() + "\\" + kSettingsFile);
+}
+
+void CButtonBarDlg::SaveSettings() {
+    m_settings.Write(CWinApp::ProgramFolder() + "\\" + kSettingsFile);
+}
+
+LRESULT CButtonBarDlg::OnSysCommand(WPARAM command, LPARAM lParam) {
+    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about;
+        about.DoModal(this);
+        return 0;
+    }
+    return DefWindowProc(WM_SYSCOMMAND, command, lParam);
+}
+
+LRESULT CButtonBarDlg::OnPaint(WPARAM wParam, LPARAM lParam) {
+    if (!::IsIconic(m_hWnd)) {
+        return DefWindowProc(WM_PAINT, wParam, lParam);
+    }
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(m_hWnd, &paint);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client = GetClientRect();
+    int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+LRESULT CButtonBarDlg::OnQueryDragIcon(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(m_hIcon);
+}
+
+void CButtonBarDlg::OnQuit() {
+    ExitProgram();
+}
+
+void CButtonBarDlg::ExitProgram() {
+    m_trayIcon.DestroyWindow();
+
+    m_pProcessingDlg->OnShowOwn();
+    const std::vector<HWND>& hidden = m_pProcessingDlg->m_hiddenHandles;
+    if (!hidden.empty() &&
+        CUserInteraction::Current().MessageBox(
+            m_hWnd, "Would you like to show the windows that you have hidden?",
+            "Panewardweb - Exit Question", MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+        for (HWND window : hidden) {
+            ::ShowWindow(window, SW_SHOW);
+        }
+    }
+
+    m_pProcessingDlg.reset();
+    m_pPreferencesDlg.reset();
+    m_hiddenTrayIcons.clear();
+    SaveSettings();
+    CDialog::OnCancel();
+}
+
+void CButtonBarDlg::ActivateTarget() {
+    if (m_pTarget && ::IsWindow(m_pTarget) == 1) {
+        ::BringWindowToTop(m_pTarget);
+        ::SetForegroundWindow(m_pTarget);
+    }
+}
+
+void CButtonBarDlg::OnWindowSelector() {
+    m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
+    m_pProcessingDlg->ShowWindow(SW_SHOW);
+}

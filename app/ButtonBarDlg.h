@@ -1,0 +1,73 @@
+// The bar: the program's main window, riding on the caption of the window in front.
+#pragma once
+
+#include "app/BarSettings.h"
+#include "controls/SkinButton.h"
+#include "platform/Dialog.h"
+#include "platform/MessageTable.h"
+#include "tray/SystemTray.h"
+
+#include <memory>
+#include <vector>
+
+class CPreferencesDlg;
+class CWindowProcessingDlg;
+
+class CButtonBarDlg : public CDialog {
+public:
+    static constexpr UINT kWindowTimer = 1124;
+    static constexpr UINT kAutoMaximizeTimer = 1125;
+    static constexpr int kHideAllHotkey = 1000;
+    static constexpr int kShowAllHotkey = 1001;
+    static constexpr UINT kTrayCallbackMessage = WM_APP + 10;
+    static constexpr UINT kTrayIconId = 133;
+
+    CButtonBarDlg();
+    ~CButtonBarDlg() override;
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange() override;
+    // Enter, Esc and WM_CLOSE never end the bar; only ExitProgram does.
+    void OnOK() override {}
+    void OnCancel() override {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    void ExitProgram();
+    void LoadSettings();
+    void SaveSettings();
+
+    void CollapseBar();
+    void SetWindowTopmost(int mode, HWND window);
+    void ActivateTarget();
+    void OnAutoMaximize();
+    void OnWindowSelector();
+
+    std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
+    CSkinButton m_btnHide;
+    CSkinButton m_btnTransparency;
+    CSkinButton m_btnTopmost;
+    HICON m_hIcon;
+    RECT m_rcBar = {};
+    HWND m_pTarget = nullptr;
+    int m_nAlpha = 200;
+    CSystemTray m_trayIcon;
+    std::vector<std::unique_ptr<CSystemTray>> m_hiddenTrayIcons;
+    BarSettings m_settings;
+    std::unique_ptr<CPreferencesDlg> m_pPreferencesDlg;
+
+private:
+    static const MessageEntry<CButtonBarDlg> s_messageTable[];
+
+    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
+    void OnQuit();
+
+    void OnWindowTimer();
+    void OnAutoMaximizeTimer();
+    // Timer periods come from a hand-editable file: keep them within what the system accepts.
+    void StartTimer(UINT timerId, int period);
+    void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
+    void LoadSkin();
+};

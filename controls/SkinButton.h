@@ -1,0 +1,38 @@
+// A bar button: a static control painted with an up and a down bitmap.
+#pragma once
+
+#include "platform/Static.h"
+
+#include <string>
+
+class CSkinButton : public CStatic {
+public:
+    CSkinButton() = default;
+    ~CSkinButton() override;
+
+    int m_bOpensSlider = 0; // a left double-click opens the transparency pop-up (T)
+    int m_bNoToggle = 0;    // a left click keeps the face (H)
+
+    // 1 on success; 0 after telling the user, keeping the face held before.
+    int LoadBitmapUp(const std::string& fileName);
+    int LoadBitmapDown(const std::string& fileName);
+
+    void SetState(int state);
+    int GetState() const { return m_nState; }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRButtonDblClk(WPARAM wParam, LPARAM lParam);
+
+    int LoadFace(HBITMAP& face, const std::string& fileName, const char* usage);
+    void DrawBitmap(HBITMAP bitmap, HDC paintDC) const;
+
+    HBITMAP m_bmpUp = nullptr;
+    HBITMAP m_bmpDown = nullptr;
+    int m_nState = 0; // 0 up, 1 down
+};

@@ -1,0 +1,36 @@
+// List box wrapper.
+#pragma once
+
+#include "platform/Wnd.h"
+
+#include <string>
+#include <vector>
+
+class CListBox : public CWnd {
+public:
+    int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
+    int AddString(const std::string& text) const {
+        return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
+    void ResetContent() const { SendMessage(LB_RESETCONTENT); }
+    int GetSel(int index) const { return static_cast<int>(SendMessage(LB_GETSEL, index)); }
+    void SetSel(int index, BOOL select) const { SendMessage(LB_SETSEL, select, index); }
+    std::string GetText(int index) const {
+        std::string text(static_cast<std::size_t>(SendMessage(LB_GETTEXTLEN, index)) + 1, '\0');
+        SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(text.size() - 1);
+        return text;
+    }
+    int FindString(int startAfter, const std::string& prefix) const {
+        return static_cast<int>(
+            SendMessage(LB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(prefix.c_str())));
+    }
+    // The selected indices, ascending.
+    std::vector<int> GetSelItems() const {
+        std::vector<int> items(static_cast<std::size_t>(SendMessage(LB_GETSELCOUNT)));
+        if (!items.empty()) {
+            SendMessage(LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
+        }
+        return items;
+    }
+};

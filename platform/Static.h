@@ -1,0 +1,6 @@
+// Static control wrapper.
+#pragma once
+
+#include "platform/Wnd.h"
+
+class CStatic : public CWnd {};

@@ -1,0 +1,37 @@
+#include "platform/UserInteraction.h"
+
+#include "platform/WinApp.h"
+
+namespace {
+CUserInteraction g_realInteraction;
+CUserInteraction* g_pInteraction = &g_realInteraction;
+} // namespace
+
+int CUserInteraction::MessageBox(HWND owner, const std::string& text, const std::string& caption,
+                                 UINT type) {
+    return ::MessageBoxA(owner, text.c_str(), caption.c_str(), type);
+}
+
+BOOL CUserInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) {
+    return ::TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr);
+}
+
+PIDLIST_ABSOLUTE CUserInteraction::BrowseForFolder(BROWSEINFOA& info) {
+    return ::SHBrowseForFolderA(&info);
+}
+
+void CUserInteraction::Sleep(DWORD milliseconds) {
+    ::Sleep(milliseconds);
+}
+
+CUserInteraction& CUserInteraction::Current() {
+    return *g_pInteraction;
+}
+
+void CUserInteraction::Install(CUserInteraction* interaction) {
+    g_pInteraction = interaction ? interaction : &g_realInteraction;
+}
+
+int AppMessageBox(HWND owner, const std::string& text, UINT type) {
+    return CUserInteraction::Current().MessageBox(owner, text, CWinApp::Title(), type);
+}

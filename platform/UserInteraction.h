@@ -1,0 +1,26 @@
+// The few calls that wait for a person: message boxes, popup menus, the folder
+// browser and fixed waits. Tests install their own answers here.
+#pragma once
+
+#include <windows.h>
+#include <shlobj.h>
+#include <string>
+
+class CUserInteraction {
+public:
+    virtual ~CUserInteraction() = default;
+
+    virtual int MessageBox(HWND owner, const std::string& text, const std::string& caption,
+                           UINT type);
+    // Tracks the menu; a chosen item reaches the owner as WM_COMMAND.
+    virtual BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner);
+    virtual PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info);
+    virtual void Sleep(DWORD milliseconds);
+
+    static CUserInteraction& Current();
+    // Null puts the real one back.
+    static void Install(CUserInteraction* interaction);
+};
+
+// A message box with the application's title as caption.
+int AppMessageBox(HWND owner, const std::string& text, UINT type = MB_OK);

@@ -1,0 +1,29 @@
+#include "platform/WinApp.h"
+
+#include "platform/Dialog.h"
+
+CWnd* CWinApp::s_pMainWnd = nullptr;
+
+int CWinApp::Run() {
+    InitInstance();
+    return 0;
+}
+
+bool CWinApp::PreTranslateMessage(MSG& msg) {
+    if (!msg.hwnd || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) {
+        return false;
+    }
+    HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
+    if (!dynamic_cast<CDialog*>(CWnd::FromHandle(root))) {
+        return false;
+    }
+    return ::IsDialogMessageA(root, &msg) != 0;
+}
+
+std::string CWinApp::ProgramFolder() {
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder = path;
+    std::size_t slash = folder.rfind('\\');
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+}

@@ -1,0 +1,32 @@
+// The application object: start-up hook and the main-window pointer.
+#pragma once
+
+#include "platform/Wnd.h"
+
+#include <string>
+
+class CWinApp {
+public:
+    CWinApp() = default;
+    virtual ~CWinApp() = default;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // Runs InitInstance, which returns FALSE when the program is done; the exit code.
+    int Run();
+    virtual BOOL InitInstance() = 0;
+
+    // The window through which the program's objects reach the bar.
+    static CWnd* GetMainWnd() { return s_pMainWnd; }
+    static void SetMainWnd(CWnd* window) { s_pMainWnd = window; }
+
+    // Gives the dialogs of the program their keyboard handling (Enter, Esc, Tab).
+    static bool PreTranslateMessage(MSG& msg);
+
+    static const char* Title() { return "Panewarden"; }
+    // The folder that holds the program file.
+    static std::string ProgramFolder();
+
+private:
+    static CWnd* s_pMainWnd;
+};

@@ -1,0 +1,165 @@
+#include "processing/WindowProcessingDlg.h"
+
+#include "app/ButtonBarDlg.h"
+#include "platform/WinApp.h"
+
+namespace {
+
+std::string WindowTitle(HWND window) {
+    char title[260] = "";
+    ::GetWindowTextA(window, title, sizeof title);
+    return title;
+}
+
+} // namespace
+
+const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] = {
+    OnMessage(WM_SHOWWINDOW, &CWindowProcessingDlg::OnShowWindow),
+    OnCommand(IDC_PARENTS, &CWindowProcessingDlg::OnParents),
+    OnCommand(IDC_PARENTSCHILDS, &CWindowProcessingDlg::OnParentsChilds),
+    OnCommand(IDC_SHOWALLHIDDEN, &CWindowProcessingDlg::OnShowAll),
+    OnCommand(IDC_SHOWOWNHIDDEN, &CWindowProcessingDlg::OnShowOwn),
+};
+
+LRESULT CWindowProcessingDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
+        return result;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+// Activation changes in either direction refresh the lists.
+LRESULT CWindowProcessingDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE) {
+        RefreshLists();
+    }
+    return CDialog::DefWindowProc(message, wParam, lParam);
+}
+
+void CWindowProcessingDlg::DoDataExchange() {
+    DDX_Control(IDC_SHOWOWNHIDDEN, m_radioOwn);
+    DDX_Control(IDC_SHOWALLHIDDEN, m_radioAll);
+    DDX_Control(IDC_HIDESHOW, m_btnHideShow);
+    DDX_Control(IDC_HIDDENLIST, m_listHidden);
+    DDX_Control(IDC_PARENTS, m_radioParents);
+    DDX_Control(IDC_PARENTSCHILDS, m_radioParentsChilds);
+    DDX_Control(IDC_VERTICAL, m_radioVertical);
+    DDX_Control(IDC_RECTANGLES, m_radioRectangles);
+    DDX_Control(IDC_HORIZONTAL, m_radioHorizontal);
+    DDX_Control(IDC_WINDOWLIST, m_listWindows);
+}
+
+BOOL CWindowProcessingDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_parentsOnly = 1;
+    m_showAllHidden = 0;
+    m_radioParents.SetCheck(1);
+    m_radioRectangles.SetCheck(1);
+    m_radioOwn.SetCheck(1);
+    m_hiddenHandles.clear();
+    m_selectedTitles.clear();
+    return TRUE;
+}
+
+LRESULT CWindowProcessingDlg::OnShowWindow(WPARAM show, LPARAM status) {
+    LRESULT result = CDialog::DefWindowProc(WM_SHOWWINDOW, show, status);
+    if (show == 1) {
+        RefreshLists();
+    }
+    return result;
+}
+
+void CWindowProcessingDlg::RefreshLists() {
+    if (!m_listWindows.m_hWnd) {
+        return;
+    }
+    m_selectedTitles.clear();
+    for (int i = 0; i < m_listWindows.GetCount(); ++i) {
+        if (m_listWindows.GetSel(i)) {
+            m_selectedTitles.push_back(m_listWindows.GetText(i));
+        }
+    }
+    m_listWindows.ResetContent();
+    m_listHidden.ResetContent();
+    m_windowHandles.clear();
+    if (m_showAllHidden == 1) {
+        m_hiddenHandles.clear();
+    } else {
+        // Every entry is listed, titled or not, so entry i stays window i.
+        for (HWND window : m_hiddenHandles) {
+            m_listHidden.AddString(WindowTitle(window));
+        }
+    }
+    ::EnumWindows(&CWindowProcessingDlg::EnumWindowsCallback, 0);
+}
+
+BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM) {
+    auto* bar = dynamic_cast<CButtonBarDlg*>(CWinApp::GetMainWnd());
+    if (!bar || !bar->m_pProcessingDlg) {
+        return TRUE;
+    }
+    CWindowProcessingDlg& dialog = *bar->m_pProcessingDlg;
+    if (::IsWindowVisible(window) == 1) {
+        if (dialog.m_parentsOnly && ::GetParent(window)) {
+            return TRUE;
+        }
+        std::string title = WindowTitle(window);
+        if (title == "Window processing" || title == "Program Manager" || title.empty()) {
+            return TRUE;
+        }
+        dialog.m_windowHandles.push_back(window);
+        dialog.m_listWindows.AddString(title);
+        for (const std::string& selected : dialog.m_selectedTitles) {
+            int found = dialog.m_listWindows.FindString(-1, selected);
+            if (found != LB_ERR) {
+                dialog.m_listWindows.SetSel(found, TRUE);
+            }
+        }
+    } else if (dialog.m_showAllHidden == 1) {
+        std::string title = WindowTitle(window);
+        if (!title.empty()) {
+            dialog.m_hiddenHandles.push_back(window);
+            dialog.m_listHidden.AddString(title);
+        }
+    }
+    return TRUE;
+}
+
+void CWindowProcessingDlg::AddHiddenWindow(HWND window) {
+    (m_showAllHidden == 1 ? m_savedOwnHidden : m_hiddenHandles).push_back(window);
+}
+
+void CWindowProcessingDlg::OnShowAll() {
+    m_radioOwn.SetCheck(0);
+    m_radioAll.SetCheck(1);
+    if (m_showAllHidden == 0) {
+        m_savedOwnHidden = m_hiddenHandles;
+    }
+    m_showAllHidden = 1;
+    RefreshLists();
+}
+
+void CWindowProcessingDlg::OnShowOwn() {
+    m_radioOwn.SetCheck(1);
+    m_radioAll.SetCheck(0);
+    if (m_showAllHidden == 1) {
+        m_hiddenHandles = m_savedOwnHidden;
+    }
+    m_showAllHidden = 0;
+    RefreshLists();
+}
+
+void CWindowProcessingDlg::OnParents() {
+    m_radioParents.SetCheck(1);
+    m_radioParentsChilds.SetCheck(0);
+    m_parentsOnly = 1;
+    RefreshLists();
+}
+
+void CWindowProcessingDlg::OnParentsChilds() {
+    m_radioParents.SetCheck(0);
+    m_radioParentsChilds.SetCheck(1);
+    m_parentsOnly = 0;
+    RefreshLists();
+}

@@ -1,0 +1,54 @@
+// The "Window processing" dialog: the window list, the hidden-window list with the
+// handles behind them, and the program's list of the windows it has hidden.
+#pragma once
+
+#include "platform/Button.h"
+#include "platform/Dialog.h"
+#include "platform/ListBox.h"
+#include "platform/MessageTable.h"
+#include "resource.h"
+
+#include <string>
+#include <vector>
+
+class CWindowProcessingDlg : public CDialog {
+public:
+    CWindowProcessingDlg() : CDialog(IDD_WINDOWPROCESSING) {}
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange() override;
+    void OnOK() override {}
+    void OnCancel() override { ShowWindow(SW_HIDE); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    void RefreshLists();
+    void AddHiddenWindow(HWND window);
+    void OnShowOwn();
+    void OnShowAll();
+    void OnParents();
+    void OnParentsChilds();
+
+    CButton m_radioOwn;
+    CButton m_radioAll;
+    CButton m_btnHideShow;
+    CListBox m_listHidden;
+    CButton m_radioParents;
+    CButton m_radioParentsChilds;
+    CButton m_radioVertical;
+    CButton m_radioRectangles;
+    CButton m_radioHorizontal;
+    CListBox m_listWindows;
+    std::vector<HWND> m_windowHandles;
+    std::vector<HWND> m_hiddenHandles;
+    std::vector<HWND> m_savedOwnHidden;
+    int m_parentsOnly = 1;
+    int m_showAllHidden = 0;
+    std::vector<std::string> m_selectedTitles;
+
+private:
+    static const MessageEntry<CWindowProcessingDlg> s_messageTable[];
+    static BOOL CALLBACK EnumWindowsCallback(HWND window, LPARAM context);
+
+    LRESULT OnShowWindow(WPARAM show, LPARAM status);
+};

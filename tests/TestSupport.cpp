@@ -1,0 +1,163 @@
+#include "tests/TestSupport.h"
+
+#include <fstream>
+#include <iterator>
+
+void PumpMessages(DWORD milliseconds) {
+    DWORD start = ::GetTickCount();
+    do {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        if (milliseconds) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        }
+    } while (::GetTickCount() - start < milliseconds);
+}
+
+namespace {
+const char kForeignClass[] = "PanewardenTestForeign";
+}
+
+CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle) {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA windowClass = {};
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = &CForeignWindow::WindowProc;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        windowClass.lpszClassName = kForeignClass;
+        registered = ::RegisterClassA(&windowClass) != 0;
+    }
+    m_hWnd = ::CreateWindowExA(exStyle, kForeignClass, title.c_str(), WS_OVERLAPPEDWINDOW,
+                               rect.left, rect.top, rect.right - rect.left,
+                               rect.bottom - rect.top, nullptr, nullptr,
+                               ::GetModuleHandleA(nullptr), this);
+}
+
+CForeignWindow::~CForeignWindow() {
+    if (::IsWindow(m_hWnd)) {
+        ::DestroyWindow(m_hWnd);
+    }
+}
+
+void CForeignWindow::BringToFront() const {
+    ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    ::SetForegroundWindow(m_hWnd);
+    PumpUntil([this] { return ::GetForegroundWindow() == m_hWnd; });
+}
+
+LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        ::SetWindowLongPtrA(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<CForeignWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self && message == WM_COMMAND) {
+        self->m_commands.emplace_back(wParam, lParam);
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+namespace {
+
+std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
+    std::vector<MenuItemRecord> items;
+    int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[260] = "";
+        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        MenuItemRecord item;
+        item.text = text;
+        item.id = ::GetMenuItemID(menu, i);
+        item.state = ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        if (HMENU submenu = ::GetSubMenu(menu, i)) {
+            item.submenu = RecordMenu(submenu);
+        }
+        items.push_back(item);
+    }
+    return items;
+}
+
+} // namespace
+
+CScriptedInteraction::CScriptedInteraction() {
+    CUserInteraction::Install(this);
+}
+
+CScriptedInteraction::~CScriptedInteraction() {
+    CUserInteraction::Install(nullptr);
+}
+
+int CScriptedInteraction::MessageBox(HWND owner, const std::string& text,
+                                     const std::string& caption, UINT type) {
+    m_messageBoxes.push_back({owner, text, caption, type});
+    if (m_messageBoxAnswers.empty()) {
+        return IDOK;
+    }
+    int answer = m_messageBoxAnswers.front();
+    m_messageBoxAnswers.pop_front();
+    return answer;
+}
+
+BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) {
+    m_menus.push_back({RecordMenu(menu), flags, x, y, owner});
+    if (m_menuChoices.empty()) {
+        return FALSE;
+    }
+    ::PostMessageA(owner, WM_COMMAND, m_menuChoices.front(), 0);
+    m_menuChoices.pop_front();
+    return TRUE;
+}
+
+PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
+    m_browseTitles.push_back(info.lpszTitle ? info.lpszTitle : "");
+    if (m_folderChoices.empty()) {
+        return nullptr;
+    }
+    std::string folder = m_folderChoices.front();
+    m_folderChoices.pop_front();
+    return ::ILCreateFromPathA(folder.c_str());
+}
+
+void CScriptedInteraction::Sleep(DWORD milliseconds) {
+    m_sleeps.push_back(milliseconds);
+}
+
+CTempFolder::CTempFolder() {
+    char base[MAX_PATH] = "";
+    ::GetTempPathA(sizeof base, base);
+    static int counter = 0;
+    m_path = std::string(base) + "panewarden-test-" + std::to_string(::GetCurrentProcessId()) +
+             "-" + std::to_string(++counter);
+    ::CreateDirectoryA(m_path.c_str(), nullptr);
+}
+
+CTempFolder::~CTempFolder() {
+    std::string pattern = m_path + "\\*";
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            ::DeleteFileA((m_path + "\\" + found.cFileName).c_str());
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    ::RemoveDirectoryA(m_path.c_str());
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void WriteFileBytes(const std::string& path, const std::string& content) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(content.data(), static_cast<std::streamsize>(content.size()));
+}

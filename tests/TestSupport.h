@@ -1,0 +1,105 @@
+// What the tests share: real foreign windows, a message pump, and scripted answers
+// for the calls that would wait for a person.
+#pragma once
+
+#include "platform/UserInteraction.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// Handles the messages that arrive within the given time (at least one pass).
+void PumpMessages(DWORD milliseconds = 0);
+
+// Pumps until the condition holds or the time is up; the condition's last value.
+template <class Condition> bool PumpUntil(Condition condition, DWORD milliseconds = 2000) {
+    DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > milliseconds) {
+            return condition();
+        }
+        PumpMessages(5);
+    }
+    return true;
+}
+
+// A top-level window of another program, as far as the bar can tell.
+class CForeignWindow {
+public:
+    explicit CForeignWindow(const std::string& title, RECT rect = {100, 100, 500, 400},
+                            DWORD exStyle = 0);
+    ~CForeignWindow();
+    CForeignWindow(const CForeignWindow&) = delete;
+    CForeignWindow& operator=(const CForeignWindow&) = delete;
+
+    HWND Handle() const { return m_hWnd; }
+    // Shows it and makes it the foreground window.
+    void BringToFront() const;
+    // The WM_COMMAND messages it received: (wParam, lParam).
+    std::vector<std::pair<WPARAM, LPARAM>> m_commands;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND m_hWnd = nullptr;
+};
+
+struct MessageBoxCall {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+struct MenuItemRecord {
+    std::string text;
+    UINT id; // submenus: 0xFFFFFFFF
+    UINT state;
+    std::vector<MenuItemRecord> submenu;
+};
+
+struct MenuCall {
+    std::vector<MenuItemRecord> items;
+    UINT flags;
+    int x;
+    int y;
+    HWND owner;
+};
+
+// Installed while it lives: records what was asked and answers as scripted.
+class CScriptedInteraction : public CUserInteraction {
+public:
+    CScriptedInteraction();
+    ~CScriptedInteraction() override;
+
+    int MessageBox(HWND owner, const std::string& text, const std::string& caption,
+                   UINT type) override;
+    BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) override;
+    PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
+    void Sleep(DWORD milliseconds) override;
+
+    // Answers in order; when none is left a box answers IDOK, a menu chooses nothing
+    // and the browser is cancelled.
+    std::deque<int> m_messageBoxAnswers;
+    std::deque<UINT> m_menuChoices; // command ids posted to the menu's owner
+    std::deque<std::string> m_folderChoices;
+
+    std::vector<MessageBoxCall> m_messageBoxes;
+    std::vector<MenuCall> m_menus;
+    std::vector<std::string> m_browseTitles;
+    std::vector<DWORD> m_sleeps;
+};
+
+// A folder of its own under the temporary folder, removed with everything in it.
+class CTempFolder {
+public:
+    CTempFolder();
+    ~CTempFolder();
+    const std::string& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return m_path + "\\" + name; }
+
+private:
+    std::string m_path;
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& content);

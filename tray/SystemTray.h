@@ -1,0 +1,55 @@
+// One icon in the notification area and the invisible window that receives its
+// mouse notifications.
+#pragma once
+
+#include "platform/Wnd.h"
+
+#include <shellapi.h>
+
+class CSystemTray : public CWnd {
+public:
+    CSystemTray();
+    ~CSystemTray() override;
+
+    // Creates the icon's window and adds the icon; a balloon is shown only when
+    // balloonText is given. Returns the result of the add.
+    int Install(UINT callbackMessage, const char* tooltip, HICON icon, UINT iconId,
+                const char* balloonText, const char* balloonTitle, DWORD balloonIconFlags,
+                UINT balloonTimeoutSeconds);
+    int Uninstall();
+    // Puts an installed icon back after the taskbar restarted or the work area changed.
+    void ReinstallIfPending();
+
+    int SetNotifyWindow(CWnd* window);
+    CWnd* GetNotifyWindow() const;
+    void SetDefaultItem(int item, int byPosition);
+    void SetCarriedWindow(HWND window) { m_hCarriedWnd = window; }
+    HWND GetCarriedWindow() const { return m_hCarriedWnd; }
+    void SetRestoreCommand(int command) { m_nRestoreCmd = command; }
+
+    const NOTIFYICONDATAA& GetIconData() const { return m_iconData; }
+    int IsIconHidden() const { return m_bIconHidden; }
+    int IsIconDeleted() const { return m_bIconDeleted; }
+    int IsReaddPending() const { return m_bReaddPending; }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The icon's mouse notification: wParam the icon id, low word of lParam the mouse message.
+    virtual LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
+
+private:
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTaskbarRestart(WPARAM wParam, LPARAM lParam);
+
+    NOTIFYICONDATAA m_iconData;
+    int m_bTrayUsable = 0;
+    int m_bIconHidden = 1;
+    int m_bIconDeleted = 1;
+    int m_bReaddPending = 0;
+    int m_bShellV5 = 0;
+    CWnd* m_pNotifyWnd = nullptr;
+    int m_nDefaultItem = 0;
+    int m_bDefaultIsPosition = 1;
+    int m_nInstallFlags = 0;
+    HWND m_hCarriedWnd = nullptr;
+    int m_nRestoreCmd = 0;
+};

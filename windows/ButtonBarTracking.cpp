@@ -1,0 +1,85 @@
+// The bar follows the window in front; the automaximize timer keeps the browser maximized.
+#include "app/ButtonBarDlg.h"
+
+void CButtonBarDlg::StartTimer(UINT timerId, int period) {
+    UINT clamped = period < static_cast<int>(USER_TIMER_MINIMUM) ? USER_TIMER_MINIMUM
+                                                                 : static_cast<UINT>(period);
+    ::SetTimer(m_hWnd, timerId, clamped, nullptr);
+}
+
+LRESULT CButtonBarDlg::OnTimer(WPARAM timerId, LPARAM lParam) {
+    if (timerId == kWindowTimer) {
+        OnWindowTimer();
+    } else if (timerId == kAutoMaximizeTimer) {
+        OnAutoMaximizeTimer();
+    } else {
+        return DefWindowProc(WM_TIMER, timerId, lParam);
+    }
+    return 0;
+}
+
+void CButtonBarDlg::OnWindowTimer() {
+    HWND foreground = ::GetForegroundWindow();
+    if (!foreground) {
+        CollapseBar();
+        m_pTarget = nullptr;
+        return;
+    }
+    // The user is clicking the bar: it stays on its target.
+    if (foreground == m_hWnd) {
+        return;
+    }
+    if (foreground == ::FindWindowA("Shell_TrayWnd", nullptr) ||
+        foreground == ::FindWindowA("Progman", nullptr) || foreground == ::GetDesktopWindow()) {
+        CollapseBar();
+        m_pTarget = nullptr;
+        return;
+    }
+    if (::IsWindow(foreground) == 1) {
+        RECT target;
+        ::GetWindowRect(foreground, &target);
+        int dx = ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset +
+                 ::GetSystemMetrics(SM_CXFRAME);
+        int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
+        MoveWindow(target.right - dx, target.top + dy, m_rcBar.right - m_rcBar.left,
+                   m_rcBar.bottom - m_rcBar.top, TRUE);
+        m_pTarget = foreground;
+    }
+    SetWindowTopmost(1, m_hWnd);
+    DefWindowProc(WM_TIMER, kWindowTimer, 0);
+}
+
+void CButtonBarDlg::OnAutoMaximizeTimer() {
+    HWND browser = ::FindWindowA("IEFrame", nullptr);
+    if (browser && !::IsZoomed(browser) && !::IsIconic(browser) && ::IsWindow(browser)) {
+        ::ShowWindow(browser, SW_SHOWMAXIMIZED);
+    }
+    DefWindowProc(WM_TIMER, kAutoMaximizeTimer, 0);
+}
+
+void CButtonBarDlg::CollapseBar() {
+    MoveWindow(0, 0, 0, 0, TRUE);
+}
+
+void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {
+    if (mode != 0 && mode != 1) {
+        return;
+    }
+    RECT rect = {};
+    if (window && ::IsWindow(window) == 1) {
+        ::GetWindowRect(window, &rect);
+    }
+    UINT flags = window == m_hWnd ? SWP_NOACTIVATE : SWP_SHOWWINDOW;
+    ::SetWindowPos(window, mode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, rect.left, rect.top,
+                   rect.right - rect.left, rect.bottom - rect.top, flags);
+}
+
+void CButtonBarDlg::OnAutoMaximize() {
+    if (m_settings.autoMaximize == 1) {
+        m_settings.autoMaximize = 0;
+        ::KillTimer(m_hWnd, kAutoMaximizeTimer);
+    } else {
+        m_settings.autoMaximize = 1;
+        StartTimer(kAutoMaximizeTimer, m_settings.autoMaximizeInterval);
+    }
+}
