@@ -1,6 +1,7 @@
 // A bar button: a static control painted with an up and a down bitmap.
 #pragma once
 
+#include "platform/MessageTable.h"
 #include "platform/Static.h"
 
 #include <string>
@@ -23,6 +24,8 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    static const MessageEntry<CSkinButton> s_messageTable[];
+
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
     LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);

@@ -10,7 +10,8 @@ class CListBox : public CWnd {
 public:
     int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
     int AddString(const std::string& text) const {
-        return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+        return static_cast<int>(
+            SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
     void ResetContent() const { SendMessage(LB_RESETCONTENT); }
     int GetSel(int index) const { return static_cast<int>(SendMessage(LB_GETSEL, index)); }

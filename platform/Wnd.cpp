@@ -135,8 +135,7 @@ void CWnd::CenterWindow(HWND alternateOwner) const {
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
+LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* object = FromHandle(window);
     if (!object && g_pCreating) {
         object = g_pCreating;

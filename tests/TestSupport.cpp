@@ -34,9 +34,8 @@ CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyl
         registered = ::RegisterClassA(&windowClass) != 0;
     }
     m_hWnd = ::CreateWindowExA(exStyle, kForeignClass, title.c_str(), WS_OVERLAPPEDWINDOW,
-                               rect.left, rect.top, rect.right - rect.left,
-                               rect.bottom - rect.top, nullptr, nullptr,
-                               ::GetModuleHandleA(nullptr), this);
+                               rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                               nullptr, nullptr, ::GetModuleHandleA(nullptr), this);
 }
 
 CForeignWindow::~CForeignWindow() {

@@ -2,6 +2,7 @@
 // mouse notifications.
 #pragma once
 
+#include "platform/MessageTable.h"
 #include "platform/Wnd.h"
 
 #include <shellapi.h>
@@ -37,6 +38,8 @@ public:
     virtual LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
 
 private:
+    static const MessageEntry<CSystemTray> s_messageTable[];
+
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarRestart(WPARAM wParam, LPARAM lParam);
 

@@ -38,8 +38,8 @@ void CButtonBarDlg::OnWindowTimer() {
     if (::IsWindow(foreground) == 1) {
         RECT target;
         ::GetWindowRect(foreground, &target);
-        int dx = ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset +
-                 ::GetSystemMetrics(SM_CXFRAME);
+        int dx =
+            ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset + ::GetSystemMetrics(SM_CXFRAME);
         int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
         MoveWindow(target.right - dx, target.top + dy, m_rcBar.right - m_rcBar.left,
                    m_rcBar.bottom - m_rcBar.top, TRUE);

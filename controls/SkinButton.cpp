@@ -1,0 +1,130 @@
+#include "controls/SkinButton.h"
+
+#include "app/ButtonBarDlg.h"
+#include "platform/UserInteraction.h"
+#include "platform/WinApp.h"
+
+namespace {
+
+const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+
+// The buttons reach the bar through the application's main window.
+void ActivateBarTarget() {
+    if (auto* bar = dynamic_cast<CButtonBarDlg*>(CWinApp::GetMainWnd())) {
+        bar->ActivateTarget();
+    }
+}
+
+} // namespace
+
+const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
+    OnMessage(WM_PAINT, &CSkinButton::OnPaint),
+    OnMessage(WM_ERASEBKGND, &CSkinButton::OnEraseBkgnd),
+    OnMessage(WM_LBUTTONDOWN, &CSkinButton::OnLButtonDown),
+    OnMessage(WM_LBUTTONDBLCLK, &CSkinButton::OnLButtonDblClk),
+    OnMessage(WM_RBUTTONDBLCLK, &CSkinButton::OnRButtonDblClk),
+};
+
+CSkinButton::~CSkinButton() {
+    if (m_bmpDown) {
+        ::DeleteObject(m_bmpDown);
+    }
+    if (m_bmpUp) {
+        ::DeleteObject(m_bmpUp);
+    }
+}
+
+LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
+        return result;
+    }
+    return CStatic::WindowProc(message, wParam, lParam);
+}
+
+int CSkinButton::LoadBitmapUp(const std::string& fileName) {
+    return LoadFace(m_bmpUp, fileName, "Usage: LoadBitmapUp(<Filename>)");
+}
+
+int CSkinButton::LoadBitmapDown(const std::string& fileName) {
+    return LoadFace(m_bmpDown, fileName, "Usage: LoadBitmapDown(<Filename>)");
+}
+
+// A failed load keeps the face held before, so a broken skin file leaves the button usable.
+int CSkinButton::LoadFace(HBITMAP& face, const std::string& fileName, const char* usage) {
+    if (fileName.empty()) {
+        AppMessageBox(m_hWnd, usage, MB_OK);
+        return 0;
+    }
+    auto bitmap =
+        static_cast<HBITMAP>(::LoadImageA(nullptr, fileName.c_str(), IMAGE_BITMAP, 0, 0,
+                                          LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION));
+    if (!bitmap) {
+        AppMessageBox(m_hWnd, "Path to the bitmap does not exists...\n" + fileName, MB_OK);
+        return 0;
+    }
+    if (face) {
+        ::DeleteObject(face);
+    }
+    face = bitmap;
+    return 1;
+}
+
+void CSkinButton::SetState(int state) {
+    m_nState = state;
+    RedrawWindow(kRedrawNow);
+}
+
+// The static's own text is never drawn: a button lacking a face paints nothing.
+LRESULT CSkinButton::OnPaint(WPARAM, LPARAM) {
+    PAINTSTRUCT paint;
+    HDC paintDC = ::BeginPaint(m_hWnd, &paint);
+    if (m_bmpUp && m_bmpDown) {
+        if (m_nState == 0) {
+            DrawBitmap(m_bmpUp, paintDC);
+        } else if (m_nState == 1) {
+            DrawBitmap(m_bmpDown, paintDC);
+        }
+    }
+    ::EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+// 1:1 at the top-left corner: the skin's pixels are shown as drawn, clipped by the control.
+void CSkinButton::DrawBitmap(HBITMAP bitmap, HDC paintDC) const {
+    RECT client = GetClientRect();
+    HDC memoryDC = ::CreateCompatibleDC(paintDC);
+    HGDIOBJ previous = ::SelectObject(memoryDC, bitmap);
+    BITMAP info = {};
+    ::GetObjectA(bitmap, sizeof info, &info);
+    ::BitBlt(paintDC, client.left, client.top, info.bmWidth, info.bmHeight, memoryDC, 0, 0,
+             SRCCOPY);
+    ::SelectObject(memoryDC, previous);
+    ::DeleteDC(memoryDC);
+}
+
+// Never erased: the face is drawn straight over what lies beneath, without flicker.
+LRESULT CSkinButton::OnEraseBkgnd(WPARAM, LPARAM) {
+    return 0;
+}
+
+// The face shows before the bar acts: the static's notification is sent last.
+LRESULT CSkinButton::OnLButtonDown(WPARAM wParam, LPARAM lParam) {
+    if (m_bNoToggle == 0) {
+        m_nState = m_nState == 0 ? 1 : 0;
+    }
+    RedrawWindow(kRedrawNow);
+    return DefWindowProc(WM_LBUTTONDOWN, wParam, lParam);
+}
+
+LRESULT CSkinButton::OnLButtonDblClk(WPARAM wParam, LPARAM lParam) {
+    if (m_bOpensSlider != 1) {
+        ActivateBarTarget();
+    }
+    return DefWindowProc(WM_LBUTTONDBLCLK, wParam, lParam);
+}
+
+LRESULT CSkinButton::OnRButtonDblClk(WPARAM wParam, LPARAM lParam) {
+    ActivateBarTarget();
+    return DefWindowProc(WM_RBUTTONDBLCLK, wParam, lParam);
+}

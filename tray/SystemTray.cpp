@@ -1,0 +1,177 @@
+#include "tray/SystemTray.h"
+
+#include "platform/WinApp.h"
+
+namespace {
+
+// The command at a position of the first submenu of a menu resource; false when the
+// resource or its submenu is missing.
+bool FindCommandAtPosition(UINT menuId, int position, UINT& command) {
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId));
+    if (!menu) {
+        return false;
+    }
+    HMENU submenu = ::GetSubMenu(menu, 0);
+    if (submenu) {
+        command = ::GetMenuItemID(submenu, position);
+    }
+    ::DestroyMenu(menu);
+    return submenu != nullptr;
+}
+
+} // namespace
+
+// The shell broadcasts "TaskbarCreated" when the taskbar (re)starts; its number is
+// fixed for the session, so it is looked up once.
+const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
+    OnMessage(WM_SETTINGCHANGE, &CSystemTray::OnSettingChange),
+    OnMessage(::RegisterWindowMessageA("TaskbarCreated"), &CSystemTray::OnTaskbarRestart),
+};
+
+CSystemTray::CSystemTray() : m_iconData() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    ::GetVersionExA(&version);
+    m_bShellV5 = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
+}
+
+CSystemTray::~CSystemTray() {
+    Uninstall();
+    DestroyWindow();
+}
+
+int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, UINT iconId,
+                         const char* balloonText, const char* balloonTitle, DWORD balloonIconFlags,
+                         UINT balloonTimeoutSeconds) {
+    m_bTrayUsable = LOBYTE(LOWORD(::GetVersion())) >= 4;
+    if (!m_bTrayUsable) {
+        return 0;
+    }
+    CreateEx(0, "", WS_POPUP, 0, 0, 0, 0, nullptr);
+
+    // The size of the record with balloons, understood by every shell that has them.
+    m_iconData.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    m_iconData.hWnd = m_hWnd;
+    m_iconData.uID = iconId;
+    m_iconData.hIcon = icon;
+    m_iconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    m_iconData.uCallbackMessage = callbackMessage;
+    ::lstrcpynA(m_iconData.szTip, tooltip, sizeof m_iconData.szTip);
+
+    const bool balloon = m_bShellV5 && balloonText;
+    if (balloon) {
+        m_iconData.uFlags |= NIF_INFO;
+        ::lstrcpynA(m_iconData.szInfo, balloonText, sizeof m_iconData.szInfo);
+        ::lstrcpynA(m_iconData.szInfoTitle, balloonTitle ? balloonTitle : "",
+                    sizeof m_iconData.szInfoTitle);
+        m_iconData.uTimeout = balloonTimeoutSeconds * 1000;
+        m_iconData.dwInfoFlags = balloonIconFlags;
+    }
+    m_nInstallFlags = m_iconData.uFlags;
+
+    const BOOL added = ::Shell_NotifyIconA(NIM_ADD, &m_iconData);
+    m_bIconDeleted = m_bIconHidden = m_bReaddPending = added ? 0 : 1;
+
+    // The balloon is for this add only: a later re-add with the same record stays quiet.
+    if (balloon) {
+        m_iconData.szInfo[0] = '\0';
+    }
+    return added;
+}
+
+int CSystemTray::Uninstall() {
+    // Nothing to put back any more, whether or not the delete below succeeds.
+    m_bReaddPending = 0;
+    m_nInstallFlags = 0;
+    if (!m_bTrayUsable || m_bIconDeleted) {
+        return 1;
+    }
+    m_iconData.uFlags = 0;
+    if (::Shell_NotifyIconA(NIM_DELETE, &m_iconData)) {
+        m_bIconHidden = 1;
+        m_bIconDeleted = 1;
+    }
+    return m_bIconDeleted;
+}
+
+// Any icon that was installed and not uninstalled since goes back, whether its add
+// succeeded (the new taskbar has lost it) or failed (the taskbar was not there yet).
+void CSystemTray::ReinstallIfPending() {
+    if (!m_nInstallFlags) {
+        return;
+    }
+    m_iconData.uFlags = m_nInstallFlags;
+    const BOOL added = ::Shell_NotifyIconA(NIM_ADD, &m_iconData);
+    m_bIconHidden = m_bReaddPending = added ? 0 : 1;
+    // A failed add may only mean the icon is still there: keep it deletable.
+    if (added) {
+        m_bIconDeleted = 0;
+    }
+}
+
+int CSystemTray::SetNotifyWindow(CWnd* window) {
+    m_pNotifyWnd = window;
+    return 1;
+}
+
+CWnd* CSystemTray::GetNotifyWindow() const {
+    return m_pNotifyWnd ? m_pNotifyWnd : CWinApp::GetMainWnd();
+}
+
+void CSystemTray::SetDefaultItem(int item, int byPosition) {
+    m_nDefaultItem = item;
+    m_bDefaultIsPosition = byPosition;
+}
+
+LRESULT CSystemTray::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == m_iconData.uCallbackMessage) {
+        return OnTrayNotification(wParam, lParam);
+    }
+    LRESULT result = 0;
+    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
+        return result;
+    }
+    return CWnd::WindowProc(message, wParam, lParam);
+}
+
+LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
+    if (wParam != m_iconData.uID) {
+        return 0;
+    }
+    CWnd* target = GetNotifyWindow();
+    if (!target) {
+        return 0;
+    }
+    if (LOWORD(lParam) != WM_LBUTTONDBLCLK) {
+        return 1;
+    }
+    ::SetForegroundWindow(target->m_hWnd);
+    if (m_hCarriedWnd) {
+        // The restore command does not fit in a command's low word: it travels whole.
+        target->SendMessage(WM_COMMAND, static_cast<WPARAM>(m_nRestoreCmd),
+                            reinterpret_cast<LPARAM>(m_hCarriedWnd));
+        return 1;
+    }
+    UINT command = static_cast<UINT>(m_nDefaultItem);
+    // The icon's id doubles as the id of its menu resource.
+    if (m_bDefaultIsPosition &&
+        !FindCommandAtPosition(LOWORD(m_iconData.uID), m_nDefaultItem, command)) {
+        return 0;
+    }
+    target->SendMessage(WM_COMMAND, command, 0);
+    return 1;
+}
+
+LRESULT CSystemTray::OnSettingChange(WPARAM flag, LPARAM section) {
+    LRESULT result = DefWindowProc(WM_SETTINGCHANGE, flag, section);
+    // A moved or resized taskbar may have dropped its icons.
+    if (flag == SPI_SETWORKAREA) {
+        ReinstallIfPending();
+    }
+    return result;
+}
+
+LRESULT CSystemTray::OnTaskbarRestart(WPARAM, LPARAM) {
+    ReinstallIfPending();
+    return 0;
+}
