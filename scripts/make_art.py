@@ -7,11 +7,12 @@ Standard library only: the files are small enough to write by hand.
 import os
 import struct
 
-# Pixel size of each bar button: 13x9 (H) and 12x9 (A, T) dialog units of
-# "MS Sans Serif" 8 pt, measured on the running bar (base units 7x13 under
-# Wine). The button paints its bitmap 1:1 at the control's top-left corner,
-# and H is 2 px wider because it overlaps A by one dialog unit.
-BUTTON_SIZES = {"H": (23, 15), "A": (21, 15), "T": (21, 15)}
+# Pixel size of each bar button on Windows: 13x9 (H) and 12x9 (A, T) dialog
+# units of "MS Sans Serif" 8 pt, whose base units are 6x13. The button paints
+# its bitmap 1:1 at the control's top-left corner, so where a wider substitute
+# font makes the controls larger (Wine), a thin unpainted strip shows between
+# the buttons instead of their edges being cut. H overlaps A by one dialog unit.
+BUTTON_SIZES = {"H": (20, 15), "A": (18, 15), "T": (18, 15)}
 # A is painted after H and covers H's last columns, so H's letter is centred
 # on the columns that stay visible.
 OVERLAP = {"H": 2, "A": 0, "T": 0}
