@@ -1,0 +1,200 @@
+// The real Panewarden.exe, started as a user would start it: from a fresh copy with its
+// skins, from another working directory, with a foreign window in front.
+#include "tests/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const UINT kQuit = 32771;
+const char kSkin[] = "Windows Standard";
+const char* const kSkinFiles[] = {"A-UP.BMP", "A-DOWN.BMP", "T-UP.BMP",
+                                  "T-DOWN.BMP", "H-UP.BMP", "H-DOWN.BMP"};
+const char kDefaultSettings[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
+
+// The program as built: CTest passes its Unix path, which Wine shows on drive Z.
+std::string BuiltProgram() {
+    const char* path = std::getenv("PANEWARDEN_EXE");
+    std::string program = path ? path : "";
+    if (!program.empty() && program[0] == '/') {
+        program = "Z:" + program;
+    }
+    std::replace(program.begin(), program.end(), '/', '\\');
+    return program;
+}
+
+std::string FolderOf(const std::string& path) {
+    return path.substr(0, path.rfind('\\'));
+}
+
+bool FileExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+struct BarSearch {
+    DWORD processId;
+    HWND bar;
+};
+
+BOOL CALLBACK FindBarWindow(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<BarSearch*>(lParam);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    char className[32] = "";
+    ::GetClassNameA(window, className, sizeof className);
+    const LONG wanted = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+    if (owner == search->processId && ::IsWindowVisible(window) &&
+        std::string(className) == "#32770" &&
+        (::GetWindowLongA(window, GWL_EXSTYLE) & wanted) == wanted) {
+        search->bar = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The bar of a process: its visible topmost tool-window dialog.
+HWND FindBar(DWORD processId) {
+    BarSearch search = {processId, nullptr};
+    ::EnumWindows(&FindBarWindow, reinterpret_cast<LPARAM>(&search));
+    return search.bar;
+}
+
+RECT WindowRect(HWND window) {
+    RECT rect = {};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool IsCollapsed(const RECT& rect) {
+    return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
+}
+
+// Where the bar belongs on a window: left of the caption buttons, below the frame.
+POINT BarPlaceOn(const RECT& target) {
+    int dx = ::GetSystemMetrics(SM_CXSIZE) * 6 + ::GetSystemMetrics(SM_CXFRAME);
+    int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
+    return {target.right - dx, target.top + dy};
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string built = BuiltProgram();
+        ASSERT_FALSE(built.empty()) << "PANEWARDEN_EXE names no program";
+        m_program = m_programFolder.File("Panewarden.exe");
+        ASSERT_TRUE(::CopyFileA(built.c_str(), m_program.c_str(), FALSE)) << built;
+        const std::string skins = FolderOf(built) + "\\gfx\\" + kSkin;
+        ASSERT_TRUE(::CreateDirectoryA(Gfx().c_str(), nullptr));
+        ASSERT_TRUE(::CreateDirectoryA(Skin().c_str(), nullptr));
+        for (const char* file : kSkinFiles) {
+            ASSERT_TRUE(::CopyFileA((skins + "\\" + file).c_str(),
+                                    (Skin() + "\\" + file).c_str(), FALSE))
+                << skins << "\\" << file;
+        }
+    }
+
+    void TearDown() override {
+        if (m_process.hProcess) {
+            if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+                ::TerminateProcess(m_process.hProcess, 1);
+                ::WaitForSingleObject(m_process.hProcess, 5000);
+            }
+            ::CloseHandle(m_process.hProcess);
+            ::CloseHandle(m_process.hThread);
+        }
+        for (const char* file : kSkinFiles) {
+            ::DeleteFileA((Skin() + "\\" + file).c_str());
+        }
+        ::RemoveDirectoryA(Skin().c_str());
+        ::RemoveDirectoryA(Gfx().c_str());
+    }
+
+    std::string Gfx() const { return m_programFolder.File("gfx"); }
+    std::string Skin() const { return Gfx() + "\\" + kSkin; }
+    std::string ProgramSettings() const { return m_programFolder.File("Paneward.cfg"); }
+
+    // Starts the copy from the working folder and waits for its bar.
+    void Start() {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        ASSERT_TRUE(::CreateProcessA(m_program.c_str(), nullptr, nullptr, nullptr, FALSE, 0,
+                                     nullptr, m_workFolder.Path().c_str(), &startup,
+                                     &m_process));
+        ASSERT_TRUE(PumpUntil([this] { return (m_bar = FindBar(m_process.dwProcessId)); },
+                              10000))
+            << "the program showed no bar";
+    }
+
+    // Quits through the bar's command and waits for the process to end.
+    void Quit() {
+        ASSERT_TRUE(::PostMessageA(m_bar, WM_COMMAND, kQuit, 0));
+        ASSERT_TRUE(PumpUntil(
+            [this] { return ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; },
+            10000))
+            << "the program did not end on Quit";
+        DWORD exitCode = STILL_ACTIVE;
+        ::GetExitCodeProcess(m_process.hProcess, &exitCode);
+        EXPECT_EQ(0u, exitCode);
+    }
+
+    CTempFolder m_programFolder;
+    CTempFolder m_workFolder;
+    std::string m_program;
+    PROCESS_INFORMATION m_process = {};
+    HWND m_bar = nullptr;
+};
+
+TEST_F(EndToEnd, BarRidesOnTheWindowInFrontAndQuitSavesBesideTheProgram) {
+    ASSERT_FALSE(FileExists(ProgramSettings()));
+    ASSERT_NO_FATAL_FAILURE(Start());
+
+    CForeignWindow front("Foreign window", {220, 140, 720, 460});
+    front.BringToFront();
+    ASSERT_EQ(front.Handle(), ::GetForegroundWindow());
+    const RECT target = WindowRect(front.Handle());
+    const POINT place = BarPlaceOn(target);
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            RECT bar = WindowRect(m_bar);
+            return bar.left == place.x && bar.top == place.y;
+        },
+        1000));
+    RECT bar = WindowRect(m_bar);
+    EXPECT_EQ(place.x, bar.left);
+    EXPECT_EQ(place.y, bar.top);
+    EXPECT_GT(bar.right - bar.left, 0);
+    EXPECT_GT(bar.bottom - bar.top, 0);
+
+    // With only the desktop in front the bar has nowhere to go.
+    ::ShowWindow(front.Handle(), SW_HIDE);
+    ::SetForegroundWindow(::GetDesktopWindow());
+    ASSERT_TRUE(PumpUntil([] { return ::GetForegroundWindow() == ::GetDesktopWindow(); }));
+    EXPECT_TRUE(PumpUntil([this] { return IsCollapsed(WindowRect(m_bar)); }, 1000));
+
+    ASSERT_NO_FATAL_FAILURE(Quit());
+    EXPECT_EQ(kDefaultSettings, ReadFileBytes(ProgramSettings()));
+    EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
+}
+
+TEST_F(EndToEnd, WindowTimerSwitchedOffLeavesTheBarCollapsed) {
+    // Bare line feeds: the file read back after Quit shows that it was written anew.
+    WriteFileBytes(ProgramSettings(), "Windows Standard\nFALSE\n500\nFALSE\n10\n");
+    ASSERT_NO_FATAL_FAILURE(Start());
+
+    CForeignWindow front("Foreign window", {220, 140, 720, 460});
+    front.BringToFront();
+    ASSERT_EQ(front.Handle(), ::GetForegroundWindow());
+    PumpMessages(1000);
+    EXPECT_TRUE(IsCollapsed(WindowRect(m_bar)));
+
+    ASSERT_NO_FATAL_FAILURE(Quit());
+    EXPECT_EQ("Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n",
+              ReadFileBytes(ProgramSettings()));
+    EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
+}
+
+} // namespace
