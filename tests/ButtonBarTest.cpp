@@ -21,12 +21,6 @@ bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-bool IsCollapsed(HWND window) {
-    RECT rect;
-    ::GetWindowRect(window, &rect);
-    return SameRect(rect, RECT{0, 0, 0, 0});
-}
-
 bool IsTopmost(HWND window) {
     return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
@@ -54,12 +48,9 @@ protected:
     void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
 
     RECT ExpectedBarRect(HWND target) const {
-        RECT rect;
-        ::GetWindowRect(target, &rect);
-        int x = rect.right - (::GetSystemMetrics(SM_CXSIZE) * 6 + ::GetSystemMetrics(SM_CXFRAME));
-        int y = rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
-        return {x, y, x + bar->m_rcBar.right - bar->m_rcBar.left,
-                y + bar->m_rcBar.bottom - bar->m_rcBar.top};
+        POINT place = BarPlaceOn(target);
+        return {place.x, place.y, place.x + bar->m_rcBar.right - bar->m_rcBar.left,
+                place.y + bar->m_rcBar.bottom - bar->m_rcBar.top};
     }
 
     CScriptedInteraction interaction;
@@ -154,6 +145,17 @@ TEST_F(ButtonBar, TakenHotkeyIsReportedOnceAndTheOtherStillWorks) {
     ::UnregisterHotKey(other.Handle(), 1);
 }
 
+TEST_F(ButtonBar, ClicksFlipTheFacesOfAAndTButNotH) {
+    Start();
+    for (CSkinButton* button : {&bar->m_btnHide, &bar->m_btnTopmost, &bar->m_btnTransparency}) {
+        button->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        button->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+    EXPECT_EQ(0, bar->m_btnHide.GetState());
+    EXPECT_EQ(1, bar->m_btnTopmost.GetState());
+    EXPECT_EQ(1, bar->m_btnTransparency.GetState());
+}
+
 TEST_F(ButtonBar, EnterEscAndCloseNeverEndTheBar) {
     Start();
     bar->SendMessage(WM_COMMAND, IDOK, 0);
@@ -196,17 +198,14 @@ TEST_F(ButtonBar, WindowTimerPlacesTheBarOnTheCaptionOfTheWindowInFront) {
     target.BringToFront();
     Tick();
     EXPECT_EQ(target.Handle(), bar->m_pTarget);
-    RECT rect;
-    ::GetWindowRect(bar->m_hWnd, &rect);
-    EXPECT_TRUE(SameRect(ExpectedBarRect(target.Handle()), rect));
+    EXPECT_TRUE(SameRect(ExpectedBarRect(target.Handle()), WindowRect(bar->m_hWnd)));
     EXPECT_TRUE(IsTopmost(bar->m_hWnd));
 
     // It follows the next window, and the timer keeps it there on its own.
     CForeignWindow other("Other", {50, 60, 450, 360});
     other.BringToFront();
     EXPECT_TRUE(PumpUntil([&] { return bar->m_pTarget == other.Handle(); }));
-    ::GetWindowRect(bar->m_hWnd, &rect);
-    EXPECT_TRUE(SameRect(ExpectedBarRect(other.Handle()), rect));
+    EXPECT_TRUE(SameRect(ExpectedBarRect(other.Handle()), WindowRect(bar->m_hWnd)));
 }
 
 TEST_F(ButtonBar, BarInFrontKeepsItsTarget) {
@@ -214,14 +213,11 @@ TEST_F(ButtonBar, BarInFrontKeepsItsTarget) {
     CForeignWindow target("Target");
     target.BringToFront();
     Tick();
-    RECT before;
-    ::GetWindowRect(bar->m_hWnd, &before);
+    RECT before = WindowRect(bar->m_hWnd);
     ::SetForegroundWindow(bar->m_hWnd);
     ASSERT_EQ(bar->m_hWnd, ::GetForegroundWindow());
     Tick();
-    RECT after;
-    ::GetWindowRect(bar->m_hWnd, &after);
-    EXPECT_TRUE(SameRect(before, after));
+    EXPECT_TRUE(SameRect(before, WindowRect(bar->m_hWnd)));
     EXPECT_EQ(target.Handle(), bar->m_pTarget);
 }
 
@@ -271,17 +267,14 @@ TEST_F(ButtonBar, SetWindowTopmostMovesAWindowBetweenBandsKeepingItsRectangle) {
     Start();
     CForeignWindow window("Window", {120, 130, 520, 430});
     window.BringToFront();
-    RECT before;
-    ::GetWindowRect(window.Handle(), &before);
+    RECT before = WindowRect(window.Handle());
     bar->SetWindowTopmost(1, window.Handle());
     EXPECT_TRUE(IsTopmost(window.Handle()));
     bar->SetWindowTopmost(2, window.Handle());
     EXPECT_TRUE(IsTopmost(window.Handle()));
     bar->SetWindowTopmost(0, window.Handle());
     EXPECT_FALSE(IsTopmost(window.Handle()));
-    RECT after;
-    ::GetWindowRect(window.Handle(), &after);
-    EXPECT_TRUE(SameRect(before, after));
+    EXPECT_TRUE(SameRect(before, WindowRect(window.Handle())));
 }
 
 // A stand-in for the browser frame the automaximize timer looks after.
@@ -375,6 +368,6 @@ TEST_P(ButtonBarExit, QuitAsksAboutHiddenWindowsAndShowsThemOnYes) {
     EXPECT_EQ(IDCANCEL, bar->GetModalResult());
 }
 
-INSTANTIATE_TEST_SUITE_P(Answers, ButtonBarExit, ::testing::Values(IDYES, IDNO));
+INSTANTIATE_TEST_SUITE_P(ButtonBarAnswers, ButtonBarExit, ::testing::Values(IDYES, IDNO));
 
 } // namespace

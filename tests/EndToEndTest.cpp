@@ -12,8 +12,8 @@ namespace {
 
 const UINT kQuit = 32771;
 const char kSkin[] = "Windows Standard";
-const char* const kSkinFiles[] = {"A-UP.BMP", "A-DOWN.BMP", "T-UP.BMP",
-                                  "T-DOWN.BMP", "H-UP.BMP", "H-DOWN.BMP"};
+const char* const kSkinFiles[] = {"A-UP.BMP",   "A-DOWN.BMP", "T-UP.BMP",
+                                  "T-DOWN.BMP", "H-UP.BMP",   "H-DOWN.BMP"};
 const char kDefaultSettings[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
 
 // The program as built: CTest passes its Unix path, which Wine shows on drive Z.
@@ -63,23 +63,6 @@ HWND FindBar(DWORD processId) {
     return search.bar;
 }
 
-RECT WindowRect(HWND window) {
-    RECT rect = {};
-    ::GetWindowRect(window, &rect);
-    return rect;
-}
-
-bool IsCollapsed(const RECT& rect) {
-    return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
-}
-
-// Where the bar belongs on a window: left of the caption buttons, below the frame.
-POINT BarPlaceOn(const RECT& target) {
-    int dx = ::GetSystemMetrics(SM_CXSIZE) * 6 + ::GetSystemMetrics(SM_CXFRAME);
-    int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
-    return {target.right - dx, target.top + dy};
-}
-
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -91,8 +74,8 @@ protected:
         ASSERT_TRUE(::CreateDirectoryA(Gfx().c_str(), nullptr));
         ASSERT_TRUE(::CreateDirectoryA(Skin().c_str(), nullptr));
         for (const char* file : kSkinFiles) {
-            ASSERT_TRUE(::CopyFileA((skins + "\\" + file).c_str(),
-                                    (Skin() + "\\" + file).c_str(), FALSE))
+            ASSERT_TRUE(
+                ::CopyFileA((skins + "\\" + file).c_str(), (Skin() + "\\" + file).c_str(), FALSE))
                 << skins << "\\" << file;
         }
     }
@@ -122,10 +105,8 @@ protected:
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
         ASSERT_TRUE(::CreateProcessA(m_program.c_str(), nullptr, nullptr, nullptr, FALSE, 0,
-                                     nullptr, m_workFolder.Path().c_str(), &startup,
-                                     &m_process));
-        ASSERT_TRUE(PumpUntil([this] { return (m_bar = FindBar(m_process.dwProcessId)); },
-                              10000))
+                                     nullptr, m_workFolder.Path().c_str(), &startup, &m_process));
+        ASSERT_TRUE(PumpUntil([this] { return (m_bar = FindBar(m_process.dwProcessId)); }, 10000))
             << "the program showed no bar";
     }
 
@@ -155,8 +136,7 @@ TEST_F(EndToEnd, BarRidesOnTheWindowInFrontAndQuitSavesBesideTheProgram) {
     CForeignWindow front("Foreign window", {220, 140, 720, 460});
     front.BringToFront();
     ASSERT_EQ(front.Handle(), ::GetForegroundWindow());
-    const RECT target = WindowRect(front.Handle());
-    const POINT place = BarPlaceOn(target);
+    const POINT place = BarPlaceOn(front.Handle());
     EXPECT_TRUE(PumpUntil(
         [&] {
             RECT bar = WindowRect(m_bar);
@@ -173,7 +153,7 @@ TEST_F(EndToEnd, BarRidesOnTheWindowInFrontAndQuitSavesBesideTheProgram) {
     ::ShowWindow(front.Handle(), SW_HIDE);
     ::SetForegroundWindow(::GetDesktopWindow());
     ASSERT_TRUE(PumpUntil([] { return ::GetForegroundWindow() == ::GetDesktopWindow(); }));
-    EXPECT_TRUE(PumpUntil([this] { return IsCollapsed(WindowRect(m_bar)); }, 1000));
+    EXPECT_TRUE(PumpUntil([this] { return IsCollapsed(m_bar); }, 1000));
 
     ASSERT_NO_FATAL_FAILURE(Quit());
     EXPECT_EQ(kDefaultSettings, ReadFileBytes(ProgramSettings()));
@@ -189,7 +169,7 @@ TEST_F(EndToEnd, WindowTimerSwitchedOffLeavesTheBarCollapsed) {
     front.BringToFront();
     ASSERT_EQ(front.Handle(), ::GetForegroundWindow());
     PumpMessages(1000);
-    EXPECT_TRUE(IsCollapsed(WindowRect(m_bar)));
+    EXPECT_TRUE(IsCollapsed(m_bar));
 
     ASSERT_NO_FATAL_FAILURE(Quit());
     EXPECT_EQ("Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n",

@@ -151,6 +151,24 @@ CTempFolder::~CTempFolder() {
     ::RemoveDirectoryA(m_path.c_str());
 }
 
+RECT WindowRect(HWND window) {
+    RECT rect = {};
+    ::GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool IsCollapsed(HWND window) {
+    RECT rect = WindowRect(window);
+    return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
+}
+
+POINT BarPlaceOn(HWND target) {
+    RECT rect = WindowRect(target);
+    int dx = ::GetSystemMetrics(SM_CXSIZE) * 6 + ::GetSystemMetrics(SM_CXFRAME);
+    int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
+    return {rect.right - dx, rect.top + dy};
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});

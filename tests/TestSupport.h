@@ -101,5 +101,11 @@ private:
     std::string m_path;
 };
 
+RECT WindowRect(HWND window);
+// The bar rests at (0, 0) with no size between placements.
+bool IsCollapsed(HWND window);
+// Where the bar's top-left corner belongs on a window: left of its caption buttons.
+POINT BarPlaceOn(HWND target);
+
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& content);
