@@ -182,13 +182,6 @@ void CButtonBarDlg::ExitProgram() {
     CDialog::OnCancel();
 }
 
-void CButtonBarDlg::ActivateTarget() {
-    if (m_pTarget && ::IsWindow(m_pTarget) == 1) {
-        ::BringWindowToTop(m_pTarget);
-        ::SetForegroundWindow(m_pTarget);
-    }
-}
-
 void CButtonBarDlg::OnWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->ShowWindow(SW_SHOW);

@@ -39,6 +39,11 @@ public:
     void CollapseBar();
     void SetWindowTopmost(int mode, HWND window);
     void ActivateTarget();
+    int TransparencySupported() const;
+    int IsTransparent(HWND window) const;
+    int IsTopmost(HWND window) const;
+    // The A and T faces show the window's topmost and layered styles.
+    void SyncButtonFaces(HWND window);
     void OnAutoMaximize();
     void OnWindowSelector();
 

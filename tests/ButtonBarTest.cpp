@@ -208,6 +208,29 @@ TEST_F(ButtonBar, WindowTimerPlacesTheBarOnTheCaptionOfTheWindowInFront) {
     EXPECT_TRUE(SameRect(ExpectedBarRect(other.Handle()), WindowRect(bar->m_hWnd)));
 }
 
+TEST_F(ButtonBar, FacesFollowTheStylesOfANewTargetOnly) {
+    Start();
+    CForeignWindow topmost("Topmost", {100, 100, 400, 300}, WS_EX_TOPMOST);
+    CForeignWindow layered("Layered", {150, 150, 450, 350}, WS_EX_LAYERED);
+    ::SetLayeredWindowAttributes(layered.Handle(), 0, 255, LWA_ALPHA);
+
+    topmost.BringToFront();
+    Tick();
+    EXPECT_EQ(1, bar->m_btnTopmost.GetState());
+    EXPECT_EQ(0, bar->m_btnTransparency.GetState());
+    // Same target: a face the user flipped stays as it is.
+    bar->m_btnTopmost.SetState(0);
+    Tick();
+    EXPECT_EQ(0, bar->m_btnTopmost.GetState());
+
+    layered.BringToFront();
+    bar->m_btnTopmost.SetState(1);
+    Tick();
+    EXPECT_EQ(0, bar->m_btnTopmost.GetState());
+    // Layered windows count as transparent only where the bar uses transparency.
+    EXPECT_EQ(bar->TransparencySupported(), bar->m_btnTransparency.GetState());
+}
+
 TEST_F(ButtonBar, BarInFrontKeepsItsTarget) {
     Start();
     CForeignWindow target("Target");

@@ -43,6 +43,9 @@ void CButtonBarDlg::OnWindowTimer() {
         int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
         MoveWindow(target.right - dx, target.top + dy, m_rcBar.right - m_rcBar.left,
                    m_rcBar.bottom - m_rcBar.top, TRUE);
+        if (foreground != m_pTarget) {
+            SyncButtonFaces(foreground);
+        }
         m_pTarget = foreground;
     }
     SetWindowTopmost(1, m_hWnd);
