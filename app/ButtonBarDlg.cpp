@@ -11,7 +11,11 @@
 namespace {
 const char kTrayTooltip[] = "Panewarden - Controll your windows";
 const char kFirstRunBalloon[] = "Rightclick on icon to get additional options!";
-const char kSettingsFile[] = "Paneward.cfg";
+
+// The file lives beside the program, wherever the program was started from.
+std::string SettingsPath() {
+    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
+}
 } // namespace
 
 const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
@@ -120,13 +124,12 @@ void CButtonBarDlg::LoadSkin() {
     m_btnHide.LoadBitmapUp(folder + "\\H-UP.BMP");
 }
 
-// The file lives beside the program, wherever the program was started from.
 void CButtonBarDlg::LoadSettings() {
-    m_settings.Read(CWinApp::ProgramFolder() + "\\" + kSettingsFile);
+    m_settings.Read(SettingsPath());
 }
 
 void CButtonBarDlg::SaveSettings() {
-    m_settings.Write(CWinApp::ProgramFolder() + "\\" + kSettingsFile);
+    m_settings.Write(SettingsPath());
 }
 
 LRESULT CButtonBarDlg::OnSysCommand(WPARAM command, LPARAM lParam) {

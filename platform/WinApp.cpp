@@ -27,3 +27,10 @@ std::string CWinApp::ProgramFolder() {
     std::size_t slash = folder.rfind('\\');
     return slash == std::string::npos ? std::string() : folder.substr(0, slash);
 }
+
+OSVERSIONINFOA CWinApp::PlatformVersion() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    ::GetVersionExA(&version);
+    return version;
+}

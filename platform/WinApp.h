@@ -26,6 +26,8 @@ public:
     static const char* Title() { return "Panewarden"; }
     // The folder that holds the program file.
     static std::string ProgramFolder();
+    // Platform id and version of the system the program runs on.
+    static OSVERSIONINFOA PlatformVersion();
 
 private:
     static CWnd* s_pMainWnd;

@@ -29,9 +29,7 @@ const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
 };
 
 CSystemTray::CSystemTray() : m_iconData() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    ::GetVersionExA(&version);
+    const OSVERSIONINFOA version = CWinApp::PlatformVersion();
     m_bShellV5 = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
 }
 

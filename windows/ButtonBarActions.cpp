@@ -1,11 +1,11 @@
 // What the bar does to the target window.
 #include "app/ButtonBarDlg.h"
 
+#include "platform/WinApp.h"
+
 // Layered windows are used only on Windows 2000 and XP.
 int CButtonBarDlg::TransparencySupported() const {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    ::GetVersionExA(&version);
+    const OSVERSIONINFOA version = CWinApp::PlatformVersion();
     return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion == 5 &&
                    version.dwMinorVersion <= 1
                ? 1
