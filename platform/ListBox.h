@@ -4,7 +4,6 @@
 #include "platform/Wnd.h"
 
 #include <string>
-#include <vector>
 
 class CListBox : public CWnd {
 public:
@@ -25,13 +24,5 @@ public:
     int FindString(int startAfter, const std::string& prefix) const {
         return static_cast<int>(
             SendMessage(LB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(prefix.c_str())));
-    }
-    // The selected indices, ascending.
-    std::vector<int> GetSelItems() const {
-        std::vector<int> items(static_cast<std::size_t>(SendMessage(LB_GETSELCOUNT)));
-        if (!items.empty()) {
-            SendMessage(LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
-        }
-        return items;
     }
 };

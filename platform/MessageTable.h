@@ -6,8 +6,7 @@
 
 template <class T> struct MessageEntry {
     UINT message;
-    UINT id;   // command or control id, for WM_COMMAND entries
-    UINT code; // notification code, for WM_COMMAND entries
+    UINT id; // command or control id, for WM_COMMAND entries
     LRESULT (T::*onMessage)(WPARAM, LPARAM);
     void (T::*onCommand)();
 };
@@ -15,17 +14,12 @@ template <class T> struct MessageEntry {
 // A message with its raw parameters.
 template <class T>
 constexpr MessageEntry<T> OnMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
-    return {message, 0, 0, handler, nullptr};
+    return {message, 0, handler, nullptr};
 }
 
 // WM_COMMAND from a menu item or a control's click (notification code 0).
 template <class T> constexpr MessageEntry<T> OnCommand(UINT id, void (T::*handler)()) {
-    return {WM_COMMAND, id, 0, nullptr, handler};
-}
-
-// WM_COMMAND carrying a control's notification code.
-template <class T> constexpr MessageEntry<T> OnNotify(UINT id, UINT code, void (T::*handler)()) {
-    return {WM_COMMAND, id, code, nullptr, handler};
+    return {WM_COMMAND, id, nullptr, handler};
 }
 
 // Runs the first matching handler; false when the table has none for the message.
@@ -37,7 +31,7 @@ bool DispatchMessageTable(T* self, const MessageEntry<T> (&table)[N], UINT messa
             continue;
         }
         if (entry.onCommand) {
-            if (LOWORD(wParam) != entry.id || HIWORD(wParam) != entry.code) {
+            if (LOWORD(wParam) != entry.id || HIWORD(wParam) != 0) {
                 continue;
             }
             (self->*entry.onCommand)();

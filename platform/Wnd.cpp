@@ -118,12 +118,6 @@ RECT CWnd::GetClientRect() const {
     return rect;
 }
 
-std::string CWnd::GetWindowText() const {
-    char text[260] = "";
-    ::GetWindowTextA(m_hWnd, text, sizeof text);
-    return text;
-}
-
 void CWnd::CenterWindow(HWND alternateOwner) const {
     RECT area = {};
     ::GetWindowRect(alternateOwner, &area);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <windows.h>
-#include <string>
 
 class CWnd {
 public:
@@ -39,11 +38,7 @@ public:
     }
     RECT GetWindowRect() const;
     RECT GetClientRect() const;
-    std::string GetWindowText() const;
-    void SetWindowText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
-    BOOL EnableWindow(BOOL enable) const { return ::EnableWindow(m_hWnd, enable); }
     BOOL RedrawWindow(UINT flags) const { return ::RedrawWindow(m_hWnd, nullptr, nullptr, flags); }
-    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     void CenterWindow(HWND alternateOwner) const;
 
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam,
