@@ -130,13 +130,13 @@ TEST_F(BarSettingsFile, FailedSaveLeavesThePreviousFile) {
 
     ASSERT_TRUE(settings.Write(path));
     EXPECT_EQ("Changed\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n", ReadFileBytes(path));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((path + ".tmp").c_str()));
+    EXPECT_FALSE(FileExists(path + ".tmp"));
 }
 
 TEST_F(BarSettingsFile, SaveIntoMissingFolderFailsWithoutCreatingAnything) {
     std::string missing = folder.File("absent\\Paneward.cfg");
     EXPECT_FALSE(settings.Write(missing));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(missing.c_str()));
+    EXPECT_FALSE(FileExists(missing));
 }
 
 } // namespace

@@ -31,10 +31,6 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, path.rfind('\\'));
 }
 
-bool FileExists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 struct BarSearch {
     DWORD processId;
     HWND bar;

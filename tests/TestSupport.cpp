@@ -169,6 +169,10 @@ POINT BarPlaceOn(HWND target) {
     return {rect.right - dx, rect.top + dy};
 }
 
+bool FileExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});

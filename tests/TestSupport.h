@@ -107,5 +107,6 @@ bool IsCollapsed(HWND window);
 // Where the bar's top-left corner belongs on a window: left of its caption buttons.
 POINT BarPlaceOn(HWND target);
 
+bool FileExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& content);
