@@ -3,6 +3,8 @@
 
 #include "app/BarSettings.h"
 #include "controls/SkinButton.h"
+#include "controls/SkinButtonOwner.h"
+#include "processing/WindowProcessingOwner.h"
 #include "platform/Dialog.h"
 #include "platform/MessageTable.h"
 #include "tray/SystemTray.h"
@@ -13,7 +15,7 @@
 class CPreferencesDlg;
 class CWindowProcessingDlg;
 
-class CButtonBarDlg : public CDialog {
+class CButtonBarDlg : public CDialog, public CSkinButtonOwner, public CWindowProcessingOwner {
 public:
     static constexpr UINT kWindowTimer = 1124;
     static constexpr UINT kAutoMaximizeTimer = 1125;
@@ -38,13 +40,20 @@ public:
 
     void CollapseBar();
     void SetWindowTopmost(int mode, HWND window);
-    void ActivateTarget();
+    void ActivateTarget() override;
     int TransparencySupported() const;
+    void ToggleTransparency(HWND window);
+    void ApplyTransparencyLevel(HWND window);
+    void SetTransparencyLevel(int level) override;
+    int GetTransparencyLevel() const override { return m_nAlpha; }
     int IsTransparent(HWND window) const;
     int IsTopmost(HWND window) const;
     // The A and T faces show the window's topmost and layered styles.
     void SyncButtonFaces(HWND window);
     void OnAutoMaximize();
+    void RemoveHiddenWindowIcon(HWND window) override;
+    // Shows entry index of the hidden-window list again and forgets it.
+    void ShowHiddenWindowAt(std::size_t index) override;
     void OnWindowSelector();
 
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;

@@ -1,6 +1,6 @@
 #include "controls/SkinButton.h"
 
-#include "app/ButtonBarDlg.h"
+#include "controls/SkinButtonOwner.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
 
@@ -9,9 +9,13 @@ namespace {
 const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
 // The buttons reach the bar through the application's main window.
+CSkinButtonOwner* Owner() {
+    return dynamic_cast<CSkinButtonOwner*>(CWinApp::GetMainWnd());
+}
+
 void ActivateBarTarget() {
-    if (auto* bar = dynamic_cast<CButtonBarDlg*>(CWinApp::GetMainWnd())) {
-        bar->ActivateTarget();
+    if (CSkinButtonOwner* owner = Owner()) {
+        owner->ActivateTarget();
     }
 }
 

@@ -1,8 +1,5 @@
 #include "processing/WindowProcessingDlg.h"
 
-#include "app/ButtonBarDlg.h"
-#include "platform/WinApp.h"
-
 namespace {
 
 std::string WindowTitle(HWND window) {
@@ -12,6 +9,8 @@ std::string WindowTitle(HWND window) {
 }
 
 } // namespace
+
+CWindowProcessingDlg* CWindowProcessingDlg::s_pRefreshing = nullptr;
 
 const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] = {
     OnMessage(WM_SHOWWINDOW, &CWindowProcessingDlg::OnShowWindow),
@@ -91,15 +90,17 @@ void CWindowProcessingDlg::RefreshLists() {
             m_listHidden.AddString(WindowTitle(window));
         }
     }
+    // The callback finds the dialog here: the enumeration's context value stays 0.
+    s_pRefreshing = this;
     ::EnumWindows(&CWindowProcessingDlg::EnumWindowsCallback, 0);
+    s_pRefreshing = nullptr;
 }
 
 BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM) {
-    auto* bar = dynamic_cast<CButtonBarDlg*>(CWinApp::GetMainWnd());
-    if (!bar || !bar->m_pProcessingDlg) {
+    if (!s_pRefreshing) {
         return TRUE;
     }
-    CWindowProcessingDlg& dialog = *bar->m_pProcessingDlg;
+    CWindowProcessingDlg& dialog = *s_pRefreshing;
     if (::IsWindowVisible(window) == 1) {
         if (dialog.m_parentsOnly && ::GetParent(window)) {
             return TRUE;
@@ -128,6 +129,10 @@ BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM) {
 
 void CWindowProcessingDlg::AddHiddenWindow(HWND window) {
     (m_showAllHidden == 1 ? m_savedOwnHidden : m_hiddenHandles).push_back(window);
+}
+
+void CWindowProcessingDlg::RemoveHiddenAt(std::size_t index) {
+    m_hiddenHandles.erase(m_hiddenHandles.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void CWindowProcessingDlg::OnShowAll() {

@@ -24,6 +24,8 @@ public:
 
     void RefreshLists();
     void AddHiddenWindow(HWND window);
+    // Removes entry index of m_hiddenHandles; the later entries move up.
+    void RemoveHiddenAt(std::size_t index);
     void OnShowOwn();
     void OnShowAll();
     void OnParents();
@@ -49,6 +51,7 @@ public:
 private:
     static const MessageEntry<CWindowProcessingDlg> s_messageTable[];
     static BOOL CALLBACK EnumWindowsCallback(HWND window, LPARAM context);
+    static CWindowProcessingDlg* s_pRefreshing; // the dialog whose refresh is enumerating
 
     LRESULT OnShowWindow(WPARAM show, LPARAM status);
 };

@@ -1,0 +1,20 @@
+// What a bar button asks of the bar that owns it. The bar implements it; the
+// buttons find it through the application's main window.
+#pragma once
+
+#include <cstddef>
+
+class CSkinButtonOwner {
+public:
+    // Brings the window the bar rides on to the top and into the foreground.
+    virtual void ActivateTarget() = 0;
+    // The transparency level (alpha 0 to 255) shared by all windows.
+    virtual int GetTransparencyLevel() const = 0;
+    // Stores a level and applies it to the window the bar rides on.
+    virtual void SetTransparencyLevel(int level) = 0;
+    // Shows entry index of the hidden-window list again and forgets it.
+    virtual void ShowHiddenWindowAt(std::size_t index) = 0;
+
+protected:
+    ~CSkinButtonOwner() = default;
+};
