@@ -1,9 +1,8 @@
 #include "app/BarSettings.h"
 
+#include "platform/AtomicFile.h"
+
 #include <climits>
-#include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 namespace {
@@ -89,11 +88,11 @@ void BarSettings::SetDefaults() {
 }
 
 bool BarSettings::Read(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::string content;
+    if (!ReadWholeFile(path, content)) {
         return false;
     }
-    LineReader reader(std::string(std::istreambuf_iterator<char>(file), {}));
+    LineReader reader(std::move(content));
     std::string line;
     reader.ReadLine(line);
     skinName = line;
@@ -118,21 +117,5 @@ bool BarSettings::Write(const std::string& path) const {
     content += std::to_string(autoMaximizeInterval) + "\r\n";
     content += FlagText(windowTimerEnabled);
     content += std::to_string(windowTimerInterval) + "\r\n";
-
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file || !file.write(content.data(), static_cast<std::streamsize>(content.size())) ||
-            !file.flush()) {
-            file.close();
-            ::DeleteFileA(temporary.c_str());
-            return false;
-        }
-    }
-    if (!::MoveFileExA(temporary.c_str(), path.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileA(temporary.c_str());
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, content);
 }

@@ -189,3 +189,13 @@ void CButtonBarDlg::OnWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->ShowWindow(SW_SHOW);
 }
+
+void CButtonBarDlg::ShowWindowSelector() {
+    m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
+    m_pProcessingDlg->RefreshLists();
+    m_pProcessingDlg->ShowWindow(SW_SHOW);
+}
+
+const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
+    return m_pProcessingDlg->m_hiddenHandles;
+}

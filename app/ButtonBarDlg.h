@@ -55,6 +55,8 @@ public:
     // Shows entry index of the hidden-window list again and forgets it.
     void ShowHiddenWindowAt(std::size_t index) override;
     void OnWindowSelector();
+    void ShowWindowSelector() override;
+    const std::vector<HWND>& HiddenWindows() const override;
 
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide;

@@ -2,7 +2,9 @@
 // buttons find it through the application's main window.
 #pragma once
 
+#include <windows.h>
 #include <cstddef>
+#include <vector>
 
 class CSkinButtonOwner {
 public:
@@ -12,8 +14,12 @@ public:
     virtual int GetTransparencyLevel() const = 0;
     // Stores a level and applies it to the window the bar rides on.
     virtual void SetTransparencyLevel(int level) = 0;
+    // The windows of the hidden-window list, as its last refresh left it.
+    virtual const std::vector<HWND>& HiddenWindows() const = 0;
     // Shows entry index of the hidden-window list again and forgets it.
     virtual void ShowHiddenWindowAt(std::size_t index) = 0;
+    // Centres the "Window processing" dialog, refreshes its lists and shows it.
+    virtual void ShowWindowSelector() = 0;
 
 protected:
     ~CSkinButtonOwner() = default;

@@ -1,0 +1,10 @@
+// Whole small files read and replaced through the platform's file calls.
+#pragma once
+
+#include <string>
+
+// False when the file could not be opened; content is then empty.
+bool ReadWholeFile(const std::string& path, std::string& content);
+// Writes path + ".tmp" and moves it over path only once it is complete, so a failed
+// write leaves the old file; false when it failed.
+bool WriteFileAtomically(const std::string& path, const std::string& content);
