@@ -1,9 +1,14 @@
+#include "tests/TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--foreign-window") {
+        return RunForeignWindow(argv[2], argv[3]);
+    }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     ::testing::InitGoogleTest(&argc, argv);

@@ -65,6 +65,81 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
 }
 
 namespace {
+const char kForeignProcessClass[] = "PanewardenTestForeignProcess";
+}
+
+CForeignProcess::CForeignProcess(const std::string& mode, const std::string& title) {
+    char program[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, program, sizeof program);
+    std::string commandLine =
+        "\"" + std::string(program) + "\" --foreign-window " + mode + " \"" + title + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    if (!::CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &m_process)) {
+        return;
+    }
+    PumpUntil(
+        [&] {
+            m_hWnd = ::FindWindowA(kForeignProcessClass, title.c_str());
+            return m_hWnd && ::IsWindowVisible(m_hWnd);
+        },
+        10000);
+}
+
+CForeignProcess::~CForeignProcess() {
+    if (!m_process.hProcess) {
+        return;
+    }
+    if (!HasExited()) {
+        ::TerminateProcess(m_process.hProcess, 1);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+}
+
+bool CForeignProcess::HasExited(DWORD waitMilliseconds) const {
+    return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
+}
+
+namespace {
+bool g_ignoreClose = false;
+
+LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE && g_ignoreClose) {
+        return 0;
+    }
+    if (message == WM_DESTROY) {
+        ::PostQuitMessage(0);
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+} // namespace
+
+int RunForeignWindow(const std::string& mode, const std::string& title) {
+    g_ignoreClose = mode == "ignore-close";
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = &ForeignProcessWindowProc;
+    windowClass.hInstance = ::GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kForeignProcessClass;
+    ::RegisterClassA(&windowClass);
+    HWND window =
+        ::CreateWindowExA(0, kForeignProcessClass, title.c_str(), WS_OVERLAPPEDWINDOW, 200, 200,
+                          400, 300, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ::ShowWindow(window, SW_SHOWNOACTIVATE);
+    if (mode == "hang") {
+        ::Sleep(INFINITE);
+    }
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+namespace {
 
 std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
     std::vector<MenuItemRecord> items;

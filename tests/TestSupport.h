@@ -43,6 +43,28 @@ private:
     HWND m_hWnd = nullptr;
 };
 
+// A top-level window of another process: this test program started again with
+// --foreign-window MODE TITLE. MODE "plain" closes on WM_CLOSE, "ignore-close" stays
+// open, "hang" stops handling messages once its window is up.
+class CForeignProcess {
+public:
+    CForeignProcess(const std::string& mode, const std::string& title);
+    ~CForeignProcess(); // terminates the process if it still runs
+    CForeignProcess(const CForeignProcess&) = delete;
+    CForeignProcess& operator=(const CForeignProcess&) = delete;
+
+    HWND Handle() const { return m_hWnd; } // null when the window did not come up
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    bool HasExited(DWORD waitMilliseconds = 0) const;
+
+private:
+    PROCESS_INFORMATION m_process = {};
+    HWND m_hWnd = nullptr;
+};
+
+// The other side of CForeignProcess; main runs it for --foreign-window.
+int RunForeignWindow(const std::string& mode, const std::string& title);
+
 struct MessageBoxCall {
     HWND owner;
     std::string text;
