@@ -23,6 +23,10 @@ public:
     static constexpr int kShowAllHotkey = 1001;
     static constexpr UINT kTrayCallbackMessage = WM_APP + 10;
     static constexpr UINT kTrayIconId = 133;
+    static constexpr UINT kHiddenIconMessage = WM_APP + 100; // + n for hidden-window icon n
+    static constexpr UINT kHideListedCommand = 50000;        // + index of m_windowHandles
+    static constexpr UINT kShowHiddenCommand = 60000;        // + index of m_hiddenHandles
+    static constexpr UINT kRestoreCommand = 70000;           // + n, the window in lParam
 
     CButtonBarDlg();
     ~CButtonBarDlg() override;
@@ -33,6 +37,8 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Hotkeys and the numbered window commands, then the platform's default.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void ExitProgram();
     void LoadSettings();
@@ -40,6 +46,11 @@ public:
 
     void CollapseBar();
     void SetWindowTopmost(int mode, HWND window);
+    void OnHideTarget();
+    void OnToggleTopmost();
+    void OnToggleTransparency();
+    void HideAll();
+    void ShowAll();
     void ActivateTarget() override;
     int TransparencySupported() const;
     void ToggleTransparency(HWND window);

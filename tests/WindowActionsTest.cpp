@@ -1,0 +1,361 @@
+#include "app/ButtonBarDlg.h"
+#include "platform/WinApp.h"
+#include "processing/HiddenWindowFile.h"
+#include "processing/WindowProcessingDlg.h"
+#include "resource.h"
+#include "tests/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using Handles = std::vector<HWND>;
+
+std::string SettingsPath() {
+    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
+}
+
+const std::string kHiddenFile = CHiddenWindowFile::ProgramFile();
+
+bool Visible(HWND window) {
+    return ::IsWindowVisible(window) != 0;
+}
+
+bool Contains(const Handles& handles, HWND window) {
+    return std::find(handles.begin(), handles.end(), window) != handles.end();
+}
+
+LONG ExStyle(HWND window) {
+    return ::GetWindowLongA(window, GWL_EXSTYLE);
+}
+
+// The layered alpha of a window, or -1 when it is not layered.
+int Alpha(HWND window) {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!(ExStyle(window) & WS_EX_LAYERED) ||
+        !::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || flags != LWA_ALPHA) {
+        return -1;
+    }
+    return alpha;
+}
+
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND window = upper; window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+        if (window == lower) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A bar whose window timer is off, so that the tests choose its target with one tick.
+class WindowActions : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::DeleteFileA(kHiddenFile.c_str());
+        WriteFileBytes(SettingsPath(), "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n");
+        Start();
+    }
+    void TearDown() override {
+        bar.reset();
+        CWinApp::SetMainWnd(nullptr);
+        ::DeleteFileA(SettingsPath().c_str());
+        ::DeleteFileA(kHiddenFile.c_str());
+    }
+
+    // Also the restart after a program that ended without its exit question.
+    void Start() {
+        bar = std::make_unique<CButtonBarDlg>();
+        CWinApp::SetMainWnd(bar.get());
+        ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
+    }
+
+    void Target(HWND window) {
+        ::SetForegroundWindow(window);
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == window; }));
+        bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0);
+        ASSERT_EQ(window, bar->m_pTarget);
+    }
+    void Hide(HWND window) {
+        ASSERT_NO_FATAL_FAILURE(Target(window));
+        Command(IDC_HIDE);
+    }
+    void Command(WPARAM command, HWND window = nullptr) {
+        bar->SendMessage(WM_COMMAND, command, reinterpret_cast<LPARAM>(window));
+    }
+    void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
+    void DoubleClick(CSystemTray& icon) {
+        icon.SendMessage(icon.GetIconData().uCallbackMessage, icon.GetIconData().uID,
+                         WM_LBUTTONDBLCLK);
+    }
+
+    CWindowProcessingDlg& Lists() { return *bar->m_pProcessingDlg; }
+    Handles& Hidden() { return Lists().m_hiddenHandles; }
+    Handles Carried() const {
+        Handles carried;
+        for (const auto& icon : bar->m_hiddenTrayIcons) {
+            carried.push_back(icon->GetCarriedWindow());
+        }
+        return carried;
+    }
+
+    CScriptedInteraction interaction;
+    std::unique_ptr<CButtonBarDlg> bar;
+};
+
+TEST_F(WindowActions, HideGivesEachWindowAnIconAndShowAllBringsThemBackLastFirst) {
+    CForeignWindow small("Editor");
+    CForeignWindow big("Viewer");
+    CForeignWindow plain("");
+    HICON smallIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32516));
+    HICON bigIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32515));
+    ::SendMessageA(small.Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    ::SendMessageA(big.Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+    HICON fallback = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                                     MAKEINTRESOURCEA(IDI_HIDDENWINDOW), IMAGE_ICON,
+                                                     16, 16, LR_SHARED));
+    struct Expected {
+        HWND window;
+        const char* tooltip;
+        HICON icon;
+    };
+    const Expected expected[] = {{small.Handle(), "Hidden window: Editor", smallIcon},
+                                 {big.Handle(), "Hidden window: Viewer", bigIcon},
+                                 {plain.Handle(), "Hidden window: ", fallback}};
+    for (const Expected& e : expected) {
+        ::ShowWindow(e.window, SW_SHOWNORMAL);
+        ASSERT_NO_FATAL_FAILURE(Hide(e.window));
+        EXPECT_FALSE(Visible(e.window));
+        EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
+    }
+    const Handles order = {small.Handle(), big.Handle(), plain.Handle()};
+    EXPECT_EQ(order, Hidden());
+    ASSERT_EQ(3, Lists().m_listHidden.GetCount());
+    ASSERT_EQ(3u, bar->m_hiddenTrayIcons.size());
+    for (UINT n = 0; n < 3; ++n) {
+        const CSystemTray& icon = *bar->m_hiddenTrayIcons[n];
+        const NOTIFYICONDATAA& data = icon.GetIconData();
+        EXPECT_STREQ(expected[n].tooltip, data.szTip);
+        EXPECT_EQ("Hidden window: " + Lists().m_listHidden.GetText(static_cast<int>(n)),
+                  data.szTip);
+        EXPECT_EQ(expected[n].icon, data.hIcon) << n;
+        EXPECT_EQ(static_cast<UINT>(WM_APP + 100) + n, data.uCallbackMessage);
+        EXPECT_EQ(0u, data.uID);
+        EXPECT_EQ(expected[n].window, icon.GetCarriedWindow());
+        EXPECT_EQ(bar.get(), icon.GetNotifyWindow());
+    }
+    EXPECT_EQ(order, CHiddenWindowFile(kHiddenFile).Load());
+
+    Hotkey(CButtonBarDlg::kShowAllHotkey);
+    for (HWND window : order) {
+        EXPECT_TRUE(Visible(window));
+    }
+    EXPECT_TRUE(IsAbove(small.Handle(), big.Handle()));
+    EXPECT_TRUE(IsAbove(big.Handle(), plain.Handle()));
+    EXPECT_TRUE(Hidden().empty());
+    EXPECT_EQ(0, Lists().m_listHidden.GetCount());
+    EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());
+    EXPECT_FALSE(FileExists(kHiddenFile));
+}
+
+TEST_F(WindowActions, DoubleClickedIconShowsItsWindowAndShowAllSkipsOneThatClosedItself) {
+    CForeignWindow mine("Mine");
+    CForeignProcess closing("plain", "Closes itself");
+    ASSERT_NE(nullptr, closing.Handle());
+    mine.BringToFront();
+    ASSERT_NO_FATAL_FAILURE(Hide(mine.Handle()));
+    ASSERT_NO_FATAL_FAILURE(Hide(closing.Handle()));
+    ASSERT_FALSE(Visible(closing.Handle()));
+    ::PostMessageA(closing.Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(closing.HasExited(5000));
+
+    DoubleClick(*bar->m_hiddenTrayIcons[0]);
+    EXPECT_TRUE(Visible(mine.Handle()));
+    EXPECT_EQ(Handles{closing.Handle()}, Hidden());
+    EXPECT_EQ(Handles{closing.Handle()}, Carried());
+
+    Hotkey(CButtonBarDlg::kShowAllHotkey);
+    EXPECT_TRUE(Hidden().empty());
+    EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());
+    EXPECT_FALSE(FileExists(kHiddenFile));
+}
+
+TEST_F(WindowActions, NumberedCommandsAndHideAllHideAndShowWithoutTouchingIcons) {
+    std::vector<std::unique_ptr<CForeignWindow>> windows;
+    for (int i = 0; i < 12; ++i) {
+        windows.push_back(std::make_unique<CForeignWindow>("Window " + std::to_string(i)));
+        ::ShowWindow(windows.back()->Handle(), SW_SHOWNOACTIVATE);
+    }
+    CForeignWindow byH("By H");
+    byH.BringToFront();
+    ASSERT_NO_FATAL_FAILURE(Hide(byH.Handle()));
+    ASSERT_NO_FATAL_FAILURE(Target(windows[0]->Handle()));
+
+    Lists().RefreshLists();
+    const HWND eleventh = Lists().m_windowHandles.at(10);
+    Command(CButtonBarDlg::kHideListedCommand + 10);
+    EXPECT_FALSE(Visible(eleventh));
+    EXPECT_EQ((Handles{byH.Handle(), eleventh}), Hidden());
+    EXPECT_FALSE(IsCollapsed(bar->m_hWnd));
+    Command(CButtonBarDlg::kHideListedCommand + Lists().m_windowHandles.size());
+    EXPECT_EQ(2u, Hidden().size());
+
+    Hotkey(CButtonBarDlg::kHideAllHotkey);
+    for (const auto& window : windows) {
+        EXPECT_FALSE(Visible(window->Handle()));
+        EXPECT_TRUE(Contains(Hidden(), window->Handle()));
+    }
+    EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
+    EXPECT_EQ(Handles{byH.Handle()}, Carried());
+
+    const HWND fourth = windows[3]->Handle();
+    const std::size_t count = Hidden().size();
+    const auto index = std::find(Hidden().begin(), Hidden().end(), fourth) - Hidden().begin();
+    Command(CButtonBarDlg::kShowHiddenCommand + static_cast<WPARAM>(index));
+    EXPECT_TRUE(Visible(fourth));
+    EXPECT_FALSE(Contains(Hidden(), fourth));
+    EXPECT_EQ(count - 1, Hidden().size());
+    EXPECT_EQ(Handles{byH.Handle()}, Carried());
+    Command(CButtonBarDlg::kShowHiddenCommand + Hidden().size());
+    EXPECT_EQ(count - 1, Hidden().size());
+
+    // The icon's number in the command is not used: the window comes with it.
+    Command(CButtonBarDlg::kRestoreCommand + 7, byH.Handle());
+    EXPECT_TRUE(Visible(byH.Handle()));
+    EXPECT_FALSE(Contains(Hidden(), byH.Handle()));
+    EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());
+    EXPECT_EQ(Hidden(), CHiddenWindowFile(kHiddenFile).Load());
+
+    Hotkey(CButtonBarDlg::kShowAllHotkey);
+    for (const auto& window : windows) {
+        EXPECT_TRUE(Visible(window->Handle()));
+    }
+}
+
+TEST_F(WindowActions, HiddenWhileAllIsShownIsParkedAndListedUnderOwnOnly) {
+    CForeignWindow first("First parked");
+    CForeignWindow second("Second parked");
+    Lists().OnShowAll();
+    first.BringToFront();
+    ASSERT_NO_FATAL_FAILURE(Hide(first.Handle()));
+    second.BringToFront();
+    ASSERT_NO_FATAL_FAILURE(Hide(second.Handle()));
+    EXPECT_EQ((Handles{first.Handle(), second.Handle()}), Lists().m_savedOwnHidden);
+    EXPECT_EQ(Lists().m_savedOwnHidden, CHiddenWindowFile(kHiddenFile).Load());
+
+    DoubleClick(*bar->m_hiddenTrayIcons[0]);
+    EXPECT_TRUE(Visible(first.Handle()));
+    EXPECT_EQ(Handles{second.Handle()}, Lists().m_savedOwnHidden);
+
+    Lists().OnShowOwn();
+    EXPECT_EQ(Handles{second.Handle()}, Hidden());
+    ASSERT_EQ(1, Lists().m_listHidden.GetCount());
+    EXPECT_EQ("Second parked", Lists().m_listHidden.GetText(0));
+}
+
+TEST_F(WindowActions, TopmostAndTransparencyChangeTheTargetAndTheFacesFollow) {
+    CForeignWindow topmost("Topmost", {120, 130, 520, 430}, WS_EX_TOPMOST);
+    topmost.BringToFront();
+    ASSERT_NO_FATAL_FAILURE(Target(topmost.Handle()));
+    EXPECT_EQ(1, bar->m_btnTopmost.GetState());
+    const RECT before = WindowRect(topmost.Handle());
+    Command(IDC_TOPMOST);
+    EXPECT_FALSE(ExStyle(topmost.Handle()) & WS_EX_TOPMOST);
+    const RECT after = WindowRect(topmost.Handle());
+    EXPECT_TRUE(::EqualRect(&before, &after));
+    Command(IDC_TOPMOST);
+    EXPECT_TRUE(ExStyle(topmost.Handle()) & WS_EX_TOPMOST);
+
+    CForeignWindow window("Window", {150, 150, 450, 350}, WS_EX_TOOLWINDOW);
+    window.BringToFront();
+    ASSERT_NO_FATAL_FAILURE(Target(window.Handle()));
+    EXPECT_EQ(0, bar->m_btnTopmost.GetState());
+    Command(IDC_TRANSPARENCY);
+    EXPECT_EQ(200, Alpha(window.Handle()));
+    Command(IDC_TRANSPARENCY);
+    EXPECT_EQ(-1, Alpha(window.Handle()));
+    EXPECT_TRUE(ExStyle(window.Handle()) & WS_EX_TOOLWINDOW);
+
+    struct Level {
+        int set;
+        int alpha; // -1: not layered
+        int stored;
+        int face;
+        bool activated;
+    };
+    for (const Level& level : {Level{127, 127, 127, 1, true}, Level{255, -1, 200, 0, false}}) {
+        ::SetForegroundWindow(topmost.Handle());
+        bar->SetTransparencyLevel(level.set);
+        EXPECT_EQ(level.alpha, Alpha(window.Handle())) << level.set;
+        EXPECT_EQ(level.stored, bar->GetTransparencyLevel());
+        EXPECT_EQ(level.face, bar->m_btnTransparency.GetState());
+        EXPECT_EQ(level.activated, ::GetForegroundWindow() == window.Handle());
+    }
+    EXPECT_TRUE(ExStyle(window.Handle()) & WS_EX_TOOLWINDOW);
+    Command(IDC_TRANSPARENCY);
+    EXPECT_EQ(200, Alpha(window.Handle()));
+    EXPECT_EQ(window.Handle(), ::GetForegroundWindow());
+}
+
+TEST_F(WindowActions, DoubleClickOnAButtonBringsAnotherProcessWindowToTheForeground) {
+    CForeignProcess other("plain", "Other process");
+    ASSERT_NE(nullptr, other.Handle());
+    CForeignWindow mine("Mine");
+    mine.BringToFront();
+    bar->m_pTarget = other.Handle();
+    bar->m_btnTopmost.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
+}
+
+TEST_F(WindowActions, KilledProgramFindsItsStillHiddenWindowsAtTheNextStart) {
+    CForeignWindow kept("Kept");
+    CForeignWindow shownMeanwhile("Shown meanwhile");
+    CForeignProcess other("plain", "Other process kept");
+    CForeignProcess closing("plain", "Closes itself");
+    ASSERT_TRUE(other.Handle() && closing.Handle());
+    for (HWND window : {kept.Handle(), other.Handle(), shownMeanwhile.Handle(), closing.Handle()}) {
+        ::ShowWindow(window, SW_SHOWNORMAL);
+        ASSERT_NO_FATAL_FAILURE(Hide(window));
+    }
+    ::ShowWindow(shownMeanwhile.Handle(), SW_SHOWNOACTIVATE);
+    ::PostMessageA(closing.Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(closing.HasExited(5000));
+
+    bar.reset(); // no exit question
+    EXPECT_FALSE(Visible(kept.Handle()));
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const Handles restored = {kept.Handle(), other.Handle()};
+    EXPECT_EQ(restored, Hidden());
+    EXPECT_EQ(restored, CHiddenWindowFile(kHiddenFile).Load());
+    const std::string lines = ReadFileBytes(kHiddenFile);
+    EXPECT_EQ(2, std::count(lines.begin(), lines.end(), '\n'));
+
+    Hotkey(CButtonBarDlg::kShowAllHotkey);
+    EXPECT_TRUE(Visible(kept.Handle()));
+    EXPECT_TRUE(Visible(other.Handle()));
+    EXPECT_FALSE(FileExists(kHiddenFile));
+}
+
+class WindowActionsExit : public WindowActions, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WindowActionsExit, YesShowsAndForgetsNoKeepsTheWindowsForTheNextStart) {
+    CForeignWindow window("Hidden at exit");
+    window.BringToFront();
+    ASSERT_NO_FATAL_FAILURE(Hide(window.Handle()));
+    interaction.m_messageBoxAnswers.push_back(GetParam());
+    bar->ExitProgram();
+    const bool yes = GetParam() == IDYES;
+    EXPECT_EQ(yes, Visible(window.Handle()));
+    EXPECT_EQ(!yes, FileExists(kHiddenFile));
+
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_EQ(yes ? Handles{} : Handles{window.Handle()}, Hidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowActionsAnswers, WindowActionsExit, ::testing::Values(IDYES, IDNO));
+
+} // namespace
