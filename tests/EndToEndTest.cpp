@@ -106,6 +106,15 @@ protected:
             << "the program showed no bar";
     }
 
+    // Ends the program the hard way, without its exit question.
+    void Kill() {
+        ::TerminateProcess(m_process.hProcess, 1);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
+        ::CloseHandle(m_process.hProcess);
+        ::CloseHandle(m_process.hThread);
+        m_process = {};
+    }
+
     // Quits through the bar's command and waits for the process to end.
     void Quit() {
         ASSERT_TRUE(::PostMessageA(m_bar, WM_COMMAND, kQuit, 0));
@@ -171,6 +180,25 @@ TEST_F(EndToEnd, WindowTimerSwitchedOffLeavesTheBarCollapsed) {
     EXPECT_EQ("Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n",
               ReadFileBytes(ProgramSettings()));
     EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
+}
+
+TEST_F(EndToEnd, KilledProgramShowsTheWindowItHidAfterItsNextStart) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    CForeignWindow front("Foreign window", {220, 140, 720, 460});
+    front.BringToFront();
+    const POINT place = BarPlaceOn(front.Handle());
+    ASSERT_TRUE(PumpUntil([&] { return WindowRect(m_bar).left == place.x; }, 1000));
+    ::PostMessageA(m_bar, WM_COMMAND, 1003, 0); // H
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(front.Handle()); }));
+    const std::string hiddenFile = m_programFolder.File("Paneward.hid");
+    EXPECT_TRUE(FileExists(hiddenFile));
+
+    Kill();
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ::PostMessageA(m_bar, WM_HOTKEY, 1001, 0); // Alt+S
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(front.Handle()) != 0; }));
+    ASSERT_NO_FATAL_FAILURE(Quit());
+    EXPECT_FALSE(FileExists(hiddenFile));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "app/ButtonBarDlg.h"
 #include "platform/WinApp.h"
-#include "processing/HiddenWindowFile.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
@@ -8,16 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace {
 
 using Handles = std::vector<HWND>;
 
-std::string SettingsPath() {
-    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
-}
-
+const std::string kSettingsFile = CWinApp::ProgramFolder() + "\\Paneward.cfg";
 const std::string kHiddenFile = CHiddenWindowFile::ProgramFile();
 
 bool Visible(HWND window) {
@@ -28,53 +25,47 @@ bool Contains(const Handles& handles, HWND window) {
     return std::find(handles.begin(), handles.end(), window) != handles.end();
 }
 
-LONG ExStyle(HWND window) {
-    return ::GetWindowLongA(window, GWL_EXSTYLE);
-}
-
 // The layered alpha of a window, or -1 when it is not layered.
 int Alpha(HWND window) {
     BYTE alpha = 0;
     DWORD flags = 0;
-    if (!(ExStyle(window) & WS_EX_LAYERED) ||
+    if (!(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) ||
         !::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || flags != LWA_ALPHA) {
         return -1;
     }
     return alpha;
 }
 
-bool IsAbove(HWND upper, HWND lower) {
-    for (HWND window = upper; window; window = ::GetWindow(window, GW_HWNDNEXT)) {
-        if (window == lower) {
-            return true;
-        }
-    }
-    return false;
+// A line of the hidden-window file: the handle in eight hex digits, process id, class.
+std::string Line(HWND window, DWORD processId, const std::string& className) {
+    char handle[16] = "";
+    std::snprintf(handle, sizeof handle, "%08lX", HandleToUlong(window));
+    return std::string(handle) + " " + std::to_string(processId) + " " + className + "\r\n";
 }
 
-// A bar whose window timer is off, so that the tests choose its target with one tick.
+// A bar whose window timer is off, so that each test picks its target with one tick.
 class WindowActions : public ::testing::Test {
 protected:
     void SetUp() override {
         ::DeleteFileA(kHiddenFile.c_str());
-        WriteFileBytes(SettingsPath(), "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n");
+        WriteFileBytes(kSettingsFile, "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n");
         Start();
     }
     void TearDown() override {
         bar.reset();
         CWinApp::SetMainWnd(nullptr);
-        ::DeleteFileA(SettingsPath().c_str());
+        ::DeleteFileA(kSettingsFile.c_str());
         ::DeleteFileA(kHiddenFile.c_str());
     }
 
-    // Also the restart after a program that ended without its exit question.
+    // Also the start after a program that ended without its exit question.
     void Start() {
         bar = std::make_unique<CButtonBarDlg>();
         CWinApp::SetMainWnd(bar.get());
         ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
     }
-
     void Target(HWND window) {
+        ::ShowWindow(window, SW_SHOWNORMAL);
         ::SetForegroundWindow(window);
         ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == window; }));
         bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0);
@@ -88,10 +79,6 @@ protected:
         bar->SendMessage(WM_COMMAND, command, reinterpret_cast<LPARAM>(window));
     }
     void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
-    void DoubleClick(CSystemTray& icon) {
-        icon.SendMessage(icon.GetIconData().uCallbackMessage, icon.GetIconData().uID,
-                         WM_LBUTTONDBLCLK);
-    }
 
     CWindowProcessingDlg& Lists() { return *bar->m_pProcessingDlg; }
     Handles& Hidden() { return Lists().m_hiddenHandles; }
@@ -115,71 +102,36 @@ TEST_F(WindowActions, HideGivesEachWindowAnIconAndShowAllBringsThemBackLastFirst
     HICON bigIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32515));
     ::SendMessageA(small.Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
     ::SendMessageA(big.Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
-    HICON fallback = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                                     MAKEINTRESOURCEA(IDI_HIDDENWINDOW), IMAGE_ICON,
-                                                     16, 16, LR_SHARED));
-    struct Expected {
-        HWND window;
-        const char* tooltip;
-        HICON icon;
-    };
-    const Expected expected[] = {{small.Handle(), "Hidden window: Editor", smallIcon},
-                                 {big.Handle(), "Hidden window: Viewer", bigIcon},
-                                 {plain.Handle(), "Hidden window: ", fallback}};
-    for (const Expected& e : expected) {
-        ::ShowWindow(e.window, SW_SHOWNORMAL);
-        ASSERT_NO_FATAL_FAILURE(Hide(e.window));
-        EXPECT_FALSE(Visible(e.window));
+    const HICON icons[] = {smallIcon, bigIcon,
+                           static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                                           MAKEINTRESOURCEA(IDI_HIDDENWINDOW),
+                                                           IMAGE_ICON, 16, 16, LR_SHARED))};
+    const Handles order = {small.Handle(), big.Handle(), plain.Handle()};
+    for (HWND window : order) {
+        ASSERT_NO_FATAL_FAILURE(Hide(window));
+        EXPECT_FALSE(Visible(window));
         EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
     }
-    const Handles order = {small.Handle(), big.Handle(), plain.Handle()};
     EXPECT_EQ(order, Hidden());
-    ASSERT_EQ(3, Lists().m_listHidden.GetCount());
-    ASSERT_EQ(3u, bar->m_hiddenTrayIcons.size());
-    for (UINT n = 0; n < 3; ++n) {
-        const CSystemTray& icon = *bar->m_hiddenTrayIcons[n];
-        const NOTIFYICONDATAA& data = icon.GetIconData();
-        EXPECT_STREQ(expected[n].tooltip, data.szTip);
-        EXPECT_EQ("Hidden window: " + Lists().m_listHidden.GetText(static_cast<int>(n)),
-                  data.szTip);
-        EXPECT_EQ(expected[n].icon, data.hIcon) << n;
-        EXPECT_EQ(static_cast<UINT>(WM_APP + 100) + n, data.uCallbackMessage);
-        EXPECT_EQ(0u, data.uID);
-        EXPECT_EQ(expected[n].window, icon.GetCarriedWindow());
-        EXPECT_EQ(bar.get(), icon.GetNotifyWindow());
-    }
+    EXPECT_EQ(order, Carried());
     EXPECT_EQ(order, CHiddenWindowFile(kHiddenFile).Load());
+    const char* titles[] = {"Editor", "Viewer", ""};
+    for (int n = 0; n < 3; ++n) {
+        EXPECT_EQ(titles[n], Lists().m_listHidden.GetText(n));
+        const NOTIFYICONDATAA& data = bar->m_hiddenTrayIcons[n]->GetIconData();
+        EXPECT_EQ(std::string("Hidden window: ") + titles[n], data.szTip);
+        EXPECT_EQ(icons[n], data.hIcon) << n;
+        EXPECT_EQ(static_cast<UINT>(WM_APP + 100 + n), data.uCallbackMessage);
+        EXPECT_EQ(0u, data.uID);
+        EXPECT_EQ(bar.get(), bar->m_hiddenTrayIcons[n]->GetNotifyWindow());
+    }
 
     Hotkey(CButtonBarDlg::kShowAllHotkey);
-    for (HWND window : order) {
-        EXPECT_TRUE(Visible(window));
-    }
-    EXPECT_TRUE(IsAbove(small.Handle(), big.Handle()));
-    EXPECT_TRUE(IsAbove(big.Handle(), plain.Handle()));
+    // Shown last to first: the first hidden comes last and ends in front.
+    EXPECT_EQ(small.Handle(), ::GetForegroundWindow());
+    EXPECT_TRUE(Visible(big.Handle()) && Visible(plain.Handle()));
     EXPECT_TRUE(Hidden().empty());
     EXPECT_EQ(0, Lists().m_listHidden.GetCount());
-    EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());
-    EXPECT_FALSE(FileExists(kHiddenFile));
-}
-
-TEST_F(WindowActions, DoubleClickedIconShowsItsWindowAndShowAllSkipsOneThatClosedItself) {
-    CForeignWindow mine("Mine");
-    CForeignProcess closing("plain", "Closes itself");
-    ASSERT_NE(nullptr, closing.Handle());
-    mine.BringToFront();
-    ASSERT_NO_FATAL_FAILURE(Hide(mine.Handle()));
-    ASSERT_NO_FATAL_FAILURE(Hide(closing.Handle()));
-    ASSERT_FALSE(Visible(closing.Handle()));
-    ::PostMessageA(closing.Handle(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(closing.HasExited(5000));
-
-    DoubleClick(*bar->m_hiddenTrayIcons[0]);
-    EXPECT_TRUE(Visible(mine.Handle()));
-    EXPECT_EQ(Handles{closing.Handle()}, Hidden());
-    EXPECT_EQ(Handles{closing.Handle()}, Carried());
-
-    Hotkey(CButtonBarDlg::kShowAllHotkey);
-    EXPECT_TRUE(Hidden().empty());
     EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());
     EXPECT_FALSE(FileExists(kHiddenFile));
 }
@@ -191,7 +143,6 @@ TEST_F(WindowActions, NumberedCommandsAndHideAllHideAndShowWithoutTouchingIcons)
         ::ShowWindow(windows.back()->Handle(), SW_SHOWNOACTIVATE);
     }
     CForeignWindow byH("By H");
-    byH.BringToFront();
     ASSERT_NO_FATAL_FAILURE(Hide(byH.Handle()));
     ASSERT_NO_FATAL_FAILURE(Target(windows[0]->Handle()));
 
@@ -218,12 +169,11 @@ TEST_F(WindowActions, NumberedCommandsAndHideAllHideAndShowWithoutTouchingIcons)
     Command(CButtonBarDlg::kShowHiddenCommand + static_cast<WPARAM>(index));
     EXPECT_TRUE(Visible(fourth));
     EXPECT_FALSE(Contains(Hidden(), fourth));
-    EXPECT_EQ(count - 1, Hidden().size());
     EXPECT_EQ(Handles{byH.Handle()}, Carried());
     Command(CButtonBarDlg::kShowHiddenCommand + Hidden().size());
     EXPECT_EQ(count - 1, Hidden().size());
 
-    // The icon's number in the command is not used: the window comes with it.
+    // Any icon number will do: the window travels with the command.
     Command(CButtonBarDlg::kRestoreCommand + 7, byH.Handle());
     EXPECT_TRUE(Visible(byH.Handle()));
     EXPECT_FALSE(Contains(Hidden(), byH.Handle()));
@@ -236,49 +186,26 @@ TEST_F(WindowActions, NumberedCommandsAndHideAllHideAndShowWithoutTouchingIcons)
     }
 }
 
-TEST_F(WindowActions, HiddenWhileAllIsShownIsParkedAndListedUnderOwnOnly) {
-    CForeignWindow first("First parked");
-    CForeignWindow second("Second parked");
-    Lists().OnShowAll();
-    first.BringToFront();
-    ASSERT_NO_FATAL_FAILURE(Hide(first.Handle()));
-    second.BringToFront();
-    ASSERT_NO_FATAL_FAILURE(Hide(second.Handle()));
-    EXPECT_EQ((Handles{first.Handle(), second.Handle()}), Lists().m_savedOwnHidden);
-    EXPECT_EQ(Lists().m_savedOwnHidden, CHiddenWindowFile(kHiddenFile).Load());
-
-    DoubleClick(*bar->m_hiddenTrayIcons[0]);
-    EXPECT_TRUE(Visible(first.Handle()));
-    EXPECT_EQ(Handles{second.Handle()}, Lists().m_savedOwnHidden);
-
-    Lists().OnShowOwn();
-    EXPECT_EQ(Handles{second.Handle()}, Hidden());
-    ASSERT_EQ(1, Lists().m_listHidden.GetCount());
-    EXPECT_EQ("Second parked", Lists().m_listHidden.GetText(0));
-}
-
 TEST_F(WindowActions, TopmostAndTransparencyChangeTheTargetAndTheFacesFollow) {
     CForeignWindow topmost("Topmost", {120, 130, 520, 430}, WS_EX_TOPMOST);
-    topmost.BringToFront();
     ASSERT_NO_FATAL_FAILURE(Target(topmost.Handle()));
     EXPECT_EQ(1, bar->m_btnTopmost.GetState());
     const RECT before = WindowRect(topmost.Handle());
     Command(IDC_TOPMOST);
-    EXPECT_FALSE(ExStyle(topmost.Handle()) & WS_EX_TOPMOST);
+    EXPECT_FALSE(::GetWindowLongA(topmost.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     const RECT after = WindowRect(topmost.Handle());
     EXPECT_TRUE(::EqualRect(&before, &after));
     Command(IDC_TOPMOST);
-    EXPECT_TRUE(ExStyle(topmost.Handle()) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongA(topmost.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
+    // Wine reports NT 6.1: transparency must work there.
     CForeignWindow window("Window", {150, 150, 450, 350}, WS_EX_TOOLWINDOW);
-    window.BringToFront();
     ASSERT_NO_FATAL_FAILURE(Target(window.Handle()));
     EXPECT_EQ(0, bar->m_btnTopmost.GetState());
     Command(IDC_TRANSPARENCY);
     EXPECT_EQ(200, Alpha(window.Handle()));
     Command(IDC_TRANSPARENCY);
     EXPECT_EQ(-1, Alpha(window.Handle()));
-    EXPECT_TRUE(ExStyle(window.Handle()) & WS_EX_TOOLWINDOW);
 
     struct Level {
         int set;
@@ -295,10 +222,9 @@ TEST_F(WindowActions, TopmostAndTransparencyChangeTheTargetAndTheFacesFollow) {
         EXPECT_EQ(level.face, bar->m_btnTransparency.GetState());
         EXPECT_EQ(level.activated, ::GetForegroundWindow() == window.Handle());
     }
-    EXPECT_TRUE(ExStyle(window.Handle()) & WS_EX_TOOLWINDOW);
     Command(IDC_TRANSPARENCY);
     EXPECT_EQ(200, Alpha(window.Handle()));
-    EXPECT_EQ(window.Handle(), ::GetForegroundWindow());
+    EXPECT_TRUE(::GetWindowLongA(window.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 }
 
 TEST_F(WindowActions, DoubleClickOnAButtonBringsAnotherProcessWindowToTheForeground) {
@@ -313,30 +239,40 @@ TEST_F(WindowActions, DoubleClickOnAButtonBringsAnotherProcessWindowToTheForegro
 
 TEST_F(WindowActions, KilledProgramFindsItsStillHiddenWindowsAtTheNextStart) {
     CForeignWindow kept("Kept");
-    CForeignWindow shownMeanwhile("Shown meanwhile");
+    CForeignWindow byIcon("Shown by its icon");
+    CForeignWindow meanwhile("Shown meanwhile");
     CForeignProcess other("plain", "Other process kept");
     CForeignProcess closing("plain", "Closes itself");
     ASSERT_TRUE(other.Handle() && closing.Handle());
-    for (HWND window : {kept.Handle(), other.Handle(), shownMeanwhile.Handle(), closing.Handle()}) {
-        ::ShowWindow(window, SW_SHOWNORMAL);
+    for (HWND window :
+         {kept.Handle(), byIcon.Handle(), other.Handle(), meanwhile.Handle(), closing.Handle()}) {
         ASSERT_NO_FATAL_FAILURE(Hide(window));
     }
-    ::ShowWindow(shownMeanwhile.Handle(), SW_SHOWNOACTIVATE);
+    CSystemTray& icon = *bar->m_hiddenTrayIcons[1];
+    icon.SendMessage(icon.GetIconData().uCallbackMessage, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(Visible(byIcon.Handle()));
+    const Handles left = {kept.Handle(), other.Handle(), meanwhile.Handle(), closing.Handle()};
+    EXPECT_EQ(left, Hidden());
+    EXPECT_EQ(left, Carried());
+    ::ShowWindow(meanwhile.Handle(), SW_SHOWNOACTIVATE);
     ::PostMessageA(closing.Handle(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(closing.HasExited(5000));
 
-    bar.reset(); // no exit question
+    bar.reset(); // ends without its exit question
+    const DWORD self = ::GetCurrentProcessId();
+    // Entries whose window now belongs to another process or class, and junk.
+    WriteFileBytes(kHiddenFile, ReadFileBytes(kHiddenFile) +
+                                    Line(kept.Handle(), self + 4, "PanewardenTestForeign") +
+                                    Line(kept.Handle(), self, "Edit") + "junk\r\n");
     EXPECT_FALSE(Visible(kept.Handle()));
     ASSERT_NO_FATAL_FAILURE(Start());
-    const Handles restored = {kept.Handle(), other.Handle()};
-    EXPECT_EQ(restored, Hidden());
-    EXPECT_EQ(restored, CHiddenWindowFile(kHiddenFile).Load());
-    const std::string lines = ReadFileBytes(kHiddenFile);
-    EXPECT_EQ(2, std::count(lines.begin(), lines.end(), '\n'));
+    EXPECT_EQ((Handles{kept.Handle(), other.Handle()}), Hidden());
+    EXPECT_EQ(Line(kept.Handle(), self, "PanewardenTestForeign") +
+                  Line(other.Handle(), other.ProcessId(), "PanewardenTestForeignProcess"),
+              ReadFileBytes(kHiddenFile));
 
     Hotkey(CButtonBarDlg::kShowAllHotkey);
-    EXPECT_TRUE(Visible(kept.Handle()));
-    EXPECT_TRUE(Visible(other.Handle()));
+    EXPECT_TRUE(Visible(kept.Handle()) && Visible(other.Handle()));
     EXPECT_FALSE(FileExists(kHiddenFile));
 }
 
@@ -344,7 +280,6 @@ class WindowActionsExit : public WindowActions, public ::testing::WithParamInter
 
 TEST_P(WindowActionsExit, YesShowsAndForgetsNoKeepsTheWindowsForTheNextStart) {
     CForeignWindow window("Hidden at exit");
-    window.BringToFront();
     ASSERT_NO_FATAL_FAILURE(Hide(window.Handle()));
     interaction.m_messageBoxAnswers.push_back(GetParam());
     bar->ExitProgram();
