@@ -81,6 +81,8 @@ private:
     void OnQuit();
 
     void OnWindowTimer();
+    // Restacks the bar only when some window other than its own has come above it.
+    void KeepBarOnTop();
     void OnAutoMaximizeTimer();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
     void StartTimer(UINT timerId, int period);

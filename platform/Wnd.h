@@ -36,6 +36,8 @@ public:
     BOOL MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE) const {
         return ::MoveWindow(m_hWnd, x, y, width, height, repaint);
     }
+    // MoveWindow, repainting, unless the window already has that rectangle.
+    void PlaceWindow(int x, int y, int width, int height) const;
     RECT GetWindowRect() const;
     RECT GetClientRect() const;
     BOOL RedrawWindow(UINT flags) const { return ::RedrawWindow(m_hWnd, nullptr, nullptr, flags); }
