@@ -3,7 +3,7 @@
 //   BenchProbe PROGRAM SECONDS
 // Prints "startup-ms N" once the bar rides on the window, keeps the window in front for
 // SECONDS more, then quits the program through its Quit command and waits for its end.
-#include <windows.h>
+#include "tests/FindBar.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,34 +11,6 @@
 namespace {
 
 const UINT kQuitCommand = 32771;
-
-struct BarSearch {
-    DWORD processId;
-    HWND bar;
-};
-
-BOOL CALLBACK FindBarWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<BarSearch*>(lParam);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    char className[16] = "";
-    ::GetClassNameA(window, className, sizeof className);
-    const LONG wanted = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    if (owner == search->processId && ::IsWindowVisible(window) &&
-        lstrcmpA(className, "#32770") == 0 &&
-        (::GetWindowLongA(window, GWL_EXSTYLE) & wanted) == wanted) {
-        search->bar = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The program's bar: its visible topmost tool-window dialog.
-HWND FindBar(DWORD processId) {
-    BarSearch search = {processId, nullptr};
-    ::EnumWindows(&FindBarWindow, reinterpret_cast<LPARAM>(&search));
-    return search.bar;
-}
 
 // Riding: it has a size and its corner lies on the window.
 bool RidesOn(HWND bar, HWND window) {

@@ -1,5 +1,6 @@
 // The real Panewarden.exe, started as a user would start it: from a fresh copy with its
 // skins, from another working directory, with a foreign window in front.
+#include "tests/FindBar.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -29,34 +30,6 @@ std::string BuiltProgram() {
 
 std::string FolderOf(const std::string& path) {
     return path.substr(0, path.rfind('\\'));
-}
-
-struct BarSearch {
-    DWORD processId;
-    HWND bar;
-};
-
-BOOL CALLBACK FindBarWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<BarSearch*>(lParam);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    char className[32] = "";
-    ::GetClassNameA(window, className, sizeof className);
-    const LONG wanted = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    if (owner == search->processId && ::IsWindowVisible(window) &&
-        std::string(className) == "#32770" &&
-        (::GetWindowLongA(window, GWL_EXSTYLE) & wanted) == wanted) {
-        search->bar = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The bar of a process: its visible topmost tool-window dialog.
-HWND FindBar(DWORD processId) {
-    BarSearch search = {processId, nullptr};
-    ::EnumWindows(&FindBarWindow, reinterpret_cast<LPARAM>(&search));
-    return search.bar;
 }
 
 class EndToEnd : public ::testing::Test {
