@@ -6,6 +6,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${BENCH_SECONDS:-20}
+# Seconds the scene is left to settle before the measured time.
 settle=2
 # The loader that runs the i686 build.
 loader=wine
