@@ -52,7 +52,7 @@ wine_up() {
     # A wineserver left by an earlier run would still serve that run's display.
     "$WINESERVER" -k >/dev/null 2>&1 || true
     "$WINESERVER" -w
-    # Earlier scripts made a 32-bit prefix, which cannot run the x86_64 build.
+    # A prefix made where only the 32-bit loader was installed cannot run the x86_64 build.
     if [ -f "$WINEPREFIX/system.reg" ] && ! grep -q '^#arch=win64' "$WINEPREFIX/system.reg"; then
         echo "wine: $WINEPREFIX is a 32-bit prefix; making it anew"
         rm -rf "$WINEPREFIX"
