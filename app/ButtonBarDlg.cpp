@@ -26,6 +26,7 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnCommand(ID_QUIT, &CButtonBarDlg::OnQuit),
     OnCommand(ID_WINDOWSELECTOR, &CButtonBarDlg::OnWindowSelector),
     OnCommand(ID_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximize),
+    OnMessage(SecondStartMessage(), &CButtonBarDlg::OnSecondStart),
 };
 
 CButtonBarDlg::CButtonBarDlg()
@@ -198,4 +199,15 @@ void CButtonBarDlg::ShowWindowSelector() {
 
 const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
     return m_pProcessingDlg->m_hiddenHandles;
+}
+
+UINT CButtonBarDlg::SecondStartMessage() {
+    return ::RegisterWindowMessageA("Panewarden.SecondStart");
+}
+
+// What a double-click on the tray icon does.
+LRESULT CButtonBarDlg::OnSecondStart(WPARAM, LPARAM) {
+    ::SetForegroundWindow(m_hWnd);
+    SendMessage(WM_COMMAND, ID_WINDOWSELECTOR);
+    return 0;
 }

@@ -57,6 +57,8 @@ public:
     void OnWindowSelector();
     void ShowWindowSelector() override;
     const std::vector<HWND>& HiddenWindows() const override;
+    // Broadcast by a second start of the program, which then leaves.
+    static UINT SecondStartMessage();
 
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide;
@@ -79,6 +81,7 @@ private:
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
     void OnQuit();
+    LRESULT OnSecondStart(WPARAM wParam, LPARAM lParam);
 
     void OnWindowTimer();
     // Restacks the bar only when some window other than its own has come above it.

@@ -3,7 +3,7 @@
 //   BenchProbe PROGRAM SECONDS
 // Prints "startup-ms N" once the bar rides on the window, keeps the window in front for
 // SECONDS more, then quits the program through its Quit command and waits for its end.
-#include "tests/FindBar.h"
+#include "tests/WindowSearch.h"
 
 #include <cstdio>
 #include <cstdlib>

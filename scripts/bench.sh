@@ -2,26 +2,31 @@
 # Measures the shipped program under Wine, with its bar riding on a still window in
 # front: CPU of Panewarden's process and of the prefix's wineserver over BENCH_SECONDS
 # (default 20), start-up time to the first placement on that window, resident memory,
-# and the size of the stripped exe. Prints one table.
+# and the sizes of the stripped exes. Prints one table. It runs the i686 build where the
+# machine runs 32-bit code, else the x86_64 one.
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${BENCH_SECONDS:-20}
 # Seconds the scene is left to settle before the measured time.
 settle=2
-# The loader that runs the i686 build.
-loader=wine
 
 scripts/dist.sh >/dev/null
-scripts/build.sh i686 BenchProbe >/dev/null
+. scripts/wine-env.sh
+arch=i686
+folder=dist/Panewarden
+if ! wine_runs_32bit; then
+    arch=x86_64
+    folder=dist/Panewarden-x64
+fi
+scripts/build.sh "$arch" BenchProbe >/dev/null
 work=$PWD/build/bench
 rm -rf "$work"
 mkdir -p "$work"
-cp -R dist/Panewarden "$work/Panewarden"
-cp build/i686/BenchProbe.exe "$work/BenchProbe.exe"
+cp -R "$folder" "$work/Panewarden"
+cp "build/$arch/BenchProbe.exe" "$work/BenchProbe.exe"
 # The defaults, without the first run's balloon.
 printf 'Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n' >"$work/Panewarden/Paneward.cfg"
 
-. scripts/wine-env.sh
 wine_up build/wineprefix-bench private
 
 # The process whose name matches the pattern, in this prefix only: other prefixes' programs
@@ -44,7 +49,7 @@ cpu_ticks() {
     sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
 }
 
-"$loader" "$work/BenchProbe.exe" "$work/Panewarden/Panewarden.exe" $((seconds + settle + 2)) \
+wine_run "$arch" "$work/BenchProbe.exe" "$work/Panewarden/Panewarden.exe" $((seconds + settle + 2)) \
     >"$work/probe.log" 2>&1 </dev/null &
 probe=$!
 until grep -q '^startup-ms' "$work/probe.log"; do
@@ -71,11 +76,14 @@ hz=$(getconf CLK_TCK)
 percent() {
     awk -v ticks=$(($2 - $1)) -v hz="$hz" -v s="$seconds" 'BEGIN { printf "%.1f %%", 100 * ticks / hz / s }'
 }
-size=$(stat -c %s dist/Panewarden/Panewarden.exe)
-echo "| Panewarden (i686), bar on a still window, ${seconds} s | |"
+size() {
+    echo "$(($(stat -c %s "$1/Panewarden.exe") / 1024)) KB"
+}
+echo "| Panewarden ($arch), bar on a still window, ${seconds} s | |"
 echo "|---|---|"
 echo "| CPU of Panewarden.exe | $(percent "$program_before" "$program_after") |"
 echo "| CPU of the prefix's wineserver | $(percent "$server_before" "$server_after") |"
 echo "| Start-up to the first placement | $startup ms |"
 echo "| Resident memory of Panewarden.exe | $(awk -v kb="$rss" 'BEGIN { printf "%.1f MB", kb / 1024 }') |"
-echo "| Panewarden.exe, stripped | $((size / 1024)) KB |"
+echo "| Panewarden.exe stripped, i686 | $(size dist/Panewarden) |"
+echo "| Panewarden.exe stripped, x86_64 | $(size dist/Panewarden-x64) |"
