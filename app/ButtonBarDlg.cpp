@@ -199,3 +199,11 @@ void CButtonBarDlg::ShowWindowSelector() {
 const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
     return m_pProcessingDlg->m_hiddenHandles;
 }
+
+void CButtonBarDlg::RefreshWindowLists() {
+    m_pProcessingDlg->RefreshLists();
+}
+
+const std::vector<HWND>& CButtonBarDlg::ActiveWindows() const {
+    return m_pProcessingDlg->m_windowHandles;
+}

@@ -8,6 +8,7 @@
 #include "platform/Dialog.h"
 #include "platform/MessageTable.h"
 #include "tray/SystemTray.h"
+#include "tray/SystemTrayOwner.h"
 
 #include <memory>
 #include <vector>
@@ -15,7 +16,10 @@
 class CPreferencesDlg;
 class CWindowProcessingDlg;
 
-class CButtonBarDlg : public CDialog, public CSkinButtonOwner, public CWindowProcessingOwner {
+class CButtonBarDlg : public CDialog,
+                      public CSkinButtonOwner,
+                      public CWindowProcessingOwner,
+                      public CSystemTrayOwner {
 public:
     static constexpr UINT kWindowTimer = 1124;
     static constexpr UINT kAutoMaximizeTimer = 1125;
@@ -57,6 +61,9 @@ public:
     void OnWindowSelector();
     void ShowWindowSelector() override;
     const std::vector<HWND>& HiddenWindows() const override;
+    void RefreshWindowLists() override;
+    const std::vector<HWND>& ActiveWindows() const override;
+    int IsAutoMaximizeOn() const override { return m_settings.autoMaximize; }
 
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide;
