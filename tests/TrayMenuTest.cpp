@@ -52,28 +52,21 @@ protected:
     std::vector<std::unique_ptr<CForeignWindow>> windows;
 };
 
-struct Item {
-    std::string text;
-    UINT id;
-};
+using Items = std::vector<std::pair<std::string, UINT>>; // text and command id
 
-std::vector<Item> Items(const std::vector<MenuItemRecord>& records) {
-    std::vector<Item> items;
+Items TextsAndIds(const std::vector<MenuItemRecord>& records) {
+    Items items;
     for (const MenuItemRecord& record : records) {
-        items.push_back({record.text, record.id});
+        items.emplace_back(record.text, record.id);
     }
     return items;
 }
 
-bool operator==(const Item& a, const Item& b) {
-    return a.text == b.text && a.id == b.id;
-}
-
 // Entry i of a window submenu: the title of window i, command firstId + i.
-std::vector<Item> WindowItems(const std::vector<HWND>& windows, UINT firstId) {
-    std::vector<Item> items;
+Items WindowItems(const std::vector<HWND>& windows, UINT firstId) {
+    Items items;
     for (HWND window : windows) {
-        items.push_back({WindowTitle(window), firstId + static_cast<UINT>(items.size())});
+        items.emplace_back(WindowTitle(window), firstId + static_cast<UINT>(items.size()));
     }
     return items;
 }
@@ -105,30 +98,29 @@ TEST_P(TrayMenuOpening, RightClickShowsTheWindowsOfThisMomentAndSendsTheChoiceTo
     EXPECT_EQ(bar.m_hWnd, ::GetForegroundWindow());
 
     const UINT submenu = 0xFFFFFFFF;
-    const std::vector<Item> expected = {{"Active windows", submenu},
-                                        {"Hidden windows", submenu},
-                                        {"", 0},
-                                        {"Window selector", ID_WINDOWSELECTOR},
-                                        {"Skin selector", ID_SKINSELECTOR},
-                                        {"Automaximize IE", ID_AUTOMAXIMIZE},
-                                        {"Preferences", ID_PREFERENCES},
-                                        {"", 0},
-                                        {"Quit", ID_QUIT}};
-    ASSERT_TRUE(Items(menu.items) == expected);
+    const Items expected = {{"Active windows", submenu},
+                            {"Hidden windows", submenu},
+                            {"", 0},
+                            {"Window selector", ID_WINDOWSELECTOR},
+                            {"Skin selector", ID_SKINSELECTOR},
+                            {"Automaximize IE", ID_AUTOMAXIMIZE},
+                            {"Preferences", ID_PREFERENCES},
+                            {"", 0},
+                            {"Quit", ID_QUIT}};
+    ASSERT_EQ(expected, TextsAndIds(menu.items));
     for (std::size_t i = 0; i < menu.items.size(); ++i) {
         EXPECT_EQ(i == 3, (menu.items[i].state & MF_DEFAULT) != 0) << i;
         EXPECT_EQ(i == 5 && autoMaximize, (menu.items[i].state & MF_CHECKED) != 0) << i;
     }
 
     const CWindowProcessingDlg& dialog = *bar.m_pProcessingDlg;
-    EXPECT_TRUE(Items(menu.items[0].submenu) == WindowItems(dialog.m_windowHandles, 50000));
+    EXPECT_EQ(WindowItems(dialog.m_windowHandles, 50000), TextsAndIds(menu.items[0].submenu));
     EXPECT_NE(
         dialog.m_windowHandles.end(),
         std::find(dialog.m_windowHandles.begin(), dialog.m_windowHandles.end(), listed.Handle()));
-    const std::vector<Item> hidden = hiddenCount
-                                         ? WindowItems(dialog.m_hiddenHandles, 60000)
-                                         : std::vector<Item>{{"<there are no hidden windows>", 0}};
-    EXPECT_TRUE(Items(menu.items[1].submenu) == hidden);
+    const Items hidden = hiddenCount ? WindowItems(dialog.m_hiddenHandles, 60000)
+                                     : Items{{"<there are no hidden windows>", 0}};
+    EXPECT_EQ(hidden, TextsAndIds(menu.items[1].submenu));
     EXPECT_EQ(static_cast<std::size_t>(hiddenCount), dialog.m_hiddenHandles.size());
     EXPECT_EQ(0u, menu.items[1].submenu[0].state & (MF_GRAYED | MF_DISABLED));
 
