@@ -211,3 +211,11 @@ LRESULT CButtonBarDlg::OnSecondStart(WPARAM, LPARAM) {
     SendMessage(WM_COMMAND, ID_WINDOWSELECTOR);
     return 0;
 }
+
+void CButtonBarDlg::RefreshWindowLists() {
+    m_pProcessingDlg->RefreshLists();
+}
+
+const std::vector<HWND>& CButtonBarDlg::ActiveWindows() const {
+    return m_pProcessingDlg->m_windowHandles;
+}

@@ -8,6 +8,7 @@
 #include "platform/Dialog.h"
 #include "platform/MessageTable.h"
 #include "tray/SystemTray.h"
+#include "tray/SystemTrayOwner.h"
 
 #include <memory>
 #include <vector>
@@ -15,7 +16,10 @@
 class CPreferencesDlg;
 class CWindowProcessingDlg;
 
-class CButtonBarDlg : public CDialog, public CSkinButtonOwner, public CWindowProcessingOwner {
+class CButtonBarDlg : public CDialog,
+                      public CSkinButtonOwner,
+                      public CWindowProcessingOwner,
+                      public CSystemTrayOwner {
 public:
     static constexpr UINT kWindowTimer = 1124;
     static constexpr UINT kAutoMaximizeTimer = 1125;
@@ -59,6 +63,9 @@ public:
     const std::vector<HWND>& HiddenWindows() const override;
     // Broadcast by a second start of the program, which then leaves.
     static UINT SecondStartMessage();
+    void RefreshWindowLists() override;
+    const std::vector<HWND>& ActiveWindows() const override;
+    int IsAutoMaximizeOn() const override { return m_settings.autoMaximize; }
 
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide;

@@ -153,3 +153,9 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
     }
     return result;
 }
+
+std::string WindowTitle(HWND window) {
+    char title[260] = "";
+    ::GetWindowTextA(window, title, sizeof title);
+    return title;
+}

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class CWnd {
 public:
     CWnd() = default;
@@ -33,6 +35,7 @@ public:
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
     BOOL ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command); }
+    void SetWindowText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
     BOOL MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE) const {
         return ::MoveWindow(m_hWnd, x, y, width, height, repaint);
     }
@@ -53,3 +56,7 @@ protected:
 private:
     WNDPROC m_pfnSuper = nullptr; // the window's own procedure when subclassed
 };
+
+// A window's title as the program reads it: through a buffer of 260 bytes, so cut
+// to 259 characters.
+std::string WindowTitle(HWND window);
