@@ -1,4 +1,4 @@
-#include "app/ButtonBarDlg.h"
+#include "tests/BarFixture.h"
 #include "app/PreferencesDlg.h"
 #include "platform/WinApp.h"
 #include "processing/WindowProcessingDlg.h"
@@ -13,49 +13,11 @@ namespace {
 
 const char kDefaultFile[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
 
-std::string SettingsPath() {
-    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 bool IsTopmost(HWND window) {
     return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-// A bar started the way the application starts it, with the settings file given.
-class ButtonBar : public ::testing::Test {
-protected:
-    ~ButtonBar() override {
-        bar.reset();
-        CWinApp::SetMainWnd(nullptr);
-        ::DeleteFileA(SettingsPath().c_str());
-    }
-
-    // Null content: no settings file at all.
-    void Start(const char* settingsFile = nullptr) {
-        ::DeleteFileA(SettingsPath().c_str());
-        if (settingsFile) {
-            WriteFileBytes(SettingsPath(), settingsFile);
-        }
-        bar = std::make_unique<CButtonBarDlg>();
-        CWinApp::SetMainWnd(bar.get());
-        ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
-    }
-
-    void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
-
-    RECT ExpectedBarRect(HWND target) const {
-        POINT place = BarPlaceOn(target);
-        return {place.x, place.y, place.x + bar->m_rcBar.right - bar->m_rcBar.left,
-                place.y + bar->m_rcBar.bottom - bar->m_rcBar.top};
-    }
-
-    CScriptedInteraction interaction;
-    std::unique_ptr<CButtonBarDlg> bar;
-};
+class ButtonBar : public BarFixture {};
 
 TEST_F(ButtonBar, FirstStartUsesDefaultsAndShowsTheBalloon) {
     Start();
