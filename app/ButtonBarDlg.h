@@ -50,6 +50,8 @@ public:
     int IsTopmost(HWND window) const;
     // The A and T faces show the window's topmost and layered styles.
     void SyncButtonFaces(HWND window);
+    // The T button's pop-up while it is on screen, else null.
+    CTransparencyDlg* ShownTransparencyDlg() const;
     void OnAutoMaximize();
     void RemoveHiddenWindowIcon(HWND window) override;
     // Shows entry index of the hidden-window list again and forgets it.

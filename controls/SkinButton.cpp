@@ -30,6 +30,7 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
 };
 
 CSkinButton::~CSkinButton() {
+    m_pTransparencyDlg.reset();
     if (m_bmpDown) {
         ::DeleteObject(m_bmpDown);
     }
@@ -122,10 +123,27 @@ LRESULT CSkinButton::OnLButtonDown(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CSkinButton::OnLButtonDblClk(WPARAM wParam, LPARAM lParam) {
-    if (m_bOpensSlider != 1) {
-        ActivateBarTarget();
+    if (m_bOpensSlider == 1) {
+        OpenTransparencyDlg();
+        return 0;
     }
+    ActivateBarTarget();
     return DefWindowProc(WM_LBUTTONDBLCLK, wParam, lParam);
+}
+
+// Always a fresh pop-up, its thumb at the bar's level, which is applied to the target again.
+void CSkinButton::OpenTransparencyDlg() {
+    CSkinButtonOwner* owner = Owner();
+    if (!owner) {
+        return;
+    }
+    m_pTransparencyDlg.reset();
+    owner->SetTransparencyLevel(owner->GetTransparencyLevel());
+    m_pTransparencyDlg = std::make_unique<CTransparencyDlg>();
+    m_pTransparencyDlg->Create(IDD_TRANSPARENCY, this);
+    m_pTransparencyDlg->m_sliderAlpha.SetPos(owner->GetTransparencyLevel());
+    m_pTransparencyDlg->ShowWindow(SW_SHOW);
+    m_pTransparencyDlg->m_bShown = 1;
 }
 
 LRESULT CSkinButton::OnRButtonDblClk(WPARAM wParam, LPARAM lParam) {

@@ -3,7 +3,9 @@
 
 #include "platform/MessageTable.h"
 #include "platform/Static.h"
+#include "windows/TransparencyDlg.h"
 
+#include <memory>
 #include <string>
 
 class CSkinButton : public CStatic {
@@ -13,6 +15,8 @@ public:
 
     int m_bOpensSlider = 0; // a left double-click opens the transparency pop-up (T)
     int m_bNoToggle = 0;    // a left click keeps the face (H)
+
+    std::unique_ptr<CTransparencyDlg> m_pTransparencyDlg; // opened from T, or null
 
     // 1 on success; 0 after telling the user, keeping the face held before.
     int LoadBitmapUp(const std::string& fileName);
@@ -31,6 +35,7 @@ private:
     LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDblClk(WPARAM wParam, LPARAM lParam);
+    void OpenTransparencyDlg();
 
     int LoadFace(HBITMAP& face, const std::string& fileName, const char* usage);
     void DrawBitmap(HBITMAP bitmap, HDC paintDC) const;

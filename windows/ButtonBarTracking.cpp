@@ -25,6 +25,11 @@ void CButtonBarDlg::OnWindowTimer() {
         m_pTarget = nullptr;
         return;
     }
+    // The user is working the slider: nothing moves under it.
+    const CTransparencyDlg* popup = m_btnTransparency.m_pTransparencyDlg.get();
+    if (popup && foreground == popup->m_hWnd) {
+        return;
+    }
     // The user is clicking the bar: it stays on its target.
     if (foreground == m_hWnd) {
         return;
@@ -41,8 +46,14 @@ void CButtonBarDlg::OnWindowTimer() {
         int dx =
             ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset + ::GetSystemMetrics(SM_CXFRAME);
         int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
-        MoveWindow(target.right - dx, target.top + dy, m_rcBar.right - m_rcBar.left,
-                   m_rcBar.bottom - m_rcBar.top, TRUE);
+        const int x = target.right - dx, y = target.top + dy;
+        MoveWindow(x, y, m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top, TRUE);
+        if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
+            const RECT place = shown->GetWindowRect();
+            if (place.left != x || place.top != y) {
+                shown->MoveWindow(x, y, place.right - place.left, place.bottom - place.top, TRUE);
+            }
+        }
         if (foreground != m_pTarget) {
             SyncButtonFaces(foreground);
         }
