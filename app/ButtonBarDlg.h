@@ -34,7 +34,7 @@ public:
     void OnCancel() override {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    void ExitProgram();
+    void ExitProgram() override;
     void LoadSettings();
     void SaveSettings();
 
@@ -52,7 +52,8 @@ public:
     void SyncButtonFaces(HWND window);
     // The T button's pop-up while it is on screen, else null.
     CTransparencyDlg* ShownTransparencyDlg() const;
-    void OnAutoMaximize();
+    void OnAutoMaximize() override;
+    int IsAutoMaximizeOn() const override { return m_settings.autoMaximize == 1; }
     void RemoveHiddenWindowIcon(HWND window) override;
     // Shows entry index of the hidden-window list again and forgets it.
     void ShowHiddenWindowAt(std::size_t index) override;

@@ -26,6 +26,8 @@ public:
     int GetState() const { return m_nState; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Shows the hidden window of a context-menu entry (60000 + its index).
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     static const MessageEntry<CSkinButton> s_messageTable[];
@@ -35,6 +37,12 @@ private:
     LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDblClk(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
+    void OnQuit();
+    void OnWindowSelector();
+    void OnAutoMaximize();
+    template <int percent> void OnTransparencyPercent() { SetTransparencyPercent(percent); }
+    void SetTransparencyPercent(int percent);
     void OpenTransparencyDlg();
 
     int LoadFace(HBITMAP& face, const std::string& fileName, const char* usage);
