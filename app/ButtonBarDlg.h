@@ -89,4 +89,6 @@ private:
     void StartTimer(UINT timerId, int period);
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
     void LoadSkin();
+
+    int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };

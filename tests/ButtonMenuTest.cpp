@@ -1,6 +1,8 @@
 #include "processing/WindowProcessingDlg.h"
 #include "tests/BarFixture.h"
 
+#include <functional>
+
 namespace {
 
 // One line per menu item: its submenu path and text ("----" for a separator), its command
@@ -140,6 +142,52 @@ TEST_F(ButtonMenu, HiddenEntryShowsItsWindowAndAnIndexBeyondDoesNothing) {
     const MenuItemRecord& hidden = interaction.m_menus.back().items[0];
     ASSERT_EQ(5536u, hidden.submenu.size());
     EXPECT_EQ(65535u, hidden.submenu.back().id);
+}
+
+// Calls a hook the first time the window is shown, before it shows.
+WNDPROC g_shownProc = nullptr;
+std::function<void()> g_onShow;
+LRESULT CALLBACK ShowHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SHOWWINDOW && wParam && g_onShow) {
+        std::function<void()> hook = std::move(g_onShow);
+        g_onShow = nullptr;
+        hook();
+    }
+    return ::CallWindowProcA(g_shownProc, window, message, wParam, lParam);
+}
+
+TEST_F(ButtonMenu, QuitDuringTheExitQuestionIsIgnored) {
+    Hide(first);
+    bool asked = false;
+    interaction.m_whileAsking = [&] {
+        if (!asked) {
+            asked = true;
+            RightClick(bar->m_btnHide, {32771});
+        }
+    };
+    interaction.m_messageBoxAnswers = {IDYES};
+    RightClick(bar->m_btnTransparency, {32771});
+
+    EXPECT_EQ(1u, interaction.m_messageBoxes.size()) << "asked once";
+    EXPECT_TRUE(::IsWindowVisible(first.Handle()));
+    EXPECT_EQ(nullptr, bar->m_pProcessingDlg);
+    EXPECT_EQ(IDCANCEL, bar->GetModalResult());
+    EXPECT_TRUE(FileExists(SettingsPath()));
+}
+
+TEST_F(ButtonMenu, ExitShowsEveryHiddenWindowThoughTheListChangesUnderIt) {
+    for (const CForeignWindow* window : {&first, &second, &third}) {
+        Hide(*window);
+    }
+    // Showing the first window changes the list under the exit's loop, as a refresh could.
+    g_shownProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(first.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ShowHook)));
+    g_onShow = [&] { bar->m_btnHide.SendMessage(WM_COMMAND, 60000, 0); };
+    interaction.m_messageBoxAnswers = {IDYES};
+    bar->ExitProgram();
+    for (const CForeignWindow* window : {&first, &second, &third}) {
+        EXPECT_TRUE(::IsWindowVisible(window->Handle()));
+    }
 }
 
 } // namespace
