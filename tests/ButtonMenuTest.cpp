@@ -76,13 +76,13 @@ protected:
     CForeignWindow first{"First hidden"}, second{"Second hidden"}, third{"Third hidden"};
 };
 
-TEST_F(ButtonMenu, EveryButtonOpensTheSameMenuAtThePointer) {
+TEST_F(ButtonMenu, EveryButtonOpensTheSameMenuAtThePointerAndItsCommandsReachTheBar) {
     Hide(first);
     Hide(second);
-    ::SetCursorPos(321, 234);
-    POINT cursor = {};
-    ::GetCursorPos(&cursor);
     for (CSkinButton* button : {&bar->m_btnHide, &bar->m_btnTopmost, &bar->m_btnTransparency}) {
+        PumpMessages();
+        POINT cursor = {}; // not where the press says: that is the button's corner
+        ::GetCursorPos(&cursor);
         EXPECT_EQ(
             ExpectedMenu({"First hidden 60000", "Second hidden 60001"}, "Automaximize IE 32786"),
             RightClick(*button));
@@ -93,11 +93,13 @@ TEST_F(ButtonMenu, EveryButtonOpensTheSameMenuAtThePointer) {
         EXPECT_EQ(cursor.y, menu.y);
     }
 
-    // Nothing hidden, automaximize on.
+    // Nothing hidden; "Automaximize IE" chosen shows its check mark, the selector its dialog.
     bar->m_pProcessingDlg->m_hiddenHandles.clear();
-    bar->OnAutoMaximize();
+    RightClick(bar->m_btnTopmost, {32786});
+    EXPECT_EQ(1, bar->m_settings.autoMaximize);
     EXPECT_EQ(ExpectedMenu({"<there are no hidden windows> 0"}, "Automaximize IE 32786 checked"),
-              RightClick(bar->m_btnTopmost));
+              RightClick(bar->m_btnTopmost, {32783}));
+    EXPECT_TRUE(::IsWindowVisible(bar->m_pProcessingDlg->m_hWnd));
 }
 
 TEST_F(ButtonMenu, PercentagesSetTheTargetsOpacity) {
@@ -110,15 +112,6 @@ TEST_F(ButtonMenu, PercentagesSetTheTargetsOpacity) {
         EXPECT_EQ(level == -1 ? 0 : 1, bar->m_btnTransparency.GetState()) << "T's face";
     }
     EXPECT_EQ(200, bar->GetTransparencyLevel()) << "Off leaves the stored level at 200";
-}
-
-TEST_F(ButtonMenu, SelectorAndAutomaximizeReachTheBar) {
-    RightClick(bar->m_btnHide, {32786});
-    EXPECT_EQ(1, bar->m_settings.autoMaximize);
-    RightClick(bar->m_btnHide, {32786});
-    EXPECT_EQ(0, bar->m_settings.autoMaximize);
-    RightClick(bar->m_btnHide, {32783});
-    EXPECT_TRUE(::IsWindowVisible(bar->m_pProcessingDlg->m_hWnd));
 }
 
 TEST_F(ButtonMenu, HiddenEntryShowsItsWindowAndAnIndexBeyondDoesNothing) {
