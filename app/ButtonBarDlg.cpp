@@ -166,10 +166,16 @@ void CButtonBarDlg::OnQuit() {
 }
 
 void CButtonBarDlg::ExitProgram() {
+    // A second Quit (the buttons' menu works while the question is open) would tear down twice.
+    if (m_bExiting) {
+        return;
+    }
+    m_bExiting = 1;
     m_trayIcon.DestroyWindow();
 
     m_pProcessingDlg->OnShowOwn();
-    const std::vector<HWND>& hidden = m_pProcessingDlg->m_hiddenHandles;
+    // A copy: showing a window can activate others and so refresh the lists under the loop.
+    const std::vector<HWND> hidden = m_pProcessingDlg->m_hiddenHandles;
     if (!hidden.empty() &&
         CUserInteraction::Current().MessageBox(
             m_hWnd, "Would you like to show the windows that you have hidden?",

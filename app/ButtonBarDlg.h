@@ -38,7 +38,7 @@ public:
     void OnCancel() override {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    void ExitProgram();
+    void ExitProgram() override;
     void LoadSettings();
     void SaveSettings();
 
@@ -54,7 +54,10 @@ public:
     int IsTopmost(HWND window) const;
     // The A and T faces show the window's topmost and layered styles.
     void SyncButtonFaces(HWND window);
-    void OnAutoMaximize();
+    // The T button's pop-up while it is on screen, else null.
+    CTransparencyDlg* ShownTransparencyDlg() const;
+    void OnAutoMaximize() override;
+    int IsAutoMaximizeOn() const override { return m_settings.autoMaximize == 1; }
     void RemoveHiddenWindowIcon(HWND window) override;
     // Shows entry index of the hidden-window list again and forgets it.
     void ShowHiddenWindowAt(std::size_t index) override;
@@ -65,7 +68,6 @@ public:
     static UINT SecondStartMessage();
     void RefreshWindowLists() override;
     const std::vector<HWND>& ActiveWindows() const override;
-    int IsAutoMaximizeOn() const override { return m_settings.autoMaximize; }
 
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide;
@@ -98,4 +100,6 @@ private:
     void StartTimer(UINT timerId, int period);
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
     void LoadSkin();
+
+    int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };

@@ -20,6 +20,11 @@ public:
     virtual void ShowHiddenWindowAt(std::size_t index) = 0;
     // Centres the "Window processing" dialog, refreshes its lists and shows it.
     virtual void ShowWindowSelector() = 0;
+    // Toggles "Automaximize IE"; IsAutoMaximizeOn tells whether it is on.
+    virtual void OnAutoMaximize() = 0;
+    virtual int IsAutoMaximizeOn() const = 0;
+    // Quit: the exit sequence that ends the program.
+    virtual void ExitProgram() = 0;
 
 protected:
     ~CSkinButtonOwner() = default;

@@ -1,10 +1,12 @@
+#include "tests/BarFixture.h"
 #include "app/PreferencesDlg.h"
 #include "processing/WindowProcessingDlg.h"
-#include "tests/ButtonBarFixture.h"
 
 namespace {
 
 const char kDefaultFile[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
+
+class ButtonBar : public BarFixture {};
 
 TEST_F(ButtonBar, FirstStartUsesDefaultsAndShowsTheBalloon) {
     Start();

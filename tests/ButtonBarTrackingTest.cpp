@@ -1,7 +1,7 @@
 // The window-timer tick: where it puts the bar, and that it touches the bar only when the
 // scene asks for it.
 #include "processing/WindowProcessingDlg.h"
-#include "tests/ButtonBarFixture.h"
+#include "tests/BarFixture.h"
 
 #include <functional>
 
@@ -30,7 +30,7 @@ bool IsAbove(HWND upper, HWND lower) {
 }
 
 // The window timer is off: only the test ticks, so it decides what changes between ticks.
-class ButtonBarTracking : public ButtonBar {
+class ButtonBarTracking : public BarFixture {
 protected:
     void SetUp() override { Start("Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n"); }
 

@@ -159,17 +159,17 @@ TEST_F(SkinButtonTest, LoadReplacesTheFaceButABadNameTellsTheUserAndKeepsIt) {
     EXPECT_TRUE(Shows(other));
 }
 
-// Parameters: the button (H never toggles, T opens the slider) and whether the left button.
+// Parameters: the button (H never toggles) and whether the left button; T's left double-click
+// opens the transparency pop-up instead.
 class SkinButtonDoubleClick : public SkinButtonTest,
                               public ::testing::WithParamInterface<std::tuple<char, bool>> {
     void TearDown() override { CWinApp::SetMainWnd(nullptr); }
 };
 
-TEST_P(SkinButtonDoubleClick, BringsTheTargetForwardUnlessLeftOnT) {
+TEST_P(SkinButtonDoubleClick, BringsTheTargetForward) {
     const auto [letter, left] = GetParam();
     m_button.m_bNoToggle = letter == 'H';
     m_button.m_bOpensSlider = letter == 'T';
-    const bool brings = !(left && letter == 'T');
     // The bar as the main window (not created: only its target matters), another in front.
     CButtonBarDlg bar;
     CForeignWindow target("Skin button target"), other("Skin button other", {150, 150, 450, 350});
@@ -181,9 +181,7 @@ TEST_P(SkinButtonDoubleClick, BringsTheTargetForwardUnlessLeftOnT) {
 
     m_button.SendMessage(left ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
 
-    EXPECT_EQ(
-        PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }, brings ? 2000 : 200),
-        brings);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }));
     EXPECT_EQ(m_button.GetState(), 0) << "a double-click does not flip the face";
     if (left) { // the parent still hears of it, to act on it itself
         ASSERT_EQ(m_commands.size(), 1u);
@@ -191,7 +189,9 @@ TEST_P(SkinButtonDoubleClick, BringsTheTargetForwardUnlessLeftOnT) {
     }
 }
 INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonDoubleClick,
-                         ::testing::Combine(::testing::Values('H', 'A', 'T'), ::testing::Bool()));
+                         ::testing::Values(std::make_tuple('H', true), std::make_tuple('H', false),
+                                           std::make_tuple('A', true), std::make_tuple('A', false),
+                                           std::make_tuple('T', false)));
 
 TEST(SkinButtonOnBar, DefaultSkinLooksLikeItsFiles) {
     CScriptedInteraction interaction;

@@ -172,6 +172,9 @@ CScriptedInteraction::~CScriptedInteraction() {
 int CScriptedInteraction::MessageBox(HWND owner, const std::string& text,
                                      const std::string& caption, UINT type) {
     m_messageBoxes.push_back({owner, text, caption, type});
+    if (m_whileAsking) {
+        m_whileAsking();
+    }
     if (m_messageBoxAnswers.empty()) {
         return IDOK;
     }

@@ -5,6 +5,7 @@
 #include "platform/UserInteraction.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,8 @@ public:
     std::deque<int> m_messageBoxAnswers;
     std::deque<UINT> m_menuChoices; // command ids posted to the menu's owner
     std::deque<std::string> m_folderChoices;
+    // Runs inside each message box before it is answered, as the person's other clicks could.
+    std::function<void()> m_whileAsking;
 
     std::vector<MessageBoxCall> m_messageBoxes;
     std::vector<MenuCall> m_menus;

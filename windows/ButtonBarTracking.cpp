@@ -25,6 +25,11 @@ void CButtonBarDlg::OnWindowTimer() {
         m_pTarget = nullptr;
         return;
     }
+    // The user is working the slider: nothing moves under it.
+    const CTransparencyDlg* popup = m_btnTransparency.m_pTransparencyDlg.get();
+    if (popup && foreground == popup->m_hWnd) {
+        return;
+    }
     // The user is clicking the bar: it stays on its target.
     if (foreground == m_hWnd) {
         return;
@@ -41,8 +46,12 @@ void CButtonBarDlg::OnWindowTimer() {
         int dx =
             ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset + ::GetSystemMetrics(SM_CXFRAME);
         int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
-        PlaceWindow(target.right - dx, target.top + dy, m_rcBar.right - m_rcBar.left,
-                    m_rcBar.bottom - m_rcBar.top);
+        const int x = target.right - dx, y = target.top + dy;
+        PlaceWindow(x, y, m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top);
+        if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
+            const RECT place = shown->GetWindowRect();
+            shown->PlaceWindow(x, y, place.right - place.left, place.bottom - place.top);
+        }
         if (foreground != m_pTarget) {
             SyncButtonFaces(foreground);
         }

@@ -1,4 +1,5 @@
-// A bar started the way the application starts it, for the tests of the bar and its tick.
+// A bar started the way the application starts it: the main window, its timers running,
+// the seam answering what would wait for a person.
 #pragma once
 
 #include "app/ButtonBarDlg.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 inline std::string SettingsPath() {
     return CWinApp::ProgramFolder() + "\\Paneward.cfg";
@@ -16,6 +18,17 @@ inline std::string SettingsPath() {
 
 inline bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// A window's layered alpha, or -1 when it is plain.
+inline int LayeredAlpha(HWND window) {
+    if (!(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED)) {
+        return -1;
+    }
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags);
+    return alpha;
 }
 
 inline bool IsTopmost(HWND window) {
@@ -40,10 +53,9 @@ public:
     HWND m_hWnd;
 };
 
-// A bar started the way the application starts it, with the settings file given.
-class ButtonBar : public ::testing::Test {
+class BarFixture : public ::testing::Test {
 protected:
-    ~ButtonBar() override {
+    ~BarFixture() override {
         bar.reset();
         CWinApp::SetMainWnd(nullptr);
         ::DeleteFileA(SettingsPath().c_str());
