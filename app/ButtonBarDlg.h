@@ -57,6 +57,11 @@ public:
     void OnWindowSelector();
     void ShowWindowSelector() override;
     const std::vector<HWND>& HiddenWindows() const override;
+    void OnPreferences();
+    // Takes the preferences dialog's values, restarts the timers with them and saves.
+    void ApplyPreferences();
+    void ApplySkin(const std::string& skinFolder) override;
+    void OnSkinSelector();
 
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide;
@@ -84,6 +89,8 @@ private:
     void OnAutoMaximizeTimer();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
     void StartTimer(UINT timerId, int period);
+    void StartEnabledTimers();
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
     void LoadSkin();
+    void LoadSkinFaces(const std::string& skinFolder);
 };

@@ -3,6 +3,7 @@
 #include "controls/SkinButtonOwner.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
+#include "resource.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_LBUTTONDOWN, &CSkinButton::OnLButtonDown),
     OnMessage(WM_LBUTTONDBLCLK, &CSkinButton::OnLButtonDblClk),
     OnMessage(WM_RBUTTONDBLCLK, &CSkinButton::OnRButtonDblClk),
+    OnCommand(ID_SKINSELECTOR, &CSkinButton::OnSkinSelector),
 };
 
 CSkinButton::~CSkinButton() {

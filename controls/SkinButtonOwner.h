@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 class CSkinButtonOwner {
@@ -20,6 +21,8 @@ public:
     virtual void ShowHiddenWindowAt(std::size_t index) = 0;
     // Centres the "Window processing" dialog, refreshes its lists and shows it.
     virtual void ShowWindowSelector() = 0;
+    // Loads the six faces from the folder, remembers the skin and repaints the buttons.
+    virtual void ApplySkin(const std::string& skinFolder) = 0;
 
 protected:
     ~CSkinButtonOwner() = default;

@@ -6,4 +6,5 @@
 class CButton : public CWnd {
 public:
     void SetCheck(int check) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <string>
 
 class CWnd {
 public:
@@ -38,6 +39,10 @@ public:
     }
     RECT GetWindowRect() const;
     RECT GetClientRect() const;
+    BOOL EnableWindow(BOOL enable) const { return ::EnableWindow(m_hWnd, enable); }
+    BOOL SetWindowText(const std::string& text) const {
+        return ::SetWindowTextA(m_hWnd, text.c_str());
+    }
     BOOL RedrawWindow(UINT flags) const { return ::RedrawWindow(m_hWnd, nullptr, nullptr, flags); }
     void CenterWindow(HWND alternateOwner) const;
 

@@ -3,7 +3,7 @@
 #include "platform/WinApp.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
-#include "tests/TestSupport.h"
+#include "tests/BarTest.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,6 @@ namespace {
 
 const char kDefaultFile[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
 
-std::string SettingsPath() {
-    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
-}
-
 bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
@@ -25,26 +21,8 @@ bool IsTopmost(HWND window) {
     return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-// A bar started the way the application starts it, with the settings file given.
-class ButtonBar : public ::testing::Test {
+class ButtonBar : public BarTest {
 protected:
-    ~ButtonBar() override {
-        bar.reset();
-        CWinApp::SetMainWnd(nullptr);
-        ::DeleteFileA(SettingsPath().c_str());
-    }
-
-    // Null content: no settings file at all.
-    void Start(const char* settingsFile = nullptr) {
-        ::DeleteFileA(SettingsPath().c_str());
-        if (settingsFile) {
-            WriteFileBytes(SettingsPath(), settingsFile);
-        }
-        bar = std::make_unique<CButtonBarDlg>();
-        CWinApp::SetMainWnd(bar.get());
-        ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
-    }
-
     void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
 
     RECT ExpectedBarRect(HWND target) const {
@@ -52,9 +30,6 @@ protected:
         return {place.x, place.y, place.x + bar->m_rcBar.right - bar->m_rcBar.left,
                 place.y + bar->m_rcBar.bottom - bar->m_rcBar.top};
     }
-
-    CScriptedInteraction interaction;
-    std::unique_ptr<CButtonBarDlg> bar;
 };
 
 TEST_F(ButtonBar, FirstStartUsesDefaultsAndShowsTheBalloon) {
@@ -299,22 +274,6 @@ TEST_F(ButtonBar, SetWindowTopmostMovesAWindowBetweenBandsKeepingItsRectangle) {
     EXPECT_FALSE(IsTopmost(window.Handle()));
     EXPECT_TRUE(SameRect(before, WindowRect(window.Handle())));
 }
-
-// A stand-in for the browser frame the automaximize timer looks after.
-class CBrowserFrame {
-public:
-    CBrowserFrame() {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = ::DefWindowProcA;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "IEFrame";
-        ::RegisterClassA(&windowClass);
-        m_hWnd = ::CreateWindowExA(0, "IEFrame", "Browser", WS_OVERLAPPEDWINDOW, 100, 100, 400, 300,
-                                   nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    }
-    ~CBrowserFrame() { ::DestroyWindow(m_hWnd); }
-    HWND m_hWnd;
-};
 
 TEST_F(ButtonBar, AutomaximizeKeepsTheBrowserFrameMaximizedButNotMinimized) {
     Start();
