@@ -18,15 +18,15 @@ std::string GfxFolder() {
 
 // A name of the last component alone would lose a deeper or outside folder at the next start.
 std::string SkinNameOf(const std::string& skinFolder) {
+    char full[MAX_PATH] = "";
+    const DWORD length = ::GetFullPathNameA(skinFolder.c_str(), sizeof full, full, nullptr);
+    const std::string folder = length > 0 && length < sizeof full ? full : skinFolder;
     const std::string gfx = GfxFolder() + "\\";
-    if (skinFolder.size() > gfx.size() &&
-        ::lstrcmpiA(skinFolder.substr(0, gfx.size()).c_str(), gfx.c_str()) == 0) {
-        return skinFolder.substr(gfx.size());
+    if (folder.size() > gfx.size() &&
+        ::lstrcmpiA(folder.substr(0, gfx.size()).c_str(), gfx.c_str()) == 0) {
+        return folder.substr(gfx.size());
     }
-    if (IsFullPath(skinFolder)) {
-        return skinFolder;
-    }
-    return skinFolder.substr(skinFolder.rfind('\\') + 1);
+    return folder;
 }
 
 std::string SkinFolderOf(const std::string& skinName) {

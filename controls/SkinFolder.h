@@ -6,8 +6,9 @@
 // The gfx folder beside the program, which holds one folder per skin.
 std::string GfxFolder();
 
-// What finds a skin folder again at the next start: its path below the gfx folder (the
-// plain folder name for a skin directly under it), else the full path as given.
+// What finds a skin folder (full, or relative to the current folder) again at the next
+// start: its path below the gfx folder (the plain folder name for a skin directly under
+// it), else its full path.
 std::string SkinNameOf(const std::string& skinFolder);
 
 // The folder a stored skin name stands for: below "gfx" in the current folder, which is

@@ -5,42 +5,26 @@
 
 namespace {
 
-// What the dialog shows for one timer: slider position, check state, label, enabled.
-struct TimerView {
-    int position;
-    int checked;
-    std::string label;
-    bool enabled;
-};
-
-bool operator==(const TimerView& a, const TimerView& b) {
-    return std::tie(a.position, a.checked, a.label, a.enabled) ==
-           std::tie(b.position, b.checked, b.label, b.enabled);
-}
-
-std::ostream& operator<<(std::ostream& out, const TimerView& view) {
-    return out << view.position << "/" << view.checked << "/" << view.label << "/" << view.enabled;
-}
+// What the dialog shows of one timer: slider position, check state, label, whether enabled.
+using TimerView = std::tuple<int, int, std::string, bool>;
 
 class Preferences : public BarTest {
 protected:
     HWND Dialog() const { return bar->m_pPreferencesDlg->m_hWnd; }
     HWND Item(int id) const { return ::GetDlgItem(Dialog(), id); }
     void Open() const { bar->SendMessage(WM_COMMAND, ID_PREFERENCES, 0); }
+    void Click(int box) const { ::SendMessageA(Item(box), BM_CLICK, 0, 0); }
 
-    TimerView View(int box, int slider, int label) const {
+    // Check box 1021 or 1026, with the slider and the label that follow it in the ids.
+    TimerView View(int box) const {
+        const int slider = box == IDC_AUTOMAXIMIZE ? IDC_AUTOMAXIMIZESLIDER : IDC_WINDOWTIMERSLIDER;
+        const int label = box == IDC_AUTOMAXIMIZE ? IDC_AUTOMAXIMIZELABEL : IDC_WINDOWTIMERLABEL;
         char text[64] = "";
         ::GetWindowTextA(Item(label), text, sizeof text);
         const bool enabled = ::IsWindowEnabled(Item(slider)) != 0;
         EXPECT_EQ(enabled, ::IsWindowEnabled(Item(label)) != 0) << "slider and label together";
         return {static_cast<int>(::SendMessageA(Item(slider), TBM_GETPOS, 0, 0)),
                 static_cast<int>(::SendMessageA(Item(box), BM_GETCHECK, 0, 0)), text, enabled};
-    }
-    TimerView AutoMaximize() const {
-        return View(IDC_AUTOMAXIMIZE, IDC_AUTOMAXIMIZESLIDER, IDC_AUTOMAXIMIZELABEL);
-    }
-    TimerView WindowTimer() const {
-        return View(IDC_WINDOWTIMER, IDC_WINDOWTIMERSLIDER, IDC_WINDOWTIMERLABEL);
     }
 
     // The slider's own move, then what it tells the dialog.
@@ -49,7 +33,6 @@ protected:
         ::SendMessageA(Dialog(), WM_HSCROLL, MAKEWPARAM(code, position),
                        reinterpret_cast<LPARAM>(Item(slider)));
     }
-    void Click(int box) const { ::SendMessageA(Item(box), BM_CLICK, 0, 0); }
 
     // Whether the window timer puts the bar on a window brought to the front within the time.
     bool BarFollowsWithin(DWORD milliseconds) {
@@ -68,26 +51,30 @@ protected:
 
 struct StoredCase {
     const char* file; // null: none
-    TimerView autoMaximize;
-    TimerView windowTimer;
+    TimerView autoMaximize, windowTimer;
     const char* savedOnClose;
-    bool follows;
-    bool maximizes;
+    bool follows, maximizes;
 };
 
 class PreferencesStored : public Preferences, public ::testing::WithParamInterface<StoredCase> {};
 
-TEST_P(PreferencesStored, OpenShowsTheStoredValuesAndCloseAppliesThem) {
+TEST_P(PreferencesStored, EveryOpeningShowsTheStoredValuesAndEscAppliesThem) {
     const StoredCase& c = GetParam();
     Start(c.file);
     Open();
+    Click(IDC_AUTOMAXIMIZE);
+    Click(IDC_WINDOWTIMER);
+    Scroll(IDC_WINDOWTIMERSLIDER, SB_THUMBTRACK, 400);
+    EXPECT_NE(std::get<3>(View(IDC_AUTOMAXIMIZE)), std::get<3>(c.autoMaximize));
+    EXPECT_NE(std::get<3>(View(IDC_WINDOWTIMER)), std::get<3>(c.windowTimer));
+    Open(); // again: unapplied changes are gone
     EXPECT_TRUE(::IsWindowVisible(Dialog()));
-    EXPECT_EQ(AutoMaximize(), c.autoMaximize);
-    EXPECT_EQ(WindowTimer(), c.windowTimer);
+    EXPECT_EQ(View(IDC_AUTOMAXIMIZE), c.autoMaximize);
+    EXPECT_EQ(View(IDC_WINDOWTIMER), c.windowTimer);
 
     CBrowserFrame browser;
     ::ShowWindow(browser.m_hWnd, SW_SHOWNOACTIVATE);
-    ::SendMessageA(Dialog(), WM_COMMAND, IDCANCEL, 0); // Esc
+    ::SendMessageA(Dialog(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_FALSE(::IsWindowVisible(Dialog()));
     EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
     EXPECT_EQ(ReadFileBytes(SettingsPath()), c.savedOnClose);
@@ -103,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n",
                                  true,
                                  false},
-                      // Periods outside the sliders' ranges: the labels tell the stored value, the
-                      // sliders stand at their nearest ends, and closing stores the sliders'.
+                      // Periods below the sliders' ranges: the labels tell the stored values,
+                      // the sliders stand at their lower ends, and closing stores the sliders'.
                       StoredCase{"Blue\r\nTRUE\r\n3\r\nFALSE\r\n5\r\n",
                                  {10, 1, "3 ms", true},
                                  {10, 0, "5 ms", false},
@@ -112,28 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  false,
                                  true}));
 
-TEST_F(Preferences, ChangesWaitForTheCloseAndReopeningDiscardsThem) {
-    Start();
-    Open();
-    Click(IDC_AUTOMAXIMIZE);
-    Click(IDC_WINDOWTIMER);
-    Scroll(IDC_AUTOMAXIMIZESLIDER, SB_THUMBTRACK, 20);
-    Scroll(IDC_WINDOWTIMERSLIDER, SB_THUMBPOSITION, 250);
-    EXPECT_EQ(AutoMaximize(), (TimerView{20, 1, "20 ms", true}));
-    EXPECT_EQ(WindowTimer(), (TimerView{250, 0, "250 ms", false}));
-
-    // Enter does nothing; the bar's timers and the file are as before.
-    ::SendMessageA(Dialog(), WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(::IsWindowVisible(Dialog()));
-    EXPECT_FALSE(FileExists(SettingsPath()));
-    EXPECT_TRUE(BarFollowsWithin(500));
-
-    Open();
-    EXPECT_EQ(AutoMaximize(), (TimerView{500, 0, "500 ms", false}));
-    EXPECT_EQ(WindowTimer(), (TimerView{10, 1, "10 ms", true}));
-}
-
-TEST_F(Preferences, OnlyDraggingMovesALabelAndTheCloseBoxStoresTheSliders) {
+TEST_F(Preferences, OnlyDraggingMovesALabelEnterWaitsAndTheCloseBoxApplies) {
     Start();
     Open();
     Click(IDC_AUTOMAXIMIZE);
@@ -141,13 +107,19 @@ TEST_F(Preferences, OnlyDraggingMovesALabelAndTheCloseBoxStoresTheSliders) {
     // The arrow keys go through the slider itself, which tells the dialog SB_LINEDOWN.
     ::SendMessageA(Item(IDC_AUTOMAXIMIZESLIDER), WM_KEYDOWN, VK_RIGHT, 0);
     ::SendMessageA(Item(IDC_AUTOMAXIMIZESLIDER), WM_KEYUP, VK_RIGHT, 0);
+    Scroll(IDC_WINDOWTIMERSLIDER, SB_THUMBPOSITION, 600);
     for (int code : {SB_PAGEDOWN, SB_TOP, SB_BOTTOM, SB_ENDSCROLL}) {
         Scroll(IDC_WINDOWTIMERSLIDER, code, 700);
     }
-    EXPECT_EQ(AutoMaximize(), (TimerView{31, 1, "30 ms", true}));
-    EXPECT_EQ(WindowTimer(), (TimerView{700, 1, "10 ms", true}));
+    EXPECT_EQ(View(IDC_AUTOMAXIMIZE), TimerView(31, 1, "30 ms", true));
+    EXPECT_EQ(View(IDC_WINDOWTIMER), TimerView(700, 1, "600 ms", true));
 
-    ::SendMessageA(Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0); // the close box
+    ::SendMessageA(Dialog(), WM_COMMAND, IDOK, 0); // Enter
+    EXPECT_TRUE(::IsWindowVisible(Dialog()));
+    EXPECT_FALSE(FileExists(SettingsPath()));
+    EXPECT_TRUE(BarFollowsWithin(500)) << "the old timer runs on";
+
+    ::SendMessageA(Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
     PumpMessages();
     EXPECT_FALSE(::IsWindowVisible(Dialog()));
     EXPECT_EQ(ReadFileBytes(SettingsPath()), "Windows Standard\r\nTRUE\r\n31\r\nTRUE\r\n700\r\n");
