@@ -27,6 +27,7 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnCommand(ID_QUIT, &CButtonBarDlg::OnQuit),
     OnCommand(ID_WINDOWSELECTOR, &CButtonBarDlg::OnWindowSelector),
     OnCommand(ID_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximize),
+    OnMessage(SecondStartMessage(), &CButtonBarDlg::OnSecondStart),
     OnCommand(ID_PREFERENCES, &CButtonBarDlg::OnPreferences),
     OnCommand(ID_SKINSELECTOR, &CButtonBarDlg::OnSkinSelector),
 };
@@ -236,4 +237,15 @@ void CButtonBarDlg::ShowWindowSelector() {
 
 const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
     return m_pProcessingDlg->m_hiddenHandles;
+}
+
+UINT CButtonBarDlg::SecondStartMessage() {
+    return ::RegisterWindowMessageA("Panewarden.SecondStart");
+}
+
+// What a double-click on the tray icon does.
+LRESULT CButtonBarDlg::OnSecondStart(WPARAM, LPARAM) {
+    ::SetForegroundWindow(m_hWnd);
+    SendMessage(WM_COMMAND, ID_WINDOWSELECTOR);
+    return 0;
 }

@@ -57,6 +57,8 @@ public:
     void OnWindowSelector();
     void ShowWindowSelector() override;
     const std::vector<HWND>& HiddenWindows() const override;
+    // Broadcast by a second start of the program, which then leaves.
+    static UINT SecondStartMessage();
     void OnPreferences();
     // Takes the preferences dialog's values, restarts the timers with them and saves.
     void ApplyPreferences();
@@ -84,6 +86,7 @@ private:
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
     void OnQuit();
+    LRESULT OnSecondStart(WPARAM wParam, LPARAM lParam);
 
     void OnWindowTimer();
     void OnAutoMaximizeTimer();
