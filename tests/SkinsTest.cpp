@@ -1,7 +1,7 @@
 #include "controls/SkinFolder.h"
 #include "tests/BarTest.h"
 
-#include <algorithm>
+#include <shlobj.h>
 
 namespace {
 
@@ -17,19 +17,12 @@ std::vector<std::string> Six(const std::string& skin) {
 }
 
 // A shipped skin copied, but for the face `leftOut`, to a folder made for it with its
-// missing parents; all of it removed again.
+// parents; the folder and its parent are removed again (a parent holding more stays).
 class CSkinCopy {
 public:
     CSkinCopy(const std::string& folder, const std::string& skin, const std::string& leftOut = "")
         : m_folder(folder) {
-        for (std::size_t slash = folder.find('\\', 3);; slash = folder.find('\\', slash + 1)) {
-            if (::CreateDirectoryA(folder.substr(0, slash).c_str(), nullptr)) {
-                m_made.push_back(folder.substr(0, slash));
-            }
-            if (slash == std::string::npos) {
-                break;
-            }
-        }
+        ::SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
         for (const char* face : kFaceFiles) {
             if (face != leftOut) {
                 ::CopyFileA(FaceFile(GfxFolder() + "\\" + skin, face).c_str(),
@@ -41,13 +34,12 @@ public:
         for (const char* face : kFaceFiles) {
             ::DeleteFileA(FaceFile(m_folder, face).c_str());
         }
-        std::for_each(m_made.rbegin(), m_made.rend(),
-                      [](const std::string& made) { ::RemoveDirectoryA(made.c_str()); });
+        ::RemoveDirectoryA(m_folder.c_str());
+        ::RemoveDirectoryA(m_folder.substr(0, m_folder.rfind('\\')).c_str());
     }
 
 private:
     std::string m_folder;
-    std::vector<std::string> m_made;
 };
 
 class Skins : public BarTest {
