@@ -68,6 +68,11 @@ public:
     static UINT SecondStartMessage();
     void RefreshWindowLists() override;
     const std::vector<HWND>& ActiveWindows() const override;
+    void OnPreferences();
+    // Takes the preferences dialog's values, restarts the timers with them and saves.
+    void ApplyPreferences();
+    void ApplySkin(const std::string& skinFolder) override;
+    void OnSkinSelector();
 
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide;
@@ -98,8 +103,10 @@ private:
     void OnAutoMaximizeTimer();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
     void StartTimer(UINT timerId, int period);
+    void StartEnabledTimers();
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
     void LoadSkin();
 
     int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
+    void LoadSkinFaces(const std::string& skinFolder);
 };

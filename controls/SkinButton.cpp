@@ -45,6 +45,7 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnCommand(ID_TRANSPARENCY_OFF, &CSkinButton::OnTransparencyPercent<100>), // opaque: plain
     OnCommand(ID_WINDOWSELECTOR, &CSkinButton::OnWindowSelector),
     OnCommand(ID_AUTOMAXIMIZE, &CSkinButton::OnAutoMaximize),
+    OnCommand(ID_SKINSELECTOR, &CSkinButton::OnSkinSelector),
 };
 
 CSkinButton::~CSkinButton() {

@@ -25,6 +25,9 @@ public:
     void SetState(int state);
     int GetState() const { return m_nState; }
 
+    // Command 32782: lets the user pick a skin folder and has the bar apply it.
+    void OnSkinSelector();
+
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Shows the hidden window of a context-menu entry (60000 + its index).
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

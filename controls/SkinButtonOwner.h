@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 class CSkinButtonOwner {
@@ -25,6 +26,8 @@ public:
     virtual int IsAutoMaximizeOn() const = 0;
     // Quit: the exit sequence that ends the program.
     virtual void ExitProgram() = 0;
+    // Loads the six faces from the folder, remembers the skin and repaints the buttons.
+    virtual void ApplySkin(const std::string& skinFolder) = 0;
 
 protected:
     ~CSkinButtonOwner() = default;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <string>
 
 #include <string>
 
@@ -43,6 +44,7 @@ public:
     void PlaceWindow(int x, int y, int width, int height) const;
     RECT GetWindowRect() const;
     RECT GetClientRect() const;
+    BOOL EnableWindow(BOOL enable) const { return ::EnableWindow(m_hWnd, enable); }
     BOOL RedrawWindow(UINT flags) const { return ::RedrawWindow(m_hWnd, nullptr, nullptr, flags); }
     void CenterWindow(HWND alternateOwner) const;
 

@@ -63,6 +63,7 @@ protected:
 
     // Null content: no settings file at all.
     void Start(const char* settingsFile = nullptr) {
+        bar.reset();
         ::DeleteFileA(SettingsPath().c_str());
         if (settingsFile) {
             WriteFileBytes(SettingsPath(), settingsFile);

@@ -12,34 +12,9 @@
 
 namespace {
 
-const COLORREF kBackground = ::GetSysColor(COLOR_WINDOW); // the host's
 const std::string kSkin = CWinApp::ProgramFolder() + "\\gfx\\Windows Standard\\";
 const RECT kControl = {10, 10, 28, 25}; // in the host's client coordinates, as big as A's faces
 const std::string kNothing;             // no face: only the background shows
-
-// The pixels of a window's area that differ from a face file put 1:1 at the area's top-left.
-// Past the face's edges `beyond` should show (CLR_INVALID: anything); `ignore` is not compared.
-int Differences(HWND window, const RECT& area, const std::string& face,
-                COLORREF beyond = kBackground, const RECT& ignore = {}) {
-    auto bitmap = static_cast<HBITMAP>(::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0,
-                                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    HDC file = ::CreateCompatibleDC(nullptr), shown = ::GetDC(window);
-    HGDIOBJ previous = ::SelectObject(file, bitmap);
-    int differences = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            COLORREF expected = bitmap ? ::GetPixel(file, x - area.left, y - area.top) : beyond;
-            expected = expected == CLR_INVALID ? beyond : expected;
-            differences += expected != CLR_INVALID && !::PtInRect(&ignore, {x, y}) &&
-                           ::GetPixel(shown, x, y) != expected;
-        }
-    }
-    ::SelectObject(file, previous);
-    ::DeleteDC(file);
-    ::ReleaseDC(window, shown);
-    ::DeleteObject(bitmap);
-    return differences;
-}
 
 // A button on the bar's kind of static (SS_NOTIFY) with an up and a down face. The fixture
 // subclasses the button's parent to see what the button shows when a command arrives.
