@@ -1,6 +1,7 @@
-# make run    build Panewarden and run it under Wine
-# make test   build and run every test under Wine (and compile the 64-bit build)
-# make dist   build and lay out dist/Panewarden: Panewarden.exe and gfx/
+# make run    build Panewarden and run it under Wine (i686, else x86_64)
+# make test   build both architectures, run their tests under Wine (i686 where it runs)
+# make dist   lay out dist/Panewarden and dist/Panewarden-x64 and zip each
+# make bench  measure the shipped program under Wine (BENCH_SECONDS, default 20)
 # The work is done by the scripts in scripts/; a missing tool is installed first.
 
 .PHONY: run test dist clean
@@ -14,6 +15,10 @@ test:
 
 dist:
 	scripts/dist.sh
+
+.PHONY: bench
+bench:
+	scripts/bench.sh
 
 clean:
 	rm -rf build dist

@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/PreferencesDlg.h"
+#include "controls/SkinFolder.h"
 #include "platform/MessageTable.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
@@ -29,6 +30,9 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnCommand(ID_QUIT, &CButtonBarDlg::OnQuit),
     OnCommand(ID_WINDOWSELECTOR, &CButtonBarDlg::OnWindowSelector),
     OnCommand(ID_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximize),
+    OnMessage(SecondStartMessage(), &CButtonBarDlg::OnSecondStart),
+    OnCommand(ID_PREFERENCES, &CButtonBarDlg::OnPreferences),
+    OnCommand(ID_SKINSELECTOR, &CButtonBarDlg::OnSkinSelector),
 };
 
 CButtonBarDlg::CButtonBarDlg()
@@ -98,12 +102,7 @@ BOOL CButtonBarDlg::OnInitDialog() {
     ShowWindow(SW_SHOW);
     CollapseBar();
 
-    if (m_settings.windowTimerEnabled == 1) {
-        StartTimer(kWindowTimer, m_settings.windowTimerInterval);
-    }
-    if (m_settings.autoMaximize == 1) {
-        StartTimer(kAutoMaximizeTimer, m_settings.autoMaximizeInterval);
-    }
+    StartEnabledTimers();
     RegisterHotkey(kHideAllHotkey, m_settings.hideAllModifiers, m_settings.hideAllKey,
                    "Uanble to register hotkey for hide-all function");
     RegisterHotkey(kShowAllHotkey, m_settings.showAllModifiers, m_settings.showAllKey,
@@ -118,13 +117,30 @@ void CButtonBarDlg::RegisterHotkey(int id, WORD modifiers, WORD key, const char*
 }
 
 void CButtonBarDlg::LoadSkin() {
-    const std::string folder = "gfx\\" + m_settings.skinName;
-    m_btnTopmost.LoadBitmapDown(folder + "\\A-DOWN.BMP");
-    m_btnTopmost.LoadBitmapUp(folder + "\\A-UP.BMP");
-    m_btnTransparency.LoadBitmapDown(folder + "\\T-DOWN.BMP");
-    m_btnTransparency.LoadBitmapUp(folder + "\\T-UP.BMP");
-    m_btnHide.LoadBitmapDown(folder + "\\H-DOWN.BMP");
-    m_btnHide.LoadBitmapUp(folder + "\\H-UP.BMP");
+    LoadSkinFaces(SkinFolderOf(m_settings.skinName));
+}
+
+void CButtonBarDlg::LoadSkinFaces(const std::string& skinFolder) {
+    m_btnTopmost.LoadBitmapDown(skinFolder + "\\A-DOWN.BMP");
+    m_btnTopmost.LoadBitmapUp(skinFolder + "\\A-UP.BMP");
+    m_btnTransparency.LoadBitmapDown(skinFolder + "\\T-DOWN.BMP");
+    m_btnTransparency.LoadBitmapUp(skinFolder + "\\T-UP.BMP");
+    m_btnHide.LoadBitmapDown(skinFolder + "\\H-DOWN.BMP");
+    m_btnHide.LoadBitmapUp(skinFolder + "\\H-UP.BMP");
+}
+
+// Faces that failed to load stay as they were; the name is stored all the same.
+void CButtonBarDlg::ApplySkin(const std::string& skinFolder) {
+    LoadSkinFaces(skinFolder);
+    m_settings.skinName = SkinNameOf(skinFolder);
+    for (CSkinButton* button : {&m_btnTopmost, &m_btnTransparency, &m_btnHide}) {
+        button->RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+}
+
+// The tray menu's skin selector belongs to T, whose window then owns the browser.
+void CButtonBarDlg::OnSkinSelector() {
+    m_btnTransparency.OnSkinSelector();
 }
 
 void CButtonBarDlg::LoadSettings() {
@@ -168,10 +184,16 @@ void CButtonBarDlg::OnQuit() {
 }
 
 void CButtonBarDlg::ExitProgram() {
+    // A second Quit (the buttons' menu works while the question is open) would tear down twice.
+    if (m_bExiting) {
+        return;
+    }
+    m_bExiting = 1;
     m_trayIcon.DestroyWindow();
 
     m_pProcessingDlg->OnShowOwn();
-    const std::vector<HWND>& hidden = m_pProcessingDlg->m_hiddenHandles;
+    // A copy: showing a window can activate others and so refresh the lists under the loop.
+    const std::vector<HWND> hidden = m_pProcessingDlg->m_hiddenHandles;
     if (!hidden.empty() &&
         CUserInteraction::Current().MessageBox(
             m_hWnd, "Would you like to show the windows that you have hidden?",
@@ -189,6 +211,29 @@ void CButtonBarDlg::ExitProgram() {
     CDialog::OnCancel();
 }
 
+void CButtonBarDlg::StartEnabledTimers() {
+    if (m_settings.windowTimerEnabled == 1) {
+        StartTimer(kWindowTimer, m_settings.windowTimerInterval);
+    }
+    if (m_settings.autoMaximize == 1) {
+        StartTimer(kAutoMaximizeTimer, m_settings.autoMaximizeInterval);
+    }
+}
+
+void CButtonBarDlg::OnPreferences() {
+    m_pPreferencesDlg->ShowSettings(m_settings);
+}
+
+// The bar shows up again on the window timer's next tick, if it runs at all.
+void CButtonBarDlg::ApplyPreferences() {
+    ::KillTimer(m_hWnd, kWindowTimer);
+    ::KillTimer(m_hWnd, kAutoMaximizeTimer);
+    CollapseBar();
+    m_pPreferencesDlg->ReadSettings(m_settings);
+    StartEnabledTimers();
+    SaveSettings();
+}
+
 void CButtonBarDlg::OnWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->ShowWindow(SW_SHOW);
@@ -202,4 +247,23 @@ void CButtonBarDlg::ShowWindowSelector() {
 
 const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
     return m_pProcessingDlg->m_hiddenHandles;
+}
+
+UINT CButtonBarDlg::SecondStartMessage() {
+    return ::RegisterWindowMessageA("Panewarden.SecondStart");
+}
+
+// What a double-click on the tray icon does.
+LRESULT CButtonBarDlg::OnSecondStart(WPARAM, LPARAM) {
+    ::SetForegroundWindow(m_hWnd);
+    SendMessage(WM_COMMAND, ID_WINDOWSELECTOR);
+    return 0;
+}
+
+void CButtonBarDlg::RefreshWindowLists() {
+    m_pProcessingDlg->RefreshLists();
+}
+
+const std::vector<HWND>& CButtonBarDlg::ActiveWindows() const {
+    return m_pProcessingDlg->m_windowHandles;
 }

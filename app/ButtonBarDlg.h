@@ -8,6 +8,7 @@
 #include "platform/Dialog.h"
 #include "platform/MessageTable.h"
 #include "tray/SystemTray.h"
+#include "tray/SystemTrayOwner.h"
 
 #include <memory>
 #include <vector>
@@ -15,7 +16,10 @@
 class CPreferencesDlg;
 class CWindowProcessingDlg;
 
-class CButtonBarDlg : public CDialog, public CSkinButtonOwner, public CWindowProcessingOwner {
+class CButtonBarDlg : public CDialog,
+                      public CSkinButtonOwner,
+                      public CWindowProcessingOwner,
+                      public CSystemTrayOwner {
 public:
     static constexpr UINT kWindowTimer = 1124;
     static constexpr UINT kAutoMaximizeTimer = 1125;
@@ -40,7 +44,7 @@ public:
     // Hotkeys and the numbered window commands, then the platform's default.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    void ExitProgram();
+    void ExitProgram() override;
     void LoadSettings();
     void SaveSettings();
 
@@ -61,13 +65,25 @@ public:
     int IsTopmost(HWND window) const;
     // The A and T faces show the window's topmost and layered styles.
     void SyncButtonFaces(HWND window);
-    void OnAutoMaximize();
+    // The T button's pop-up while it is on screen, else null.
+    CTransparencyDlg* ShownTransparencyDlg() const;
+    void OnAutoMaximize() override;
+    int IsAutoMaximizeOn() const override { return m_settings.autoMaximize == 1; }
     void RemoveHiddenWindowIcon(HWND window) override;
     // Shows entry index of the hidden-window list again and forgets it.
     void ShowHiddenWindowAt(std::size_t index) override;
     void OnWindowSelector();
     void ShowWindowSelector() override;
     const std::vector<HWND>& HiddenWindows() const override;
+    // Broadcast by a second start of the program, which then leaves.
+    static UINT SecondStartMessage();
+    void RefreshWindowLists() override;
+    const std::vector<HWND>& ActiveWindows() const override;
+    void OnPreferences();
+    // Takes the preferences dialog's values, restarts the timers with them and saves.
+    void ApplyPreferences();
+    void ApplySkin(const std::string& skinFolder) override;
+    void OnSkinSelector();
 
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide;
@@ -90,11 +106,18 @@ private:
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
     void OnQuit();
+    LRESULT OnSecondStart(WPARAM wParam, LPARAM lParam);
 
     void OnWindowTimer();
+    // Restacks the bar only when some window other than its own has come above it.
+    void KeepBarOnTop();
     void OnAutoMaximizeTimer();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
     void StartTimer(UINT timerId, int period);
+    void StartEnabledTimers();
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
     void LoadSkin();
+
+    int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
+    void LoadSkinFaces(const std::string& skinFolder);
 };

@@ -1,4 +1,4 @@
-// The application: runs the bar until it ends.
+// The application: runs the bar until it ends, or hands over to the bar that runs already.
 #pragma once
 
 #include "platform/WinApp.h"
@@ -6,4 +6,7 @@
 class CMainApp : public CWinApp {
 public:
     BOOL InitInstance() override;
+
+private:
+    void RunBar();
 };

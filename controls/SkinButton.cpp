@@ -3,10 +3,14 @@
 #include "controls/SkinButtonOwner.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
+#include "resource.h"
 
 namespace {
 
 const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+// Entry i of the menu's "Hidden windows" is command 60000 + i; 16-bit ids number 5536 of them.
+const UINT kFirstHiddenCommand = 60000;
+const std::size_t kHiddenEntries = 0x10000 - kFirstHiddenCommand;
 
 // The buttons reach the bar through the application's main window.
 CSkinButtonOwner* Owner() {
@@ -27,9 +31,25 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_LBUTTONDOWN, &CSkinButton::OnLButtonDown),
     OnMessage(WM_LBUTTONDBLCLK, &CSkinButton::OnLButtonDblClk),
     OnMessage(WM_RBUTTONDBLCLK, &CSkinButton::OnRButtonDblClk),
+    OnMessage(WM_RBUTTONDOWN, &CSkinButton::OnRButtonDown),
+    OnCommand(ID_QUIT, &CSkinButton::OnQuit),
+    OnCommand(ID_TRANSPARENCY_90, &CSkinButton::OnTransparencyPercent<90>),
+    OnCommand(ID_TRANSPARENCY_80, &CSkinButton::OnTransparencyPercent<80>),
+    OnCommand(ID_TRANSPARENCY_70, &CSkinButton::OnTransparencyPercent<70>),
+    OnCommand(ID_TRANSPARENCY_60, &CSkinButton::OnTransparencyPercent<60>),
+    OnCommand(ID_TRANSPARENCY_50, &CSkinButton::OnTransparencyPercent<50>),
+    OnCommand(ID_TRANSPARENCY_40, &CSkinButton::OnTransparencyPercent<40>),
+    OnCommand(ID_TRANSPARENCY_30, &CSkinButton::OnTransparencyPercent<30>),
+    OnCommand(ID_TRANSPARENCY_20, &CSkinButton::OnTransparencyPercent<20>),
+    OnCommand(ID_TRANSPARENCY_10, &CSkinButton::OnTransparencyPercent<10>),
+    OnCommand(ID_TRANSPARENCY_OFF, &CSkinButton::OnTransparencyPercent<100>), // opaque: plain
+    OnCommand(ID_WINDOWSELECTOR, &CSkinButton::OnWindowSelector),
+    OnCommand(ID_AUTOMAXIMIZE, &CSkinButton::OnAutoMaximize),
+    OnCommand(ID_SKINSELECTOR, &CSkinButton::OnSkinSelector),
 };
 
 CSkinButton::~CSkinButton() {
+    m_pTransparencyDlg.reset();
     if (m_bmpDown) {
         ::DeleteObject(m_bmpDown);
     }
@@ -122,13 +142,100 @@ LRESULT CSkinButton::OnLButtonDown(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CSkinButton::OnLButtonDblClk(WPARAM wParam, LPARAM lParam) {
-    if (m_bOpensSlider != 1) {
-        ActivateBarTarget();
+    if (m_bOpensSlider == 1) {
+        OpenTransparencyDlg();
+        return 0;
     }
+    ActivateBarTarget();
     return DefWindowProc(WM_LBUTTONDBLCLK, wParam, lParam);
+}
+
+// Always a fresh pop-up, its thumb at the bar's level, which is applied to the target again.
+void CSkinButton::OpenTransparencyDlg() {
+    CSkinButtonOwner* owner = Owner();
+    if (!owner) {
+        return;
+    }
+    m_pTransparencyDlg.reset();
+    owner->SetTransparencyLevel(owner->GetTransparencyLevel());
+    m_pTransparencyDlg = std::make_unique<CTransparencyDlg>();
+    m_pTransparencyDlg->Create(IDD_TRANSPARENCY, this);
+    m_pTransparencyDlg->m_sliderAlpha.SetPos(owner->GetTransparencyLevel());
+    m_pTransparencyDlg->ShowWindow(SW_SHOW);
+    m_pTransparencyDlg->m_bShown = 1;
 }
 
 LRESULT CSkinButton::OnRButtonDblClk(WPARAM wParam, LPARAM lParam) {
     ActivateBarTarget();
     return DefWindowProc(WM_RBUTTONDBLCLK, wParam, lParam);
+}
+
+LRESULT CSkinButton::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
+    HMENU loaded = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP));
+    if (!loaded) {
+        AppMessageBox(m_hWnd, "Error loading context popup menu!", MB_OK);
+        return 0;
+    }
+    HMENU menu = ::GetSubMenu(loaded, 0);
+    POINT cursor = {};
+    ::GetCursorPos(&cursor);
+
+    HMENU hiddenMenu = ::CreatePopupMenu();
+    ::InsertMenuA(menu, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hiddenMenu),
+                  "Hidden windows");
+    CSkinButtonOwner* owner = Owner();
+    static const std::vector<HWND> none;
+    const std::vector<HWND>& hidden = owner ? owner->HiddenWindows() : none;
+    for (std::size_t i = 0; i < hidden.size() && i < kHiddenEntries; ++i) {
+        char title[260] = "";
+        ::GetWindowTextA(hidden[i], title, sizeof title);
+        ::AppendMenuA(hiddenMenu, MF_STRING, kFirstHiddenCommand + i, title);
+    }
+    if (hidden.empty()) {
+        ::AppendMenuA(hiddenMenu, MF_STRING, 0, "<there are no hidden windows>");
+    }
+    if (owner && owner->IsAutoMaximizeOn() == 1) {
+        ::CheckMenuItem(menu, 3, MF_BYPOSITION | MF_CHECKED); // "Automaximize IE"
+    }
+
+    CUserInteraction::Current().TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x,
+                                               cursor.y, m_hWnd);
+    LRESULT result = DefWindowProc(WM_RBUTTONDOWN, wParam, lParam);
+    ::DestroyMenu(loaded); // takes the inserted submenu with it
+    return result;
+}
+
+void CSkinButton::OnQuit() {
+    if (CSkinButtonOwner* owner = Owner()) {
+        owner->ExitProgram();
+    }
+}
+
+void CSkinButton::OnWindowSelector() {
+    if (CSkinButtonOwner* owner = Owner()) {
+        owner->ShowWindowSelector();
+    }
+}
+
+void CSkinButton::OnAutoMaximize() {
+    if (CSkinButtonOwner* owner = Owner()) {
+        owner->OnAutoMaximize();
+    }
+}
+
+// The percentage is the opacity that remains; 100 makes the window plain.
+void CSkinButton::SetTransparencyPercent(int percent) {
+    if (CSkinButtonOwner* owner = Owner()) {
+        owner->SetTransparencyLevel(percent * 255 / 100);
+    }
+}
+
+LRESULT CSkinButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const UINT id = LOWORD(wParam);
+    if (message == WM_COMMAND && id >= kFirstHiddenCommand) {
+        if (CSkinButtonOwner* owner = Owner()) {
+            owner->ShowHiddenWindowAt(id - kFirstHiddenCommand);
+        }
+    }
+    return CStatic::DefWindowProc(message, wParam, lParam);
 }

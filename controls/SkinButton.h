@@ -3,7 +3,9 @@
 
 #include "platform/MessageTable.h"
 #include "platform/Static.h"
+#include "windows/TransparencyDlg.h"
 
+#include <memory>
 #include <string>
 
 class CSkinButton : public CStatic {
@@ -14,6 +16,8 @@ public:
     int m_bOpensSlider = 0; // a left double-click opens the transparency pop-up (T)
     int m_bNoToggle = 0;    // a left click keeps the face (H)
 
+    std::unique_ptr<CTransparencyDlg> m_pTransparencyDlg; // opened from T, or null
+
     // 1 on success; 0 after telling the user, keeping the face held before.
     int LoadBitmapUp(const std::string& fileName);
     int LoadBitmapDown(const std::string& fileName);
@@ -21,7 +25,12 @@ public:
     void SetState(int state);
     int GetState() const { return m_nState; }
 
+    // Command 32782: lets the user pick a skin folder and has the bar apply it.
+    void OnSkinSelector();
+
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Shows the hidden window of a context-menu entry (60000 + its index).
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     static const MessageEntry<CSkinButton> s_messageTable[];
@@ -31,6 +40,13 @@ private:
     LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDblClk(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
+    void OnQuit();
+    void OnWindowSelector();
+    void OnAutoMaximize();
+    template <int percent> void OnTransparencyPercent() { SetTransparencyPercent(percent); }
+    void SetTransparencyPercent(int percent);
+    void OpenTransparencyDlg();
 
     int LoadFace(HBITMAP& face, const std::string& fileName, const char* usage);
     void DrawBitmap(HBITMAP bitmap, HDC paintDC) const;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 class CSkinButtonOwner {
@@ -20,6 +21,13 @@ public:
     virtual void ShowHiddenWindowAt(std::size_t index) = 0;
     // Centres the "Window processing" dialog, refreshes its lists and shows it.
     virtual void ShowWindowSelector() = 0;
+    // Toggles "Automaximize IE"; IsAutoMaximizeOn tells whether it is on.
+    virtual void OnAutoMaximize() = 0;
+    virtual int IsAutoMaximizeOn() const = 0;
+    // Quit: the exit sequence that ends the program.
+    virtual void ExitProgram() = 0;
+    // Loads the six faces from the folder, remembers the skin and repaints the buttons.
+    virtual void ApplySkin(const std::string& skinFolder) = 0;
 
 protected:
     ~CSkinButtonOwner() = default;

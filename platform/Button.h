@@ -5,5 +5,6 @@
 
 class CButton : public CWnd {
 public:
+    int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int check) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
 };

@@ -9,6 +9,7 @@ template <class T> struct MessageEntry {
     UINT id; // command or control id, for WM_COMMAND entries
     LRESULT (T::*onMessage)(WPARAM, LPARAM);
     void (T::*onCommand)();
+    UINT code = 0; // notification code, for WM_COMMAND entries
 };
 
 // A message with its raw parameters.
@@ -22,6 +23,12 @@ template <class T> constexpr MessageEntry<T> OnCommand(UINT id, void (T::*handle
     return {WM_COMMAND, id, nullptr, handler};
 }
 
+// WM_COMMAND carrying a control's notification, such as LBN_SELCHANGE.
+template <class T>
+constexpr MessageEntry<T> OnControlNotification(UINT id, UINT code, void (T::*handler)()) {
+    return {WM_COMMAND, id, nullptr, handler, code};
+}
+
 // Runs the first matching handler; false when the table has none for the message.
 template <class T, std::size_t N>
 bool DispatchMessageTable(T* self, const MessageEntry<T> (&table)[N], UINT message, WPARAM wParam,
@@ -31,7 +38,7 @@ bool DispatchMessageTable(T* self, const MessageEntry<T> (&table)[N], UINT messa
             continue;
         }
         if (entry.onCommand) {
-            if (LOWORD(wParam) != entry.id || HIWORD(wParam) != 0) {
+            if (LOWORD(wParam) != entry.id || HIWORD(wParam) != entry.code) {
                 continue;
             }
             (self->*entry.onCommand)();

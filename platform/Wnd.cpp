@@ -106,6 +106,14 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
+void CWnd::PlaceWindow(int x, int y, int width, int height) const {
+    RECT rect = GetWindowRect();
+    if (rect.left != x || rect.top != y || rect.right - rect.left != width ||
+        rect.bottom - rect.top != height) {
+        MoveWindow(x, y, width, height, TRUE);
+    }
+}
+
 RECT CWnd::GetWindowRect() const {
     RECT rect = {};
     ::GetWindowRect(m_hWnd, &rect);
@@ -144,4 +152,10 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
         object->Detach();
     }
     return result;
+}
+
+std::string WindowTitle(HWND window) {
+    char title[260] = "";
+    ::GetWindowTextA(window, title, sizeof title);
+    return title;
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <windows.h>
+#include <string>
+
+#include <string>
 
 class CWnd {
 public:
@@ -33,11 +36,15 @@ public:
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
     BOOL ShowWindow(int command) const { return ::ShowWindow(m_hWnd, command); }
+    void SetWindowText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
     BOOL MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE) const {
         return ::MoveWindow(m_hWnd, x, y, width, height, repaint);
     }
+    // MoveWindow, repainting, unless the window already has that rectangle.
+    void PlaceWindow(int x, int y, int width, int height) const;
     RECT GetWindowRect() const;
     RECT GetClientRect() const;
+    BOOL EnableWindow(BOOL enable) const { return ::EnableWindow(m_hWnd, enable); }
     BOOL RedrawWindow(UINT flags) const { return ::RedrawWindow(m_hWnd, nullptr, nullptr, flags); }
     void CenterWindow(HWND alternateOwner) const;
 
@@ -51,3 +58,7 @@ protected:
 private:
     WNDPROC m_pfnSuper = nullptr; // the window's own procedure when subclassed
 };
+
+// A window's title as the program reads it: through a buffer of 260 bytes, so cut
+// to 259 characters.
+std::string WindowTitle(HWND window);

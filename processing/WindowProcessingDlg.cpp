@@ -2,16 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-std::string WindowTitle(HWND window) {
-    char title[260] = "";
-    ::GetWindowTextA(window, title, sizeof title);
-    return title;
-}
-
-} // namespace
-
 CWindowProcessingDlg* CWindowProcessingDlg::s_pRefreshing = nullptr;
 
 const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] = {
@@ -20,6 +10,17 @@ const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] 
     OnCommand(IDC_PARENTSCHILDS, &CWindowProcessingDlg::OnParentsChilds),
     OnCommand(IDC_SHOWALLHIDDEN, &CWindowProcessingDlg::OnShowAll),
     OnCommand(IDC_SHOWOWNHIDDEN, &CWindowProcessingDlg::OnShowOwn),
+    OnCommand(IDC_APPLY, &CWindowProcessingDlg::OnApply),
+    OnCommand(IDC_VERTICAL, &CWindowProcessingDlg::OnVertical),
+    OnCommand(IDC_HORIZONTAL, &CWindowProcessingDlg::OnHorizontal),
+    OnCommand(IDC_RECTANGLES, &CWindowProcessingDlg::OnRectangles),
+    OnCommand(IDC_UPDATE, &CWindowProcessingDlg::OnUpdate),
+    OnCommand(IDC_BRINGTOTOP, &CWindowProcessingDlg::OnBringToTop),
+    OnCommand(IDC_ENDPROCESS, &CWindowProcessingDlg::OnEndProcess),
+    OnCommand(IDC_MINIMIZESEL, &CWindowProcessingDlg::OnMinimizeSel),
+    OnControlNotification(IDC_HIDDENLIST, LBN_SELCHANGE, &CWindowProcessingDlg::OnHiddenSelChange),
+    OnControlNotification(IDC_WINDOWLIST, LBN_SELCHANGE, &CWindowProcessingDlg::OnWindowsSelChange),
+    OnCommand(IDC_HIDESHOW, &CWindowProcessingDlg::OnHideShow),
 };
 
 LRESULT CWindowProcessingDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -36,6 +36,20 @@ public:
     void OnParents();
     void OnParentsChilds();
 
+    void OnVertical();
+    void OnHorizontal();
+    void OnRectangles();
+    void OnApply();
+    void OnUpdate();
+    // Stacks the selected windows of the window list as the checked layout says.
+    void ArrangeSelected(BOOL hideDialogFirst);
+    void OnBringToTop();
+    void OnMinimizeSel();
+    void OnEndProcess();
+    void OnWindowsSelChange();
+    void OnHiddenSelChange();
+    void OnHideShow();
+
     CButton m_radioOwn;
     CButton m_radioAll;
     CButton m_btnHideShow;
@@ -59,6 +73,9 @@ private:
     static CWindowProcessingDlg* s_pRefreshing; // the dialog whose refresh is enumerating
 
     LRESULT OnShowWindow(WPARAM show, LPARAM status);
+    void CheckStacking(const CButton& chosen) const;
+    void HideSelected();
+    void ShowSelected();
     // While "all" is shown, a window leaving m_hiddenHandles leaves the parked list too.
     void ForgetParked(HWND window);
     // Where the HiddenWindowList lives: parked in m_savedOwnHidden while "all" is shown.

@@ -1,13 +1,34 @@
 #!/bin/sh
-# Builds Panewarden and lays it out in dist/Panewarden: the program and its skins.
+# Builds both architectures and lays each out for Windows users: dist/Panewarden (i686)
+# and dist/Panewarden-x64 (x86_64), each with the stripped program, its skins and a
+# README.txt, packed as dist/Panewarden-VERSION-win32.zip and -win64.zip whose one top
+# folder is Panewarden.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh i686 Panewarden
-rm -rf dist/Panewarden
-mkdir -p dist/Panewarden
-cp build/i686/Panewarden.exe dist/Panewarden/Panewarden.exe
-i686-w64-mingw32-strip dist/Panewarden/Panewarden.exe
-cp -R gfx dist/Panewarden/gfx
-echo "dist/Panewarden:"
-find dist/Panewarden -type f | sort | sed 's/^/  /'
+scripts/build.sh x86_64 Panewarden
+# The project's version, which the resources' version block carries too.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/i686/CMakeCache.txt)
+
+# package ARCH FOLDER ZIP-SUFFIX
+package() {
+    folder=dist/$2
+    zip=$PWD/dist/Panewarden-$version-$3.zip
+    rm -rf "$folder" "$zip"
+    mkdir -p "$folder"
+    cp "build/$1/Panewarden.exe" "$folder/Panewarden.exe"
+    "$1-w64-mingw32-strip" "$folder/Panewarden.exe"
+    cp -R gfx "$folder/gfx"
+    # Windows line ends, for Notepad.
+    sed 's/$/\r/' docs/README.txt >"$folder/README.txt"
+    stage=$(mktemp -d)
+    cp -R "$folder" "$stage/Panewarden"
+    (cd "$stage" && zip -qrX "$zip" Panewarden)
+    rm -rf "$stage"
+    echo "$folder:"
+    find "$folder" -type f | sort | sed 's/^/  /'
+    echo "  packed as dist/${zip##*/}"
+}
+package i686 Panewarden win32
+package x86_64 Panewarden-x64 win64

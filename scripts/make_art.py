@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Regenerates the program's icons (res/*.ico) and the default skin
-(gfx/Windows Standard/*.BMP). Run from the repository root.
+"""Regenerates the program's icons (res/*.ico), the shipped skins
+(gfx/<skin>/*.BMP) and the README's picture of them (docs/skins.png). Run from
+the repository root.
 
 Standard library only: the files are small enough to write by hand.
 """
 import os
 import struct
+import zlib
 
 # Pixel size of each bar button on Windows: 13x9 (H) and 12x9 (A, T) dialog
 # units of "MS Sans Serif" 8 pt, whose base units are 6x13. The button paints
@@ -17,8 +19,9 @@ BUTTON_SIZES = {"H": (20, 15), "A": (18, 15), "T": (18, 15)}
 # on the columns that stay visible.
 OVERLAP = {"H": 2, "A": 0, "T": 0}
 
-SKIN_DIR = os.path.join("gfx", "Windows Standard")
+GFX_DIR = "gfx"
 RES_DIR = "res"
+SKINS_PICTURE = os.path.join("docs", "skins.png")
 
 # Bold caption letters for the skin: two-pixel stems, 7 rows high.
 BIG_FONT = {
@@ -45,6 +48,13 @@ BIG_FONT = {
           "..##.."],
 }
 
+# Thin letters for the flat skin: one-pixel stems, 5x7.
+THIN_FONT = {
+    "H": ["#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"],
+    "A": ["..#..", ".#.#.", "#...#", "#...#", "#####", "#...#", "#...#"],
+    "T": ["#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."],
+}
+
 # 3x5 letters for the tiny buttons on the 32x32 icon.
 SMALL_FONT = {
     "H": ["#.#", "#.#", "###", "#.#", "#.#"],
@@ -59,6 +69,14 @@ FACE = (192, 192, 192)
 FACE_DOWN = (180, 180, 180)
 SHADOW = (128, 128, 128)
 BLACK = (0, 0, 0)
+# High contrast.
+HC_YELLOW = (255, 255, 0)
+# Flat: a light caption's colours, and an accent for the pressed face.
+FLAT_FACE = (243, 243, 243)
+FLAT_LINE = (204, 204, 204)
+FLAT_TEXT = (32, 32, 32)
+FLAT_ACCENT = (0, 120, 215)
+FLAT_ACCENT_LINE = (0, 90, 158)
 
 # The standard 16-colour palette, in Windows order.
 PALETTE = [
@@ -144,7 +162,14 @@ def write_ico(path, canvases):
         f.write(out + b"".join(images))
 
 
-def skin_button(letter, down):
+def centre_glyph(c, letter, pattern, shift, value):
+    """Centres the letter on the columns of the button that stay visible."""
+    x = (c.width - OVERLAP[letter] - len(pattern[0])) // 2 + shift
+    y = (c.height - len(pattern)) // 2 + shift
+    c.glyph(x, y, pattern, value)
+
+
+def classic_face(letter, down):
     w, h = BUTTON_SIZES[letter]
     c = Canvas(w, h, FACE_DOWN if down else FACE)
     if down:
@@ -153,11 +178,76 @@ def skin_button(letter, down):
     else:
         c.bevel(0, 0, w - 1, h - 1, WHITE, BLACK)
         c.bevel(1, 1, w - 2, h - 2, LIGHT, SHADOW)
-    pattern = BIG_FONT[letter]
-    x = (w - OVERLAP[letter] - len(pattern[0])) // 2 + down
-    y = (h - len(pattern)) // 2 + down
-    c.glyph(x, y, pattern, BLACK)
+    centre_glyph(c, letter, BIG_FONT[letter], down, BLACK)
     return c
+
+
+def high_contrast_face(letter, down):
+    """White on black; a pressed face turns yellow, frame and letter."""
+    w, h = BUTTON_SIZES[letter]
+    ink = HC_YELLOW if down else WHITE
+    c = Canvas(w, h, BLACK)
+    c.bevel(0, 0, w - 1, h - 1, ink, ink)
+    centre_glyph(c, letter, BIG_FONT[letter], down, ink)
+    return c
+
+
+def flat_face(letter, down):
+    """No bevels, for today's flat captions: a hairline edge, the accent when pressed."""
+    w, h = BUTTON_SIZES[letter]
+    c = Canvas(w, h, FLAT_ACCENT if down else FLAT_FACE)
+    edge = FLAT_ACCENT_LINE if down else FLAT_LINE
+    c.rect(0, h - 1, w - 1, h - 1, edge)
+    c.rect(w - 1, 0, w - 1, h - 1, edge)
+    centre_glyph(c, letter, THIN_FONT[letter], 0, WHITE if down else FLAT_TEXT)
+    return c
+
+
+SKINS = [("Windows Standard", classic_face), ("High Contrast", high_contrast_face),
+         ("Flat", flat_face)]
+
+
+def bar_picture(face, down):
+    """The bar as Windows lays it out: A covers H's last columns, T follows A."""
+    widths = [BUTTON_SIZES[letter][0] - OVERLAP[letter] for letter in "HAT"]
+    bar = Canvas(sum(widths) + OVERLAP["A"] + OVERLAP["T"], BUTTON_SIZES["H"][1])
+    x = 0
+    for letter, width in zip("HAT", widths):
+        button = face(letter, down)
+        for y, row in enumerate(button.rows):
+            bar.rows[y][x:x + button.width] = row
+        x += width
+    return bar
+
+
+def skins_picture(scale=4, gap=6, back=(58, 110, 165)):
+    """The shipped skins side by side, up faces above down faces, enlarged."""
+    bars = [(bar_picture(face, False), bar_picture(face, True)) for _, face in SKINS]
+    w = max(up.width for up, _ in bars)
+    h = bars[0][0].height
+    c = Canvas(gap + len(bars) * (w + gap), 3 * gap + 2 * h, back)
+    for i, pair in enumerate(bars):
+        for j, bar in enumerate(pair):
+            x0, y0 = gap + i * (w + gap), gap + j * (h + gap)
+            for y, row in enumerate(bar.rows):
+                for x, value in enumerate(row):
+                    c.rows[y0 + y][x0 + x] = value
+    big = Canvas(c.width * scale, c.height * scale)
+    big.rows = [[v for v in row for _ in range(scale)] for row in c.rows for _ in range(scale)]
+    return big
+
+
+def write_png(path, canvas):
+    raw = b"".join(b"\0" + b"".join(bytes(v) for v in row) for row in canvas.rows)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 2, 0, 0, 0)
+    with open(path, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 def program_icon_32():
@@ -204,11 +294,14 @@ def hidden_window_icon():
 
 
 def main():
-    os.makedirs(SKIN_DIR, exist_ok=True)
-    for letter in "HAT":
-        for down, face in ((False, "UP"), (True, "DOWN")):
-            path = os.path.join(SKIN_DIR, "%s-%s.BMP" % (letter, face))
-            write_bmp24(path, skin_button(letter, down))
+    for name, face in SKINS:
+        folder = os.path.join(GFX_DIR, name)
+        os.makedirs(folder, exist_ok=True)
+        for letter in "HAT":
+            for down, state in ((False, "UP"), (True, "DOWN")):
+                path = os.path.join(folder, "%s-%s.BMP" % (letter, state))
+                write_bmp24(path, face(letter, down))
+    write_png(SKINS_PICTURE, skins_picture())
     small = program_icon_16()
     write_ico(os.path.join(RES_DIR, "Panewarden.ico"), [program_icon_32(), small])
     write_ico(os.path.join(RES_DIR, "Tray.ico"), [small])

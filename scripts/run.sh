@@ -1,11 +1,19 @@
 #!/bin/sh
 # Builds Panewarden and runs it under Wine in a 1024x768 virtual desktop: on $DISPLAY,
-# or without one on a private Xvfb display.
+# or without one on a private Xvfb display. The i686 build is the one Panewarden ships
+# first; where this machine does not run 32-bit code, the x86_64 build runs instead.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh i686 Panewarden
 . scripts/wine-env.sh
+if wine_runs_32bit; then
+    arch=i686
+    echo "Running the i686 build (32-bit)."
+else
+    arch=x86_64
+    echo "Running the x86_64 build: this machine does not run 32-bit code."
+fi
+scripts/build.sh "$arch" Panewarden
 wine_up build/wineprefix
 if [ -n "$XVFB_PID" ]; then
     echo "Panewarden runs on the private display $DISPLAY. To see it:"
@@ -15,7 +23,7 @@ if [ -n "$XVFB_PID" ]; then
     fi
 fi
 echo "Quit it from its tray icon's menu, or press Ctrl+C here."
-cd build/i686
+cd "build/$arch"
 # In the background, so that Ctrl+C reaches the clean-up at once.
-wine Panewarden.exe </dev/null &
+wine_run "$arch" Panewarden.exe </dev/null &
 wait $!

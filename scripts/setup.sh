@@ -16,8 +16,10 @@ command -v xdotool >/dev/null 2>&1 || need="$need xdotool"
 command -v import >/dev/null 2>&1 || need="$need imagemagick"
 command -v python3 >/dev/null 2>&1 || need="$need python3"
 [ -f /usr/src/googletest/CMakeLists.txt ] || need="$need googletest"
-# /usr/lib/wine/wine is the 32-bit loader from wine32, which runs the i686 program.
-command -v wine >/dev/null 2>&1 || need="$need wine"
+command -v zip >/dev/null 2>&1 || need="$need zip"
+# Wine's two loaders: wine64 runs the x86_64 build on every machine, wine32 the i686
+# build where the machine runs 32-bit code (scripts/wine-env.sh tells).
+[ -x /usr/lib/wine/wine64 ] || need="$need wine64"
 [ -x /usr/lib/wine/wine ] || need="$need wine32:i386"
 
 [ -n "$need" ] || exit 0

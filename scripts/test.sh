@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds the program and its tests and runs every test under Wine on a private display.
-# The 64-bit build is compiled too, so that a break there fails the run.
+# Builds the program and its tests for both architectures and runs every test under Wine
+# on a private display: the x86_64 build's always, the i686 build's where this machine
+# runs 32-bit code. Both builds are compiled either way, so that a break in either fails.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -8,4 +9,22 @@ scripts/build.sh i686 Panewarden panewarden_tests
 scripts/build.sh x86_64 Panewarden panewarden_tests
 . scripts/wine-env.sh
 wine_up build/wineprefix-test private
-ctest --test-dir build/i686 --output-on-failure </dev/null
+
+failed=0
+summary=""
+for arch in x86_64 i686; do
+    if [ "$arch" = i686 ] && ! wine_runs_32bit; then
+        summary="${summary}i686 tests skipped: this machine does not run 32-bit code
+"
+        continue
+    fi
+    echo "== $arch tests"
+    log=build/$arch/ctest.log
+    ctest --test-dir "build/$arch" --output-on-failure --output-log "$log" </dev/null ||
+        failed=1
+    summary="$summary$arch: $(grep -m1 'tests passed' "$log" || echo 'no summary (ctest stopped)')
+"
+done
+echo
+printf '%s' "$summary"
+exit "$failed"

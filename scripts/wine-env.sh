@@ -1,15 +1,44 @@
 # Wine for building, testing and running Panewarden; sourced by the other scripts.
 #
+#   wine_runs_32bit            whether this machine runs 32-bit code, and so the i686 build;
+#                              some kernels are built without it.
+#   wine_loader ARCH           the Wine loader that runs the ARCH (i686, x86_64) build.
+#   wine_run ARCH COMMAND...   runs a Windows command through that loader.
 #   wine_up PREFIX [private]   Xvfb (on a free display when asked or when there is no
 #                              $DISPLAY), wineserver and the 1024x768 virtual desktop
 #                              of PREFIX; exports WINEPREFIX, WINEDEBUG and DISPLAY.
 #   wine_down                  stops what wine_up started; wine_up arranges it on exit.
 #
+# Wine is never started through /usr/bin/wine: that picks the 32-bit loader whenever it
+# is installed, even where it cannot run. One 64-bit prefix serves both builds, with the
+# 64-bit wineserver, which serves the 32-bit loader too.
+#
 # A wine process whose output is captured must not be the one that starts wineserver
 # or the desktop: they would inherit the pipe and hold it open. So both are brought up
 # here with their output sent to /dev/null, and wineserver is kept until wine_down.
 
+WINESERVER=/usr/lib/wine/wineserver64
+export WINESERVER
 XVFB_PID=""
+
+wine_runs_32bit() {
+    /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+wine_loader() {
+    case $1 in
+    i686) echo /usr/lib/wine/wine ;;
+    x86_64) echo /usr/lib/wine/wine64 ;;
+    *) echo "wine: no loader for $1" >&2 && return 1 ;;
+    esac
+}
+
+# WINELOADER tells Wine which loader starts the processes the command starts in turn.
+wine_run() {
+    loader=$(wine_loader "$1")
+    shift
+    WINELOADER=$loader "$loader" "$@"
+}
 
 wine_up() {
     mkdir -p "$1"
@@ -21,29 +50,36 @@ wine_up() {
         start_xvfb
     fi
     # A wineserver left by an earlier run would still serve that run's display.
-    wineserver -k >/dev/null 2>&1 || true
-    wineserver -w
-    wineserver -p >/dev/null 2>&1
+    "$WINESERVER" -k >/dev/null 2>&1 || true
+    "$WINESERVER" -w
+    # A prefix made where only the 32-bit loader was installed cannot run the x86_64 build.
+    if [ -f "$WINEPREFIX/system.reg" ] && ! grep -q '^#arch=win64' "$WINEPREFIX/system.reg"; then
+        echo "wine: $WINEPREFIX is a 32-bit prefix; making it anew"
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+    fi
+    "$WINESERVER" -p >/dev/null 2>&1
     if [ ! -f "$WINEPREFIX/.desktop-ready" ]; then
         echo "wine: making the prefix $WINEPREFIX"
         # No Mono or Gecko: nothing here needs them, and their installers would ask.
-        WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+        WINEDLLOVERRIDES="mscoree,mshtml=" wine_run x86_64 wineboot -i >/dev/null 2>&1
+        wine_run x86_64 reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f \
             >/dev/null 2>&1
+        wine_run x86_64 reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default \
+            /d 1024x768 /f >/dev/null 2>&1
         # The desktop that wineboot brought up predates the setting: start afresh.
-        wineserver -k
-        wineserver -w
+        "$WINESERVER" -k
+        "$WINESERVER" -w
         touch "$WINEPREFIX/.desktop-ready"
-        wineserver -p >/dev/null 2>&1
+        "$WINESERVER" -p >/dev/null 2>&1
     fi
-    wineboot >/dev/null 2>&1
+    wine_run x86_64 wineboot >/dev/null 2>&1
 }
 
 wine_down() {
     if [ -n "${WINEPREFIX:-}" ]; then
-        wineserver -k >/dev/null 2>&1 || true
-        wineserver -w >/dev/null 2>&1 || true
+        "$WINESERVER" -k >/dev/null 2>&1 || true
+        "$WINESERVER" -w >/dev/null 2>&1 || true
     fi
     if [ -n "$XVFB_PID" ]; then
         kill "$XVFB_PID" 2>/dev/null || true

@@ -1,61 +1,12 @@
-#include "app/ButtonBarDlg.h"
+#include "tests/BarFixture.h"
 #include "app/PreferencesDlg.h"
-#include "platform/WinApp.h"
 #include "processing/WindowProcessingDlg.h"
-#include "resource.h"
-#include "tests/TestSupport.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
 const char kDefaultFile[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
 
-std::string SettingsPath() {
-    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
-}
-
-bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-bool IsTopmost(HWND window) {
-    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-// A bar started the way the application starts it, with the settings file given.
-class ButtonBar : public ::testing::Test {
-protected:
-    ~ButtonBar() override {
-        bar.reset();
-        CWinApp::SetMainWnd(nullptr);
-        ::DeleteFileA(SettingsPath().c_str());
-    }
-
-    // Null content: no settings file at all.
-    void Start(const char* settingsFile = nullptr) {
-        ::DeleteFileA(SettingsPath().c_str());
-        if (settingsFile) {
-            WriteFileBytes(SettingsPath(), settingsFile);
-        }
-        bar = std::make_unique<CButtonBarDlg>();
-        CWinApp::SetMainWnd(bar.get());
-        ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
-    }
-
-    void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
-
-    RECT ExpectedBarRect(HWND target) const {
-        POINT place = BarPlaceOn(target);
-        return {place.x, place.y, place.x + bar->m_rcBar.right - bar->m_rcBar.left,
-                place.y + bar->m_rcBar.bottom - bar->m_rcBar.top};
-    }
-
-    CScriptedInteraction interaction;
-    std::unique_ptr<CButtonBarDlg> bar;
-};
+class ButtonBar : public BarFixture {};
 
 TEST_F(ButtonBar, FirstStartUsesDefaultsAndShowsTheBalloon) {
     Start();
@@ -192,82 +143,6 @@ TEST_F(ButtonBar, SystemCommandSixteenOpensTheAboutBoxModally) {
     EXPECT_TRUE(::IsWindowEnabled(bar->m_hWnd));
 }
 
-TEST_F(ButtonBar, WindowTimerPlacesTheBarOnTheCaptionOfTheWindowInFront) {
-    Start();
-    CForeignWindow target("Target", {200, 150, 700, 450});
-    target.BringToFront();
-    Tick();
-    EXPECT_EQ(target.Handle(), bar->m_pTarget);
-    EXPECT_TRUE(SameRect(ExpectedBarRect(target.Handle()), WindowRect(bar->m_hWnd)));
-    EXPECT_TRUE(IsTopmost(bar->m_hWnd));
-
-    // It follows the next window, and the timer keeps it there on its own.
-    CForeignWindow other("Other", {50, 60, 450, 360});
-    other.BringToFront();
-    EXPECT_TRUE(PumpUntil([&] { return bar->m_pTarget == other.Handle(); }));
-    EXPECT_TRUE(SameRect(ExpectedBarRect(other.Handle()), WindowRect(bar->m_hWnd)));
-}
-
-TEST_F(ButtonBar, FacesFollowTheStylesOfANewTargetOnly) {
-    Start();
-    CForeignWindow topmost("Topmost", {100, 100, 400, 300}, WS_EX_TOPMOST);
-    CForeignWindow layered("Layered", {150, 150, 450, 350}, WS_EX_LAYERED);
-    ::SetLayeredWindowAttributes(layered.Handle(), 0, 255, LWA_ALPHA);
-
-    topmost.BringToFront();
-    Tick();
-    EXPECT_EQ(1, bar->m_btnTopmost.GetState());
-    EXPECT_EQ(0, bar->m_btnTransparency.GetState());
-    // Same target: a face the user flipped stays as it is.
-    bar->m_btnTopmost.SetState(0);
-    Tick();
-    EXPECT_EQ(0, bar->m_btnTopmost.GetState());
-
-    layered.BringToFront();
-    bar->m_btnTopmost.SetState(1);
-    Tick();
-    EXPECT_EQ(0, bar->m_btnTopmost.GetState());
-    // Every NT from 5.0 on, Wine's 6.1 included, offers transparency.
-    EXPECT_EQ(1, bar->m_btnTransparency.GetState());
-}
-
-TEST_F(ButtonBar, BarInFrontKeepsItsTarget) {
-    Start();
-    CForeignWindow target("Target");
-    target.BringToFront();
-    Tick();
-    RECT before = WindowRect(bar->m_hWnd);
-    ::SetForegroundWindow(bar->m_hWnd);
-    ASSERT_EQ(bar->m_hWnd, ::GetForegroundWindow());
-    Tick();
-    EXPECT_TRUE(SameRect(before, WindowRect(bar->m_hWnd)));
-    EXPECT_EQ(target.Handle(), bar->m_pTarget);
-}
-
-TEST_F(ButtonBar, DesktopOrTaskbarInFrontCollapsesTheBar) {
-    Start();
-    HWND shellWindows[] = {::GetDesktopWindow(), ::FindWindowA("Shell_TrayWnd", nullptr)};
-    int checked = 0;
-    for (HWND shell : shellWindows) {
-        if (!shell) {
-            continue;
-        }
-        CForeignWindow target("Target");
-        target.BringToFront();
-        Tick();
-        ASSERT_EQ(target.Handle(), bar->m_pTarget);
-        ::SetForegroundWindow(shell);
-        if (!PumpUntil([&] { return ::GetForegroundWindow() == shell; }, 500)) {
-            continue; // the window manager refused the focus; nothing to see here
-        }
-        Tick();
-        EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
-        EXPECT_EQ(nullptr, bar->m_pTarget);
-        ++checked;
-    }
-    EXPECT_GT(checked, 0);
-}
-
 TEST_F(ButtonBar, SwitchedOffWindowTimerLeavesTheBarCollapsed) {
     Start("Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n");
     CForeignWindow target("Target");
@@ -286,39 +161,9 @@ TEST_F(ButtonBar, OutOfRangePeriodsStillRunTheTimerAndAreKept) {
     EXPECT_EQ("Windows Standard\r\nTRUE\r\n-40\r\nTRUE\r\n0\r\n", ReadFileBytes(SettingsPath()));
 }
 
-TEST_F(ButtonBar, SetWindowTopmostMovesAWindowBetweenBandsKeepingItsRectangle) {
-    Start();
-    CForeignWindow window("Window", {120, 130, 520, 430});
-    window.BringToFront();
-    RECT before = WindowRect(window.Handle());
-    bar->SetWindowTopmost(1, window.Handle());
-    EXPECT_TRUE(IsTopmost(window.Handle()));
-    bar->SetWindowTopmost(2, window.Handle());
-    EXPECT_TRUE(IsTopmost(window.Handle()));
-    bar->SetWindowTopmost(0, window.Handle());
-    EXPECT_FALSE(IsTopmost(window.Handle()));
-    EXPECT_TRUE(SameRect(before, WindowRect(window.Handle())));
-}
-
-// A stand-in for the browser frame the automaximize timer looks after.
-class CBrowserFrame {
-public:
-    CBrowserFrame() {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = ::DefWindowProcA;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "IEFrame";
-        ::RegisterClassA(&windowClass);
-        m_hWnd = ::CreateWindowExA(0, "IEFrame", "Browser", WS_OVERLAPPEDWINDOW, 100, 100, 400, 300,
-                                   nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    }
-    ~CBrowserFrame() { ::DestroyWindow(m_hWnd); }
-    HWND m_hWnd;
-};
-
 TEST_F(ButtonBar, AutomaximizeKeepsTheBrowserFrameMaximizedButNotMinimized) {
     Start();
-    CBrowserFrame browser;
+    CWindowOfClass browser("IEFrame");
     ::ShowWindow(browser.m_hWnd, SW_SHOWNOACTIVATE);
     bar->SendMessage(WM_TIMER, CButtonBarDlg::kAutoMaximizeTimer, 0);
     EXPECT_TRUE(::IsZoomed(browser.m_hWnd));
@@ -331,7 +176,7 @@ TEST_F(ButtonBar, AutomaximizeKeepsTheBrowserFrameMaximizedButNotMinimized) {
 
 TEST_F(ButtonBar, AutomaximizeCommandTogglesTheSettingAndItsTimer) {
     Start("Windows Standard\r\nFALSE\r\n20\r\nFALSE\r\n10\r\n");
-    CBrowserFrame browser;
+    CWindowOfClass browser("IEFrame");
     ::ShowWindow(browser.m_hWnd, SW_SHOWNOACTIVATE);
     PumpMessages(100);
     EXPECT_FALSE(::IsZoomed(browser.m_hWnd));

@@ -1,11 +1,13 @@
 // The real Panewarden.exe, started as a user would start it: from a fresh copy with its
 // skins, from another working directory, with a foreign window in front.
+#include "tests/WindowSearch.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -29,34 +31,6 @@ std::string BuiltProgram() {
 
 std::string FolderOf(const std::string& path) {
     return path.substr(0, path.rfind('\\'));
-}
-
-struct BarSearch {
-    DWORD processId;
-    HWND bar;
-};
-
-BOOL CALLBACK FindBarWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<BarSearch*>(lParam);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    char className[32] = "";
-    ::GetClassNameA(window, className, sizeof className);
-    const LONG wanted = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-    if (owner == search->processId && ::IsWindowVisible(window) &&
-        std::string(className) == "#32770" &&
-        (::GetWindowLongA(window, GWL_EXSTYLE) & wanted) == wanted) {
-        search->bar = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The bar of a process: its visible topmost tool-window dialog.
-HWND FindBar(DWORD processId) {
-    BarSearch search = {processId, nullptr};
-    ::EnumWindows(&FindBarWindow, reinterpret_cast<LPARAM>(&search));
-    return search.bar;
 }
 
 class EndToEnd : public ::testing::Test {
@@ -96,12 +70,20 @@ protected:
     std::string Skin() const { return Gfx() + "\\" + kSkin; }
     std::string ProgramSettings() const { return m_programFolder.File("Paneward.cfg"); }
 
-    // Starts the copy from the working folder and waits for its bar.
-    void Start() {
+    // Starts the copy from the working folder.
+    PROCESS_INFORMATION Launch() {
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
-        ASSERT_TRUE(::CreateProcessA(m_program.c_str(), nullptr, nullptr, nullptr, FALSE, 0,
-                                     nullptr, m_workFolder.Path().c_str(), &startup, &m_process));
+        PROCESS_INFORMATION process = {};
+        EXPECT_TRUE(::CreateProcessA(m_program.c_str(), nullptr, nullptr, nullptr, FALSE, 0,
+                                     nullptr, m_workFolder.Path().c_str(), &startup, &process));
+        return process;
+    }
+
+    // Starts the program and waits for its bar.
+    void Start() {
+        m_process = Launch();
+        ASSERT_TRUE(m_process.hProcess);
         ASSERT_TRUE(PumpUntil([this] { return (m_bar = FindBar(m_process.dwProcessId)); }, 10000))
             << "the program showed no bar";
     }
@@ -199,6 +181,57 @@ TEST_F(EndToEnd, KilledProgramShowsTheWindowItHidAfterItsNextStart) {
     EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(front.Handle()) != 0; }));
     ASSERT_NO_FATAL_FAILURE(Quit());
     EXPECT_FALSE(FileExists(hiddenFile));
+}
+
+TEST_F(EndToEnd, SecondStartOpensTheWindowSelectorOfTheRunningOneAndEnds) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const HWND selector = FindWindowOf(m_process.dwProcessId, [](HWND window) {
+        char title[32] = "";
+        ::GetWindowTextA(window, title, sizeof title);
+        return std::string(title) == "Window processing";
+    });
+    ASSERT_TRUE(selector);
+    ASSERT_FALSE(::IsWindowVisible(selector));
+    CForeignWindow front("Foreign window", {220, 140, 720, 460});
+    front.BringToFront();
+
+    // A second bar would stop at the boxes saying that its hotkeys are taken.
+    PROCESS_INFORMATION second = Launch();
+    ASSERT_TRUE(second.hProcess);
+    bool secondShowedWindows = false;
+    const bool ended = PumpUntil(
+        [&] {
+            secondShowedWindows =
+                secondShowedWindows || FindWindowOf(second.dwProcessId, [](HWND window) {
+                    return ::IsWindowVisible(window) != FALSE;
+                });
+            return ::WaitForSingleObject(second.hProcess, 0) == WAIT_OBJECT_0;
+        },
+        5000);
+    if (!ended) {
+        ::TerminateProcess(second.hProcess, 1);
+    }
+    DWORD exitCode = STILL_ACTIVE;
+    ::GetExitCodeProcess(second.hProcess, &exitCode);
+    ::CloseHandle(second.hProcess);
+    ::CloseHandle(second.hThread);
+    EXPECT_TRUE(ended) << "the second start did not end";
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_FALSE(secondShowedWindows);
+
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == selector; }))
+        << "the running instance did not bring its window selector to the front";
+    EXPECT_TRUE(::IsWindowVisible(selector));
+    ASSERT_NO_FATAL_FAILURE(Quit());
+}
+
+// The test program links the program's resources, manifest included: the common
+// controls come from the side-by-side assembly of version 6.
+TEST(EndToEndManifest, CommonControlsAreVersionSix) {
+    char path[MAX_PATH] = "";
+    ASSERT_TRUE(::GetModuleFileNameA(::GetModuleHandleA("comctl32.dll"), path, sizeof path));
+    ::CharLowerA(path);
+    EXPECT_NE(nullptr, std::strstr(path, "common-controls_6595b64144ccf1df_6.")) << path;
 }
 
 } // namespace

@@ -12,34 +12,9 @@
 
 namespace {
 
-const COLORREF kBackground = ::GetSysColor(COLOR_WINDOW); // the host's
 const std::string kSkin = CWinApp::ProgramFolder() + "\\gfx\\Windows Standard\\";
 const RECT kControl = {10, 10, 28, 25}; // in the host's client coordinates, as big as A's faces
 const std::string kNothing;             // no face: only the background shows
-
-// The pixels of a window's area that differ from a face file put 1:1 at the area's top-left.
-// Past the face's edges `beyond` should show (CLR_INVALID: anything); `ignore` is not compared.
-int Differences(HWND window, const RECT& area, const std::string& face,
-                COLORREF beyond = kBackground, const RECT& ignore = {}) {
-    auto bitmap = static_cast<HBITMAP>(::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0,
-                                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    HDC file = ::CreateCompatibleDC(nullptr), shown = ::GetDC(window);
-    HGDIOBJ previous = ::SelectObject(file, bitmap);
-    int differences = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            COLORREF expected = bitmap ? ::GetPixel(file, x - area.left, y - area.top) : beyond;
-            expected = expected == CLR_INVALID ? beyond : expected;
-            differences += expected != CLR_INVALID && !::PtInRect(&ignore, {x, y}) &&
-                           ::GetPixel(shown, x, y) != expected;
-        }
-    }
-    ::SelectObject(file, previous);
-    ::DeleteDC(file);
-    ::ReleaseDC(window, shown);
-    ::DeleteObject(bitmap);
-    return differences;
-}
 
 // A button on the bar's kind of static (SS_NOTIFY) with an up and a down face. The fixture
 // subclasses the button's parent to see what the button shows when a command arrives.
@@ -159,17 +134,17 @@ TEST_F(SkinButtonTest, LoadReplacesTheFaceButABadNameTellsTheUserAndKeepsIt) {
     EXPECT_TRUE(Shows(other));
 }
 
-// Parameters: the button (H never toggles, T opens the slider) and whether the left button.
+// Parameters: the button (H never toggles) and whether the left button; T's left double-click
+// opens the transparency pop-up instead.
 class SkinButtonDoubleClick : public SkinButtonTest,
                               public ::testing::WithParamInterface<std::tuple<char, bool>> {
     void TearDown() override { CWinApp::SetMainWnd(nullptr); }
 };
 
-TEST_P(SkinButtonDoubleClick, BringsTheTargetForwardUnlessLeftOnT) {
+TEST_P(SkinButtonDoubleClick, BringsTheTargetForward) {
     const auto [letter, left] = GetParam();
     m_button.m_bNoToggle = letter == 'H';
     m_button.m_bOpensSlider = letter == 'T';
-    const bool brings = !(left && letter == 'T');
     // The bar as the main window (not created: only its target matters), another in front.
     CButtonBarDlg bar;
     CForeignWindow target("Skin button target"), other("Skin button other", {150, 150, 450, 350});
@@ -181,9 +156,7 @@ TEST_P(SkinButtonDoubleClick, BringsTheTargetForwardUnlessLeftOnT) {
 
     m_button.SendMessage(left ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
 
-    EXPECT_EQ(
-        PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }, brings ? 2000 : 200),
-        brings);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }));
     EXPECT_EQ(m_button.GetState(), 0) << "a double-click does not flip the face";
     if (left) { // the parent still hears of it, to act on it itself
         ASSERT_EQ(m_commands.size(), 1u);
@@ -191,7 +164,9 @@ TEST_P(SkinButtonDoubleClick, BringsTheTargetForwardUnlessLeftOnT) {
     }
 }
 INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonDoubleClick,
-                         ::testing::Combine(::testing::Values('H', 'A', 'T'), ::testing::Bool()));
+                         ::testing::Values(std::make_tuple('H', true), std::make_tuple('H', false),
+                                           std::make_tuple('A', true), std::make_tuple('A', false),
+                                           std::make_tuple('T', false)));
 
 TEST(SkinButtonOnBar, DefaultSkinLooksLikeItsFiles) {
     CScriptedInteraction interaction;

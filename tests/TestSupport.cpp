@@ -172,6 +172,9 @@ CScriptedInteraction::~CScriptedInteraction() {
 int CScriptedInteraction::MessageBox(HWND owner, const std::string& text,
                                      const std::string& caption, UINT type) {
     m_messageBoxes.push_back({owner, text, caption, type});
+    if (m_whileAsking) {
+        m_whileAsking();
+    }
     if (m_messageBoxAnswers.empty()) {
         return IDOK;
     }
@@ -191,7 +194,11 @@ BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int y, 
 }
 
 PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
-    m_browseTitles.push_back(info.lpszTitle ? info.lpszTitle : "");
+    char root[MAX_PATH] = "";
+    if (info.pidlRoot) {
+        ::SHGetPathFromIDListA(info.pidlRoot, root);
+    }
+    m_browses.push_back({info.hwndOwner, root, info.lpszTitle ? info.lpszTitle : "", info.ulFlags});
     if (m_folderChoices.empty()) {
         return nullptr;
     }
@@ -242,6 +249,28 @@ POINT BarPlaceOn(HWND target) {
     int dx = ::GetSystemMetrics(SM_CXSIZE) * 6 + ::GetSystemMetrics(SM_CXFRAME);
     int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
     return {rect.right - dx, rect.top + dy};
+}
+
+int Differences(HWND window, const RECT& area, const std::string& face, COLORREF beyond,
+                const RECT& ignore) {
+    auto bitmap = static_cast<HBITMAP>(::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0,
+                                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    HDC file = ::CreateCompatibleDC(nullptr), shown = ::GetDC(window);
+    HGDIOBJ previous = ::SelectObject(file, bitmap);
+    int differences = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            COLORREF expected = bitmap ? ::GetPixel(file, x - area.left, y - area.top) : beyond;
+            expected = expected == CLR_INVALID ? beyond : expected;
+            differences += expected != CLR_INVALID && !::PtInRect(&ignore, {x, y}) &&
+                           ::GetPixel(shown, x, y) != expected;
+        }
+    }
+    ::SelectObject(file, previous);
+    ::DeleteDC(file);
+    ::ReleaseDC(window, shown);
+    ::DeleteObject(bitmap);
+    return differences;
 }
 
 bool FileExists(const std::string& path) {

@@ -5,6 +5,7 @@
 #include "platform/UserInteraction.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,13 @@ struct MenuCall {
     HWND owner;
 };
 
+struct BrowseCall {
+    HWND owner;
+    std::string root; // the root folder's path; empty for none
+    std::string title;
+    UINT flags;
+};
+
 // Installed while it lives: records what was asked and answers as scripted.
 class CScriptedInteraction : public CUserInteraction {
 public:
@@ -102,12 +110,14 @@ public:
     // Answers in order; when none is left a box answers IDOK, a menu chooses nothing
     // and the browser is cancelled.
     std::deque<int> m_messageBoxAnswers;
-    std::deque<UINT> m_menuChoices; // command ids posted to the menu's owner
-    std::deque<std::string> m_folderChoices;
+    std::deque<UINT> m_menuChoices;          // command ids posted to the menu's owner
+    std::deque<std::string> m_folderChoices; // paths; the browser returns their item lists
+    // Runs inside each message box before it is answered, as the person's other clicks could.
+    std::function<void()> m_whileAsking;
 
     std::vector<MessageBoxCall> m_messageBoxes;
     std::vector<MenuCall> m_menus;
-    std::vector<std::string> m_browseTitles;
+    std::vector<BrowseCall> m_browses;
     std::vector<DWORD> m_sleeps;
 };
 
@@ -128,6 +138,12 @@ RECT WindowRect(HWND window);
 bool IsCollapsed(HWND window);
 // Where the bar's top-left corner belongs on a window: left of its caption buttons.
 POINT BarPlaceOn(HWND target);
+
+// The pixels of a window's area that differ from a face file put 1:1 at the area's top-left.
+// Past the face's edges `beyond` should show (CLR_INVALID: anything); `ignore` is not compared.
+// An empty or missing file compares the whole area with `beyond`.
+int Differences(HWND window, const RECT& area, const std::string& face,
+                COLORREF beyond = ::GetSysColor(COLOR_WINDOW), const RECT& ignore = {});
 
 bool FileExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);

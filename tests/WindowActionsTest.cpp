@@ -1,20 +1,14 @@
-#include "app/ButtonBarDlg.h"
-#include "platform/WinApp.h"
 #include "processing/WindowProcessingDlg.h"
-#include "resource.h"
-#include "tests/TestSupport.h"
-
-#include <gtest/gtest.h>
+#include "tests/BarFixture.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 
 namespace {
 
 using Handles = std::vector<HWND>;
 
-const std::string kSettingsFile = CWinApp::ProgramFolder() + "\\Paneward.cfg";
+const char kTimerOff[] = "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n";
 const std::string kHiddenFile = CHiddenWindowFile::ProgramFile();
 
 bool Visible(HWND window) {
@@ -25,17 +19,6 @@ bool Contains(const Handles& handles, HWND window) {
     return std::find(handles.begin(), handles.end(), window) != handles.end();
 }
 
-// The layered alpha of a window, or -1 when it is not layered.
-int Alpha(HWND window) {
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    if (!(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) ||
-        !::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || flags != LWA_ALPHA) {
-        return -1;
-    }
-    return alpha;
-}
-
 // A line of the hidden-window file: the handle in eight hex digits, process id, class.
 std::string Line(HWND window, DWORD processId, const std::string& className) {
     char handle[16] = "";
@@ -44,31 +27,18 @@ std::string Line(HWND window, DWORD processId, const std::string& className) {
 }
 
 // A bar whose window timer is off, so that each test picks its target with one tick.
-class WindowActions : public ::testing::Test {
+class WindowActions : public BarFixture {
 protected:
     void SetUp() override {
         ::DeleteFileA(kHiddenFile.c_str());
-        WriteFileBytes(kSettingsFile, "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n");
-        Start();
-    }
-    void TearDown() override {
-        bar.reset();
-        CWinApp::SetMainWnd(nullptr);
-        ::DeleteFileA(kSettingsFile.c_str());
-        ::DeleteFileA(kHiddenFile.c_str());
+        Start(kTimerOff);
     }
 
-    // Also the start after a program that ended without its exit question.
-    void Start() {
-        bar = std::make_unique<CButtonBarDlg>();
-        CWinApp::SetMainWnd(bar.get());
-        ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
-    }
     void Target(HWND window) {
         ::ShowWindow(window, SW_SHOWNORMAL);
         ::SetForegroundWindow(window);
         ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == window; }));
-        bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0);
+        Tick();
         ASSERT_EQ(window, bar->m_pTarget);
     }
     void Hide(HWND window) {
@@ -89,9 +59,6 @@ protected:
         }
         return carried;
     }
-
-    CScriptedInteraction interaction;
-    std::unique_ptr<CButtonBarDlg> bar;
 };
 
 TEST_F(WindowActions, HideGivesEachWindowAnIconAndShowAllBringsThemBackLastFirst) {
@@ -203,9 +170,9 @@ TEST_F(WindowActions, TopmostAndTransparencyChangeTheTargetAndTheFacesFollow) {
     ASSERT_NO_FATAL_FAILURE(Target(window.Handle()));
     EXPECT_EQ(0, bar->m_btnTopmost.GetState());
     Command(IDC_TRANSPARENCY);
-    EXPECT_EQ(200, Alpha(window.Handle()));
+    EXPECT_EQ(200, LayeredAlpha(window.Handle()));
     Command(IDC_TRANSPARENCY);
-    EXPECT_EQ(-1, Alpha(window.Handle()));
+    EXPECT_EQ(-1, LayeredAlpha(window.Handle()));
 
     struct Level {
         int set;
@@ -217,13 +184,13 @@ TEST_F(WindowActions, TopmostAndTransparencyChangeTheTargetAndTheFacesFollow) {
     for (const Level& level : {Level{127, 127, 127, 1, true}, Level{255, -1, 200, 0, false}}) {
         ::SetForegroundWindow(topmost.Handle());
         bar->SetTransparencyLevel(level.set);
-        EXPECT_EQ(level.alpha, Alpha(window.Handle())) << level.set;
+        EXPECT_EQ(level.alpha, LayeredAlpha(window.Handle())) << level.set;
         EXPECT_EQ(level.stored, bar->GetTransparencyLevel());
         EXPECT_EQ(level.face, bar->m_btnTransparency.GetState());
         EXPECT_EQ(level.activated, ::GetForegroundWindow() == window.Handle());
     }
     Command(IDC_TRANSPARENCY);
-    EXPECT_EQ(200, Alpha(window.Handle()));
+    EXPECT_EQ(200, LayeredAlpha(window.Handle()));
     EXPECT_TRUE(::GetWindowLongA(window.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 }
 
@@ -265,7 +232,7 @@ TEST_F(WindowActions, KilledProgramFindsItsStillHiddenWindowsAtTheNextStart) {
                                     Line(kept.Handle(), self + 4, "PanewardenTestForeign") +
                                     Line(kept.Handle(), self, "Edit") + "junk\r\n");
     EXPECT_FALSE(Visible(kept.Handle()));
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(Start(kTimerOff));
     EXPECT_EQ((Handles{kept.Handle(), other.Handle()}), Hidden());
     EXPECT_EQ(Line(kept.Handle(), self, "PanewardenTestForeign") +
                   Line(other.Handle(), other.ProcessId(), "PanewardenTestForeignProcess"),
@@ -287,7 +254,7 @@ TEST_P(WindowActionsExit, YesShowsAndForgetsNoKeepsTheWindowsForTheNextStart) {
     EXPECT_EQ(yes, Visible(window.Handle()));
     EXPECT_EQ(!yes, FileExists(kHiddenFile));
 
-    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_NO_FATAL_FAILURE(Start(kTimerOff));
     EXPECT_EQ(yes ? Handles{} : Handles{window.Handle()}, Hidden());
 }
 

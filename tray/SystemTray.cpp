@@ -1,8 +1,32 @@
 #include "tray/SystemTray.h"
 
+#include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
+#include "tray/SystemTrayOwner.h"
+
+#include <algorithm>
 
 namespace {
+
+// Command ids are 16 bits: 50000 + i runs into the hidden range after 10000 entries,
+// and 60000 + i ends at 65535.
+const UINT kActiveWindowBase = 50000;
+const UINT kHiddenWindowBase = 60000;
+const std::size_t kMaxActiveEntries = 10000;
+const std::size_t kMaxHiddenEntries = 5536;
+
+// A new submenu at a position of the menu, one entry per window titled as it is now.
+HMENU InsertWindowSubmenu(HMENU menu, UINT position, const char* text,
+                          const std::vector<HWND>& windows, UINT firstId, std::size_t maxEntries) {
+    HMENU submenu = ::CreatePopupMenu();
+    ::InsertMenuA(menu, position, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
+                  text);
+    const std::size_t count = std::min(windows.size(), maxEntries);
+    for (std::size_t i = 0; i < count; ++i) {
+        ::AppendMenuA(submenu, MF_STRING, firstId + i, WindowTitle(windows[i]).c_str());
+    }
+    return submenu;
+}
 
 // The command at a position of the first submenu of a menu resource; false when the
 // resource or its submenu is missing.
@@ -140,6 +164,10 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
     if (!target) {
         return 0;
     }
+    if (LOWORD(lParam) == WM_RBUTTONUP) {
+        auto* owner = dynamic_cast<CSystemTrayOwner*>(target);
+        return owner ? ShowMenu(*target, *owner) : 0;
+    }
     if (LOWORD(lParam) != WM_LBUTTONDBLCLK) {
         return 1;
     }
@@ -157,6 +185,41 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     target->SendMessage(WM_COMMAND, command, 0);
+    return 1;
+}
+
+LRESULT CSystemTray::ShowMenu(CWnd& target, CSystemTrayOwner& owner) {
+    // The icon's id doubles as the id of its menu resource; hidden-window icons have none.
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(LOWORD(m_iconData.uID)));
+    if (!menu) {
+        return 0;
+    }
+    HMENU popup = ::GetSubMenu(menu, 0);
+    if (!popup) {
+        ::DestroyMenu(menu);
+        return 0;
+    }
+    ::SetMenuDefaultItem(popup, static_cast<UINT>(m_nDefaultItem), m_bDefaultIsPosition);
+    if (owner.IsAutoMaximizeOn() == 1) {
+        ::CheckMenuItem(popup, 3, MF_BYPOSITION | MF_CHECKED);
+    }
+    owner.RefreshWindowLists();
+    InsertWindowSubmenu(popup, 0, "Active windows", owner.ActiveWindows(), kActiveWindowBase,
+                        kMaxActiveEntries);
+    HMENU hidden = InsertWindowSubmenu(popup, 1, "Hidden windows", owner.HiddenWindows(),
+                                       kHiddenWindowBase, kMaxHiddenEntries);
+    if (owner.HiddenWindows().empty()) {
+        ::AppendMenuA(hidden, MF_STRING, 0, "<there are no hidden windows>");
+    }
+
+    POINT cursor = {};
+    ::GetCursorPos(&cursor);
+    ::SetForegroundWindow(target.m_hWnd);
+    CUserInteraction::Current().TrackPopupMenu(popup, 0, cursor.x, cursor.y, target.m_hWnd);
+    // Lets the menu close properly when the user clicks elsewhere.
+    ::PostMessageA(target.m_hWnd, WM_NULL, 0, 0);
+    // Destroying a menu destroys its submenus, the two inserted ones too.
+    ::DestroyMenu(menu);
     return 1;
 }
 

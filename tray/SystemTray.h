@@ -7,6 +7,8 @@
 
 #include <shellapi.h>
 
+class CSystemTrayOwner;
+
 class CSystemTray : public CWnd {
 public:
     CSystemTray();
@@ -42,6 +44,8 @@ private:
 
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarRestart(WPARAM wParam, LPARAM lParam);
+    // The icon's menu with the two window submenus, tracked for the target window.
+    LRESULT ShowMenu(CWnd& target, CSystemTrayOwner& owner);
 
     NOTIFYICONDATAA m_iconData;
     int m_bTrayUsable = 0;

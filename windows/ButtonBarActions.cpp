@@ -83,7 +83,15 @@ void CButtonBarDlg::ApplyTransparencyLevel(HWND window) {
     }
     ::SetWindowLongA(window, GWL_EXSTYLE, style | WS_EX_LAYERED);
     ::SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(m_nAlpha), LWA_ALPHA);
-    ActivateTarget();
+    // While its slider is dragged the pop-up keeps the focus.
+    if (!ShownTransparencyDlg()) {
+        ActivateTarget();
+    }
+}
+
+CTransparencyDlg* CButtonBarDlg::ShownTransparencyDlg() const {
+    CTransparencyDlg* popup = m_btnTransparency.m_pTransparencyDlg.get();
+    return popup && popup->m_bShown == 1 ? popup : nullptr;
 }
 
 void CButtonBarDlg::SetTransparencyLevel(int level) {

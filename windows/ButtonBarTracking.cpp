@@ -25,6 +25,11 @@ void CButtonBarDlg::OnWindowTimer() {
         m_pTarget = nullptr;
         return;
     }
+    // The user is working the slider: nothing moves under it.
+    const CTransparencyDlg* popup = m_btnTransparency.m_pTransparencyDlg.get();
+    if (popup && foreground == popup->m_hWnd) {
+        return;
+    }
     // The user is clicking the bar: it stays on its target.
     if (foreground == m_hWnd) {
         return;
@@ -41,15 +46,32 @@ void CButtonBarDlg::OnWindowTimer() {
         int dx =
             ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset + ::GetSystemMetrics(SM_CXFRAME);
         int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
-        MoveWindow(target.right - dx, target.top + dy, m_rcBar.right - m_rcBar.left,
-                   m_rcBar.bottom - m_rcBar.top, TRUE);
+        const int x = target.right - dx, y = target.top + dy;
+        PlaceWindow(x, y, m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top);
+        if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
+            const RECT place = shown->GetWindowRect();
+            shown->PlaceWindow(x, y, place.right - place.left, place.bottom - place.top);
+        }
         if (foreground != m_pTarget) {
             SyncButtonFaces(foreground);
         }
         m_pTarget = foreground;
     }
-    SetWindowTopmost(1, m_hWnd);
+    KeepBarOnTop();
     DefWindowProc(WM_TIMER, kWindowTimer, 0);
+}
+
+// Restacking puts the bar first in the topmost band, under the windows it owns (the
+// platform keeps those above their owner): already there, it would change nothing.
+void CButtonBarDlg::KeepBarOnTop() {
+    bool onTop = IsTopmost(m_hWnd) == 1;
+    for (HWND above = ::GetWindow(m_hWnd, GW_HWNDPREV); onTop && above;
+         above = ::GetWindow(above, GW_HWNDPREV)) {
+        onTop = ::GetWindow(above, GW_OWNER) == m_hWnd;
+    }
+    if (!onTop) {
+        SetWindowTopmost(1, m_hWnd);
+    }
 }
 
 void CButtonBarDlg::OnAutoMaximizeTimer() {
@@ -61,7 +83,7 @@ void CButtonBarDlg::OnAutoMaximizeTimer() {
 }
 
 void CButtonBarDlg::CollapseBar() {
-    MoveWindow(0, 0, 0, 0, TRUE);
+    PlaceWindow(0, 0, 0, 0);
 }
 
 void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {

@@ -1,0 +1,101 @@
+#include "app/PreferencesDlg.h"
+
+#include "app/ButtonBarDlg.h"
+#include "platform/WinApp.h"
+
+#include <string>
+
+namespace {
+
+void ShowPeriod(const CStatic& label, int period) {
+    label.SetWindowText(std::to_string(period) + " ms");
+}
+
+// A slider and its label are usable exactly while their check box is checked.
+void EnableWithCheck(const CButton& check, const CSliderCtrl& slider, const CStatic& label) {
+    const BOOL enable = check.GetCheck() == BST_CHECKED;
+    slider.EnableWindow(enable);
+    label.EnableWindow(enable);
+}
+
+} // namespace
+
+const MessageEntry<CPreferencesDlg> CPreferencesDlg::s_messageTable[] = {
+    OnCommand(IDC_AUTOMAXIMIZE, &CPreferencesDlg::OnAutoMaximizeClicked),
+    OnCommand(IDC_WINDOWTIMER, &CPreferencesDlg::OnWindowTimerClicked),
+    OnMessage(WM_HSCROLL, &CPreferencesDlg::OnHScroll),
+};
+
+LRESULT CPreferencesDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
+        return result;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void CPreferencesDlg::DoDataExchange() {
+    DDX_Control(IDC_WINDOWTIMERLABEL, m_lblWindowTimer);
+    DDX_Control(IDC_WINDOWTIMER, m_chkWindowTimer);
+    DDX_Control(IDC_WINDOWTIMERSLIDER, m_sliderWindowTimer);
+    DDX_Control(IDC_AUTOMAXIMIZESLIDER, m_sliderAutoMaximize);
+    DDX_Control(IDC_AUTOMAXIMIZE, m_chkAutoMaximize);
+    DDX_Control(IDC_AUTOMAXIMIZELABEL, m_lblAutoMaximize);
+}
+
+BOOL CPreferencesDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_sliderAutoMaximize.SetRange(10, 5000, FALSE);
+    m_sliderWindowTimer.SetRange(10, 1000, FALSE);
+    return TRUE;
+}
+
+void CPreferencesDlg::OnCancel() {
+    if (auto* bar = dynamic_cast<CButtonBarDlg*>(CWinApp::GetMainWnd())) {
+        bar->ApplyPreferences();
+    }
+    ShowWindow(SW_HIDE);
+}
+
+// The labels show the stored periods, even one outside its slider's range.
+void CPreferencesDlg::ShowSettings(const BarSettings& settings) {
+    m_sliderAutoMaximize.SetPos(settings.autoMaximizeInterval);
+    m_sliderWindowTimer.SetPos(settings.windowTimerInterval);
+    m_chkAutoMaximize.SetCheck(settings.autoMaximize);
+    m_chkWindowTimer.SetCheck(settings.windowTimerEnabled);
+    ShowPeriod(m_lblAutoMaximize, settings.autoMaximizeInterval);
+    ShowPeriod(m_lblWindowTimer, settings.windowTimerInterval);
+    OnAutoMaximizeClicked();
+    OnWindowTimerClicked();
+    ShowWindow(SW_SHOW);
+}
+
+void CPreferencesDlg::ReadSettings(BarSettings& settings) const {
+    settings.autoMaximizeInterval = m_sliderAutoMaximize.GetPos();
+    settings.windowTimerInterval = m_sliderWindowTimer.GetPos();
+    settings.autoMaximize = m_chkAutoMaximize.GetCheck() == BST_CHECKED ? 1 : 0;
+    settings.windowTimerEnabled = m_chkWindowTimer.GetCheck() == BST_CHECKED ? 1 : 0;
+}
+
+void CPreferencesDlg::OnAutoMaximizeClicked() {
+    EnableWithCheck(m_chkAutoMaximize, m_sliderAutoMaximize, m_lblAutoMaximize);
+}
+
+void CPreferencesDlg::OnWindowTimerClicked() {
+    EnableWithCheck(m_chkWindowTimer, m_sliderWindowTimer, m_lblWindowTimer);
+}
+
+// Only dragging the thumb moves a label; keys and page clicks leave it as it was.
+LRESULT CPreferencesDlg::OnHScroll(WPARAM wParam, LPARAM lParam) {
+    const int code = LOWORD(wParam);
+    if (code == SB_THUMBPOSITION || code == SB_THUMBTRACK) {
+        const auto slider = reinterpret_cast<HWND>(lParam);
+        const int position = HIWORD(wParam);
+        if (slider == m_sliderAutoMaximize.m_hWnd) {
+            ShowPeriod(m_lblAutoMaximize, position);
+        } else if (slider == m_sliderWindowTimer.m_hWnd) {
+            ShowPeriod(m_lblWindowTimer, position);
+        }
+    }
+    return DefWindowProc(WM_HSCROLL, wParam, lParam);
+}

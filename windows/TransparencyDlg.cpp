@@ -1,0 +1,50 @@
+#include "windows/TransparencyDlg.h"
+
+#include "controls/SkinButtonOwner.h"
+#include "platform/WinApp.h"
+
+const MessageEntry<CTransparencyDlg> CTransparencyDlg::s_messageTable[] = {
+    OnCommand(IDC_CLOSERIGHT, &CTransparencyDlg::OnCloseBox),
+    OnCommand(IDC_CLOSELEFT, &CTransparencyDlg::OnCloseBox),
+    OnMessage(WM_HSCROLL, &CTransparencyDlg::OnHScroll),
+};
+
+LRESULT CTransparencyDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
+        return result;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+void CTransparencyDlg::DoDataExchange() {
+    DDX_Control(IDC_CLOSELEFT, m_btnCloseLeft);
+    DDX_Control(IDC_CLOSERIGHT, m_btnCloseRight);
+    DDX_Control(IDC_ALPHASLIDER, m_sliderAlpha);
+}
+
+// The boxes are never unchecked: they keep their tick as the pop-up's look.
+BOOL CTransparencyDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_sliderAlpha.SetRange(0, 255, TRUE);
+    m_btnCloseRight.SetCheck(BST_CHECKED);
+    m_btnCloseLeft.SetCheck(BST_CHECKED);
+    m_bShown = 0;
+    return TRUE;
+}
+
+// Only hides: the T button replaces the pop-up on its next double-click.
+void CTransparencyDlg::OnCloseBox() {
+    m_bShown = 0;
+    ShowWindow(SW_HIDE);
+}
+
+// Only dragging sets the level; channel clicks, keys and the end of a drag move the thumb alone.
+LRESULT CTransparencyDlg::OnHScroll(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == SB_THUMBTRACK) {
+        if (auto* bar = dynamic_cast<CSkinButtonOwner*>(CWinApp::GetMainWnd())) {
+            bar->SetTransparencyLevel(HIWORD(wParam));
+        }
+    }
+    return DefWindowProc(WM_HSCROLL, wParam, lParam);
+}

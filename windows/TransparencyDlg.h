@@ -1,0 +1,31 @@
+// The slider pop-up that sets the transparency level while its thumb is dragged.
+#pragma once
+
+#include "platform/Button.h"
+#include "platform/Dialog.h"
+#include "platform/MessageTable.h"
+#include "platform/SliderCtrl.h"
+#include "resource.h"
+
+class CTransparencyDlg : public CDialog {
+public:
+    CTransparencyDlg() : CDialog(IDD_TRANSPARENCY) {}
+
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
+    // Enter and Esc leave the pop-up open: only its corner boxes close it.
+    void OnOK() override {}
+    void OnCancel() override {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    CButton m_btnCloseLeft;
+    CButton m_btnCloseRight;
+    CSliderCtrl m_sliderAlpha; // 0 invisible at the left to 255 opaque at the right
+    int m_bShown = 0;
+
+private:
+    static const MessageEntry<CTransparencyDlg> s_messageTable[];
+
+    void OnCloseBox();
+    LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
+};
