@@ -234,6 +234,11 @@ TEST_P(ButtonBarExit, QuitAsksAboutHiddenWindowsAndShowsThemOnYes) {
     EXPECT_EQ(shown, ::IsWindowVisible(second.Handle()) != 0);
     EXPECT_EQ(kDefaultFile, ReadFileBytes(SettingsPath()));
     EXPECT_EQ(IDCANCEL, bar->GetModalResult());
+
+    // On No the windows stay hidden, and the next start knows them again.
+    EXPECT_EQ(!shown, FileExists(CHiddenWindowFile::ProgramFile()));
+    Start();
+    EXPECT_EQ(shown ? 0u : 2u, bar->m_pProcessingDlg->m_hiddenHandles.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(ButtonBarAnswers, ButtonBarExit, ::testing::Values(IDYES, IDNO));

@@ -243,21 +243,4 @@ TEST_F(WindowActions, KilledProgramFindsItsStillHiddenWindowsAtTheNextStart) {
     EXPECT_FALSE(FileExists(kHiddenFile));
 }
 
-class WindowActionsExit : public WindowActions, public ::testing::WithParamInterface<int> {};
-
-TEST_P(WindowActionsExit, YesShowsAndForgetsNoKeepsTheWindowsForTheNextStart) {
-    CForeignWindow window("Hidden at exit");
-    ASSERT_NO_FATAL_FAILURE(Hide(window.Handle()));
-    interaction.m_messageBoxAnswers.push_back(GetParam());
-    bar->ExitProgram();
-    const bool yes = GetParam() == IDYES;
-    EXPECT_EQ(yes, Visible(window.Handle()));
-    EXPECT_EQ(!yes, FileExists(kHiddenFile));
-
-    ASSERT_NO_FATAL_FAILURE(Start(kTimerOff));
-    EXPECT_EQ(yes ? Handles{} : Handles{window.Handle()}, Hidden());
-}
-
-INSTANTIATE_TEST_SUITE_P(WindowActionsAnswers, WindowActionsExit, ::testing::Values(IDYES, IDNO));
-
 } // namespace
