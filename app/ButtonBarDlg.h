@@ -28,9 +28,6 @@ public:
     static constexpr UINT kTrayCallbackMessage = WM_APP + 10;
     static constexpr UINT kTrayIconId = 133;
     static constexpr UINT kHiddenIconMessage = WM_APP + 100; // + n for hidden-window icon n
-    static constexpr UINT kHideListedCommand = 50000;        // + index of m_windowHandles
-    static constexpr UINT kShowHiddenCommand = 60000;        // + index of m_hiddenHandles
-    static constexpr UINT kRestoreCommand = 70000;           // + n, the window in lParam
 
     CButtonBarDlg();
     ~CButtonBarDlg() override;

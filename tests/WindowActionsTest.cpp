@@ -115,11 +115,11 @@ TEST_F(WindowActions, NumberedCommandsAndHideAllHideAndShowWithoutTouchingIcons)
 
     Lists().RefreshLists();
     const HWND eleventh = Lists().m_windowHandles.at(10);
-    Command(CButtonBarDlg::kHideListedCommand + 10);
+    Command(ID_ACTIVEWINDOW_FIRST + 10);
     EXPECT_FALSE(Visible(eleventh));
     EXPECT_EQ((Handles{byH.Handle(), eleventh}), Hidden());
     EXPECT_FALSE(IsCollapsed(bar->m_hWnd));
-    Command(CButtonBarDlg::kHideListedCommand + Lists().m_windowHandles.size());
+    Command(ID_ACTIVEWINDOW_FIRST + Lists().m_windowHandles.size());
     EXPECT_EQ(2u, Hidden().size());
 
     Hotkey(CButtonBarDlg::kHideAllHotkey);
@@ -133,15 +133,15 @@ TEST_F(WindowActions, NumberedCommandsAndHideAllHideAndShowWithoutTouchingIcons)
     const HWND fourth = windows[3]->Handle();
     const std::size_t count = Hidden().size();
     const auto index = std::find(Hidden().begin(), Hidden().end(), fourth) - Hidden().begin();
-    Command(CButtonBarDlg::kShowHiddenCommand + static_cast<WPARAM>(index));
+    Command(ID_HIDDENWINDOW_FIRST + static_cast<WPARAM>(index));
     EXPECT_TRUE(Visible(fourth));
     EXPECT_FALSE(Contains(Hidden(), fourth));
     EXPECT_EQ(Handles{byH.Handle()}, Carried());
-    Command(CButtonBarDlg::kShowHiddenCommand + Hidden().size());
+    Command(ID_HIDDENWINDOW_FIRST + Hidden().size());
     EXPECT_EQ(count - 1, Hidden().size());
 
     // Any icon number will do: the window travels with the command.
-    Command(CButtonBarDlg::kRestoreCommand + 7, byH.Handle());
+    Command(ID_RESTOREWINDOW_FIRST + 7, byH.Handle());
     EXPECT_TRUE(Visible(byH.Handle()));
     EXPECT_FALSE(Contains(Hidden(), byH.Handle()));
     EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());

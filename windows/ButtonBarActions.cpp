@@ -119,7 +119,7 @@ void CButtonBarDlg::OnHideTarget() {
     icon->Install(kHiddenIconMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr,
                   nullptr, 0, 10);
     icon->SetCarriedWindow(window);
-    icon->SetRestoreCommand(static_cast<int>(kRestoreCommand + n));
+    icon->SetRestoreCommand(static_cast<int>(ID_RESTOREWINDOW_FIRST + n));
     icon->SetNotifyWindow(this);
     m_hiddenTrayIcons.push_back(std::move(icon));
 }
@@ -145,20 +145,20 @@ LRESULT CButtonBarDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
     } else if (message == WM_COMMAND) {
         const UINT id = LOWORD(wParam);
-        if (id >= kHideListedCommand && id < kShowHiddenCommand) {
+        if (id >= ID_ACTIVEWINDOW_FIRST && id < ID_HIDDENWINDOW_FIRST) {
             const std::vector<HWND>& listed = m_pProcessingDlg->m_windowHandles;
-            const std::size_t index = id - kHideListedCommand;
+            const std::size_t index = id - ID_ACTIVEWINDOW_FIRST;
             if (index < listed.size()) {
                 const HWND window = listed[index];
                 m_pProcessingDlg->AddHiddenWindow(window);
                 ::ShowWindow(window, SW_HIDE);
                 m_pProcessingDlg->RefreshLists();
             }
-        } else if (id >= kShowHiddenCommand) {
-            ShowHiddenWindowAt(id - kShowHiddenCommand);
+        } else if (id >= ID_HIDDENWINDOW_FIRST) {
+            ShowHiddenWindowAt(id - ID_HIDDENWINDOW_FIRST);
         }
         // The restore command of an icon does not fit in the low word: it is tested whole.
-        if (wParam >= kRestoreCommand && wParam < kRestoreCommand + 10000) {
+        if (wParam >= ID_RESTOREWINDOW_FIRST && wParam < ID_RESTOREWINDOW_FIRST + 10000) {
             const HWND window = reinterpret_cast<HWND>(lParam);
             ::ShowWindow(window, SW_SHOW);
             m_pProcessingDlg->RemoveHiddenWindow(window);
