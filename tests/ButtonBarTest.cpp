@@ -118,7 +118,7 @@ TEST_F(ButtonBar, EnterEscAndCloseNeverEndTheBarAndTheAboutBoxIsModal) {
     EXPECT_TRUE(::IsWindowEnabled(bar->m_hWnd));
 }
 
-TEST_F(ButtonBar, AutomaximizeCommandTogglesTheTimerThatMaximizesTheBrowserFrameUnlessMinimized) {
+TEST_F(ButtonBar, AutomaximizeCommandTogglesTheSettingAndItsTimer) {
     Start("Windows Standard\r\nFALSE\r\n20\r\nFALSE\r\n10\r\n");
     CWindowOfClass browser("IEFrame");
     ::ShowWindow(browser.m_hWnd, SW_SHOWNOACTIVATE);
