@@ -106,8 +106,8 @@ private:
     LRESULT OnSecondStart(WPARAM wParam, LPARAM lParam);
 
     void OnWindowTimer();
-    // Restacks the bar only when some window other than its own has come above it.
-    void KeepBarOnTop();
+    // Restacks the bar when asked, or when some window other than its own has come above it.
+    void KeepBarOnTop(bool restack);
     void OnAutoMaximizeTimer();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
     void StartTimer(UINT timerId, int period);
@@ -115,6 +115,7 @@ private:
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
     void LoadSkin();
 
-    int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
+    bool m_bJustPlaced = false; // the last tick moved the bar or found a new target
+    int m_bExiting = 0;         // a Quit that arrives during the exit question is ignored
     void LoadSkinFaces(const std::string& skinFolder);
 };

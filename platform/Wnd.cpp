@@ -106,12 +106,14 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
-void CWnd::PlaceWindow(int x, int y, int width, int height) const {
+bool CWnd::PlaceWindow(int x, int y, int width, int height) const {
     RECT rect = GetWindowRect();
-    if (rect.left != x || rect.top != y || rect.right - rect.left != width ||
-        rect.bottom - rect.top != height) {
-        MoveWindow(x, y, width, height, TRUE);
+    if (rect.left == x && rect.top == y && rect.right - rect.left == width &&
+        rect.bottom - rect.top == height) {
+        return false;
     }
+    MoveWindow(x, y, width, height, TRUE);
+    return true;
 }
 
 RECT CWnd::GetWindowRect() const {

@@ -40,8 +40,8 @@ public:
     BOOL MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE) const {
         return ::MoveWindow(m_hWnd, x, y, width, height, repaint);
     }
-    // MoveWindow, repainting, unless the window already has that rectangle.
-    void PlaceWindow(int x, int y, int width, int height) const;
+    // MoveWindow, repainting, unless the window already has that rectangle; true when moved.
+    bool PlaceWindow(int x, int y, int width, int height) const;
     RECT GetWindowRect() const;
     RECT GetClientRect() const;
     BOOL EnableWindow(BOOL enable) const { return ::EnableWindow(m_hWnd, enable); }

@@ -62,6 +62,7 @@ TEST_F(ButtonBarTracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRecta
         ::MoveWindow(target.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
         EXPECT_EQ(barMoves, TickCountingPositionChanges() > 0);
         ExpectRidingOn(target.Handle());
+        Tick(); // restacks once more after a move
     }
     DisplaceBar();
     Tick();
@@ -154,6 +155,25 @@ TEST_F(ButtonBarTracking, FacesFollowTheStylesOfANewTargetOnlyEvenAtTheSamePlace
     EXPECT_EQ(0, bar->m_btnTopmost.GetState());
     // Every NT from 5.0 on, Wine's 6.1 included, offers transparency.
     EXPECT_EQ(1, bar->m_btnTransparency.GetState());
+}
+
+// Under Wine another program's window that comes to the front draws over the bar until the
+// bar is restacked; what counts is what the screen shows.
+TEST_F(ButtonBarTracking, IsSeenOnTheWindowsOfOtherPrograms) {
+    for (const char* title : {"First program", "Second program"}) {
+        CForeignProcess other("plain", title);
+        ASSERT_NE(nullptr, other.Handle());
+        ::SetForegroundWindow(other.Handle());
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
+        for (int tick = 0; tick < 5; ++tick) {
+            Tick();
+            PumpMessages(100);
+        }
+        const RECT face = WindowRect(bar->m_btnHide.m_hWnd);
+        EXPECT_EQ(0, Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
+                                 "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID))
+            << title;
+    }
 }
 
 TEST_F(ButtonBarTracking, SetWindowTopmostMovesAWindowBetweenBandsKeepingItsRectangle) {

@@ -40,6 +40,7 @@ void CButtonBarDlg::OnWindowTimer() {
         m_pTarget = nullptr;
         return;
     }
+    bool placed = false;
     if (::IsWindow(foreground) == 1) {
         RECT target;
         ::GetWindowRect(foreground, &target);
@@ -47,7 +48,8 @@ void CButtonBarDlg::OnWindowTimer() {
             ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset + ::GetSystemMetrics(SM_CXFRAME);
         int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
         const int x = target.right - dx, y = target.top + dy;
-        PlaceWindow(x, y, m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top);
+        placed = PlaceWindow(x, y, m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top) ||
+                 foreground != m_pTarget;
         if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
             const RECT place = shown->GetWindowRect();
             shown->PlaceWindow(x, y, place.right - place.left, place.bottom - place.top);
@@ -57,14 +59,17 @@ void CButtonBarDlg::OnWindowTimer() {
         }
         m_pTarget = foreground;
     }
-    KeepBarOnTop();
+    // Under Wine a window that has just come to the front can draw over the bar, whatever
+    // the z-order says, until the bar is restacked: so it is, on this tick and the next.
+    KeepBarOnTop(placed || m_bJustPlaced);
+    m_bJustPlaced = placed;
     DefWindowProc(WM_TIMER, kWindowTimer, 0);
 }
 
 // Restacking puts the bar first in the topmost band, under the windows it owns (the
 // platform keeps those above their owner): already there, it would change nothing.
-void CButtonBarDlg::KeepBarOnTop() {
-    bool onTop = IsTopmost(m_hWnd) == 1;
+void CButtonBarDlg::KeepBarOnTop(bool restack) {
+    bool onTop = !restack && IsTopmost(m_hWnd) == 1;
     for (HWND above = ::GetWindow(m_hWnd, GW_HWNDPREV); onTop && above;
          above = ::GetWindow(above, GW_HWNDPREV)) {
         onTop = ::GetWindow(above, GW_OWNER) == m_hWnd;
