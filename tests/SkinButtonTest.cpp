@@ -27,6 +27,7 @@ protected:
                               m_hWnd, reinterpret_cast<HMENU>(IDC_TOPMOST), nullptr, nullptr));
         ::UpdateWindow(m_hWnd);
     }
+    void TearDown() override { CWinApp::SetMainWnd(nullptr); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_COMMAND) {
             const int state = m_button.GetState();
@@ -88,21 +89,18 @@ TEST_P(SkinButtonFaces, NeedBothAreReplacedButKeptThroughBadNamesAndSetStateRepa
 }
 INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonFaces, ::testing::Values(0, 1));
 
-// Controls larger and smaller than the faces.
-class SkinButtonSize : public SkinButtonTest, public ::testing::WithParamInterface<SIZE> {};
-
-TEST_P(SkinButtonSize, FaceIsCopiedOneToOneAtTheTopLeftAndClipped) {
-    const SIZE size = GetParam();
-    const RECT control = {10, 10, 10 + size.cx, 10 + size.cy}; // at kControl's top-left
-    m_button.MoveWindow(control.left, control.top, size.cx, size.cy);
+TEST_F(SkinButtonTest, FaceIsCopiedOneToOneAtTheTopLeftAndClippedByLargerAndSmallerControls) {
     ASSERT_EQ(Load(0, m_faces[0]) + Load(1, m_faces[1]), 2);
-    RedrawWindow(RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(Differences(m_hWnd, control, m_faces[0]), 0) << "background past the face";
-    const RECT right = {control.right, kControl.top, kControl.right, kControl.bottom};
-    const RECT below = {kControl.left, control.bottom, kControl.right, kControl.bottom};
-    EXPECT_EQ(Differences(m_hWnd, right, kNothing) + Differences(m_hWnd, below, kNothing), 0);
+    for (const SIZE size : {SIZE{40, 30}, SIZE{10, 6}}) {
+        const RECT control = {10, 10, 10 + size.cx, 10 + size.cy}; // at kControl's top-left
+        m_button.MoveWindow(control.left, control.top, size.cx, size.cy);
+        RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        EXPECT_EQ(Differences(m_hWnd, control, m_faces[0]), 0) << "background past the face";
+        const RECT right = {control.right, kControl.top, kControl.right, kControl.bottom};
+        const RECT below = {kControl.left, control.bottom, kControl.right, kControl.bottom};
+        EXPECT_EQ(Differences(m_hWnd, right, kNothing) + Differences(m_hWnd, below, kNothing), 0);
+    }
 }
-INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonSize, ::testing::Values(SIZE{40, 30}, SIZE{10, 6}));
 
 TEST_F(SkinButtonTest, ClickShowsTheFaceBeforeTheParentHearsOfIt) {
     ASSERT_EQ(Load(0, m_faces[0]) + Load(1, m_faces[1]), 2);
@@ -120,36 +118,32 @@ TEST_F(SkinButtonTest, ClickShowsTheFaceBeforeTheParentHearsOfIt) {
     }
 }
 
-// The button (H never toggles) and whether the left button; T's left double-click opens the
-// transparency pop-up instead.
-class SkinButtonDoubleClick : public SkinButtonTest,
-                              public ::testing::WithParamInterface<std::tuple<char, bool>> {
-    void TearDown() override { CWinApp::SetMainWnd(nullptr); }
-};
-
-TEST_P(SkinButtonDoubleClick, BringsTheBarsTargetForward) {
-    const auto [letter, left] = GetParam();
-    m_button.m_bNoToggle = letter == 'H';
-    m_button.m_bOpensSlider = letter == 'T';
+TEST_F(SkinButtonTest, DoubleClickBringsTheBarsTargetForwardWithoutAFlip) {
     CButtonBarDlg bar; // not created: only its target matters
     CForeignWindow target("Skin button target"), other("Skin button other", {150, 150, 450, 350});
     CWinApp::SetMainWnd(&bar);
     bar.m_pTarget = target.Handle();
-    target.BringToFront();
-    other.BringToFront();
-    ASSERT_EQ(::GetForegroundWindow(), other.Handle());
-
-    m_button.SendMessage(left ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
-    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }));
-    EXPECT_EQ(m_button.GetState(), 0) << "a double-click does not flip the face";
-    if (left) { // the parent still hears of it, to act on it itself
-        ASSERT_EQ(m_commands.size(), 1u);
-        EXPECT_EQ(std::get<0>(m_commands[0]), MAKEWPARAM(IDC_TOPMOST, STN_DBLCLK));
+    // The button (H never toggles) and whether the left one; T's left double-click opens the
+    // transparency pop-up instead.
+    const std::pair<char, bool> clicks[] = {
+        {'H', true}, {'H', false}, {'A', true}, {'A', false}, {'T', false}};
+    for (const auto& [letter, left] : clicks) {
+        m_button.m_bNoToggle = letter == 'H';
+        m_button.m_bOpensSlider = letter == 'T';
+        target.BringToFront();
+        other.BringToFront();
+        ASSERT_EQ(::GetForegroundWindow(), other.Handle());
+        m_commands.clear();
+        m_button.SendMessage(left ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+        EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }))
+            << letter << left;
+        EXPECT_EQ(m_button.GetState(), 0) << letter << left;
+        // The parent still hears of a left one, to act on it itself.
+        EXPECT_EQ(m_commands.size(), left ? 1u : 0u);
+        if (left && !m_commands.empty()) {
+            EXPECT_EQ(std::get<0>(m_commands[0]), MAKEWPARAM(IDC_TOPMOST, STN_DBLCLK));
+        }
     }
 }
-INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonDoubleClick,
-                         ::testing::Combine(::testing::Values('H', 'A'), ::testing::Bool()));
-INSTANTIATE_TEST_SUITE_P(SkinButtonT, SkinButtonDoubleClick,
-                         ::testing::Values(std::make_tuple('T', false)));
 
 } // namespace
