@@ -42,7 +42,6 @@ public:
         s_current = this;
         m_hWnd = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", nullptr,
                                    WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-        EXPECT_EQ(m_hWnd, ::FindWindowA("Shell_TrayWnd", nullptr));
     }
     ~CFakeTaskbar() { ::DestroyWindow(m_hWnd); }
 
@@ -75,6 +74,7 @@ TEST(SystemTrayInstall, IconWithACutTooltipGoesWithTheObjectAndATitleAloneIsNoBa
     ASSERT_TRUE(Install(*tray, IDR_TRAYMENU, tooltip.c_str(), nullptr, "Title"));
     const NOTIFYICONDATAA record = tray->GetIconData();
     EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(record.hIcon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY)));
     EXPECT_EQ(record.szTip, tooltip.substr(0, 127));
     EXPECT_TRUE(IsInTray(record));
     tray.reset();
