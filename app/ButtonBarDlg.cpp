@@ -24,6 +24,9 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
     OnMessage(WM_TIMER, &CButtonBarDlg::OnTimer),
+    OnCommand(IDC_HIDE, &CButtonBarDlg::OnHideTarget),
+    OnCommand(IDC_TOPMOST, &CButtonBarDlg::OnToggleTopmost),
+    OnCommand(IDC_TRANSPARENCY, &CButtonBarDlg::OnToggleTransparency),
     OnCommand(ID_QUIT, &CButtonBarDlg::OnQuit),
     OnCommand(ID_WINDOWSELECTOR, &CButtonBarDlg::OnWindowSelector),
     OnCommand(ID_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximize),
@@ -198,6 +201,7 @@ void CButtonBarDlg::ExitProgram() {
         for (HWND window : hidden) {
             ::ShowWindow(window, SW_SHOW);
         }
+        m_pProcessingDlg->ClearHiddenWindows();
     }
 
     m_pProcessingDlg.reset();

@@ -27,6 +27,7 @@ public:
     static constexpr int kShowAllHotkey = 1001;
     static constexpr UINT kTrayCallbackMessage = WM_APP + 10;
     static constexpr UINT kTrayIconId = 133;
+    static constexpr UINT kHiddenIconMessage = WM_APP + 100; // + n for hidden-window icon n
 
     CButtonBarDlg();
     ~CButtonBarDlg() override;
@@ -37,6 +38,8 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Hotkeys and the numbered window commands, then the platform's default.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void ExitProgram() override;
     void LoadSettings();
@@ -44,6 +47,11 @@ public:
 
     void CollapseBar();
     void SetWindowTopmost(int mode, HWND window);
+    void OnHideTarget();
+    void OnToggleTopmost();
+    void OnToggleTransparency();
+    void HideAll();
+    void ShowAll();
     void ActivateTarget() override;
     int TransparencySupported() const;
     void ToggleTransparency(HWND window);

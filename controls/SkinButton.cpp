@@ -3,15 +3,12 @@
 #include "controls/SkinButtonOwner.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
+#include "platform/WindowMenu.h"
 #include "resource.h"
 
 namespace {
 
 const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
-// Entry i of the menu's "Hidden windows" is command 60000 + i; 16-bit ids number 5536 of them.
-const UINT kFirstHiddenCommand = 60000;
-const std::size_t kHiddenEntries = 0x10000 - kFirstHiddenCommand;
-
 // The buttons reach the bar through the application's main window.
 CSkinButtonOwner* Owner() {
     return dynamic_cast<CSkinButtonOwner*>(CWinApp::GetMainWnd());
@@ -180,20 +177,8 @@ LRESULT CSkinButton::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
 
-    HMENU hiddenMenu = ::CreatePopupMenu();
-    ::InsertMenuA(menu, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(hiddenMenu),
-                  "Hidden windows");
     CSkinButtonOwner* owner = Owner();
-    static const std::vector<HWND> none;
-    const std::vector<HWND>& hidden = owner ? owner->HiddenWindows() : none;
-    for (std::size_t i = 0; i < hidden.size() && i < kHiddenEntries; ++i) {
-        char title[260] = "";
-        ::GetWindowTextA(hidden[i], title, sizeof title);
-        ::AppendMenuA(hiddenMenu, MF_STRING, kFirstHiddenCommand + i, title);
-    }
-    if (hidden.empty()) {
-        ::AppendMenuA(hiddenMenu, MF_STRING, 0, "<there are no hidden windows>");
-    }
+    InsertHiddenWindowsSubmenu(menu, 0, owner ? owner->HiddenWindows() : std::vector<HWND>());
     if (owner && owner->IsAutoMaximizeOn() == 1) {
         ::CheckMenuItem(menu, 3, MF_BYPOSITION | MF_CHECKED); // "Automaximize IE"
     }
@@ -232,9 +217,9 @@ void CSkinButton::SetTransparencyPercent(int percent) {
 
 LRESULT CSkinButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
-    if (message == WM_COMMAND && id >= kFirstHiddenCommand) {
+    if (message == WM_COMMAND && id >= ID_HIDDENWINDOW_FIRST) {
         if (CSkinButtonOwner* owner = Owner()) {
-            owner->ShowHiddenWindowAt(id - kFirstHiddenCommand);
+            owner->ShowHiddenWindowAt(id - ID_HIDDENWINDOW_FIRST);
         }
     }
     return CStatic::DefWindowProc(message, wParam, lParam);

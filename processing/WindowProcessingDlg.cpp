@@ -1,5 +1,7 @@
 #include "processing/WindowProcessingDlg.h"
 
+#include <algorithm>
+
 CWindowProcessingDlg* CWindowProcessingDlg::s_pRefreshing = nullptr;
 
 const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] = {
@@ -57,7 +59,9 @@ BOOL CWindowProcessingDlg::OnInitDialog() {
     m_radioParents.SetCheck(1);
     m_radioRectangles.SetCheck(1);
     m_radioOwn.SetCheck(1);
-    m_hiddenHandles.clear();
+    // The windows hidden by a run of the program that never asked its exit question.
+    m_hiddenHandles = m_hiddenFile.Load();
+    SaveHiddenWindows();
     m_selectedTitles.clear();
     return TRUE;
 }
@@ -128,12 +132,52 @@ BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM) {
     return TRUE;
 }
 
+std::vector<HWND>& CWindowProcessingDlg::HiddenWindowList() {
+    return m_showAllHidden == 1 ? m_savedOwnHidden : m_hiddenHandles;
+}
+
 void CWindowProcessingDlg::AddHiddenWindow(HWND window) {
-    (m_showAllHidden == 1 ? m_savedOwnHidden : m_hiddenHandles).push_back(window);
+    HiddenWindowList().push_back(window);
+    SaveHiddenWindows();
 }
 
 void CWindowProcessingDlg::RemoveHiddenAt(std::size_t index) {
+    if (index >= m_hiddenHandles.size()) {
+        return;
+    }
+    const HWND window = m_hiddenHandles[index];
     m_hiddenHandles.erase(m_hiddenHandles.begin() + static_cast<std::ptrdiff_t>(index));
+    ForgetParked(window);
+    SaveHiddenWindows();
+}
+
+void CWindowProcessingDlg::RemoveHiddenWindow(HWND window) {
+    auto found = std::find(m_hiddenHandles.begin(), m_hiddenHandles.end(), window);
+    if (found != m_hiddenHandles.end()) {
+        m_hiddenHandles.erase(found);
+    }
+    ForgetParked(window);
+    SaveHiddenWindows();
+}
+
+void CWindowProcessingDlg::ClearHiddenWindows() {
+    HiddenWindowList().clear();
+    HiddenWindowList().shrink_to_fit();
+    SaveHiddenWindows();
+}
+
+void CWindowProcessingDlg::ForgetParked(HWND window) {
+    if (m_showAllHidden != 1) {
+        return;
+    }
+    auto found = std::find(m_savedOwnHidden.begin(), m_savedOwnHidden.end(), window);
+    if (found != m_savedOwnHidden.end()) {
+        m_savedOwnHidden.erase(found);
+    }
+}
+
+void CWindowProcessingDlg::SaveHiddenWindows() {
+    m_hiddenFile.Save(HiddenWindowList());
 }
 
 void CWindowProcessingDlg::OnShowAll() {

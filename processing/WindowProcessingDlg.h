@@ -6,6 +6,7 @@
 #include "platform/Dialog.h"
 #include "platform/ListBox.h"
 #include "platform/MessageTable.h"
+#include "processing/HiddenWindowFile.h"
 #include "resource.h"
 
 #include <string>
@@ -23,9 +24,13 @@ public:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void RefreshLists();
+    // Every change of the HiddenWindowList goes through these four, which keep its file.
     void AddHiddenWindow(HWND window);
     // Removes entry index of m_hiddenHandles; the later entries move up.
     void RemoveHiddenAt(std::size_t index);
+    // Removes the first entry of m_hiddenHandles that is the window.
+    void RemoveHiddenWindow(HWND window);
+    void ClearHiddenWindows();
     void OnShowOwn();
     void OnShowAll();
     void OnParents();
@@ -71,4 +76,11 @@ private:
     void CheckStacking(const CButton& chosen) const;
     void HideSelected();
     void ShowSelected();
+    // While "all" is shown, a window leaving m_hiddenHandles leaves the parked list too.
+    void ForgetParked(HWND window);
+    // Where the HiddenWindowList lives: parked in m_savedOwnHidden while "all" is shown.
+    std::vector<HWND>& HiddenWindowList();
+    void SaveHiddenWindows();
+
+    CHiddenWindowFile m_hiddenFile{CHiddenWindowFile::ProgramFile()};
 };

@@ -1,9 +1,10 @@
-// A bar started the way the application starts it: the main window, its timers running,
-// the seam answering what would wait for a person.
+// A bar started the way the application starts it, the seam answering what would wait for a person.
 #pragma once
 
 #include "app/ButtonBarDlg.h"
 #include "platform/WinApp.h"
+#include "processing/HiddenWindowFile.h"
+#include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
 
@@ -11,28 +12,63 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 inline std::string SettingsPath() {
     return CWinApp::ProgramFolder() + "\\Paneward.cfg";
 }
 
 inline bool SameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    return ::EqualRect(&a, &b) != 0;
 }
 
 // A window's layered alpha, or -1 when it is plain.
 inline int LayeredAlpha(HWND window) {
+    BYTE alpha = 0;
     if (!(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED)) {
         return -1;
     }
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    ::GetLayeredWindowAttributes(window, nullptr, &alpha, &flags);
+    ::GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr);
     return alpha;
 }
 
 inline bool IsTopmost(HWND window) {
     return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+// One line per menu item: its submenu path and text ("----" for a separator), its command
+// id unless it opens a submenu, and "checked", "disabled" or "default" when it is.
+inline void AddMenuLines(const std::vector<MenuItemRecord>& items, const std::string& path,
+                         std::vector<std::string>& lines) {
+    for (const MenuItemRecord& item : items) {
+        const bool popup = item.id == static_cast<UINT>(-1);
+        const UINT state = popup ? item.state & 0xFF : item.state; // high byte: the item count
+        if (state & MF_SEPARATOR) {                                // separators read as disabled
+            lines.push_back(path + "----");
+            continue;
+        }
+        std::string line = path + item.text + (popup ? "" : " " + std::to_string(item.id));
+        line += state & MF_CHECKED ? " checked" : "";
+        line += state & (MF_GRAYED | MF_DISABLED) ? " disabled" : "";
+        line += state & MF_DEFAULT ? " default" : "";
+        lines.push_back(line);
+        AddMenuLines(item.submenu, path + item.text + "/", lines);
+    }
+}
+
+// The lines of the menu last tracked.
+inline std::vector<std::string> LastMenuLines(const CScriptedInteraction& interaction) {
+    std::vector<std::string> lines;
+    AddMenuLines(interaction.m_menus.back().items, "", lines);
+    return lines;
+}
+
+// Whether upper comes before lower in the z-order.
+inline bool IsAbove(HWND upper, HWND lower) {
+    HWND window = lower;
+    while ((window = ::GetWindow(window, GW_HWNDPREV)) && window != upper) {
+    }
+    return window == upper;
 }
 
 // A top-level window of the given class, as another program's would be.
@@ -45,7 +81,7 @@ public:
         windowClass.lpszClassName = className;
         ::RegisterClassA(&windowClass); // fails harmlessly once it is there
         m_hWnd = ::CreateWindowExA(0, className, className, WS_OVERLAPPEDWINDOW, 100, 100, 400, 300,
-                                   nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+                                   nullptr, nullptr, windowClass.hInstance, nullptr);
     }
     ~CWindowOfClass() { ::DestroyWindow(m_hWnd); }
     CWindowOfClass(const CWindowOfClass&) = delete;
@@ -59,6 +95,7 @@ protected:
         bar.reset();
         CWinApp::SetMainWnd(nullptr);
         ::DeleteFileA(SettingsPath().c_str());
+        ::DeleteFileA(CHiddenWindowFile::ProgramFile().c_str());
     }
 
     // Null content: no settings file at all.
@@ -74,6 +111,19 @@ protected:
     }
 
     void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
+
+    void RideOn(const CForeignWindow& target) {
+        target.BringToFront();
+        Tick();
+        ASSERT_EQ(target.Handle(), bar->m_pTarget);
+    }
+
+    // Hidden as the bar hides a window.
+    void Hide(const CForeignWindow& window) const {
+        ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
+        ::ShowWindow(window.Handle(), SW_HIDE);
+        bar->m_pProcessingDlg->AddHiddenWindow(window.Handle());
+    }
 
     RECT ExpectedBarRect(HWND target) const {
         POINT place = BarPlaceOn(target);

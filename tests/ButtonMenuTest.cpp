@@ -1,34 +1,8 @@
-#include "processing/WindowProcessingDlg.h"
 #include "tests/BarFixture.h"
 
 #include <functional>
 
 namespace {
-
-// One line per menu item: its submenu path and text ("----" for a separator), its command
-// id unless it opens a submenu, and "checked" or "disabled" when it is.
-void AddLines(const std::vector<MenuItemRecord>& items, const std::string& path,
-              std::vector<std::string>& lines) {
-    for (const MenuItemRecord& item : items) {
-        const bool popup = item.id == static_cast<UINT>(-1);
-        const UINT state = popup ? item.state & 0xFF : item.state; // high byte: the item count
-        if (state & MF_SEPARATOR) {                                // separators read as disabled
-            lines.push_back(path + "----");
-            continue;
-        }
-        std::string line = path + item.text + (popup ? "" : " " + std::to_string(item.id));
-        line += state & MF_CHECKED ? " checked" : "";
-        line += state & (MF_GRAYED | MF_DISABLED) ? " disabled" : "";
-        lines.push_back(line);
-        AddLines(item.submenu, path + item.text + "/", lines);
-    }
-}
-
-std::vector<std::string> Lines(const std::vector<MenuItemRecord>& items) {
-    std::vector<std::string> lines;
-    AddLines(items, "", lines);
-    return lines;
-}
 
 // The menu as resource 129 holds it, behind the given "Hidden windows" lines.
 std::vector<std::string> ExpectedMenu(const std::vector<std::string>& hidden,
@@ -47,21 +21,13 @@ std::vector<std::string> ExpectedMenu(const std::vector<std::string>& hidden,
     return lines;
 }
 
-// The bar riding on a target, with windows hidden as the bar hides them.
 class ButtonMenu : public BarFixture {
 protected:
     void SetUp() override {
         Start();
-        target.BringToFront();
-        Tick();
-        ASSERT_EQ(target.Handle(), bar->m_pTarget);
+        RideOn(target);
     }
 
-    void Hide(const CForeignWindow& window) const {
-        ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
-        ::ShowWindow(window.Handle(), SW_HIDE);
-        bar->m_pProcessingDlg->AddHiddenWindow(window.Handle());
-    }
     const std::vector<HWND>& Hidden() const { return bar->m_pProcessingDlg->m_hiddenHandles; }
 
     // A right press on the button; the menu answers with the given choices. Its lines.
@@ -69,7 +35,7 @@ protected:
         interaction.m_menuChoices = std::move(choices);
         button.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
         PumpMessages();
-        return Lines(interaction.m_menus.back().items);
+        return LastMenuLines(interaction);
     }
 
     CForeignWindow target{"Menu target", {200, 150, 700, 450}};
@@ -89,8 +55,7 @@ TEST_F(ButtonMenu, EveryButtonOpensTheSameMenuAtThePointerAndItsCommandsReachThe
         const MenuCall& menu = interaction.m_menus.back();
         EXPECT_EQ(static_cast<UINT>(TPM_LEFTALIGN | TPM_RIGHTBUTTON), menu.flags);
         EXPECT_EQ(button->m_hWnd, menu.owner);
-        EXPECT_EQ(cursor.x, menu.x);
-        EXPECT_EQ(cursor.y, menu.y);
+        EXPECT_TRUE(menu.x == cursor.x && menu.y == cursor.y);
     }
 
     // Nothing hidden; "Automaximize IE" chosen shows its check mark, the selector its dialog.
@@ -114,7 +79,7 @@ TEST_F(ButtonMenu, PercentagesSetTheTargetsOpacity) {
     EXPECT_EQ(200, bar->GetTransparencyLevel()) << "Off leaves the stored level at 200";
 }
 
-TEST_F(ButtonMenu, HiddenEntryShowsItsWindowAndAnIndexBeyondDoesNothing) {
+TEST_F(ButtonMenu, HiddenEntryShowsItsWindowAndAnIndexBeyondDoesNothingInEitherMenu) {
     for (const CForeignWindow* window : {&first, &second, &third}) {
         Hide(*window);
     }
@@ -122,19 +87,21 @@ TEST_F(ButtonMenu, HiddenEntryShowsItsWindowAndAnIndexBeyondDoesNothing) {
     EXPECT_TRUE(::IsWindowVisible(second.Handle()));
     EXPECT_EQ((std::vector<HWND>{first.Handle(), third.Handle()}), Hidden());
 
-    const std::vector<std::string> menu = RightClick(bar->m_btnTopmost, {60002});
-    EXPECT_EQ("Hidden windows/First hidden 60000", menu[1]);
-    EXPECT_EQ("Hidden windows/Third hidden 60001", menu[2]);
-    EXPECT_EQ("&Transparency", menu[3]);
+    EXPECT_EQ(ExpectedMenu({"First hidden 60000", "Third hidden 60001"}, "Automaximize IE 32786"),
+              RightClick(bar->m_btnTopmost, {60002}));
     EXPECT_EQ((std::vector<HWND>{first.Handle(), third.Handle()}), Hidden());
     EXPECT_FALSE(::IsWindowVisible(first.Handle()) || ::IsWindowVisible(third.Handle()));
 
-    // More than 16-bit ids can number: the menu lists the first 5536.
+    // More than 16-bit ids can number: both menus list the first 5536.
     bar->m_pProcessingDlg->m_hiddenHandles.assign(5537, first.Handle());
     RightClick(bar->m_btnTopmost);
-    const MenuItemRecord& hidden = interaction.m_menus.back().items[0];
-    ASSERT_EQ(5536u, hidden.submenu.size());
-    EXPECT_EQ(65535u, hidden.submenu.back().id);
+    ::SendMessageA(bar->m_trayIcon.m_hWnd, bar->m_trayIcon.GetIconData().uCallbackMessage,
+                   IDR_TRAYMENU, WM_RBUTTONUP);
+    const std::vector<MenuCall>& menus = interaction.m_menus;
+    for (const auto* hidden : {&menus.end()[-2].items[0].submenu, &menus.back().items[1].submenu}) {
+        ASSERT_EQ(5536u, hidden->size());
+        EXPECT_EQ(65535u, hidden->back().id);
+    }
 }
 
 // Calls a hook the first time the window is shown, before it shows.
@@ -149,8 +116,10 @@ LRESULT CALLBACK ShowHook(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return ::CallWindowProcA(g_shownProc, window, message, wParam, lParam);
 }
 
-TEST_F(ButtonMenu, QuitDuringTheExitQuestionIsIgnored) {
-    Hide(first);
+TEST_F(ButtonMenu, QuitIgnoresASecondQuitAndShowsEveryHiddenWindowThoughTheListChanges) {
+    for (const CForeignWindow* window : {&first, &second, &third}) {
+        Hide(*window);
+    }
     bool asked = false;
     interaction.m_whileAsking = [&] {
         if (!asked) {
@@ -158,29 +127,20 @@ TEST_F(ButtonMenu, QuitDuringTheExitQuestionIsIgnored) {
             RightClick(bar->m_btnHide, {32771});
         }
     };
-    interaction.m_messageBoxAnswers = {IDYES};
-    RightClick(bar->m_btnTransparency, {32771});
-
-    EXPECT_EQ(1u, interaction.m_messageBoxes.size()) << "asked once";
-    EXPECT_TRUE(::IsWindowVisible(first.Handle()));
-    EXPECT_EQ(nullptr, bar->m_pProcessingDlg);
-    EXPECT_EQ(IDCANCEL, bar->GetModalResult());
-    EXPECT_TRUE(FileExists(SettingsPath()));
-}
-
-TEST_F(ButtonMenu, ExitShowsEveryHiddenWindowThoughTheListChangesUnderIt) {
-    for (const CForeignWindow* window : {&first, &second, &third}) {
-        Hide(*window);
-    }
     // Showing the first window changes the list under the exit's loop, as a refresh could.
     g_shownProc = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(first.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ShowHook)));
     g_onShow = [&] { bar->m_btnHide.SendMessage(WM_COMMAND, 60000, 0); };
     interaction.m_messageBoxAnswers = {IDYES};
-    bar->ExitProgram();
+    RightClick(bar->m_btnTransparency, {32771});
+
+    EXPECT_EQ(1u, interaction.m_messageBoxes.size()) << "asked once";
     for (const CForeignWindow* window : {&first, &second, &third}) {
         EXPECT_TRUE(::IsWindowVisible(window->Handle()));
     }
+    EXPECT_EQ(nullptr, bar->m_pProcessingDlg);
+    EXPECT_EQ(IDCANCEL, bar->GetModalResult());
+    EXPECT_TRUE(FileExists(SettingsPath()));
 }
 
 } // namespace

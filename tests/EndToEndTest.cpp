@@ -108,6 +108,28 @@ TEST_F(EndToEnd, BarRidesOnTheWindowInFrontAndQuitRewritesTheSettingsBesideThePr
     EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
 }
 
+TEST_F(EndToEnd, KilledProgramShowsTheWindowItHidAfterItsNextStart) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    m_front.BringToFront();
+    const POINT place = BarPlaceOn(m_front.Handle());
+    ASSERT_TRUE(PumpUntil([&] { return WindowRect(m_bar).left == place.x; }, 1000));
+    ::PostMessageA(m_bar, WM_COMMAND, 1003, 0); // H
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(m_front.Handle()); }));
+    const std::string hiddenFile = m_programFolder.File("Paneward.hid");
+    EXPECT_TRUE(FileExists(hiddenFile));
+
+    // The hard way, without the exit question.
+    ::TerminateProcess(m_process.hProcess, 1);
+    ::WaitForSingleObject(m_process.hProcess, 5000);
+    ::CloseHandle(m_process.hProcess);
+    ::CloseHandle(m_process.hThread);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ::PostMessageA(m_bar, WM_HOTKEY, 1001, 0); // Alt+S
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(m_front.Handle()) != 0; }));
+    ASSERT_NO_FATAL_FAILURE(Quit());
+    EXPECT_FALSE(FileExists(hiddenFile));
+}
+
 TEST_F(EndToEnd, SecondStartOpensTheWindowSelectorOfTheRunningOneAndEnds) {
     ASSERT_NO_FATAL_FAILURE(Start());
     const HWND selector = FindWindowOf(m_process.dwProcessId, [](HWND window) {

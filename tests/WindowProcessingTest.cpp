@@ -1,43 +1,22 @@
-#include "app/ButtonBarDlg.h"
-#include "platform/WinApp.h"
-#include "processing/WindowProcessingDlg.h"
-#include "resource.h"
-#include "tests/TestSupport.h"
-
-#include <gtest/gtest.h>
+#include "tests/BarFixture.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace {
-
-// Position from the top of the z-order.
-int ZOrder(HWND window) {
-    int position = 0;
-    for (HWND w = ::GetTopWindow(nullptr); w && w != window; w = ::GetWindow(w, GW_HWNDNEXT)) {
-        ++position;
-    }
-    return position;
-}
 
 LRESULT CALLBACK IgnoreClose(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return message == WM_CLOSE ? 0 : ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-// The bar as the application starts it, with its window-processing dialog shown and active.
-class WindowProcessing : public ::testing::Test {
+// The bar started, with its window-processing dialog shown and active.
+class WindowProcessing : public BarFixture {
 protected:
-    WindowProcessing() {
-        bar.SendMessage(WM_COMMAND, ID_WINDOWSELECTOR, 0);
-        ::SetForegroundWindow(dialog.m_hWnd);
+    void SetUp() override {
+        Start();
+        dialog = bar->m_pProcessingDlg.get();
+        bar->SendMessage(WM_COMMAND, ID_WINDOWSELECTOR, 0);
+        ::SetForegroundWindow(dialog->m_hWnd);
         PumpMessages(20);
-    }
-    ~WindowProcessing() override { CWinApp::SetMainWnd(nullptr); }
-
-    CWindowProcessingDlg& StartBar() {
-        CWinApp::SetMainWnd(&bar);
-        bar.Create(IDD_BUTTONBAR, nullptr);
-        return *bar.m_pProcessingDlg;
     }
 
     // Foreign windows titled prefix0, prefix1..., shown without activation.
@@ -55,14 +34,15 @@ protected:
     // Selects the entries of these windows after a refresh, as the user would; the windows
     // in list order.
     std::vector<HWND> Select(const std::vector<HWND>& chosen, int listId = IDC_WINDOWLIST) {
-        dialog.m_listWindows.SetSel(-1, FALSE); // else the refresh selects it again
-        dialog.RefreshLists();
+        dialog->m_listWindows.SetSel(-1, FALSE); // else the refresh selects it again
+        dialog->RefreshLists();
         const bool hidden = listId == IDC_HIDDENLIST;
-        const std::vector<HWND>& handles = hidden ? dialog.m_hiddenHandles : dialog.m_windowHandles;
+        const std::vector<HWND>& handles =
+            hidden ? dialog->m_hiddenHandles : dialog->m_windowHandles;
         std::vector<HWND> ordered;
         for (std::size_t i = 0; i < handles.size(); ++i) {
             if (std::find(chosen.begin(), chosen.end(), handles[i]) != chosen.end()) {
-                (hidden ? dialog.m_listHidden : dialog.m_listWindows)
+                (hidden ? dialog->m_listHidden : dialog->m_listWindows)
                     .SetSel(static_cast<int>(i), TRUE);
                 ordered.push_back(handles[i]);
             }
@@ -74,13 +54,11 @@ protected:
 
     // A control's notification, as the control sends it.
     void Send(int id, WORD code = BN_CLICKED) {
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(id, code),
-                           reinterpret_cast<LPARAM>(::GetDlgItem(dialog.m_hWnd, id)));
+        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(id, code),
+                            reinterpret_cast<LPARAM>(::GetDlgItem(dialog->m_hWnd, id)));
     }
 
-    CScriptedInteraction interaction;
-    CButtonBarDlg bar;
-    CWindowProcessingDlg& dialog = StartBar();
+    CWindowProcessingDlg* dialog = nullptr;
     std::vector<std::unique_ptr<CForeignWindow>> windows;
 };
 
@@ -118,12 +96,12 @@ TEST_P(WindowProcessingStacking, SelectedWindowsFillTheMaximizedAreaWithRemainde
     // A maximized and a minimized window are shown normally before they are placed.
     ::ShowWindow(made[0], SW_MAXIMIZE);
     ::ShowWindow(made.back(), made.size() > 1 ? SW_SHOWMINNOACTIVE : SW_MAXIMIZE);
-    ::SetForegroundWindow(dialog.m_hWnd);
+    ::SetForegroundWindow(dialog->m_hWnd);
     const std::vector<HWND> ordered = Select(made);
     Send(stacking.layout);
-    EXPECT_EQ(stacking.layout == IDC_HORIZONTAL, dialog.m_radioHorizontal.GetCheck() == 1);
-    EXPECT_EQ(stacking.layout == IDC_VERTICAL, dialog.m_radioVertical.GetCheck() == 1);
-    EXPECT_EQ(stacking.layout == IDC_RECTANGLES, dialog.m_radioRectangles.GetCheck() == 1);
+    EXPECT_EQ(stacking.layout == IDC_HORIZONTAL, dialog->m_radioHorizontal.GetCheck() == 1);
+    EXPECT_EQ(stacking.layout == IDC_VERTICAL, dialog->m_radioVertical.GetCheck() == 1);
+    EXPECT_EQ(stacking.layout == IDC_RECTANGLES, dialog->m_radioRectangles.GetCheck() == 1);
     Send(stacking.command);
     PumpMessages(20);
 
@@ -144,7 +122,7 @@ TEST_P(WindowProcessingStacking, SelectedWindowsFillTheMaximizedAreaWithRemainde
         EXPECT_FALSE(::IsIconic(ordered[i]) || ::IsZoomed(ordered[i])) << i;
     }
     EXPECT_EQ(ordered.back(), ::GetForegroundWindow());
-    EXPECT_EQ(stacking.command == IDC_UPDATE, ::IsWindowVisible(dialog.m_hWnd) != 0);
+    EXPECT_EQ(stacking.command == IDC_UPDATE, ::IsWindowVisible(dialog->m_hWnd) != 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowProcessing, WindowProcessingStacking,
@@ -154,21 +132,21 @@ TEST_F(WindowProcessing, CommandsWithNothingSelectedTouchNothing) {
     const HWND window = MakeWindows("Untouched ", 1)[0];
     const RECT before = WindowRect(window);
     CForeignWindow hidden("Hidden");
-    dialog.AddHiddenWindow(hidden.Handle());
+    dialog->AddHiddenWindow(hidden.Handle());
     Select({hidden.Handle()}, IDC_HIDDENLIST);
     // The button serves the window list now, though the hidden-window list has a selection.
     Send(IDC_WINDOWLIST, LBN_SELCHANGE);
     // An entry that a refresh would drop.
-    dialog.m_windowHandles.push_back(nullptr);
+    dialog->m_windowHandles.push_back(nullptr);
     for (int id :
          {IDC_APPLY, IDC_UPDATE, IDC_BRINGTOTOP, IDC_MINIMIZESEL, IDC_ENDPROCESS, IDC_HIDESHOW}) {
         Send(id);
     }
-    EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd) && ::IsWindowVisible(window));
+    EXPECT_TRUE(::IsWindowVisible(dialog->m_hWnd) && ::IsWindowVisible(window));
     const RECT after = WindowRect(window);
     EXPECT_TRUE(!::IsIconic(window) && ::EqualRect(&before, &after));
     EXPECT_FALSE(::IsWindowVisible(hidden.Handle()));
-    EXPECT_EQ(nullptr, dialog.m_windowHandles.back());
+    EXPECT_EQ(nullptr, dialog->m_windowHandles.back());
     EXPECT_TRUE(interaction.m_messageBoxes.empty() && interaction.m_sleeps.empty());
 }
 
@@ -181,8 +159,7 @@ TEST_F(WindowProcessing, BringToTopRaisesInListOrderAndMinimizeSelTogglesEachWin
     const RECT after = WindowRect(made[2]);
     EXPECT_TRUE(::EqualRect(&before, &after));
     EXPECT_EQ(ordered[2], ::GetForegroundWindow());
-    EXPECT_LT(ZOrder(ordered[2]), ZOrder(ordered[1]));
-    EXPECT_LT(ZOrder(ordered[1]), ZOrder(ordered[0]));
+    EXPECT_TRUE(IsAbove(ordered[2], ordered[1]) && IsAbove(ordered[1], ordered[0]));
 
     ::ShowWindow(made[0], SW_SHOWMINNOACTIVE);
     Select({made[0], made[1]});
@@ -193,30 +170,30 @@ TEST_F(WindowProcessing, BringToTopRaisesInListOrderAndMinimizeSelTogglesEachWin
 
 TEST_F(WindowProcessing, HideShowFollowsTheListLastSelectedAndKeepsTheHiddenList) {
     CForeignWindow earlier("Hidden earlier");
-    dialog.AddHiddenWindow(earlier.Handle());
-    bar.m_hiddenTrayIcons.push_back(std::make_unique<CSystemTray>());
-    bar.m_hiddenTrayIcons.back()->SetCarriedWindow(earlier.Handle());
+    dialog->AddHiddenWindow(earlier.Handle());
+    bar->m_hiddenTrayIcons.push_back(std::make_unique<CSystemTray>());
+    bar->m_hiddenTrayIcons.back()->SetCarriedWindow(earlier.Handle());
     const std::vector<HWND> made = MakeWindows("Hideable ", 3);
 
     const std::vector<HWND> hidden = Select({made[0], made[2]});
-    EXPECT_EQ("Hide windows", WindowTitle(dialog.m_btnHideShow.m_hWnd));
+    EXPECT_EQ("Hide windows", WindowTitle(dialog->m_btnHideShow.m_hWnd));
     Send(IDC_HIDESHOW);
     EXPECT_FALSE(::IsWindowVisible(hidden[0]) || ::IsWindowVisible(hidden[1]));
-    EXPECT_EQ((std::vector<HWND>{earlier.Handle(), hidden[0], hidden[1]}), dialog.m_hiddenHandles);
-    EXPECT_EQ(3, dialog.m_listHidden.GetCount());
+    EXPECT_EQ((std::vector<HWND>{earlier.Handle(), hidden[0], hidden[1]}), dialog->m_hiddenHandles);
+    EXPECT_EQ(3, dialog->m_listHidden.GetCount());
 
     Select({earlier.Handle(), hidden[1]}, IDC_HIDDENLIST);
-    EXPECT_EQ("Show windows", WindowTitle(dialog.m_btnHideShow.m_hWnd));
+    EXPECT_EQ("Show windows", WindowTitle(dialog->m_btnHideShow.m_hWnd));
     Send(IDC_HIDESHOW);
     EXPECT_TRUE(::IsWindowVisible(earlier.Handle()) && ::IsWindowVisible(hidden[1]));
-    EXPECT_EQ(std::vector<HWND>{hidden[0]}, dialog.m_hiddenHandles);
-    EXPECT_EQ(1, dialog.m_listHidden.GetCount());
-    EXPECT_TRUE(bar.m_hiddenTrayIcons.empty());
+    EXPECT_EQ(std::vector<HWND>{hidden[0]}, dialog->m_hiddenHandles);
+    EXPECT_EQ(1, dialog->m_listHidden.GetCount());
+    EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());
 
     // Under "all" each shown window leaves the list at the refresh its activation brings.
     CForeignWindow elsewhere("Hidden elsewhere");
     Send(IDC_SHOWALLHIDDEN);
-    ::SetForegroundWindow(dialog.m_hWnd);
+    ::SetForegroundWindow(dialog->m_hWnd);
     Select({hidden[0], elsewhere.Handle()}, IDC_HIDDENLIST);
     Send(IDC_HIDESHOW);
     EXPECT_TRUE(::IsWindowVisible(hidden[0]) && ::IsWindowVisible(elsewhere.Handle()));
@@ -248,7 +225,7 @@ TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnY
               question.text);
     EXPECT_EQ("Force close", question.caption);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), question.type);
-    EXPECT_EQ(dialog.m_hWnd, question.owner);
+    EXPECT_EQ(dialog->m_hWnd, question.owner);
     const bool yes = GetParam() == IDYES;
     EXPECT_EQ(yes, ignores.HasExited(yes ? 5000 : 200));
     EXPECT_EQ(yes, hung.HasExited(yes ? 5000 : 0));
@@ -257,8 +234,8 @@ TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnY
         yes ? std::vector<DWORD>{1000, 200, 200, 200, 200, 50} : std::vector<DWORD>{1000};
     EXPECT_EQ(sleeps, interaction.m_sleeps);
     EXPECT_EQ(
-        dialog.m_windowHandles.end(),
-        std::find(dialog.m_windowHandles.begin(), dialog.m_windowHandles.end(), closes.Handle()));
+        dialog->m_windowHandles.end(),
+        std::find(dialog->m_windowHandles.begin(), dialog->m_windowHandles.end(), closes.Handle()));
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowProcessing, WindowProcessingEndProcess,

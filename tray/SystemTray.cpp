@@ -2,31 +2,11 @@
 
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
+#include "platform/WindowMenu.h"
+#include "resource.h"
 #include "tray/SystemTrayOwner.h"
 
-#include <algorithm>
-
 namespace {
-
-// Command ids are 16 bits: 50000 + i runs into the hidden range after 10000 entries,
-// and 60000 + i ends at 65535.
-const UINT kActiveWindowBase = 50000;
-const UINT kHiddenWindowBase = 60000;
-const std::size_t kMaxActiveEntries = 10000;
-const std::size_t kMaxHiddenEntries = 5536;
-
-// A new submenu at a position of the menu, one entry per window titled as it is now.
-HMENU InsertWindowSubmenu(HMENU menu, UINT position, const char* text,
-                          const std::vector<HWND>& windows, UINT firstId, std::size_t maxEntries) {
-    HMENU submenu = ::CreatePopupMenu();
-    ::InsertMenuA(menu, position, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
-                  text);
-    const std::size_t count = std::min(windows.size(), maxEntries);
-    for (std::size_t i = 0; i < count; ++i) {
-        ::AppendMenuA(submenu, MF_STRING, firstId + i, WindowTitle(windows[i]).c_str());
-    }
-    return submenu;
-}
 
 // The command at a position of the first submenu of a menu resource; false when the
 // resource or its submenu is missing.
@@ -204,13 +184,9 @@ LRESULT CSystemTray::ShowMenu(CWnd& target, CSystemTrayOwner& owner) {
         ::CheckMenuItem(popup, 3, MF_BYPOSITION | MF_CHECKED);
     }
     owner.RefreshWindowLists();
-    InsertWindowSubmenu(popup, 0, "Active windows", owner.ActiveWindows(), kActiveWindowBase,
-                        kMaxActiveEntries);
-    HMENU hidden = InsertWindowSubmenu(popup, 1, "Hidden windows", owner.HiddenWindows(),
-                                       kHiddenWindowBase, kMaxHiddenEntries);
-    if (owner.HiddenWindows().empty()) {
-        ::AppendMenuA(hidden, MF_STRING, 0, "<there are no hidden windows>");
-    }
+    InsertWindowSubmenu(popup, 0, "Active windows", owner.ActiveWindows(), ID_ACTIVEWINDOW_FIRST,
+                        ID_HIDDENWINDOW_FIRST);
+    InsertHiddenWindowsSubmenu(popup, 1, owner.HiddenWindows());
 
     POINT cursor = {};
     ::GetCursorPos(&cursor);

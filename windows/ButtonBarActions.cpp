@@ -3,6 +3,28 @@
 
 #include "platform/WinApp.h"
 #include "processing/WindowProcessingDlg.h"
+#include "resource.h"
+
+namespace {
+
+// The window's own icon, small before big, else the program's hidden-window icon.
+HICON HiddenWindowIcon(HWND window) {
+    HICON icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+    if (!icon) {
+        icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+    }
+    if (!icon) {
+        icon = reinterpret_cast<HICON>(::GetClassLongPtrA(window, GCLP_HICONSM));
+    }
+    if (!icon) {
+        icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                               MAKEINTRESOURCEA(IDI_HIDDENWINDOW), IMAGE_ICON, 16,
+                                               16, LR_SHARED));
+    }
+    return icon;
+}
+
+} // namespace
 
 // Layered windows work alike on every NT version from Windows 2000 on.
 int CButtonBarDlg::TransparencySupported() const {
@@ -78,6 +100,103 @@ void CButtonBarDlg::SetTransparencyLevel(int level) {
     SyncButtonFaces(m_pTarget);
 }
 
+// The window is recorded before it vanishes: a program killed in between still knows it.
+void CButtonBarDlg::OnHideTarget() {
+    if (!m_pTarget || ::IsWindow(m_pTarget) != 1) {
+        return;
+    }
+    const HWND window = m_pTarget;
+    m_pProcessingDlg->AddHiddenWindow(window);
+    ::ShowWindow(window, SW_HIDE);
+    m_pProcessingDlg->RefreshLists();
+    CollapseBar();
+
+    char title[260] = "";
+    ::GetWindowTextA(window, title, sizeof title);
+    const std::string tooltip = std::string("Hidden window: ") + title;
+    const UINT n = static_cast<UINT>(m_hiddenTrayIcons.size());
+    auto icon = std::make_unique<CSystemTray>();
+    icon->Install(kHiddenIconMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr,
+                  nullptr, 0, 10);
+    icon->SetCarriedWindow(window);
+    icon->SetRestoreCommand(static_cast<int>(ID_RESTOREWINDOW_FIRST + n));
+    icon->SetNotifyWindow(this);
+    m_hiddenTrayIcons.push_back(std::move(icon));
+}
+
+void CButtonBarDlg::OnToggleTopmost() {
+    if (m_pTarget) {
+        SetWindowTopmost(IsTopmost(m_pTarget) == 1 ? 0 : 1, m_pTarget);
+    }
+}
+
+void CButtonBarDlg::OnToggleTransparency() {
+    if (m_pTarget) {
+        ToggleTransparency(m_pTarget);
+    }
+}
+
+LRESULT CButtonBarDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_HOTKEY) {
+        if (wParam == kHideAllHotkey) {
+            HideAll();
+        } else if (wParam == kShowAllHotkey) {
+            ShowAll();
+        }
+    } else if (message == WM_COMMAND) {
+        const UINT id = LOWORD(wParam);
+        if (id >= ID_ACTIVEWINDOW_FIRST && id < ID_HIDDENWINDOW_FIRST) {
+            const std::vector<HWND>& listed = m_pProcessingDlg->m_windowHandles;
+            const std::size_t index = id - ID_ACTIVEWINDOW_FIRST;
+            if (index < listed.size()) {
+                const HWND window = listed[index];
+                m_pProcessingDlg->AddHiddenWindow(window);
+                ::ShowWindow(window, SW_HIDE);
+                m_pProcessingDlg->RefreshLists();
+            }
+        } else if (id >= ID_HIDDENWINDOW_FIRST) {
+            ShowHiddenWindowAt(id - ID_HIDDENWINDOW_FIRST);
+        }
+        // The restore command of an icon does not fit in the low word: it is tested whole.
+        if (wParam >= ID_RESTOREWINDOW_FIRST && wParam < ID_RESTOREWINDOW_FIRST + 10000) {
+            const HWND window = reinterpret_cast<HWND>(lParam);
+            ::ShowWindow(window, SW_SHOW);
+            m_pProcessingDlg->RemoveHiddenWindow(window);
+            m_pProcessingDlg->RefreshLists();
+            RemoveHiddenWindowIcon(window);
+        }
+    }
+    return CDialog::DefWindowProc(message, wParam, lParam);
+}
+
+void CButtonBarDlg::HideAll() {
+    m_pProcessingDlg->RefreshLists();
+    // A copy: hiding can activate the dialog, whose refresh rebuilds the array.
+    const std::vector<HWND> listed = m_pProcessingDlg->m_windowHandles;
+    for (HWND window : listed) {
+        m_pProcessingDlg->AddHiddenWindow(window);
+        ::ShowWindow(window, SW_HIDE);
+    }
+    m_pProcessingDlg->RefreshLists();
+    CollapseBar();
+}
+
+void CButtonBarDlg::ShowAll() {
+    m_pProcessingDlg->OnShowOwn();
+    const std::vector<HWND> hidden = m_pProcessingDlg->m_hiddenHandles;
+    if (hidden.empty()) {
+        return;
+    }
+    for (auto window = hidden.rbegin(); window != hidden.rend(); ++window) {
+        ::ShowWindow(*window, SW_SHOW);
+    }
+    for (HWND window : hidden) {
+        RemoveHiddenWindowIcon(window);
+    }
+    m_pProcessingDlg->ClearHiddenWindows();
+    m_pProcessingDlg->RefreshLists();
+}
+
 void CButtonBarDlg::RemoveHiddenWindowIcon(HWND window) {
     for (auto icon = m_hiddenTrayIcons.begin(); icon != m_hiddenTrayIcons.end(); ++icon) {
         if ((*icon)->GetCarriedWindow() == window) {
@@ -92,9 +211,14 @@ void CButtonBarDlg::ShowHiddenWindowAt(std::size_t index) {
     if (index >= hidden.size()) {
         return;
     }
-    HWND window = hidden[index];
+    const HWND window = hidden[index];
     ::ShowWindow(window, SW_SHOW);
-    m_pProcessingDlg->RemoveHiddenAt(index);
+    // Showing can activate the dialog, whose refresh under "all" rebuilds the array.
+    if (index < hidden.size() && hidden[index] == window) {
+        m_pProcessingDlg->RemoveHiddenAt(index);
+    } else {
+        m_pProcessingDlg->RemoveHiddenWindow(window);
+    }
     m_pProcessingDlg->RefreshLists();
     RemoveHiddenWindowIcon(window);
 }

@@ -1,0 +1,246 @@
+#include "processing/WindowProcessingDlg.h"
+#include "tests/BarFixture.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+using Handles = std::vector<HWND>;
+
+const char kTimerOff[] = "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n";
+const std::string kHiddenFile = CHiddenWindowFile::ProgramFile();
+
+bool Visible(HWND window) {
+    return ::IsWindowVisible(window) != 0;
+}
+
+bool Contains(const Handles& handles, HWND window) {
+    return std::find(handles.begin(), handles.end(), window) != handles.end();
+}
+
+// A line of the hidden-window file: the handle in eight hex digits, process id, class.
+std::string Line(HWND window, DWORD processId, const std::string& className) {
+    char handle[16] = "";
+    std::snprintf(handle, sizeof handle, "%08lX", HandleToUlong(window));
+    return std::string(handle) + " " + std::to_string(processId) + " " + className + "\r\n";
+}
+
+// A bar whose window timer is off, so that each test picks its target with one tick.
+class WindowActions : public BarFixture {
+protected:
+    void SetUp() override {
+        ::DeleteFileA(kHiddenFile.c_str());
+        Start(kTimerOff);
+    }
+
+    void Target(HWND window) {
+        ::ShowWindow(window, SW_SHOWNORMAL);
+        ::SetForegroundWindow(window);
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == window; }));
+        Tick();
+        ASSERT_EQ(window, bar->m_pTarget);
+    }
+    void Hide(HWND window) {
+        ASSERT_NO_FATAL_FAILURE(Target(window));
+        Command(IDC_HIDE);
+    }
+    void Command(WPARAM command, HWND window = nullptr) {
+        bar->SendMessage(WM_COMMAND, command, reinterpret_cast<LPARAM>(window));
+    }
+    void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
+
+    CWindowProcessingDlg& Lists() { return *bar->m_pProcessingDlg; }
+    Handles& Hidden() { return Lists().m_hiddenHandles; }
+    Handles Carried() const {
+        Handles carried;
+        for (const auto& icon : bar->m_hiddenTrayIcons) {
+            carried.push_back(icon->GetCarriedWindow());
+        }
+        return carried;
+    }
+};
+
+TEST_F(WindowActions, HideGivesEachWindowAnIconAndShowAllBringsThemBackLastFirst) {
+    CForeignWindow small("Editor");
+    CForeignWindow big("Viewer");
+    CForeignWindow plain("");
+    HICON smallIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32516));
+    HICON bigIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32515));
+    ::SendMessageA(small.Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    ::SendMessageA(big.Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+    const HICON icons[] = {smallIcon, bigIcon,
+                           static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                                           MAKEINTRESOURCEA(IDI_HIDDENWINDOW),
+                                                           IMAGE_ICON, 16, 16, LR_SHARED))};
+    const Handles order = {small.Handle(), big.Handle(), plain.Handle()};
+    for (HWND window : order) {
+        ASSERT_NO_FATAL_FAILURE(Hide(window));
+        EXPECT_FALSE(Visible(window));
+        EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
+    }
+    EXPECT_EQ(order, Hidden());
+    EXPECT_EQ(order, Carried());
+    EXPECT_EQ(order, CHiddenWindowFile(kHiddenFile).Load());
+    const char* titles[] = {"Editor", "Viewer", ""};
+    for (int n = 0; n < 3; ++n) {
+        EXPECT_EQ(titles[n], Lists().m_listHidden.GetText(n));
+        const NOTIFYICONDATAA& data = bar->m_hiddenTrayIcons[n]->GetIconData();
+        EXPECT_EQ(std::string("Hidden window: ") + titles[n], data.szTip);
+        EXPECT_EQ(icons[n], data.hIcon) << n;
+        EXPECT_EQ(static_cast<UINT>(WM_APP + 100 + n), data.uCallbackMessage);
+        EXPECT_EQ(0u, data.uID);
+        EXPECT_EQ(bar.get(), bar->m_hiddenTrayIcons[n]->GetNotifyWindow());
+    }
+
+    Hotkey(CButtonBarDlg::kShowAllHotkey);
+    // Shown last to first: the first hidden comes last and ends in front.
+    EXPECT_EQ(small.Handle(), ::GetForegroundWindow());
+    EXPECT_TRUE(Visible(big.Handle()) && Visible(plain.Handle()));
+    EXPECT_TRUE(Hidden().empty());
+    EXPECT_EQ(0, Lists().m_listHidden.GetCount());
+    EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());
+    EXPECT_FALSE(FileExists(kHiddenFile));
+}
+
+TEST_F(WindowActions, NumberedCommandsAndHideAllHideAndShowWithoutTouchingIcons) {
+    std::vector<std::unique_ptr<CForeignWindow>> windows;
+    for (int i = 0; i < 12; ++i) {
+        windows.push_back(std::make_unique<CForeignWindow>("Window " + std::to_string(i)));
+        ::ShowWindow(windows.back()->Handle(), SW_SHOWNOACTIVATE);
+    }
+    CForeignWindow byH("By H");
+    ASSERT_NO_FATAL_FAILURE(Hide(byH.Handle()));
+    ASSERT_NO_FATAL_FAILURE(Target(windows[0]->Handle()));
+
+    Lists().RefreshLists();
+    const HWND eleventh = Lists().m_windowHandles.at(10);
+    Command(ID_ACTIVEWINDOW_FIRST + 10);
+    EXPECT_FALSE(Visible(eleventh));
+    EXPECT_EQ((Handles{byH.Handle(), eleventh}), Hidden());
+    EXPECT_FALSE(IsCollapsed(bar->m_hWnd));
+    Command(ID_ACTIVEWINDOW_FIRST + Lists().m_windowHandles.size());
+    EXPECT_EQ(2u, Hidden().size());
+
+    Hotkey(CButtonBarDlg::kHideAllHotkey);
+    for (const auto& window : windows) {
+        EXPECT_FALSE(Visible(window->Handle()));
+        EXPECT_TRUE(Contains(Hidden(), window->Handle()));
+    }
+    EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
+    EXPECT_EQ(Handles{byH.Handle()}, Carried());
+
+    const HWND fourth = windows[3]->Handle();
+    const std::size_t count = Hidden().size();
+    const auto index = std::find(Hidden().begin(), Hidden().end(), fourth) - Hidden().begin();
+    Command(ID_HIDDENWINDOW_FIRST + static_cast<WPARAM>(index));
+    EXPECT_TRUE(Visible(fourth));
+    EXPECT_FALSE(Contains(Hidden(), fourth));
+    EXPECT_EQ(Handles{byH.Handle()}, Carried());
+    Command(ID_HIDDENWINDOW_FIRST + Hidden().size());
+    EXPECT_EQ(count - 1, Hidden().size());
+
+    // Any icon number will do: the window travels with the command.
+    Command(ID_RESTOREWINDOW_FIRST + 7, byH.Handle());
+    EXPECT_TRUE(Visible(byH.Handle()));
+    EXPECT_FALSE(Contains(Hidden(), byH.Handle()));
+    EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());
+    EXPECT_EQ(Hidden(), CHiddenWindowFile(kHiddenFile).Load());
+
+    Hotkey(CButtonBarDlg::kShowAllHotkey);
+    for (const auto& window : windows) {
+        EXPECT_TRUE(Visible(window->Handle()));
+    }
+}
+
+TEST_F(WindowActions, TopmostAndTransparencyChangeTheTargetAndTheFacesFollow) {
+    CForeignWindow topmost("Topmost", {120, 130, 520, 430}, WS_EX_TOPMOST);
+    ASSERT_NO_FATAL_FAILURE(Target(topmost.Handle()));
+    EXPECT_EQ(1, bar->m_btnTopmost.GetState());
+    const RECT before = WindowRect(topmost.Handle());
+    Command(IDC_TOPMOST);
+    EXPECT_FALSE(::GetWindowLongA(topmost.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const RECT after = WindowRect(topmost.Handle());
+    EXPECT_TRUE(::EqualRect(&before, &after));
+    Command(IDC_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongA(topmost.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // Wine reports NT 6.1: transparency must work there.
+    CForeignWindow window("Window", {150, 150, 450, 350}, WS_EX_TOOLWINDOW);
+    ASSERT_NO_FATAL_FAILURE(Target(window.Handle()));
+    EXPECT_EQ(0, bar->m_btnTopmost.GetState());
+    Command(IDC_TRANSPARENCY);
+    EXPECT_EQ(200, LayeredAlpha(window.Handle()));
+    Command(IDC_TRANSPARENCY);
+    EXPECT_EQ(-1, LayeredAlpha(window.Handle()));
+
+    struct Level {
+        int set;
+        int alpha; // -1: not layered
+        int stored;
+        int face;
+        bool activated;
+    };
+    for (const Level& level : {Level{127, 127, 127, 1, true}, Level{255, -1, 200, 0, false}}) {
+        ::SetForegroundWindow(topmost.Handle());
+        bar->SetTransparencyLevel(level.set);
+        EXPECT_EQ(level.alpha, LayeredAlpha(window.Handle())) << level.set;
+        EXPECT_EQ(level.stored, bar->GetTransparencyLevel());
+        EXPECT_EQ(level.face, bar->m_btnTransparency.GetState());
+        EXPECT_EQ(level.activated, ::GetForegroundWindow() == window.Handle());
+    }
+    Command(IDC_TRANSPARENCY);
+    EXPECT_EQ(200, LayeredAlpha(window.Handle()));
+    EXPECT_TRUE(::GetWindowLongA(window.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+}
+
+TEST_F(WindowActions, DoubleClickOnAButtonBringsAnotherProcessWindowToTheForeground) {
+    CForeignProcess other("plain", "Other process");
+    ASSERT_NE(nullptr, other.Handle());
+    CForeignWindow mine("Mine");
+    mine.BringToFront();
+    bar->m_pTarget = other.Handle();
+    bar->m_btnTopmost.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
+}
+
+TEST_F(WindowActions, KilledProgramFindsItsStillHiddenWindowsAtTheNextStart) {
+    CForeignWindow kept("Kept");
+    CForeignWindow byIcon("Shown by its icon");
+    CForeignWindow meanwhile("Shown meanwhile");
+    CForeignProcess other("plain", "Other process kept");
+    CForeignProcess closing("plain", "Closes itself");
+    ASSERT_TRUE(other.Handle() && closing.Handle());
+    for (HWND window :
+         {kept.Handle(), byIcon.Handle(), other.Handle(), meanwhile.Handle(), closing.Handle()}) {
+        ASSERT_NO_FATAL_FAILURE(Hide(window));
+    }
+    CSystemTray& icon = *bar->m_hiddenTrayIcons[1];
+    icon.SendMessage(icon.GetIconData().uCallbackMessage, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(Visible(byIcon.Handle()));
+    const Handles left = {kept.Handle(), other.Handle(), meanwhile.Handle(), closing.Handle()};
+    EXPECT_EQ(left, Hidden());
+    EXPECT_EQ(left, Carried());
+    ::ShowWindow(meanwhile.Handle(), SW_SHOWNOACTIVATE);
+    ::PostMessageA(closing.Handle(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(closing.HasExited(5000));
+
+    bar.reset(); // ends without its exit question
+    const DWORD self = ::GetCurrentProcessId();
+    // Entries whose window now belongs to another process or class, and junk.
+    WriteFileBytes(kHiddenFile, ReadFileBytes(kHiddenFile) +
+                                    Line(kept.Handle(), self + 4, "PanewardenTestForeign") +
+                                    Line(kept.Handle(), self, "Edit") + "junk\r\n");
+    EXPECT_FALSE(Visible(kept.Handle()));
+    ASSERT_NO_FATAL_FAILURE(Start(kTimerOff));
+    EXPECT_EQ((Handles{kept.Handle(), other.Handle()}), Hidden());
+    EXPECT_EQ(Line(kept.Handle(), self, "PanewardenTestForeign") +
+                  Line(other.Handle(), other.ProcessId(), "PanewardenTestForeignProcess"),
+              ReadFileBytes(kHiddenFile));
+
+    Hotkey(CButtonBarDlg::kShowAllHotkey);
+    EXPECT_TRUE(Visible(kept.Handle()) && Visible(other.Handle()));
+    EXPECT_FALSE(FileExists(kHiddenFile));
+}
+
+} // namespace
