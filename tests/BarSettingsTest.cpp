@@ -11,130 +11,67 @@ class BarSettingsFile : public ::testing::Test {
 protected:
     BarSettingsFile() { settings.SetDefaults(); }
 
-    // Reads the given bytes as the settings file.
-    bool ReadFrom(const std::string& content) {
-        WriteFileBytes(path, content);
-        return settings.Read(path);
-    }
-
     CTempFolder folder;
     std::string path = folder.File("Paneward.cfg");
     BarSettings settings;
 };
 
-TEST_F(BarSettingsFile, DefaultsAreWrittenAsFiveCrLfLines) {
-    EXPECT_EQ(1, settings.firstRun);
-    EXPECT_EQ(MOD_ALT, settings.hideAllModifiers);
-    EXPECT_EQ('A', settings.hideAllKey);
-    EXPECT_EQ(MOD_ALT, settings.showAllModifiers);
-    EXPECT_EQ('S', settings.showAllKey);
-    EXPECT_EQ(6, settings.barOffset);
-    ASSERT_TRUE(settings.Write(path));
-    EXPECT_EQ(kDefaultFile, ReadFileBytes(path));
-}
+// A file as read, and as written back from what was read.
+struct ReadCase {
+    const char* file;
+    const char* rewritten;
+};
 
-TEST_F(BarSettingsFile, MissingFileKeepsDefaultsAndFirstRun) {
+class BarSettingsRead : public BarSettingsFile, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(BarSettingsRead, LinesPresentReplaceDefaultsAndAreWrittenAsFiveCrLfLines) {
+    WriteFileBytes(path, GetParam().file);
+    ASSERT_TRUE(settings.Read(path));
+    EXPECT_EQ(settings.firstRun, 0);
+    ASSERT_TRUE(settings.Write(path));
+    EXPECT_EQ(ReadFileBytes(path), GetParam().rewritten);
+}
+INSTANTIATE_TEST_SUITE_P(
+    BarSettingsFile, BarSettingsRead,
+    ::testing::Values(
+        ReadCase{"Blue Sky\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n",
+                 "Blue Sky\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
+        ReadCase{"Blue", "Blue\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
+        ReadCase{"Red\r\nTRUE\r\n", "Red\r\nTRUE\r\n500\r\nTRUE\r\n10\r\n"},
+        ReadCase{"", "\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
+        // Flags are exactly "TRUE" or "FALSE"; anything else keeps the value held.
+        ReadCase{"S\r\ntrue\r\n500\r\nfalse\r\n10\r\n", "S\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
+        ReadCase{"S\r\n TRUE\r\n500\r\nFALSE \r\n10\r\n", "S\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
+        // Numbers as atoi reads them, saturating.
+        ReadCase{"S\r\nFALSE\r\n750ms\r\nTRUE\r\n  -25x\r\n",
+                 "S\r\nFALSE\r\n750\r\nTRUE\r\n-25\r\n"},
+        ReadCase{"S\r\nFALSE\r\n\r\nTRUE\r\nabc\r\n", "S\r\nFALSE\r\n0\r\nTRUE\r\n0\r\n"},
+        ReadCase{"S\r\nFALSE\r\n99999999999999999999\r\nTRUE\r\n-99999999999\r\n",
+                 "S\r\nFALSE\r\n2147483647\r\nTRUE\r\n-2147483648\r\n"},
+        ReadCase{"Green\nTRUE\n600\nFALSE\n40\nextra\nmore\n",
+                 "Green\r\nTRUE\r\n600\r\nFALSE\r\n40\r\n"},
+        ReadCase{"S\r\nFALSE\r\n500\r\nTRUE\r\n35", "S\r\nFALSE\r\n500\r\nTRUE\r\n35\r\n"}));
+
+TEST_F(BarSettingsFile, MissingFileKeepsTheDefaultsAndTheFirstRun) {
     EXPECT_FALSE(settings.Read(folder.File("absent.cfg")));
-    EXPECT_EQ(1, settings.firstRun);
-    EXPECT_EQ("Windows Standard", settings.skinName);
-    EXPECT_EQ(500, settings.autoMaximizeInterval);
-}
-
-TEST_F(BarSettingsFile, FullFileRoundTrips) {
-    const std::string content = "Blue Sky\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n";
-    ASSERT_TRUE(ReadFrom(content));
-    EXPECT_EQ(0, settings.firstRun);
-    EXPECT_EQ("Blue Sky", settings.skinName);
-    EXPECT_EQ(1, settings.autoMaximize);
-    EXPECT_EQ(750, settings.autoMaximizeInterval);
-    EXPECT_EQ(0, settings.windowTimerEnabled);
-    EXPECT_EQ(250, settings.windowTimerInterval);
+    EXPECT_EQ(settings.firstRun, 1);
     ASSERT_TRUE(settings.Write(path));
-    EXPECT_EQ(content, ReadFileBytes(path));
+    EXPECT_EQ(ReadFileBytes(path), kDefaultFile);
 }
 
-TEST_F(BarSettingsFile, ShortFilesUseTheLinesPresent) {
-    ASSERT_TRUE(ReadFrom("Blue"));
-    EXPECT_EQ("Blue", settings.skinName);
-    EXPECT_EQ(0, settings.firstRun);
-    EXPECT_EQ(0, settings.autoMaximize);
-    EXPECT_EQ(500, settings.autoMaximizeInterval);
-    EXPECT_EQ(1, settings.windowTimerEnabled);
-    EXPECT_EQ(10, settings.windowTimerInterval);
-    ASSERT_TRUE(settings.Write(path));
-    EXPECT_EQ("Blue\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n", ReadFileBytes(path));
-
-    settings.SetDefaults();
-    ASSERT_TRUE(ReadFrom("Red\r\nTRUE\r\n"));
-    EXPECT_EQ("Red", settings.skinName);
-    EXPECT_EQ(1, settings.autoMaximize);
-    EXPECT_EQ(500, settings.autoMaximizeInterval);
-}
-
-TEST_F(BarSettingsFile, EmptyFileEmptiesOnlyTheSkinName) {
-    ASSERT_TRUE(ReadFrom(""));
-    EXPECT_EQ("", settings.skinName);
-    EXPECT_EQ(0, settings.firstRun);
-    EXPECT_EQ(0, settings.autoMaximize);
-    EXPECT_EQ(500, settings.autoMaximizeInterval);
-    EXPECT_EQ(1, settings.windowTimerEnabled);
-    EXPECT_EQ(10, settings.windowTimerInterval);
-}
-
-TEST_F(BarSettingsFile, FlagsMustBeExactUpperCase) {
-    ASSERT_TRUE(ReadFrom("Skin\r\ntrue\r\n500\r\n TRUE\r\n10\r\n"));
-    EXPECT_EQ(0, settings.autoMaximize);
-    EXPECT_EQ(1, settings.windowTimerEnabled);
-    ASSERT_TRUE(ReadFrom("Skin\r\nTRUE \r\n500\r\nfalse\r\n10\r\n"));
-    EXPECT_EQ(0, settings.autoMaximize);
-    EXPECT_EQ(1, settings.windowTimerEnabled);
-}
-
-TEST_F(BarSettingsFile, NumbersAreReadLikeAtoi) {
-    ASSERT_TRUE(ReadFrom("Skin\r\nFALSE\r\n750ms\r\nTRUE\r\n  -25x\r\n"));
-    EXPECT_EQ(750, settings.autoMaximizeInterval);
-    EXPECT_EQ(-25, settings.windowTimerInterval);
-    ASSERT_TRUE(ReadFrom("Skin\r\nFALSE\r\n\r\nTRUE\r\nabc\r\n"));
-    EXPECT_EQ(0, settings.autoMaximizeInterval);
-    EXPECT_EQ(0, settings.windowTimerInterval);
-}
-
-TEST_F(BarSettingsFile, HugeNumbersSaturate) {
-    ASSERT_TRUE(ReadFrom("Skin\r\nFALSE\r\n99999999999999999999\r\nTRUE\r\n-99999999999\r\n"));
-    EXPECT_EQ(2147483647, settings.autoMaximizeInterval);
-    EXPECT_EQ(-2147483647 - 1, settings.windowTimerInterval);
-}
-
-TEST_F(BarSettingsFile, UnixLineEndsAndExtraLinesAreAccepted) {
-    ASSERT_TRUE(ReadFrom("Green\nTRUE\n600\nFALSE\n40\nextra\nmore\n"));
-    EXPECT_EQ("Green", settings.skinName);
-    EXPECT_EQ(1, settings.autoMaximize);
-    EXPECT_EQ(600, settings.autoMaximizeInterval);
-    EXPECT_EQ(0, settings.windowTimerEnabled);
-    EXPECT_EQ(40, settings.windowTimerInterval);
-}
-
-TEST_F(BarSettingsFile, LastLineWithoutLineEndIsRead) {
-    ASSERT_TRUE(ReadFrom("Skin\r\nFALSE\r\n500\r\nTRUE\r\n35"));
-    EXPECT_EQ(35, settings.windowTimerInterval);
-}
-
-TEST_F(BarSettingsFile, FailedSaveLeavesThePreviousFile) {
+TEST_F(BarSettingsFile, FailedSaveLeavesThePreviousFileAndCreatesNothing) {
     WriteFileBytes(path, kDefaultFile);
     settings.skinName = "Changed";
     // A folder in the way of the temporary file makes the write fail.
     ASSERT_TRUE(::CreateDirectoryA((path + ".tmp").c_str(), nullptr));
     EXPECT_FALSE(settings.Write(path));
     ::RemoveDirectoryA((path + ".tmp").c_str());
-    EXPECT_EQ(kDefaultFile, ReadFileBytes(path));
-
+    EXPECT_EQ(ReadFileBytes(path), kDefaultFile);
     ASSERT_TRUE(settings.Write(path));
-    EXPECT_EQ("Changed\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n", ReadFileBytes(path));
+    EXPECT_EQ(ReadFileBytes(path), "Changed\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n");
     EXPECT_FALSE(FileExists(path + ".tmp"));
-}
 
-TEST_F(BarSettingsFile, SaveIntoMissingFolderFailsWithoutCreatingAnything) {
-    std::string missing = folder.File("absent\\Paneward.cfg");
+    const std::string missing = folder.File("absent\\Paneward.cfg");
     EXPECT_FALSE(settings.Write(missing));
     EXPECT_FALSE(FileExists(missing));
 }

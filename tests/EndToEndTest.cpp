@@ -1,5 +1,5 @@
 // The real Panewarden.exe, started as a user would start it: from a fresh copy with its
-// skins, from another working directory, with a foreign window in front.
+// skin, from another working folder, with a foreign window in front.
 #include "tests/WindowSearch.h"
 #include "tests/TestSupport.h"
 
@@ -13,172 +13,119 @@
 namespace {
 
 const UINT kQuit = 32771;
-const char kSkin[] = "Windows Standard";
-const char* const kSkinFiles[] = {"A-UP.BMP",   "A-DOWN.BMP", "T-UP.BMP",
-                                  "T-DOWN.BMP", "H-UP.BMP",   "H-DOWN.BMP"};
-const char kDefaultSettings[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
 
-// The program as built: CTest passes its Unix path, which Wine shows on drive Z.
-std::string BuiltProgram() {
-    const char* path = std::getenv("PANEWARDEN_EXE");
-    std::string program = path ? path : "";
-    if (!program.empty() && program[0] == '/') {
-        program = "Z:" + program;
-    }
-    std::replace(program.begin(), program.end(), '/', '\\');
-    return program;
-}
-
-std::string FolderOf(const std::string& path) {
-    return path.substr(0, path.rfind('\\'));
+bool HasExited(HANDLE process) {
+    return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
 }
 
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::string built = BuiltProgram();
-        ASSERT_FALSE(built.empty()) << "PANEWARDEN_EXE names no program";
-        m_program = m_programFolder.File("Panewarden.exe");
+        // CTest gives the program's Unix path, which Wine shows on drive Z.
+        const char* path = std::getenv("PANEWARDEN_EXE");
+        ASSERT_TRUE(path) << "PANEWARDEN_EXE names no program";
+        std::string built = std::string(path[0] == '/' ? "Z:" : "") + path;
+        std::replace(built.begin(), built.end(), '/', '\\');
+        const std::string skin = "\\gfx\\Windows Standard";
         ASSERT_TRUE(::CopyFileA(built.c_str(), m_program.c_str(), FALSE)) << built;
-        const std::string skins = FolderOf(built) + "\\gfx\\" + kSkin;
-        ASSERT_TRUE(::CreateDirectoryA(Gfx().c_str(), nullptr));
-        ASSERT_TRUE(::CreateDirectoryA(Skin().c_str(), nullptr));
-        for (const char* file : kSkinFiles) {
-            ASSERT_TRUE(
-                ::CopyFileA((skins + "\\" + file).c_str(), (Skin() + "\\" + file).c_str(), FALSE))
-                << skins << "\\" << file;
+        ASSERT_TRUE(::CreateDirectoryA(m_programFolder.File("gfx").c_str(), nullptr));
+        ASSERT_TRUE(::CreateDirectoryA((m_programFolder.Path() + skin).c_str(), nullptr));
+        for (const char* face : {"A-UP", "A-DOWN", "T-UP", "T-DOWN", "H-UP", "H-DOWN"}) {
+            const std::string file = skin + "\\" + face + ".BMP";
+            ASSERT_TRUE(::CopyFileA((built.substr(0, built.rfind('\\')) + file).c_str(),
+                                    (m_programFolder.Path() + file).c_str(), FALSE))
+                << file;
         }
     }
 
     void TearDown() override {
-        if (m_process.hProcess) {
-            if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
-                ::TerminateProcess(m_process.hProcess, 1);
-                ::WaitForSingleObject(m_process.hProcess, 5000);
+        for (PROCESS_INFORMATION* process : {&m_process, &m_second}) {
+            if (process->hProcess && !HasExited(process->hProcess)) {
+                ::TerminateProcess(process->hProcess, 1);
+                ::WaitForSingleObject(process->hProcess, 5000);
             }
-            ::CloseHandle(m_process.hProcess);
-            ::CloseHandle(m_process.hThread);
+            ::CloseHandle(process->hProcess);
+            ::CloseHandle(process->hThread);
         }
-        for (const char* file : kSkinFiles) {
-            ::DeleteFileA((Skin() + "\\" + file).c_str());
-        }
-        ::RemoveDirectoryA(Skin().c_str());
-        ::RemoveDirectoryA(Gfx().c_str());
     }
-
-    std::string Gfx() const { return m_programFolder.File("gfx"); }
-    std::string Skin() const { return Gfx() + "\\" + kSkin; }
-    std::string ProgramSettings() const { return m_programFolder.File("Paneward.cfg"); }
 
     // Starts the copy from the working folder.
-    PROCESS_INFORMATION Launch() {
+    void Launch(PROCESS_INFORMATION& process) {
         STARTUPINFOA startup = {};
         startup.cb = sizeof startup;
-        PROCESS_INFORMATION process = {};
-        EXPECT_TRUE(::CreateProcessA(m_program.c_str(), nullptr, nullptr, nullptr, FALSE, 0,
+        ASSERT_TRUE(::CreateProcessA(m_program.c_str(), nullptr, nullptr, nullptr, FALSE, 0,
                                      nullptr, m_workFolder.Path().c_str(), &startup, &process));
-        return process;
     }
 
-    // Starts the program and waits for its bar.
     void Start() {
-        m_process = Launch();
-        ASSERT_TRUE(m_process.hProcess);
+        ASSERT_NO_FATAL_FAILURE(Launch(m_process));
         ASSERT_TRUE(PumpUntil([this] { return (m_bar = FindBar(m_process.dwProcessId)); }, 10000))
             << "the program showed no bar";
     }
 
-    // Ends the program the hard way, without its exit question.
-    void Kill() {
-        ::TerminateProcess(m_process.hProcess, 1);
-        ::WaitForSingleObject(m_process.hProcess, 5000);
-        ::CloseHandle(m_process.hProcess);
-        ::CloseHandle(m_process.hThread);
-        m_process = {};
-    }
-
-    // Quits through the bar's command and waits for the process to end.
+    // Quits through the bar's command and waits for the process to end well.
     void Quit() {
         ASSERT_TRUE(::PostMessageA(m_bar, WM_COMMAND, kQuit, 0));
-        ASSERT_TRUE(PumpUntil(
-            [this] { return ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; },
-            10000))
+        ASSERT_TRUE(PumpUntil([this] { return HasExited(m_process.hProcess); }, 10000))
             << "the program did not end on Quit";
         DWORD exitCode = STILL_ACTIVE;
         ::GetExitCodeProcess(m_process.hProcess, &exitCode);
-        EXPECT_EQ(0u, exitCode);
+        EXPECT_EQ(exitCode, 0u);
     }
 
-    CTempFolder m_programFolder;
-    CTempFolder m_workFolder;
-    std::string m_program;
-    PROCESS_INFORMATION m_process = {};
+    CTempFolder m_programFolder, m_workFolder;
+    const std::string m_program = m_programFolder.File("Panewarden.exe");
+    const std::string m_settings = m_programFolder.File("Paneward.cfg");
+    PROCESS_INFORMATION m_process = {}, m_second = {};
     HWND m_bar = nullptr;
+    CForeignWindow m_front{"Foreign window", {220, 140, 720, 460}};
 };
 
-TEST_F(EndToEnd, BarRidesOnTheWindowInFrontAndQuitSavesBesideTheProgram) {
-    ASSERT_FALSE(FileExists(ProgramSettings()));
+TEST_F(EndToEnd, BarRidesOnTheWindowInFrontAndQuitRewritesTheSettingsBesideTheProgram) {
+    // Bare line feeds and a period of its own: what Quit leaves shows the file was read
+    // and written anew.
+    WriteFileBytes(m_settings, "Windows Standard\nFALSE\n700\nTRUE\n10\n");
     ASSERT_NO_FATAL_FAILURE(Start());
-
-    CForeignWindow front("Foreign window", {220, 140, 720, 460});
-    front.BringToFront();
-    ASSERT_EQ(front.Handle(), ::GetForegroundWindow());
-    const POINT place = BarPlaceOn(front.Handle());
+    m_front.BringToFront();
+    ASSERT_EQ(::GetForegroundWindow(), m_front.Handle());
+    const POINT place = BarPlaceOn(m_front.Handle());
     EXPECT_TRUE(PumpUntil(
         [&] {
-            RECT bar = WindowRect(m_bar);
-            return bar.left == place.x && bar.top == place.y;
+            const RECT bar = WindowRect(m_bar);
+            return bar.left == place.x && bar.top == place.y && bar.right > bar.left &&
+                   bar.bottom > bar.top;
         },
         1000));
-    RECT bar = WindowRect(m_bar);
-    EXPECT_EQ(place.x, bar.left);
-    EXPECT_EQ(place.y, bar.top);
-    EXPECT_GT(bar.right - bar.left, 0);
-    EXPECT_GT(bar.bottom - bar.top, 0);
 
     // With only the desktop in front the bar has nowhere to go.
-    ::ShowWindow(front.Handle(), SW_HIDE);
+    ::ShowWindow(m_front.Handle(), SW_HIDE);
     ::SetForegroundWindow(::GetDesktopWindow());
     ASSERT_TRUE(PumpUntil([] { return ::GetForegroundWindow() == ::GetDesktopWindow(); }));
     EXPECT_TRUE(PumpUntil([this] { return IsCollapsed(m_bar); }, 1000));
 
     ASSERT_NO_FATAL_FAILURE(Quit());
-    EXPECT_EQ(kDefaultSettings, ReadFileBytes(ProgramSettings()));
-    EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
-}
-
-TEST_F(EndToEnd, WindowTimerSwitchedOffLeavesTheBarCollapsed) {
-    // Bare line feeds: the file read back after Quit shows that it was written anew.
-    WriteFileBytes(ProgramSettings(), "Windows Standard\nFALSE\n500\nFALSE\n10\n");
-    ASSERT_NO_FATAL_FAILURE(Start());
-
-    CForeignWindow front("Foreign window", {220, 140, 720, 460});
-    front.BringToFront();
-    ASSERT_EQ(front.Handle(), ::GetForegroundWindow());
-    PumpMessages(1000);
-    EXPECT_TRUE(IsCollapsed(m_bar));
-
-    ASSERT_NO_FATAL_FAILURE(Quit());
-    EXPECT_EQ("Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n",
-              ReadFileBytes(ProgramSettings()));
+    EXPECT_EQ(ReadFileBytes(m_settings), "Windows Standard\r\nFALSE\r\n700\r\nTRUE\r\n10\r\n");
     EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
 }
 
 TEST_F(EndToEnd, KilledProgramShowsTheWindowItHidAfterItsNextStart) {
     ASSERT_NO_FATAL_FAILURE(Start());
-    CForeignWindow front("Foreign window", {220, 140, 720, 460});
-    front.BringToFront();
-    const POINT place = BarPlaceOn(front.Handle());
+    m_front.BringToFront();
+    const POINT place = BarPlaceOn(m_front.Handle());
     ASSERT_TRUE(PumpUntil([&] { return WindowRect(m_bar).left == place.x; }, 1000));
     ::PostMessageA(m_bar, WM_COMMAND, 1003, 0); // H
-    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(front.Handle()); }));
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(m_front.Handle()); }));
     const std::string hiddenFile = m_programFolder.File("Paneward.hid");
     EXPECT_TRUE(FileExists(hiddenFile));
 
-    Kill();
+    // The hard way, without the exit question.
+    ::TerminateProcess(m_process.hProcess, 1);
+    ::WaitForSingleObject(m_process.hProcess, 5000);
+    ::CloseHandle(m_process.hProcess);
+    ::CloseHandle(m_process.hThread);
     ASSERT_NO_FATAL_FAILURE(Start());
     ::PostMessageA(m_bar, WM_HOTKEY, 1001, 0); // Alt+S
-    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(front.Handle()) != 0; }));
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(m_front.Handle()) != 0; }));
     ASSERT_NO_FATAL_FAILURE(Quit());
     EXPECT_FALSE(FileExists(hiddenFile));
 }
@@ -192,31 +139,24 @@ TEST_F(EndToEnd, SecondStartOpensTheWindowSelectorOfTheRunningOneAndEnds) {
     });
     ASSERT_TRUE(selector);
     ASSERT_FALSE(::IsWindowVisible(selector));
-    CForeignWindow front("Foreign window", {220, 140, 720, 460});
-    front.BringToFront();
+    m_front.BringToFront();
 
     // A second bar would stop at the boxes saying that its hotkeys are taken.
-    PROCESS_INFORMATION second = Launch();
-    ASSERT_TRUE(second.hProcess);
+    ASSERT_NO_FATAL_FAILURE(Launch(m_second));
     bool secondShowedWindows = false;
-    const bool ended = PumpUntil(
+    EXPECT_TRUE(PumpUntil(
         [&] {
             secondShowedWindows =
-                secondShowedWindows || FindWindowOf(second.dwProcessId, [](HWND window) {
+                secondShowedWindows || FindWindowOf(m_second.dwProcessId, [](HWND window) {
                     return ::IsWindowVisible(window) != FALSE;
                 });
-            return ::WaitForSingleObject(second.hProcess, 0) == WAIT_OBJECT_0;
+            return HasExited(m_second.hProcess);
         },
-        5000);
-    if (!ended) {
-        ::TerminateProcess(second.hProcess, 1);
-    }
+        5000))
+        << "the second start did not end";
     DWORD exitCode = STILL_ACTIVE;
-    ::GetExitCodeProcess(second.hProcess, &exitCode);
-    ::CloseHandle(second.hProcess);
-    ::CloseHandle(second.hThread);
-    EXPECT_TRUE(ended) << "the second start did not end";
-    EXPECT_EQ(0u, exitCode);
+    ::GetExitCodeProcess(m_second.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
     EXPECT_FALSE(secondShowedWindows);
 
     EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == selector; }))
@@ -231,7 +171,7 @@ TEST(EndToEndManifest, CommonControlsAreVersionSix) {
     char path[MAX_PATH] = "";
     ASSERT_TRUE(::GetModuleFileNameA(::GetModuleHandleA("comctl32.dll"), path, sizeof path));
     ::CharLowerA(path);
-    EXPECT_NE(nullptr, std::strstr(path, "common-controls_6595b64144ccf1df_6.")) << path;
+    EXPECT_NE(std::strstr(path, "common-controls_6595b64144ccf1df_6."), nullptr) << path;
 }
 
 } // namespace

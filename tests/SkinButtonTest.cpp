@@ -1,7 +1,6 @@
 #include "controls/SkinButton.h"
 
 #include "app/ButtonBarDlg.h"
-#include "platform/Dialog.h"
 #include "platform/WinApp.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
@@ -16,8 +15,8 @@ const std::string kSkin = CWinApp::ProgramFolder() + "\\gfx\\Windows Standard\\"
 const RECT kControl = {10, 10, 28, 25}; // in the host's client coordinates, as big as A's faces
 const std::string kNothing;             // no face: only the background shows
 
-// A button on the bar's kind of static (SS_NOTIFY) with an up and a down face. The fixture
-// subclasses the button's parent to see what the button shows when a command arrives.
+// A button on the bar's kind of static (SS_NOTIFY); the host notes what the button showed
+// when each command arrived.
 class SkinButtonTest : public ::testing::Test, public CWnd {
 protected:
     void SetUp() override {
@@ -28,6 +27,7 @@ protected:
                               m_hWnd, reinterpret_cast<HMENU>(IDC_TOPMOST), nullptr, nullptr));
         ::UpdateWindow(m_hWnd);
     }
+    void TearDown() override { CWinApp::SetMainWnd(nullptr); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_COMMAND) {
             const int state = m_button.GetState();
@@ -35,10 +35,8 @@ protected:
         }
         return CWnd::WindowProc(message, wParam, lParam);
     }
-    void LoadFaces() {
-        ASSERT_EQ(m_button.LoadBitmapUp(m_faces[0]), 1);
-        ASSERT_EQ(m_button.LoadBitmapDown(m_faces[1]), 1);
-        RedrawWindow(RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    int Load(int down, const std::string& file) {
+        return down ? m_button.LoadBitmapDown(file) : m_button.LoadBitmapUp(file);
     }
     bool Shows(const std::string& face) const { return Differences(m_hWnd, kControl, face) == 0; }
     // Covers the control without invalidating it: only a repaint brings a face back.
@@ -58,43 +56,54 @@ protected:
 };
 
 // Which face is loaded first: either face alone shows nothing, not even the text.
-class SkinButtonPaint : public SkinButtonTest, public ::testing::WithParamInterface<int> {};
+class SkinButtonFaces : public SkinButtonTest, public ::testing::WithParamInterface<int> {};
 
-TEST_P(SkinButtonPaint, NeedsBothFacesThenSetStateRepaintsAtOnce) {
-    int (CSkinButton::*load[])(const std::string&) = {&CSkinButton::LoadBitmapUp,
-                                                      &CSkinButton::LoadBitmapDown};
+TEST_P(SkinButtonFaces, NeedBothAreReplacedButKeptThroughBadNamesAndSetStateRepaintsAtOnce) {
     const int first = GetParam();
-    ASSERT_EQ((m_button.*load[first])(m_faces[first]), 1);
+    ASSERT_EQ(Load(first, m_faces[first]), 1);
     for (int state : {0, 1}) {
         m_button.SetState(state);
         EXPECT_TRUE(Shows(kNothing)) << "state " << state;
     }
-    ASSERT_EQ((m_button.*load[1 - first])(m_faces[1 - first]), 1);
+    ASSERT_EQ(Load(1 - first, m_faces[1 - first]), 1);
+    const std::string other = kSkin + "T-DOWN.BMP", missing = m_folder.File("no such.bmp"),
+                      broken = m_folder.File("broken.bmp");
+    ASSERT_EQ(m_button.LoadBitmapDown(other), 1);
+    WriteFileBytes(broken, "not a bitmap");
+    for (const std::string& name : {missing, broken, kNothing}) {
+        EXPECT_EQ(Load(0, name) + Load(1, name), 0) << name;
+    }
+    const std::string noFile = "Path to the bitmap does not exists...\n";
+    std::vector<std::string> texts;
+    for (const MessageBoxCall& box : m_interaction.m_messageBoxes) {
+        texts.push_back(box.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{noFile + missing, noFile + missing, noFile + broken,
+                                               noFile + broken, "Usage: LoadBitmapUp(<Filename>)",
+                                               "Usage: LoadBitmapDown(<Filename>)"}));
     for (int state : {1, 1, 0}) { // the same face too
         Scribble();
         m_button.SetState(state);
-        EXPECT_TRUE(Shows(m_faces[state])) << "state " << state;
+        EXPECT_TRUE(Shows(state ? other : m_faces[0])) << "state " << state;
     }
 }
-INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonPaint, ::testing::Values(0, 1));
+INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonFaces, ::testing::Values(0, 1));
 
-// Controls larger and smaller than the faces: a face is copied 1:1 at the top-left, and clipped.
-class SkinButtonSize : public SkinButtonTest, public ::testing::WithParamInterface<SIZE> {};
-
-TEST_P(SkinButtonSize, FaceIsCopiedOneToOneAtTheTopLeftAndClipped) {
-    const SIZE size = GetParam();
-    const RECT control = {10, 10, 10 + size.cx, 10 + size.cy}; // at kControl's top-left
-    m_button.MoveWindow(control.left, control.top, size.cx, size.cy);
-    LoadFaces();
-    EXPECT_EQ(Differences(m_hWnd, control, m_faces[0]), 0) << "background past the face";
-    const RECT right = {control.right, kControl.top, kControl.right, kControl.bottom};
-    const RECT below = {kControl.left, control.bottom, kControl.right, kControl.bottom};
-    EXPECT_EQ(Differences(m_hWnd, right, kNothing) + Differences(m_hWnd, below, kNothing), 0);
+TEST_F(SkinButtonTest, FaceIsCopiedOneToOneAtTheTopLeftAndClippedByLargerAndSmallerControls) {
+    ASSERT_EQ(Load(0, m_faces[0]) + Load(1, m_faces[1]), 2);
+    for (const SIZE size : {SIZE{40, 30}, SIZE{10, 6}}) {
+        const RECT control = {10, 10, 10 + size.cx, 10 + size.cy}; // at kControl's top-left
+        m_button.MoveWindow(control.left, control.top, size.cx, size.cy);
+        RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        EXPECT_EQ(Differences(m_hWnd, control, m_faces[0]), 0) << "background past the face";
+        const RECT right = {control.right, kControl.top, kControl.right, kControl.bottom};
+        const RECT below = {kControl.left, control.bottom, kControl.right, kControl.bottom};
+        EXPECT_EQ(Differences(m_hWnd, right, kNothing) + Differences(m_hWnd, below, kNothing), 0);
+    }
 }
-INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonSize, ::testing::Values(SIZE{40, 30}, SIZE{10, 6}));
 
 TEST_F(SkinButtonTest, ClickShowsTheFaceBeforeTheParentHearsOfIt) {
-    LoadFaces();
+    ASSERT_EQ(Load(0, m_faces[0]) + Load(1, m_faces[1]), 2);
     // A toggling button flips at each click; an H button (m_bNoToggle) keeps its face.
     const std::pair<int, int> clicks[] = {{0, 1}, {0, 0}, {1, 0}, {1, 0}}; // no-toggle, face
     for (size_t i = 0; i < 4; ++i) {
@@ -109,93 +118,32 @@ TEST_F(SkinButtonTest, ClickShowsTheFaceBeforeTheParentHearsOfIt) {
     }
 }
 
-TEST_F(SkinButtonTest, LoadReplacesTheFaceButABadNameTellsTheUserAndKeepsIt) {
-    LoadFaces();
-    const std::string other = kSkin + "T-DOWN.BMP", missing = m_folder.File("no such.bmp"),
-                      broken = m_folder.File("broken.bmp");
-    WriteFileBytes(broken, "not a bitmap");
-    ASSERT_EQ(m_button.LoadBitmapDown(other), 1);
-
-    for (const std::string& name : {missing, broken, kNothing}) {
-        EXPECT_EQ(m_button.LoadBitmapUp(name), 0);
-        EXPECT_EQ(m_button.LoadBitmapDown(name), 0);
-    }
-    const std::string noFile = "Path to the bitmap does not exists...\n";
-    std::vector<std::string> texts;
-    for (const MessageBoxCall& box : m_interaction.m_messageBoxes) {
-        texts.push_back(box.text);
-    }
-    EXPECT_EQ(texts, (std::vector<std::string>{noFile + missing, noFile + missing, noFile + broken,
-                                               noFile + broken, "Usage: LoadBitmapUp(<Filename>)",
-                                               "Usage: LoadBitmapDown(<Filename>)"}));
-    m_button.SetState(0);
-    EXPECT_TRUE(Shows(m_faces[0]));
-    m_button.SetState(1);
-    EXPECT_TRUE(Shows(other));
-}
-
-// Parameters: the button (H never toggles) and whether the left button; T's left double-click
-// opens the transparency pop-up instead.
-class SkinButtonDoubleClick : public SkinButtonTest,
-                              public ::testing::WithParamInterface<std::tuple<char, bool>> {
-    void TearDown() override { CWinApp::SetMainWnd(nullptr); }
-};
-
-TEST_P(SkinButtonDoubleClick, BringsTheTargetForward) {
-    const auto [letter, left] = GetParam();
-    m_button.m_bNoToggle = letter == 'H';
-    m_button.m_bOpensSlider = letter == 'T';
-    // The bar as the main window (not created: only its target matters), another in front.
-    CButtonBarDlg bar;
+TEST_F(SkinButtonTest, DoubleClickBringsTheBarsTargetForwardWithoutAFlip) {
+    CButtonBarDlg bar; // not created: only its target matters
     CForeignWindow target("Skin button target"), other("Skin button other", {150, 150, 450, 350});
     CWinApp::SetMainWnd(&bar);
     bar.m_pTarget = target.Handle();
-    target.BringToFront();
-    other.BringToFront();
-    ASSERT_EQ(::GetForegroundWindow(), other.Handle());
-
-    m_button.SendMessage(left ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
-
-    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }));
-    EXPECT_EQ(m_button.GetState(), 0) << "a double-click does not flip the face";
-    if (left) { // the parent still hears of it, to act on it itself
-        ASSERT_EQ(m_commands.size(), 1u);
-        EXPECT_EQ(std::get<0>(m_commands[0]), MAKEWPARAM(IDC_TOPMOST, STN_DBLCLK));
+    // The button (H never toggles) and whether the left one; T's left double-click opens the
+    // transparency pop-up instead.
+    const std::pair<char, bool> clicks[] = {
+        {'H', true}, {'H', false}, {'A', true}, {'A', false}, {'T', false}};
+    for (const auto& [letter, left] : clicks) {
+        m_button.m_bNoToggle = letter == 'H';
+        m_button.m_bOpensSlider = letter == 'T';
+        target.BringToFront();
+        other.BringToFront();
+        ASSERT_EQ(::GetForegroundWindow(), other.Handle());
+        m_commands.clear();
+        m_button.SendMessage(left ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+        EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }))
+            << letter << left;
+        EXPECT_EQ(m_button.GetState(), 0) << letter << left;
+        // The parent still hears of a left one, to act on it itself.
+        EXPECT_EQ(m_commands.size(), left ? 1u : 0u);
+        if (left && !m_commands.empty()) {
+            EXPECT_EQ(std::get<0>(m_commands[0]), MAKEWPARAM(IDC_TOPMOST, STN_DBLCLK));
+        }
     }
-}
-INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonDoubleClick,
-                         ::testing::Values(std::make_tuple('H', true), std::make_tuple('H', false),
-                                           std::make_tuple('A', true), std::make_tuple('A', false),
-                                           std::make_tuple('T', false)));
-
-TEST(SkinButtonOnBar, DefaultSkinLooksLikeItsFiles) {
-    CScriptedInteraction interaction;
-    CDialog bar(IDD_BUTTONBAR);
-    ASSERT_TRUE(bar.Create(IDD_BUTTONBAR, nullptr));
-    CSkinButton buttons[3];
-    const std::pair<int, std::string> faces[3] = {
-        {IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}};
-    RECT rects[3], overlap; // H and A overlap: which shows there is not the skin's business
-    for (int i = 0; i < 3; ++i) {
-        buttons[i].SubclassDlgItem(faces[i].first, &bar);
-        ASSERT_EQ(buttons[i].LoadBitmapDown(kSkin + faces[i].second + "-DOWN.BMP"), 1);
-        ASSERT_EQ(buttons[i].LoadBitmapUp(kSkin + faces[i].second + "-UP.BMP"), 1);
-        ::GetWindowRect(buttons[i].m_hWnd, &rects[i]);
-        ::MapWindowPoints(nullptr, bar.m_hWnd, reinterpret_cast<POINT*>(&rects[i]), 2);
-    }
-    ::IntersectRect(&overlap, &rects[0], &rects[1]);
-    ::SetWindowPos(bar.m_hWnd, HWND_TOPMOST, 300, 300, 0, 0,
-                   SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    ::UpdateWindow(bar.m_hWnd);
-    const auto differences = [&](int i, const char* face) {
-        return Differences(bar.m_hWnd, rects[i], kSkin + faces[i].second + face, CLR_INVALID,
-                           overlap);
-    };
-
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(differences(i, "-UP.BMP"), 0) << faces[i].second;
-    }
-    EXPECT_GT(differences(1, "-DOWN.BMP"), 0) << "the comparison tells the faces apart";
 }
 
 } // namespace

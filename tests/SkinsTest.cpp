@@ -76,15 +76,6 @@ protected:
         ::MapWindowPoints(nullptr, bar->m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     }
-    // Covers the buttons without invalidating them: only a repaint brings the faces back.
-    void Scribble() const {
-        for (int i = 0; i < 3; ++i) {
-            HDC dc = ::GetDC(Button(i).m_hWnd);
-            RECT client = Button(i).GetClientRect();
-            ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
-            ::ReleaseDC(Button(i).m_hWnd, dc);
-        }
-    }
     // The shipped skin each face (in kFaceFiles' order) is seen to come from: the up faces
     // as the buttons show them now, then the down ones.
     std::vector<std::string> Faces() const {
@@ -111,43 +102,71 @@ protected:
     }
 };
 
-class SkinsShipped : public Skins, public ::testing::WithParamInterface<const char*> {};
+struct Choice {
+    std::string folder;
+    std::string applied; // given to ApplySkin rather than chosen in the browser, if any
+    std::string stored;  // the name the settings file keeps
+    bool made;           // a folder made for the test, with Flat's faces
+};
 
-TEST_P(SkinsShipped, ChosenInTheBrowserRepaintsAtOnceAndComesBackAtTheNextStart) {
-    const std::string skin = GetParam();
+class SkinsChosen : public Skins, public ::testing::WithParamInterface<Choice> {};
+
+TEST_P(SkinsChosen, RepaintAtOnceAndComeBackAtTheNextStart) {
+    const Choice& choice = GetParam();
+    const std::string skin = choice.made ? "Flat" : choice.stored;
+    std::unique_ptr<CSkinCopy> copy(choice.made ? new CSkinCopy(choice.folder, skin) : nullptr);
     StartWith(skin == "Flat" ? "High Contrast" : "Flat");
-    Scribble();
-    ChooseInBrowser(GfxFolder() + "\\" + skin);
-
-    ASSERT_EQ(interaction.m_browses.size(), 1u);
-    const BrowseCall& asked = interaction.m_browses[0];
-    EXPECT_EQ(asked.owner, bar->m_btnTransparency.m_hWnd);
-    EXPECT_STRCASEEQ(asked.root.c_str(), GfxFolder().c_str());
-    EXPECT_EQ(asked.title, "Please select new buttons");
-    EXPECT_EQ(asked.flags, static_cast<UINT>(BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS));
+    for (int i = 0; i < 3; ++i) { // covers the faces: only a repaint brings them back
+        HDC dc = ::GetDC(Button(i).m_hWnd);
+        const RECT client = Button(i).GetClientRect();
+        ::FillRect(dc, &client, static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
+        ::ReleaseDC(Button(i).m_hWnd, dc);
+    }
+    if (choice.applied.empty()) {
+        ChooseInBrowser(choice.folder);
+        ASSERT_EQ(interaction.m_browses.size(), 1u);
+        EXPECT_EQ(interaction.m_browses[0].owner, bar->m_btnTransparency.m_hWnd);
+        EXPECT_STRCASEEQ(interaction.m_browses[0].root.c_str(), GfxFolder().c_str());
+        EXPECT_EQ(interaction.m_browses[0].title, "Please select new buttons");
+    } else {
+        bar->ApplySkin(choice.applied);
+    }
     EXPECT_EQ(Faces(), Six(skin));
-    EXPECT_EQ(bar->m_settings.skinName, skin);
+    EXPECT_EQ(bar->m_settings.skinName, choice.stored);
 
-    EXPECT_EQ(Restart(), skin);
+    EXPECT_EQ(Restart(), choice.stored);
     EXPECT_EQ(Faces(), Six(skin));
     EXPECT_TRUE(interaction.m_messageBoxes.empty());
 }
-INSTANTIATE_TEST_SUITE_P(Skins, SkinsShipped, ::testing::ValuesIn(kShippedSkins));
 
-// A cancelled browser, and the gfx folder itself: nothing changes.
-class SkinsRefused : public Skins, public ::testing::WithParamInterface<bool> {};
+std::vector<Choice> Choices() {
+    char temp[MAX_PATH] = "";
+    ::GetTempPathA(sizeof temp, temp);
+    const std::string outside = temp + std::string("panewarden-skin\\Green");
+    std::vector<Choice> choices;
+    for (const char* skin : kShippedSkins) {
+        choices.push_back({GfxFolder() + "\\" + skin, "", skin, false});
+    }
+    // Deeper below gfx, outside it, and given relative to the program's folder.
+    choices.push_back({GfxFolder() + "\\Mine\\Green", "", "Mine\\Green", true});
+    choices.push_back({outside, "", outside, true});
+    choices.push_back({GfxFolder() + "\\Mine\\Green", "gfx\\Mine\\Green", "Mine\\Green", true});
+    return choices;
+}
+INSTANTIATE_TEST_SUITE_P(Skins, SkinsChosen, ::testing::ValuesIn(Choices()));
 
-TEST_P(SkinsRefused, LeaveFacesAndNameAsTheyWere) {
+TEST_F(Skins, CancelledBrowserAndTheGfxFolderItselfChangeNothing) {
     StartWith("Flat");
-    ChooseInBrowser(GetParam() ? GfxFolder() : "");
-    EXPECT_EQ(interaction.m_browses.size(), 1u);
+    for (const std::string& folder : {std::string(), GfxFolder()}) {
+        ChooseInBrowser(folder);
+        EXPECT_EQ(bar->m_settings.skinName, "Flat") << folder;
+        EXPECT_EQ(Faces(), Six("Flat")) << folder;
+    }
+    EXPECT_EQ(interaction.m_browses.size(), 2u);
     EXPECT_TRUE(interaction.m_messageBoxes.empty());
-    EXPECT_EQ(bar->m_settings.skinName, "Flat");
-    EXPECT_EQ(Faces(), Six("Flat"));
 }
-INSTANTIATE_TEST_SUITE_P(Skins, SkinsRefused, ::testing::Bool());
 
-TEST_F(Skins, MissingFaceIsReportedOnceAndKeptTheRestChangeAndTheNameIsStored) {
+TEST_F(Skins, MissingFaceIsReportedOnceTheRestChangeAndTheNameIsStored) {
     StartWith("Windows Standard");
     const std::string folder = GfxFolder() + "\\Partial";
     CSkinCopy partial(folder, "High Contrast", "T-DOWN");
@@ -160,30 +179,5 @@ TEST_F(Skins, MissingFaceIsReportedOnceAndKeptTheRestChangeAndTheNameIsStored) {
     EXPECT_EQ(Faces(), expected);
     EXPECT_EQ(bar->m_settings.skinName, "Partial");
 }
-
-// A skin deeper below gfx, or outside it, or given relative to the program's folder: stored
-// so that the next start finds it again.
-class SkinsElsewhere : public Skins, public ::testing::WithParamInterface<int> {};
-
-TEST_P(SkinsElsewhere, IsFoundAgainAtTheNextStart) {
-    char temp[MAX_PATH] = "";
-    ::GetTempPathA(sizeof temp, temp);
-    const bool outside = GetParam() == 1;
-    const std::string folder =
-        outside ? temp + std::string("panewarden-skin\\Green") : GfxFolder() + "\\Mine\\Green";
-    CSkinCopy copy(folder, "Flat");
-    StartWith("Windows Standard");
-    if (GetParam() == 2) {
-        bar->ApplySkin("gfx\\Mine\\Green");
-    } else {
-        ChooseInBrowser(folder);
-    }
-    const std::string stored = outside ? folder : "Mine\\Green";
-    EXPECT_EQ(bar->m_settings.skinName, stored);
-    EXPECT_EQ(Restart(), stored);
-    EXPECT_TRUE(interaction.m_messageBoxes.empty());
-    EXPECT_EQ(Faces(), Six("Flat"));
-}
-INSTANTIATE_TEST_SUITE_P(Skins, SkinsElsewhere, ::testing::Values(0, 1, 2));
 
 } // namespace

@@ -17,12 +17,11 @@ const char kTooltip[] = "Panewarden - Controll your windows";
 
 using Commands = std::vector<std::pair<WPARAM, LPARAM>>;
 
-HICON TrayIcon() {
-    return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY));
-}
-
-int Install(CSystemTray& tray, UINT iconId = IDR_TRAYMENU) {
-    return tray.Install(kCallback, kTooltip, TrayIcon(), iconId, nullptr, nullptr, 0, 0);
+int Install(CSystemTray& tray, UINT iconId = IDR_TRAYMENU, const char* tooltip = kTooltip,
+            const char* balloon = nullptr, const char* title = nullptr) {
+    return tray.Install(kCallback, tooltip,
+                        ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY)),
+                        iconId, balloon, title, NIIF_WARNING, 3);
 }
 
 // Asks the shell whether it holds the icon: a change of nothing succeeds only then.
@@ -31,23 +30,18 @@ bool IsInTray(NOTIFYICONDATAA record) {
     return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
-// Takes the icon away behind the object's back, as a restarting taskbar does.
-bool DeleteFromTray(NOTIFYICONDATAA record) {
-    return ::Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
-}
-
 // A taskbar of the test's own that answers every request alike and keeps its bytes: the shell
 // hands icon requests to the first "Shell_TrayWnd" window, and a new topmost one comes first.
 class CFakeTaskbar {
 public:
     explicit CFakeTaskbar(BOOL answer) : m_answer(answer) {
-        const WNDCLASSA windowClass = {0,       &WindowProc, 0,       0,       nullptr,
-                                       nullptr, nullptr,     nullptr, nullptr, "Shell_TrayWnd"};
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = &WindowProc;
+        windowClass.lpszClassName = "Shell_TrayWnd";
         ::RegisterClassA(&windowClass); // fails harmlessly once it is there
         s_current = this;
         m_hWnd = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "Shell_TrayWnd", nullptr,
                                    WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-        EXPECT_EQ(m_hWnd, ::FindWindowA("Shell_TrayWnd", nullptr));
     }
     ~CFakeTaskbar() { ::DestroyWindow(m_hWnd); }
 
@@ -74,50 +68,48 @@ private:
     HWND m_hWnd;
 };
 
-TEST(SystemTrayInstall, RecordHoldsTheIconAndACutTooltipAndGoesWithTheObject) {
+TEST(SystemTrayInstall, IconWithACutTooltipGoesWithTheObjectAndATitleAloneIsNoBalloon) {
     const std::string tooltip = "Hidden window: " + std::string(285, 'x');
-    HICON icon = TrayIcon();
     auto tray = std::make_unique<CSystemTray>();
-    // A balloon title without a text is no balloon.
-    ASSERT_TRUE(tray->Install(kCallback, tooltip.c_str(), icon, IDR_TRAYMENU, nullptr, "Title",
-                              NIIF_INFO, 10));
+    ASSERT_TRUE(Install(*tray, IDR_TRAYMENU, tooltip.c_str(), nullptr, "Title"));
     const NOTIFYICONDATAA record = tray->GetIconData();
-    EXPECT_EQ(record.cbSize, static_cast<DWORD>(NOTIFYICONDATAA_V2_SIZE));
-    EXPECT_EQ(record.hWnd, tray->m_hWnd);
-    EXPECT_TRUE(::IsWindow(record.hWnd));
-    EXPECT_EQ(record.uID, static_cast<UINT>(IDR_TRAYMENU));
-    EXPECT_EQ(record.hIcon, icon);
-    EXPECT_EQ(record.uCallbackMessage, kCallback);
     EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(record.hIcon, ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY)));
     EXPECT_EQ(record.szTip, tooltip.substr(0, 127));
     EXPECT_TRUE(IsInTray(record));
-
     tray.reset();
     EXPECT_FALSE(IsInTray(record));
     EXPECT_FALSE(::IsWindow(record.hWnd));
 }
 
-TEST(SystemTrayInstall, BalloonIsCutAndShownByTheFirstAddOnly) {
-    const std::string text = "B" + std::string(299, 'b'), title = "T" + std::string(99, 't');
-    CFakeTaskbar taskbar(TRUE);
-    CSystemTray tray;
-    ASSERT_TRUE(tray.Install(kCallback, kTooltip, TrayIcon(), IDR_TRAYMENU, text.c_str(),
-                             title.c_str(), NIIF_WARNING, 3));
-    const NOTIFYICONDATAA& record = tray.GetIconData();
-    EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO));
-    // Cleared after the add by its first byte only: the rest shows the cut at 255 bytes.
-    EXPECT_EQ(record.szInfo[0], '\0');
-    EXPECT_EQ(record.szInfo + 1, text.substr(1, 254));
-    EXPECT_EQ(record.szInfoTitle, title.substr(0, 63));
-    EXPECT_EQ(record.uTimeout, 3000u);
-    EXPECT_EQ(record.dwInfoFlags, static_cast<DWORD>(NIIF_WARNING));
+// Whether the taskbar takes the add: a refused one is tried again at its next restart.
+class SystemTrayRestart : public ::testing::TestWithParam<BOOL> {};
 
+TEST_P(SystemTrayRestart, BalloonIsCutAndShownByTheFirstAddOnlyAndEveryRestartAddsTheIcon) {
+    const std::string text = "B" + std::string(299, 'b'), title = "T" + std::string(99, 't');
+    CSystemTray tray;
+    {
+        CFakeTaskbar taskbar(GetParam());
+        EXPECT_EQ(Install(tray, IDR_TRAYMENU, kTooltip, text.c_str(), title.c_str()), GetParam());
+        const NOTIFYICONDATAA& record = tray.GetIconData();
+        EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO));
+        // Cleared after the add by its first byte only: the rest shows the cut at 255 bytes.
+        EXPECT_EQ(record.szInfo + 1, text.substr(1, 254));
+        EXPECT_EQ(record.szInfoTitle, title.substr(0, 63));
+        EXPECT_EQ(record.uTimeout, 3000u);
+
+        ::SendMessageA(tray.m_hWnd, kTaskbarCreated, 0, 0);
+        ASSERT_EQ(taskbar.m_requests.size(), 2u);
+        EXPECT_TRUE(taskbar.Carried(0, text.substr(0, 255)));
+        EXPECT_TRUE(taskbar.Carried(1, kTooltip));
+        EXPECT_FALSE(taskbar.Carried(1, text.substr(0, 20)));
+    }
     ::SendMessageA(tray.m_hWnd, kTaskbarCreated, 0, 0);
-    ASSERT_EQ(taskbar.m_requests.size(), 2u);
-    EXPECT_TRUE(taskbar.Carried(0, text.substr(0, 255)));
-    EXPECT_TRUE(taskbar.Carried(1, kTooltip));
-    EXPECT_FALSE(taskbar.Carried(1, text.substr(0, 20)));
+    EXPECT_TRUE(IsInTray(tray.GetIconData()));
+    EXPECT_EQ(tray.Uninstall(), 1);
+    EXPECT_FALSE(IsInTray(tray.GetIconData()));
 }
+INSTANTIATE_TEST_SUITE_P(SystemTray, SystemTrayRestart, ::testing::Values(TRUE, FALSE));
 
 TEST(SystemTrayReinstall, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntilUninstall) {
     const std::tuple<UINT, WPARAM, bool> triggers[] = {
@@ -127,7 +119,8 @@ TEST(SystemTrayReinstall, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntil
     for (const auto& [message, flag, readds] : triggers) {
         CSystemTray tray;
         ASSERT_TRUE(Install(tray));
-        ASSERT_TRUE(DeleteFromTray(tray.GetIconData()));
+        NOTIFYICONDATAA record = tray.GetIconData();
+        ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &record)); // as a restarting taskbar does
         ::SendMessageA(tray.m_hWnd, message, flag, 0);
         EXPECT_EQ(IsInTray(tray.GetIconData()), readds) << message << " " << flag;
         // Again: the shell refuses to add what it holds, yet the icon must stay deletable.
@@ -137,20 +130,6 @@ TEST(SystemTrayReinstall, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntil
         ::SendMessageA(tray.m_hWnd, kTaskbarCreated, 0, 0);
         EXPECT_FALSE(IsInTray(tray.GetIconData())) << message << " " << flag;
     }
-}
-
-TEST(SystemTrayReinstall, RefusedInstallIsRetriedUntilTheTaskbarTakesIt) {
-    CSystemTray tray;
-    {
-        CFakeTaskbar taskbar(FALSE);
-        EXPECT_EQ(Install(tray), 0);
-        ::SendMessageA(tray.m_hWnd, kTaskbarCreated, 0, 0);
-        EXPECT_EQ(taskbar.m_requests.size(), 2u);
-    }
-    ::SendMessageA(tray.m_hWnd, kTaskbarCreated, 0, 0);
-    EXPECT_TRUE(IsInTray(tray.GetIconData()));
-    EXPECT_EQ(tray.Uninstall(), 1);
-    EXPECT_FALSE(IsInTray(tray.GetIconData()));
 }
 
 // The bar's stand-in as the main window: a CWnd over a window that notes its commands.

@@ -4,7 +4,7 @@
 #include <iterator>
 
 void PumpMessages(DWORD milliseconds) {
-    DWORD start = ::GetTickCount();
+    const DWORD start = ::GetTickCount();
     do {
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -18,25 +18,56 @@ void PumpMessages(DWORD milliseconds) {
 }
 
 namespace {
+
 const char kForeignClass[] = "PanewardenTestForeign";
+const char kForeignProcessClass[] = "PanewardenTestForeignProcess";
+bool g_ignoreClose = false;
+
+HWND CreateForeign(const char* windowClass, WNDPROC procedure, const std::string& title, RECT rect,
+                   DWORD exStyle, void* param) {
+    WNDCLASSA registration = {};
+    registration.style = CS_DBLCLKS;
+    registration.lpfnWndProc = procedure;
+    registration.hInstance = ::GetModuleHandleA(nullptr);
+    registration.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    registration.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    registration.lpszClassName = windowClass;
+    ::RegisterClassA(&registration); // fails harmlessly once it is there
+    return ::CreateWindowExA(exStyle, windowClass, title.c_str(), WS_OVERLAPPEDWINDOW, rect.left,
+                             rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                             nullptr, ::GetModuleHandleA(nullptr), param);
 }
 
-CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSA windowClass = {};
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = &CForeignWindow::WindowProc;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        windowClass.lpszClassName = kForeignClass;
-        registered = ::RegisterClassA(&windowClass) != 0;
+LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE && g_ignoreClose) {
+        return 0;
     }
-    m_hWnd = ::CreateWindowExA(exStyle, kForeignClass, title.c_str(), WS_OVERLAPPEDWINDOW,
-                               rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                               nullptr, nullptr, ::GetModuleHandleA(nullptr), this);
+    if (message == WM_DESTROY) {
+        ::PostQuitMessage(0);
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
 }
+
+std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
+    std::vector<MenuItemRecord> items;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        char text[260] = "";
+        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        items.push_back({text,
+                         ::GetMenuItemID(menu, i),
+                         ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION),
+                         {}});
+        if (HMENU submenu = ::GetSubMenu(menu, i)) {
+            items.back().submenu = RecordMenu(submenu);
+        }
+    }
+    return items;
+}
+
+} // namespace
+
+CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle)
+    : m_hWnd(CreateForeign(kForeignClass, &WindowProc, title, rect, exStyle, this)) {}
 
 CForeignWindow::~CForeignWindow() {
     if (::IsWindow(m_hWnd)) {
@@ -53,19 +84,15 @@ void CForeignWindow::BringToFront() const {
 LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        ::SetWindowLongPtrA(window, GWLP_USERDATA,
-                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        ::SetWindowLongPtrA(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
     }
     auto* self = reinterpret_cast<CForeignWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self && message == WM_COMMAND) {
         self->m_commands.emplace_back(wParam, lParam);
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
-}
-
-namespace {
-const char kForeignProcessClass[] = "PanewardenTestForeignProcess";
 }
 
 CForeignProcess::CForeignProcess(const std::string& mode, const std::string& title) {
@@ -75,60 +102,37 @@ CForeignProcess::CForeignProcess(const std::string& mode, const std::string& tit
         "\"" + std::string(program) + "\" --foreign-window " + mode + " \"" + title + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!::CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &m_process)) {
-        return;
+    if (::CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &m_process)) {
+        PumpUntil(
+            [&] {
+                m_hWnd = ::FindWindowA(kForeignProcessClass, title.c_str());
+                return m_hWnd && ::IsWindowVisible(m_hWnd);
+            },
+            10000);
     }
-    PumpUntil(
-        [&] {
-            m_hWnd = ::FindWindowA(kForeignProcessClass, title.c_str());
-            return m_hWnd && ::IsWindowVisible(m_hWnd);
-        },
-        10000);
 }
 
 CForeignProcess::~CForeignProcess() {
-    if (!m_process.hProcess) {
-        return;
+    if (m_process.hProcess) {
+        if (!HasExited()) {
+            ::TerminateProcess(m_process.hProcess, 1);
+            ::WaitForSingleObject(m_process.hProcess, 5000);
+        }
+        ::CloseHandle(m_process.hThread);
+        ::CloseHandle(m_process.hProcess);
     }
-    if (!HasExited()) {
-        ::TerminateProcess(m_process.hProcess, 1);
-        ::WaitForSingleObject(m_process.hProcess, 5000);
-    }
-    ::CloseHandle(m_process.hThread);
-    ::CloseHandle(m_process.hProcess);
 }
 
 bool CForeignProcess::HasExited(DWORD waitMilliseconds) const {
     return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
 }
 
-namespace {
-bool g_ignoreClose = false;
-
-LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE && g_ignoreClose) {
-        return 0;
-    }
-    if (message == WM_DESTROY) {
-        ::PostQuitMessage(0);
-    }
-    return ::DefWindowProcA(window, message, wParam, lParam);
-}
-} // namespace
-
 int RunForeignWindow(const std::string& mode, const std::string& title) {
     g_ignoreClose = mode == "ignore-close";
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = &ForeignProcessWindowProc;
-    windowClass.hInstance = ::GetModuleHandleA(nullptr);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszClassName = kForeignProcessClass;
-    ::RegisterClassA(&windowClass);
-    HWND window =
-        ::CreateWindowExA(0, kForeignProcessClass, title.c_str(), WS_OVERLAPPEDWINDOW, 200, 200,
-                          400, 300, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    ::ShowWindow(window, SW_SHOWNOACTIVATE);
+    ::ShowWindow(CreateForeign(kForeignProcessClass, &ForeignProcessWindowProc, title,
+                               {200, 200, 600, 500}, 0, nullptr),
+                 SW_SHOWNOACTIVATE);
     if (mode == "hang") {
         ::Sleep(INFINITE);
     }
@@ -137,36 +141,6 @@ int RunForeignWindow(const std::string& mode, const std::string& title) {
         ::DispatchMessageA(&msg);
     }
     return 0;
-}
-
-namespace {
-
-std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
-    std::vector<MenuItemRecord> items;
-    int count = ::GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        char text[260] = "";
-        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-        MenuItemRecord item;
-        item.text = text;
-        item.id = ::GetMenuItemID(menu, i);
-        item.state = ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-        if (HMENU submenu = ::GetSubMenu(menu, i)) {
-            item.submenu = RecordMenu(submenu);
-        }
-        items.push_back(item);
-    }
-    return items;
-}
-
-} // namespace
-
-CScriptedInteraction::CScriptedInteraction() {
-    CUserInteraction::Install(this);
-}
-
-CScriptedInteraction::~CScriptedInteraction() {
-    CUserInteraction::Install(nullptr);
 }
 
 int CScriptedInteraction::MessageBox(HWND owner, const std::string& text,
@@ -178,7 +152,7 @@ int CScriptedInteraction::MessageBox(HWND owner, const std::string& text,
     if (m_messageBoxAnswers.empty()) {
         return IDOK;
     }
-    int answer = m_messageBoxAnswers.front();
+    const int answer = m_messageBoxAnswers.front();
     m_messageBoxAnswers.pop_front();
     return answer;
 }
@@ -202,13 +176,9 @@ PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
     if (m_folderChoices.empty()) {
         return nullptr;
     }
-    std::string folder = m_folderChoices.front();
+    const std::string folder = m_folderChoices.front();
     m_folderChoices.pop_front();
     return ::ILCreateFromPathA(folder.c_str());
-}
-
-void CScriptedInteraction::Sleep(DWORD milliseconds) {
-    m_sleeps.push_back(milliseconds);
 }
 
 CTempFolder::CTempFolder() {
@@ -221,16 +191,12 @@ CTempFolder::CTempFolder() {
 }
 
 CTempFolder::~CTempFolder() {
-    std::string pattern = m_path + "\\*";
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            ::DeleteFileA((m_path + "\\" + found.cFileName).c_str());
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(m_path.c_str());
+    const std::string from = m_path + '\0'; // the list's second terminator
+    SHFILEOPSTRUCTA operation = {};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    ::SHFileOperationA(&operation);
 }
 
 RECT WindowRect(HWND window) {
@@ -240,15 +206,14 @@ RECT WindowRect(HWND window) {
 }
 
 bool IsCollapsed(HWND window) {
-    RECT rect = WindowRect(window);
+    const RECT rect = WindowRect(window);
     return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
 }
 
 POINT BarPlaceOn(HWND target) {
-    RECT rect = WindowRect(target);
-    int dx = ::GetSystemMetrics(SM_CXSIZE) * 6 + ::GetSystemMetrics(SM_CXFRAME);
-    int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
-    return {rect.right - dx, rect.top + dy};
+    const RECT rect = WindowRect(target);
+    return {rect.right - ::GetSystemMetrics(SM_CXSIZE) * 6 - ::GetSystemMetrics(SM_CXFRAME),
+            rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)};
 }
 
 int Differences(HWND window, const RECT& area, const std::string& face, COLORREF beyond,
@@ -283,6 +248,5 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 void WriteFileBytes(const std::string& path, const std::string& content) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(content.data(), static_cast<std::streamsize>(content.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 }

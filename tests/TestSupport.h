@@ -14,7 +14,7 @@ void PumpMessages(DWORD milliseconds = 0);
 
 // Pumps until the condition holds or the time is up; the condition's last value.
 template <class Condition> bool PumpUntil(Condition condition, DWORD milliseconds = 2000) {
-    DWORD start = ::GetTickCount();
+    const DWORD start = ::GetTickCount();
     while (!condition()) {
         if (::GetTickCount() - start > milliseconds) {
             return condition();
@@ -36,8 +36,7 @@ public:
     HWND Handle() const { return m_hWnd; }
     // Shows it and makes it the foreground window.
     void BringToFront() const;
-    // The WM_COMMAND messages it received: (wParam, lParam).
-    std::vector<std::pair<WPARAM, LPARAM>> m_commands;
+    std::vector<std::pair<WPARAM, LPARAM>> m_commands; // the WM_COMMANDs it received
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -98,14 +97,14 @@ struct BrowseCall {
 // Installed while it lives: records what was asked and answers as scripted.
 class CScriptedInteraction : public CUserInteraction {
 public:
-    CScriptedInteraction();
-    ~CScriptedInteraction() override;
+    CScriptedInteraction() { CUserInteraction::Install(this); }
+    ~CScriptedInteraction() override { CUserInteraction::Install(nullptr); }
 
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
     BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) override;
     PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
-    void Sleep(DWORD milliseconds) override;
+    void Sleep(DWORD milliseconds) override { m_sleeps.push_back(milliseconds); }
 
     // Answers in order; when none is left a box answers IDOK, a menu chooses nothing
     // and the browser is cancelled.
