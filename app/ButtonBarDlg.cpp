@@ -42,11 +42,7 @@ CButtonBarDlg::CButtonBarDlg()
 CButtonBarDlg::~CButtonBarDlg() = default;
 
 LRESULT CButtonBarDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
-        return result;
-    }
-    return CDialog::WindowProc(message, wParam, lParam);
+    return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
 }
 
 void CButtonBarDlg::DoDataExchange() {

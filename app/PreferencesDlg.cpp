@@ -27,11 +27,7 @@ const MessageEntry<CPreferencesDlg> CPreferencesDlg::s_messageTable[] = {
 };
 
 LRESULT CPreferencesDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
-        return result;
-    }
-    return CDialog::WindowProc(message, wParam, lParam);
+    return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
 }
 
 void CPreferencesDlg::DoDataExchange() {

@@ -56,11 +56,7 @@ CSkinButton::~CSkinButton() {
 }
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
-        return result;
-    }
-    return CStatic::WindowProc(message, wParam, lParam);
+    return RouteMessage<CStatic>(this, s_messageTable, message, wParam, lParam);
 }
 
 int CSkinButton::LoadBitmapUp(const std::string& fileName) {

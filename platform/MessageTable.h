@@ -29,10 +29,11 @@ constexpr MessageEntry<T> OnControlNotification(UINT id, UINT code, void (T::*ha
     return {WM_COMMAND, id, nullptr, handler, code};
 }
 
-// Runs the first matching handler; false when the table has none for the message.
-template <class T, std::size_t N>
-bool DispatchMessageTable(T* self, const MessageEntry<T> (&table)[N], UINT message, WPARAM wParam,
-                          LPARAM lParam, LRESULT& result) {
+// Runs the first handler of the class's table that matches the message; a message the
+// table leaves alone goes on to the base class's WindowProc.
+template <class Base, class T, std::size_t N>
+LRESULT RouteMessage(T* self, const MessageEntry<T> (&table)[N], UINT message, WPARAM wParam,
+                     LPARAM lParam) {
     for (const MessageEntry<T>& entry : table) {
         if (entry.message != message) {
             continue;
@@ -42,11 +43,9 @@ bool DispatchMessageTable(T* self, const MessageEntry<T> (&table)[N], UINT messa
                 continue;
             }
             (self->*entry.onCommand)();
-            result = 0;
-            return true;
+            return 0;
         }
-        result = (self->*entry.onMessage)(wParam, lParam);
-        return true;
+        return (self->*entry.onMessage)(wParam, lParam);
     }
-    return false;
+    return self->Base::WindowProc(message, wParam, lParam);
 }

@@ -24,11 +24,7 @@ const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] 
 };
 
 LRESULT CWindowProcessingDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
-        return result;
-    }
-    return CDialog::WindowProc(message, wParam, lParam);
+    return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
 }
 
 // Activation changes in either direction refresh the lists.

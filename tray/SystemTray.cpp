@@ -129,11 +129,7 @@ LRESULT CSystemTray::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == m_iconData.uCallbackMessage) {
         return OnTrayNotification(wParam, lParam);
     }
-    LRESULT result = 0;
-    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
-        return result;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
+    return RouteMessage<CWnd>(this, s_messageTable, message, wParam, lParam);
 }
 
 LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {

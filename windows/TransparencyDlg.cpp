@@ -10,11 +10,7 @@ const MessageEntry<CTransparencyDlg> CTransparencyDlg::s_messageTable[] = {
 };
 
 LRESULT CTransparencyDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (DispatchMessageTable(this, s_messageTable, message, wParam, lParam, result)) {
-        return result;
-    }
-    return CDialog::WindowProc(message, wParam, lParam);
+    return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
 }
 
 void CTransparencyDlg::DoDataExchange() {
