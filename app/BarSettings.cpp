@@ -3,7 +3,6 @@
 #include "platform/AtomicFile.h"
 
 #include <climits>
-#include <utility>
 
 namespace {
 
@@ -30,34 +29,6 @@ int ParseInt(const std::string& text) {
     }
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
-
-// Reads the file's lines as a text-mode reader would: each line without its line end.
-class LineReader {
-public:
-    explicit LineReader(std::string content) : m_content(std::move(content)) {}
-
-    // False at the end of the file; the line is then empty.
-    bool ReadLine(std::string& line) {
-        line.clear();
-        if (m_position >= m_content.size()) {
-            return false;
-        }
-        std::size_t end = m_content.find('\n', m_position);
-        if (end == std::string::npos) {
-            end = m_content.size();
-        }
-        line = m_content.substr(m_position, end - m_position);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        m_position = end + 1;
-        return true;
-    }
-
-private:
-    std::string m_content;
-    std::size_t m_position = 0;
-};
 
 void ReadFlag(const std::string& line, int& flag) {
     if (line == "TRUE") {
@@ -92,20 +63,20 @@ bool BarSettings::Read(const std::string& path) {
     if (!ReadWholeFile(path, content)) {
         return false;
     }
-    LineReader reader(std::move(content));
-    std::string line;
-    reader.ReadLine(line);
-    skinName = line;
-    reader.ReadLine(line);
-    ReadFlag(line, autoMaximize);
-    if (reader.ReadLine(line)) {
-        autoMaximizeInterval = ParseInt(line);
+    // A missing line reads as empty for the first two, and leaves the others as they were.
+    std::vector<std::string> lines = TextLines(content);
+    const std::size_t count = lines.size();
+    lines.resize(count < 2 ? 2 : count);
+    skinName = lines[0];
+    ReadFlag(lines[1], autoMaximize);
+    if (count > 2) {
+        autoMaximizeInterval = ParseInt(lines[2]);
     }
-    if (reader.ReadLine(line)) {
-        ReadFlag(line, windowTimerEnabled);
+    if (count > 3) {
+        ReadFlag(lines[3], windowTimerEnabled);
     }
-    if (reader.ReadLine(line)) {
-        windowTimerInterval = ParseInt(line);
+    if (count > 4) {
+        windowTimerInterval = ParseInt(lines[4]);
     }
     firstRun = 0;
     return true;

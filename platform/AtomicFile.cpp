@@ -37,3 +37,20 @@ bool WriteFileAtomically(const std::string& path, const std::string& content) {
     }
     return true;
 }
+
+std::vector<std::string> TextLines(const std::string& content) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < content.size();) {
+        std::size_t end = content.find('\n', start);
+        if (end == std::string::npos) {
+            end = content.size();
+        }
+        std::string line = content.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}

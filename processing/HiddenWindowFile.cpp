@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 
 namespace {
 
@@ -71,12 +70,7 @@ std::vector<HWND> CHiddenWindowFile::Load() const {
     if (!ReadWholeFile(m_path, content)) {
         return windows;
     }
-    std::istringstream lines(content);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
+    for (const std::string& line : TextLines(content)) {
         HiddenWindowEntry saved;
         if (!ParseEntry(line, saved) || ::IsWindow(saved.window) != 1 ||
             ::IsWindowVisible(saved.window)) {
