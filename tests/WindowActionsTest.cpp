@@ -78,7 +78,6 @@ TEST_F(WindowActions, HideGivesEachWindowAnIconAndShowAllBringsThemBackLastFirst
     EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
     EXPECT_EQ(order, Carried());
     EXPECT_EQ(order, CHiddenWindowFile(kHiddenFile).Load());
-    EXPECT_EQ("Viewer", Lists().m_listHidden.GetText(1));
     for (int n = 0; n < 3; ++n) {
         const NOTIFYICONDATAA& data = bar->m_hiddenTrayIcons[n]->GetIconData();
         EXPECT_EQ(icons[n], data.hIcon) << n;
