@@ -36,8 +36,7 @@ inline bool IsTopmost(HWND window) {
     return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
-// One line per menu item: its submenu path and text ("----" for a separator), its command
-// id unless it opens a submenu, and "checked", "disabled" or "default" when it is.
+// One line per item: submenu path, text ("----": separator), id unless a submenu, state.
 inline void AddMenuLines(const std::vector<MenuItemRecord>& items, const std::string& path,
                          std::vector<std::string>& lines) {
     for (const MenuItemRecord& item : items) {
@@ -56,14 +55,12 @@ inline void AddMenuLines(const std::vector<MenuItemRecord>& items, const std::st
     }
 }
 
-// The lines of the menu last tracked.
 inline std::vector<std::string> LastMenuLines(const CScriptedInteraction& interaction) {
     std::vector<std::string> lines;
     AddMenuLines(interaction.m_menus.back().items, "", lines);
     return lines;
 }
 
-// Whether upper comes before lower in the z-order.
 inline bool IsAbove(HWND upper, HWND lower) {
     HWND window = lower;
     while ((window = ::GetWindow(window, GW_HWNDPREV)) && window != upper) {
@@ -98,7 +95,7 @@ protected:
         ::DeleteFileA(CHiddenWindowFile::ProgramFile().c_str());
     }
 
-    // Null content: no settings file at all.
+    // Null: no settings file.
     void Start(const char* settingsFile = nullptr) {
         bar.reset();
         ::DeleteFileA(SettingsPath().c_str());
@@ -118,7 +115,6 @@ protected:
         ASSERT_EQ(target.Handle(), bar->m_pTarget);
     }
 
-    // Hidden as the bar hides a window.
     void Hide(const CForeignWindow& window) const {
         ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
         ::ShowWindow(window.Handle(), SW_HIDE);
