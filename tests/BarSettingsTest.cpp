@@ -5,8 +5,6 @@
 
 namespace {
 
-const char kDefaultFile[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
-
 class BarSettingsFile : public ::testing::Test {
 protected:
     BarSettingsFile() { settings.SetDefaults(); }
@@ -45,20 +43,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"Green\nTRUE\n600\nFALSE\n40\nextra\n",
                  "Green\r\nTRUE\r\n600\r\nFALSE\r\n40\r\n"}));
 
-TEST_F(BarSettingsFile, MissingFileKeepsTheDefaultsAndTheFirstRun) {
-    EXPECT_FALSE(settings.Read(folder.File("absent.cfg")));
-    EXPECT_EQ(settings.firstRun, 1);
-    ASSERT_TRUE(settings.Write(path));
-    EXPECT_EQ(ReadFileBytes(path), kDefaultFile);
-}
-
 TEST_F(BarSettingsFile, FailedSaveLeavesThePreviousFileAndCreatesNothing) {
-    WriteFileBytes(path, kDefaultFile);
+    const char previous[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
+    WriteFileBytes(path, previous);
     settings.skinName = "Changed";
     ASSERT_TRUE(::CreateDirectoryA((path + ".tmp").c_str(), nullptr));
     EXPECT_FALSE(settings.Write(path)); // a folder in the temporary file's way
     ::RemoveDirectoryA((path + ".tmp").c_str());
-    EXPECT_EQ(ReadFileBytes(path), kDefaultFile);
+    EXPECT_EQ(ReadFileBytes(path), previous);
     ASSERT_TRUE(settings.Write(path));
     EXPECT_EQ(ReadFileBytes(path), "Changed\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n");
     EXPECT_FALSE(FileExists(path + ".tmp"));

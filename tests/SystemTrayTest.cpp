@@ -168,8 +168,7 @@ TEST_P(SystemTrayDefault, OnlyADoubleClickOnItsIconSendsTheDefaultCommandToTheMa
 }
 INSTANTIATE_TEST_SUITE_P(
     SystemTray, SystemTrayDefault,
-    ::testing::Values(std::make_tuple(IDR_TRAYMENU, 1, TRUE, ID_WINDOWSELECTOR), // as the bar
-                      std::make_tuple(IDR_TRAYMENU, ID_QUIT, FALSE, ID_QUIT),
+    ::testing::Values(std::make_tuple(IDR_TRAYMENU, ID_QUIT, FALSE, ID_QUIT),
                       std::make_tuple(0, 1, TRUE, 0))); // no menu of that id: nothing to send
 
 TEST_F(SystemTrayClick, HiddenWindowIconSendsTheWholeRestoreCommandWithTheHandle) {

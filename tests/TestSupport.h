@@ -1,5 +1,3 @@
-// What the tests share: real foreign windows, a message pump, and scripted answers
-// for the calls that would wait for a person.
 #pragma once
 
 #include "platform/UserInteraction.h"
@@ -43,9 +41,8 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-// A top-level window of another process: this test program started again with
-// --foreign-window MODE TITLE. MODE "plain" closes on WM_CLOSE, "ignore-close" stays
-// open, "hang" stops handling messages once its window is up.
+// This test program started again with --foreign-window MODE TITLE: MODE "plain", or
+// "ignore-close", or "hang" (stops handling messages once its window is up).
 class CForeignProcess {
 public:
     CForeignProcess(const std::string& mode, const std::string& title);
@@ -62,7 +59,6 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-// The other side of CForeignProcess; main runs it for --foreign-window.
 int RunForeignWindow(const std::string& mode, const std::string& title);
 
 struct MessageBoxCall {
