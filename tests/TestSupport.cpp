@@ -32,7 +32,7 @@ HWND CreateForeign(const char* windowClass, WNDPROC procedure, const std::string
     registration.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
     registration.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     registration.lpszClassName = windowClass;
-    ::RegisterClassA(&registration); // fails harmlessly once it is there
+    ::RegisterClassA(&registration);
     return ::CreateWindowExA(exStyle, windowClass, title.c_str(), WS_OVERLAPPEDWINDOW, rect.left,
                              rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
                              nullptr, ::GetModuleHandleA(nullptr), param);
@@ -191,7 +191,7 @@ CTempFolder::CTempFolder() {
 }
 
 CTempFolder::~CTempFolder() {
-    const std::string from = m_path + '\0'; // the list's second terminator
+    const std::string from = m_path + '\0'; // a list of one
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = from.c_str();
@@ -218,8 +218,8 @@ POINT BarPlaceOn(HWND target) {
 
 int Differences(HWND window, const RECT& area, const std::string& face, COLORREF beyond,
                 const RECT& ignore) {
-    auto bitmap = static_cast<HBITMAP>(::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0,
-                                                    LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    const auto bitmap = static_cast<HBITMAP>(::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0,
+                                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     HDC file = ::CreateCompatibleDC(nullptr), shown = ::GetDC(window);
     HGDIOBJ previous = ::SelectObject(file, bitmap);
     int differences = 0;

@@ -1,5 +1,3 @@
-// What the tests share: real foreign windows, a message pump, and scripted answers
-// for the calls that would wait for a person.
 #pragma once
 
 #include "platform/UserInteraction.h"
@@ -9,10 +7,10 @@
 #include <string>
 #include <vector>
 
-// Handles the messages that arrive within the given time (at least one pass).
+// At least one pass.
 void PumpMessages(DWORD milliseconds = 0);
 
-// Pumps until the condition holds or the time is up; the condition's last value.
+// The condition's last value.
 template <class Condition> bool PumpUntil(Condition condition, DWORD milliseconds = 2000) {
     const DWORD start = ::GetTickCount();
     while (!condition()) {
@@ -43,9 +41,8 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-// A top-level window of another process: this test program started again with
-// --foreign-window MODE TITLE. MODE "plain" closes on WM_CLOSE, "ignore-close" stays
-// open, "hang" stops handling messages once its window is up.
+// This test program started again with --foreign-window MODE TITLE: MODE "plain", or
+// "ignore-close", or "hang" (stops handling messages once its window is up).
 class CForeignProcess {
 public:
     CForeignProcess(const std::string& mode, const std::string& title);
@@ -62,13 +59,11 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-// The other side of CForeignProcess; main runs it for --foreign-window.
 int RunForeignWindow(const std::string& mode, const std::string& title);
 
 struct MessageBoxCall {
     HWND owner;
-    std::string text;
-    std::string caption;
+    std::string text, caption;
     UINT type;
 };
 
@@ -82,15 +77,13 @@ struct MenuItemRecord {
 struct MenuCall {
     std::vector<MenuItemRecord> items;
     UINT flags;
-    int x;
-    int y;
+    int x, y;
     HWND owner;
 };
 
 struct BrowseCall {
     HWND owner;
-    std::string root; // the root folder's path; empty for none
-    std::string title;
+    std::string root, title; // root: empty for none
     UINT flags;
 };
 
@@ -111,7 +104,7 @@ public:
     std::deque<int> m_messageBoxAnswers;
     std::deque<UINT> m_menuChoices;          // command ids posted to the menu's owner
     std::deque<std::string> m_folderChoices; // paths; the browser returns their item lists
-    // Runs inside each message box before it is answered, as the person's other clicks could.
+    // Runs inside each message box, as the person's other clicks could.
     std::function<void()> m_whileAsking;
 
     std::vector<MessageBoxCall> m_messageBoxes;
@@ -120,7 +113,7 @@ public:
     std::vector<DWORD> m_sleeps;
 };
 
-// A folder of its own under the temporary folder, removed with everything in it.
+// Removed with everything in it.
 class CTempFolder {
 public:
     CTempFolder();
@@ -138,9 +131,8 @@ bool IsCollapsed(HWND window);
 // Where the bar's top-left corner belongs on a window: left of its caption buttons.
 POINT BarPlaceOn(HWND target);
 
-// The pixels of a window's area that differ from a face file put 1:1 at the area's top-left.
-// Past the face's edges `beyond` should show (CLR_INVALID: anything); `ignore` is not compared.
-// An empty or missing file compares the whole area with `beyond`.
+// The pixels of a window's area that differ from a face file put 1:1 at its top-left; past the
+// face (or all of it for no file) `beyond` should show (CLR_INVALID: anything).
 int Differences(HWND window, const RECT& area, const std::string& face,
                 COLORREF beyond = ::GetSysColor(COLOR_WINDOW), const RECT& ignore = {});
 
