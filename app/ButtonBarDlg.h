@@ -114,8 +114,8 @@ private:
     void StartEnabledTimers();
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
     void LoadSkin();
+    void LoadSkinFaces(const std::string& skinFolder);
 
     bool m_bJustPlaced = false; // the last tick moved the bar or found a new target
     int m_bExiting = 0;         // a Quit that arrives during the exit question is ignored
-    void LoadSkinFaces(const std::string& skinFolder);
 };

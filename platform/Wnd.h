@@ -4,8 +4,6 @@
 #include <windows.h>
 #include <string>
 
-#include <string>
-
 class CWnd {
 public:
     CWnd() = default;
