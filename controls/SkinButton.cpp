@@ -7,20 +7,19 @@
 #include "resource.h"
 
 namespace {
-
 const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
+} // namespace
+
 // The buttons reach the bar through the application's main window.
-CSkinButtonOwner* Owner() {
+CSkinButtonOwner* CSkinButton::Owner() {
     return dynamic_cast<CSkinButtonOwner*>(CWinApp::GetMainWnd());
 }
 
-void ActivateBarTarget() {
+void CSkinButton::ActivateBarTarget() {
     if (CSkinButtonOwner* owner = Owner()) {
         owner->ActivateTarget();
     }
 }
-
-} // namespace
 
 const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_PAINT, &CSkinButton::OnPaint),

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+class CSkinButtonOwner;
+
 class CSkinButton : public CStatic {
 public:
     CSkinButton() = default;
@@ -34,6 +36,9 @@ public:
 
 private:
     static const MessageEntry<CSkinButton> s_messageTable[];
+
+    static CSkinButtonOwner* Owner();
+    static void ActivateBarTarget();
 
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);

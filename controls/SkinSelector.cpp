@@ -4,7 +4,6 @@
 #include "controls/SkinButtonOwner.h"
 #include "controls/SkinFolder.h"
 #include "platform/UserInteraction.h"
-#include "platform/WinApp.h"
 
 #include <shlobj.h>
 
@@ -66,7 +65,7 @@ void CSkinButton::OnSkinSelector() {
 
     // Case-sensitive, as the shell spells the path: the gfx folder itself is no skin.
     if (!chosen.empty() && chosen != gfxPath) {
-        if (auto* owner = dynamic_cast<CSkinButtonOwner*>(CWinApp::GetMainWnd())) {
+        if (CSkinButtonOwner* owner = Owner()) {
             owner->ApplySkin(chosen);
         }
     }
