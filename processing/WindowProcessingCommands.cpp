@@ -241,8 +241,7 @@ void CWindowProcessingDlg::HideSelected() {
         return;
     }
     for (const SelectedEntry& entry : selected) {
-        ::ShowWindow(entry.window, SW_HIDE);
-        AddHiddenWindow(entry.window);
+        HideWindow(entry.window);
     }
     RefreshLists();
 }

@@ -137,6 +137,11 @@ void CWindowProcessingDlg::AddHiddenWindow(HWND window) {
     SaveHiddenWindows();
 }
 
+void CWindowProcessingDlg::HideWindow(HWND window) {
+    AddHiddenWindow(window);
+    ::ShowWindow(window, SW_HIDE);
+}
+
 void CWindowProcessingDlg::RemoveHiddenAt(std::size_t index) {
     if (index >= m_hiddenHandles.size()) {
         return;

@@ -31,6 +31,9 @@ public:
     // Removes the first entry of m_hiddenHandles that is the window.
     void RemoveHiddenWindow(HWND window);
     void ClearHiddenWindows();
+    // Records the window in the HiddenWindowList, then hides it: a program killed in
+    // between still knows it.
+    void HideWindow(HWND window);
     void OnShowOwn();
     void OnShowAll();
     void OnParents();

@@ -100,14 +100,12 @@ void CButtonBarDlg::SetTransparencyLevel(int level) {
     SyncButtonFaces(m_pTarget);
 }
 
-// The window is recorded before it vanishes: a program killed in between still knows it.
 void CButtonBarDlg::OnHideTarget() {
     if (!m_pTarget || ::IsWindow(m_pTarget) != 1) {
         return;
     }
     const HWND window = m_pTarget;
-    m_pProcessingDlg->AddHiddenWindow(window);
-    ::ShowWindow(window, SW_HIDE);
+    m_pProcessingDlg->HideWindow(window);
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
 
@@ -150,8 +148,7 @@ LRESULT CButtonBarDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             const std::size_t index = id - ID_ACTIVEWINDOW_FIRST;
             if (index < listed.size()) {
                 const HWND window = listed[index];
-                m_pProcessingDlg->AddHiddenWindow(window);
-                ::ShowWindow(window, SW_HIDE);
+                m_pProcessingDlg->HideWindow(window);
                 m_pProcessingDlg->RefreshLists();
             }
         } else if (id >= ID_HIDDENWINDOW_FIRST) {
@@ -174,8 +171,7 @@ void CButtonBarDlg::HideAll() {
     // A copy: hiding can activate the dialog, whose refresh rebuilds the array.
     const std::vector<HWND> listed = m_pProcessingDlg->m_windowHandles;
     for (HWND window : listed) {
-        m_pProcessingDlg->AddHiddenWindow(window);
-        ::ShowWindow(window, SW_HIDE);
+        m_pProcessingDlg->HideWindow(window);
     }
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
