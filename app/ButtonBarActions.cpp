@@ -134,36 +134,21 @@ void CButtonBarDlg::OnToggleTransparency() {
     }
 }
 
-LRESULT CButtonBarDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_HOTKEY) {
-        if (wParam == kHideAllHotkey) {
-            HideAll();
-        } else if (wParam == kShowAllHotkey) {
-            ShowAll();
-        }
-    } else if (message == WM_COMMAND) {
-        const UINT id = LOWORD(wParam);
-        if (id >= ID_ACTIVEWINDOW_FIRST && id < ID_HIDDENWINDOW_FIRST) {
-            const std::vector<HWND>& listed = m_pProcessingDlg->m_windowHandles;
-            const std::size_t index = id - ID_ACTIVEWINDOW_FIRST;
-            if (index < listed.size()) {
-                const HWND window = listed[index];
-                m_pProcessingDlg->HideWindow(window);
-                m_pProcessingDlg->RefreshLists();
-            }
-        } else if (id >= ID_HIDDENWINDOW_FIRST) {
-            ShowHiddenWindowAt(id - ID_HIDDENWINDOW_FIRST);
-        }
-        // The restore command of an icon does not fit in the low word: it is tested whole.
-        if (wParam >= ID_RESTOREWINDOW_FIRST && wParam < ID_RESTOREWINDOW_FIRST + 10000) {
-            const HWND window = reinterpret_cast<HWND>(lParam);
-            ::ShowWindow(window, SW_SHOW);
-            m_pProcessingDlg->RemoveHiddenWindow(window);
-            m_pProcessingDlg->RefreshLists();
-            RemoveHiddenWindowIcon(window);
-        }
+void CButtonBarDlg::OnHideListed(UINT index) {
+    const std::vector<HWND>& listed = m_pProcessingDlg->m_windowHandles;
+    if (index < listed.size()) {
+        const HWND window = listed[index];
+        m_pProcessingDlg->HideWindow(window);
+        m_pProcessingDlg->RefreshLists();
     }
-    return CDialog::DefWindowProc(message, wParam, lParam);
+}
+
+// Any icon number will do: the window travels with the command.
+void CButtonBarDlg::OnRestoreWindow(UINT, HWND window) {
+    ::ShowWindow(window, SW_SHOW);
+    m_pProcessingDlg->RemoveHiddenWindow(window);
+    m_pProcessingDlg->RefreshLists();
+    RemoveHiddenWindowIcon(window);
 }
 
 void CButtonBarDlg::HideAll() {
@@ -202,7 +187,7 @@ void CButtonBarDlg::RemoveHiddenWindowIcon(HWND window) {
     }
 }
 
-void CButtonBarDlg::ShowHiddenWindowAt(std::size_t index) {
+void CButtonBarDlg::ShowHiddenWindowAt(UINT index) {
     std::vector<HWND>& hidden = m_pProcessingDlg->m_hiddenHandles;
     if (index >= hidden.size()) {
         return;

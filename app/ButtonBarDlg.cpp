@@ -33,6 +33,13 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnMessage(SecondStartMessage(), &CButtonBarDlg::OnSecondStart),
     OnCommand(ID_PREFERENCES, &CButtonBarDlg::OnPreferences),
     OnCommand(ID_SKINSELECTOR, &CButtonBarDlg::OnSkinSelector),
+    OnHotkey(kHideAllHotkey, &CButtonBarDlg::HideAll),
+    OnHotkey(kShowAllHotkey, &CButtonBarDlg::ShowAll),
+    OnCommandRange(ID_ACTIVEWINDOW_FIRST, ID_HIDDENWINDOW_FIRST - 1, &CButtonBarDlg::OnHideListed),
+    OnCommandRange(ID_HIDDENWINDOW_FIRST, 0xFFFF, &CButtonBarDlg::ShowHiddenWindowAt),
+    // An icon's restore command does not fit in the low word: it is compared whole.
+    OnCommandWordRange(ID_RESTOREWINDOW_FIRST, ID_RESTOREWINDOW_FIRST + 9999,
+                       &CButtonBarDlg::OnRestoreWindow),
 };
 
 CButtonBarDlg::CButtonBarDlg()

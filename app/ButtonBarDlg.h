@@ -38,10 +38,8 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Hotkeys and the numbered window commands, then the platform's default.
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    void ExitProgram() override;
+    void ExitProgram();
     void LoadSettings();
     void SaveSettings();
 
@@ -64,11 +62,11 @@ public:
     void SyncButtonFaces(HWND window);
     // The T button's pop-up while it is on screen, else null.
     CTransparencyDlg* ShownTransparencyDlg() const;
-    void OnAutoMaximize() override;
+    void OnAutoMaximize();
     int IsAutoMaximizeOn() const override { return m_settings.autoMaximize == 1; }
     void RemoveHiddenWindowIcon(HWND window) override;
     // Shows entry index of the hidden-window list again and forgets it.
-    void ShowHiddenWindowAt(std::size_t index) override;
+    void ShowHiddenWindowAt(UINT index);
     void OnWindowSelector();
     void ShowWindowSelector() override;
     const std::vector<HWND>& HiddenWindows() const override;
@@ -103,6 +101,10 @@ private:
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
     void OnQuit();
+    // The numbered window commands: hide entry index of the window list, show entry index
+    // of the hidden-window list, show the window of a hidden-window icon.
+    void OnHideListed(UINT index);
+    void OnRestoreWindow(UINT iconNumber, HWND window);
     LRESULT OnSecondStart(WPARAM wParam, LPARAM lParam);
 
     void OnWindowTimer();

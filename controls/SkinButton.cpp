@@ -28,7 +28,6 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_LBUTTONDBLCLK, &CSkinButton::OnLButtonDblClk),
     OnMessage(WM_RBUTTONDBLCLK, &CSkinButton::OnRButtonDblClk),
     OnMessage(WM_RBUTTONDOWN, &CSkinButton::OnRButtonDown),
-    OnCommand(ID_QUIT, &CSkinButton::OnQuit),
     OnCommand(ID_TRANSPARENCY_90, &CSkinButton::OnTransparencyPercent<90>),
     OnCommand(ID_TRANSPARENCY_80, &CSkinButton::OnTransparencyPercent<80>),
     OnCommand(ID_TRANSPARENCY_70, &CSkinButton::OnTransparencyPercent<70>),
@@ -40,19 +39,10 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnCommand(ID_TRANSPARENCY_10, &CSkinButton::OnTransparencyPercent<10>),
     OnCommand(ID_TRANSPARENCY_OFF, &CSkinButton::OnTransparencyPercent<100>), // opaque: plain
     OnCommand(ID_WINDOWSELECTOR, &CSkinButton::OnWindowSelector),
-    OnCommand(ID_AUTOMAXIMIZE, &CSkinButton::OnAutoMaximize),
     OnCommand(ID_SKINSELECTOR, &CSkinButton::OnSkinSelector),
+    // Quit, "Automaximize IE" and the hidden-window entries are the bar's.
+    OnMessage(WM_COMMAND, &CSkinButton::OnParentCommand),
 };
-
-CSkinButton::~CSkinButton() {
-    m_pTransparencyDlg.reset();
-    if (m_bmpDown) {
-        ::DeleteObject(m_bmpDown);
-    }
-    if (m_bmpUp) {
-        ::DeleteObject(m_bmpUp);
-    }
-}
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return RouteMessage<CStatic>(this, s_messageTable, message, wParam, lParam);
@@ -67,22 +57,19 @@ int CSkinButton::LoadBitmapDown(const std::string& fileName) {
 }
 
 // A failed load keeps the face held before, so a broken skin file leaves the button usable.
-int CSkinButton::LoadFace(HBITMAP& face, const std::string& fileName, const char* usage) {
+int CSkinButton::LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage) {
     if (fileName.empty()) {
         AppMessageBox(m_hWnd, usage, MB_OK);
         return 0;
     }
-    auto bitmap =
+    UniqueBitmap bitmap(
         static_cast<HBITMAP>(::LoadImageA(nullptr, fileName.c_str(), IMAGE_BITMAP, 0, 0,
-                                          LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION));
+                                          LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION)));
     if (!bitmap) {
         AppMessageBox(m_hWnd, "Path to the bitmap does not exists...\n" + fileName, MB_OK);
         return 0;
     }
-    if (face) {
-        ::DeleteObject(face);
-    }
-    face = bitmap;
+    face = std::move(bitmap);
     return 1;
 }
 
@@ -97,9 +84,9 @@ LRESULT CSkinButton::OnPaint(WPARAM, LPARAM) {
     HDC paintDC = ::BeginPaint(m_hWnd, &paint);
     if (m_bmpUp && m_bmpDown) {
         if (m_nState == 0) {
-            DrawBitmap(m_bmpUp, paintDC);
+            DrawBitmap(m_bmpUp.get(), paintDC);
         } else if (m_nState == 1) {
-            DrawBitmap(m_bmpDown, paintDC);
+            DrawBitmap(m_bmpDown.get(), paintDC);
         }
     }
     ::EndPaint(m_hWnd, &paint);
@@ -163,12 +150,12 @@ LRESULT CSkinButton::OnRButtonDblClk(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CSkinButton::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
-    HMENU loaded = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP));
+    const UniqueMenu loaded(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP)));
     if (!loaded) {
         AppMessageBox(m_hWnd, "Error loading context popup menu!", MB_OK);
         return 0;
     }
-    HMENU menu = ::GetSubMenu(loaded, 0);
+    HMENU menu = ::GetSubMenu(loaded.get(), 0);
     POINT cursor = {};
     ::GetCursorPos(&cursor);
 
@@ -180,26 +167,12 @@ LRESULT CSkinButton::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
 
     CUserInteraction::Current().TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x,
                                                cursor.y, m_hWnd);
-    LRESULT result = DefWindowProc(WM_RBUTTONDOWN, wParam, lParam);
-    ::DestroyMenu(loaded); // takes the inserted submenu with it
-    return result;
-}
-
-void CSkinButton::OnQuit() {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->ExitProgram();
-    }
+    return DefWindowProc(WM_RBUTTONDOWN, wParam, lParam);
 }
 
 void CSkinButton::OnWindowSelector() {
     if (CSkinButtonOwner* owner = Owner()) {
         owner->ShowWindowSelector();
-    }
-}
-
-void CSkinButton::OnAutoMaximize() {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->OnAutoMaximize();
     }
 }
 
@@ -210,12 +183,6 @@ void CSkinButton::SetTransparencyPercent(int percent) {
     }
 }
 
-LRESULT CSkinButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const UINT id = LOWORD(wParam);
-    if (message == WM_COMMAND && id >= ID_HIDDENWINDOW_FIRST) {
-        if (CSkinButtonOwner* owner = Owner()) {
-            owner->ShowHiddenWindowAt(id - ID_HIDDENWINDOW_FIRST);
-        }
-    }
-    return CStatic::DefWindowProc(message, wParam, lParam);
+LRESULT CSkinButton::OnParentCommand(WPARAM command, LPARAM lParam) {
+    return ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, command, lParam);
 }

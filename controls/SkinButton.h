@@ -1,6 +1,7 @@
 // A bar button: a static control painted with an up and a down bitmap.
 #pragma once
 
+#include "platform/Handles.h"
 #include "platform/MessageTable.h"
 #include "platform/Static.h"
 #include "windows/TransparencyDlg.h"
@@ -13,7 +14,6 @@ class CSkinButtonOwner;
 class CSkinButton : public CStatic {
 public:
     CSkinButton() = default;
-    ~CSkinButton() override;
 
     int m_bOpensSlider = 0; // a left double-click opens the transparency pop-up (T)
     int m_bNoToggle = 0;    // a left click keeps the face (H)
@@ -31,8 +31,6 @@ public:
     void OnSkinSelector();
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Shows the hidden window of a context-menu entry (60000 + its index).
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     static const MessageEntry<CSkinButton> s_messageTable[];
@@ -46,17 +44,16 @@ private:
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
-    void OnQuit();
     void OnWindowSelector();
-    void OnAutoMaximize();
+    LRESULT OnParentCommand(WPARAM command, LPARAM lParam);
     template <int percent> void OnTransparencyPercent() { SetTransparencyPercent(percent); }
     void SetTransparencyPercent(int percent);
     void OpenTransparencyDlg();
 
-    int LoadFace(HBITMAP& face, const std::string& fileName, const char* usage);
+    int LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage);
     void DrawBitmap(HBITMAP bitmap, HDC paintDC) const;
 
-    HBITMAP m_bmpUp = nullptr;
-    HBITMAP m_bmpDown = nullptr;
+    UniqueBitmap m_bmpUp;
+    UniqueBitmap m_bmpDown;
     int m_nState = 0; // 0 up, 1 down
 };

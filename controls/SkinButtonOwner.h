@@ -3,7 +3,6 @@
 #pragma once
 
 #include <windows.h>
-#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -17,15 +16,10 @@ public:
     virtual void SetTransparencyLevel(int level) = 0;
     // The windows of the hidden-window list, as its last refresh left it.
     virtual const std::vector<HWND>& HiddenWindows() const = 0;
-    // Shows entry index of the hidden-window list again and forgets it.
-    virtual void ShowHiddenWindowAt(std::size_t index) = 0;
     // Centres the "Window processing" dialog, refreshes its lists and shows it.
     virtual void ShowWindowSelector() = 0;
-    // Toggles "Automaximize IE"; IsAutoMaximizeOn tells whether it is on.
-    virtual void OnAutoMaximize() = 0;
+    // Whether "Automaximize IE" is on.
     virtual int IsAutoMaximizeOn() const = 0;
-    // Quit: the exit sequence that ends the program.
-    virtual void ExitProgram() = 0;
     // Loads the six faces from the folder, remembers the skin and repaints the buttons.
     virtual void ApplySkin(const std::string& skinFolder) = 0;
 

@@ -1,6 +1,7 @@
 // The dialog's commands on the windows selected in its lists.
 #include "processing/WindowProcessingDlg.h"
 
+#include "platform/Handles.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
 #include "processing/WindowProcessingOwner.h"
@@ -87,9 +88,8 @@ void TerminateProcessOf(HWND window) {
     if (!threadId || !processId || processId == ::GetCurrentProcessId()) {
         return;
     }
-    if (HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, processId)) {
-        ::TerminateProcess(process, 0);
-        ::CloseHandle(process);
+    if (const UniqueHandle process{::OpenProcess(PROCESS_TERMINATE, FALSE, processId)}) {
+        ::TerminateProcess(process.get(), 0);
     }
 }
 

@@ -6,6 +6,7 @@ CWindowProcessingDlg* CWindowProcessingDlg::s_pRefreshing = nullptr;
 
 const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] = {
     OnMessage(WM_SHOWWINDOW, &CWindowProcessingDlg::OnShowWindow),
+    OnMessage(WM_ACTIVATE, &CWindowProcessingDlg::OnActivate),
     OnCommand(IDC_PARENTS, &CWindowProcessingDlg::OnParents),
     OnCommand(IDC_PARENTSCHILDS, &CWindowProcessingDlg::OnParentsChilds),
     OnCommand(IDC_SHOWALLHIDDEN, &CWindowProcessingDlg::OnShowAll),
@@ -28,11 +29,9 @@ LRESULT CWindowProcessingDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 // Activation changes in either direction refresh the lists.
-LRESULT CWindowProcessingDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ACTIVATE) {
-        RefreshLists();
-    }
-    return CDialog::DefWindowProc(message, wParam, lParam);
+LRESULT CWindowProcessingDlg::OnActivate(WPARAM state, LPARAM other) {
+    RefreshLists();
+    return DefWindowProc(WM_ACTIVATE, state, other);
 }
 
 void CWindowProcessingDlg::DoDataExchange() {

@@ -21,7 +21,6 @@ public:
     void OnOK() override {}
     void OnCancel() override { ShowWindow(SW_HIDE); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void RefreshLists();
     // Every change of the HiddenWindowList goes through these four, which keep its file.
@@ -76,6 +75,7 @@ private:
     static CWindowProcessingDlg* s_pRefreshing; // the dialog whose refresh is enumerating
 
     LRESULT OnShowWindow(WPARAM show, LPARAM status);
+    LRESULT OnActivate(WPARAM state, LPARAM other);
     void CheckStacking(const CButton& chosen) const;
     void HideSelected();
     void ShowSelected();
