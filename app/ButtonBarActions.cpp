@@ -4,6 +4,7 @@
 #include "platform/WinApp.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
+#include "windows/Topmost.h"
 
 namespace {
 
@@ -26,29 +27,20 @@ HICON HiddenWindowIcon(HWND window) {
 
 } // namespace
 
-// Layered windows work alike on every NT version from Windows 2000 on.
 int CButtonBarDlg::TransparencySupported() const {
-    const OSVERSIONINFOA version = CWinApp::PlatformVersion();
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5 ? 1 : 0;
+    return ::TransparencySupported(CWinApp::PlatformVersion());
 }
 
 int CButtonBarDlg::IsTransparent(HWND window) const {
-    if (!TransparencySupported()) {
-        return 0;
-    }
-    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) ? 1 : 0;
-}
-
-int CButtonBarDlg::IsTopmost(HWND window) const {
-    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0;
+    return TransparencySupported() ? HasLayeredStyle(window) : 0;
 }
 
 void CButtonBarDlg::SyncButtonFaces(HWND window) {
-    int topmost = IsTopmost(window);
+    const int topmost = IsTopmost(window);
     if (m_btnTopmost.GetState() != topmost) {
         m_btnTopmost.SetState(topmost);
     }
-    int transparent = IsTransparent(window);
+    const int transparent = IsTransparent(window);
     if (m_btnTransparency.GetState() != transparent) {
         m_btnTransparency.SetState(transparent);
     }
@@ -65,37 +57,25 @@ void CButtonBarDlg::ToggleTransparency(HWND window) {
     if (!TransparencySupported()) {
         return;
     }
-    ::SetWindowLongA(window, GWL_EXSTYLE, ::GetWindowLongA(window, GWL_EXSTYLE) ^ WS_EX_LAYERED);
-    ::SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(m_nAlpha), LWA_ALPHA);
+    SetLayeredStyle(window, CTransparencyLevel::Toggle(::GetWindowLongA(window, GWL_EXSTYLE)),
+                    m_transparency.Get());
     ActivateTarget();
 }
 
-// Opaque means plain: 255 drops the layered style and the next T starts again at 200.
 void CButtonBarDlg::ApplyTransparencyLevel(HWND window) {
     if (!TransparencySupported()) {
         return;
     }
-    const LONG style = ::GetWindowLongA(window, GWL_EXSTYLE);
-    if (m_nAlpha == 255) {
-        ::SetWindowLongA(window, GWL_EXSTYLE, style & ~WS_EX_LAYERED);
-        m_nAlpha = 200;
-        return;
-    }
-    ::SetWindowLongA(window, GWL_EXSTYLE, style | WS_EX_LAYERED);
-    ::SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(m_nAlpha), LWA_ALPHA);
+    const LONG style = m_transparency.Apply(::GetWindowLongA(window, GWL_EXSTYLE));
+    SetLayeredStyle(window, style, m_transparency.Get());
     // While its slider is dragged the pop-up keeps the focus.
-    if (!ShownTransparencyDlg()) {
+    if ((style & WS_EX_LAYERED) && !ShownTransparencyDlg()) {
         ActivateTarget();
     }
 }
 
-CTransparencyDlg* CButtonBarDlg::ShownTransparencyDlg() const {
-    CTransparencyDlg* popup = m_btnTransparency.m_pTransparencyDlg.get();
-    return popup && popup->m_bShown == 1 ? popup : nullptr;
-}
-
 void CButtonBarDlg::SetTransparencyLevel(int level) {
-    m_nAlpha = level;
+    m_transparency.Set(level);
     ApplyTransparencyLevel(m_pTarget);
     SyncButtonFaces(m_pTarget);
 }
@@ -105,13 +85,11 @@ void CButtonBarDlg::OnHideTarget() {
         return;
     }
     const HWND window = m_pTarget;
-    m_pProcessingDlg->HideWindow(window);
+    m_hiddenWindows.Hide(window);
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
 
-    char title[260] = "";
-    ::GetWindowTextA(window, title, sizeof title);
-    const std::string tooltip = std::string("Hidden window: ") + title;
+    const std::string tooltip = "Hidden window: " + WindowTitle(window);
     const UINT n = static_cast<UINT>(m_hiddenTrayIcons.size());
     auto icon = std::make_unique<CSystemTray>();
     icon->Install(kHiddenIconMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr,
@@ -124,7 +102,7 @@ void CButtonBarDlg::OnHideTarget() {
 
 void CButtonBarDlg::OnToggleTopmost() {
     if (m_pTarget) {
-        SetWindowTopmost(IsTopmost(m_pTarget) == 1 ? 0 : 1, m_pTarget);
+        SetWindowTopmost(ToggledTopmostMode(IsTopmost(m_pTarget)), m_pTarget);
     }
 }
 
@@ -135,28 +113,30 @@ void CButtonBarDlg::OnToggleTransparency() {
 }
 
 void CButtonBarDlg::OnHideListed(UINT index) {
-    const std::vector<HWND>& listed = m_pProcessingDlg->m_windowHandles;
+    const std::vector<HWND>& listed = m_pProcessingDlg->WindowHandles();
     if (index < listed.size()) {
-        const HWND window = listed[index];
-        m_pProcessingDlg->HideWindow(window);
+        m_hiddenWindows.Hide(listed[index]);
         m_pProcessingDlg->RefreshLists();
     }
 }
 
+void CButtonBarDlg::ShowHiddenWindowAt(UINT index) {
+    m_hiddenWindows.ShowAt(index);
+    m_pProcessingDlg->RefreshLists();
+}
+
 // Any icon number will do: the window travels with the command.
 void CButtonBarDlg::OnRestoreWindow(UINT, HWND window) {
-    ::ShowWindow(window, SW_SHOW);
-    m_pProcessingDlg->RemoveHiddenWindow(window);
+    m_hiddenWindows.Show(window);
     m_pProcessingDlg->RefreshLists();
-    RemoveHiddenWindowIcon(window);
 }
 
 void CButtonBarDlg::HideAll() {
     m_pProcessingDlg->RefreshLists();
     // A copy: hiding can activate the dialog, whose refresh rebuilds the array.
-    const std::vector<HWND> listed = m_pProcessingDlg->m_windowHandles;
+    const std::vector<HWND> listed = m_pProcessingDlg->WindowHandles();
     for (HWND window : listed) {
-        m_pProcessingDlg->HideWindow(window);
+        m_hiddenWindows.Hide(window);
     }
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
@@ -164,18 +144,15 @@ void CButtonBarDlg::HideAll() {
 
 void CButtonBarDlg::ShowAll() {
     m_pProcessingDlg->OnShowOwn();
-    const std::vector<HWND> hidden = m_pProcessingDlg->m_hiddenHandles;
-    if (hidden.empty()) {
+    if (m_hiddenWindows.Windows().empty()) {
         return;
     }
-    for (auto window = hidden.rbegin(); window != hidden.rend(); ++window) {
-        ::ShowWindow(*window, SW_SHOW);
-    }
-    for (HWND window : hidden) {
-        RemoveHiddenWindowIcon(window);
-    }
-    m_pProcessingDlg->ClearHiddenWindows();
+    m_hiddenWindows.ShowEvery(CHiddenWindowList::Order::LastToFirst);
     m_pProcessingDlg->RefreshLists();
+}
+
+void CButtonBarDlg::OnHiddenWindowLeft(HWND window) {
+    RemoveHiddenWindowIcon(window);
 }
 
 void CButtonBarDlg::RemoveHiddenWindowIcon(HWND window) {
@@ -185,21 +162,4 @@ void CButtonBarDlg::RemoveHiddenWindowIcon(HWND window) {
             return;
         }
     }
-}
-
-void CButtonBarDlg::ShowHiddenWindowAt(UINT index) {
-    std::vector<HWND>& hidden = m_pProcessingDlg->m_hiddenHandles;
-    if (index >= hidden.size()) {
-        return;
-    }
-    const HWND window = hidden[index];
-    ::ShowWindow(window, SW_SHOW);
-    // Showing can activate the dialog, whose refresh under "all" rebuilds the array.
-    if (index < hidden.size() && hidden[index] == window) {
-        m_pProcessingDlg->RemoveHiddenAt(index);
-    } else {
-        m_pProcessingDlg->RemoveHiddenWindow(window);
-    }
-    m_pProcessingDlg->RefreshLists();
-    RemoveHiddenWindowIcon(window);
 }

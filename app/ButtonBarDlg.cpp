@@ -75,9 +75,12 @@ BOOL CButtonBarDlg::OnInitDialog() {
     m_settings.SetDefaults();
     LoadSettings();
 
-    m_pPreferencesDlg = std::make_unique<CPreferencesDlg>();
+    m_pPreferencesDlg = std::make_unique<CPreferencesDlg>(*this);
     m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
-    m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>();
+    // The windows hidden by a run of the program that never asked its exit question.
+    m_hiddenWindows.SetListener(this);
+    m_hiddenWindows.Load();
+    m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(m_hiddenWindows);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
 
     HICON trayIcon = static_cast<HICON>(::LoadImageA(
@@ -91,7 +94,7 @@ BOOL CButtonBarDlg::OnInitDialog() {
 
     m_hiddenTrayIcons.clear();
     m_pTarget = nullptr;
-    m_nAlpha = 200;
+    m_transparency.Set(CTransparencyLevel::kStartLevel);
 
     // Taken before the bar collapses: every placement gives it this size.
     m_rcBar = GetWindowRect();
@@ -99,8 +102,8 @@ BOOL CButtonBarDlg::OnInitDialog() {
 
     ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
     LoadSkin();
-    m_btnHide.m_bNoToggle = 1;
-    m_btnTransparency.m_bOpensSlider = 1;
+    m_btnHide.SetNoToggle(1);
+    m_btnTransparency.SetOpensSlider(1);
 
     ShowWindow(SW_SHOW);
     CollapseBar();
@@ -195,16 +198,12 @@ void CButtonBarDlg::ExitProgram() {
     m_trayIcon.DestroyWindow();
 
     m_pProcessingDlg->OnShowOwn();
-    // A copy: showing a window can activate others and so refresh the lists under the loop.
-    const std::vector<HWND> hidden = m_pProcessingDlg->m_hiddenHandles;
-    if (!hidden.empty() &&
+    // The list is read after the answer: windows can be hidden while the question is open.
+    if (!m_hiddenWindows.Windows().empty() &&
         CUserInteraction::Current().MessageBox(
             m_hWnd, "Would you like to show the windows that you have hidden?",
             "Panewardweb - Exit Question", MB_YESNO | MB_ICONINFORMATION) == IDYES) {
-        for (HWND window : hidden) {
-            ::ShowWindow(window, SW_SHOW);
-        }
-        m_pProcessingDlg->ClearHiddenWindows();
+        m_hiddenWindows.ShowEvery(CHiddenWindowList::Order::FirstToLast);
     }
 
     m_pProcessingDlg.reset();
@@ -228,11 +227,14 @@ void CButtonBarDlg::OnPreferences() {
 }
 
 // The bar shows up again on the window timer's next tick, if it runs at all.
-void CButtonBarDlg::ApplyPreferences() {
+void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
     ::KillTimer(m_hWnd, kWindowTimer);
     ::KillTimer(m_hWnd, kAutoMaximizeTimer);
     CollapseBar();
-    m_pPreferencesDlg->ReadSettings(m_settings);
+    m_settings.autoMaximizeInterval = chosen.autoMaximizeInterval;
+    m_settings.windowTimerInterval = chosen.windowTimerInterval;
+    m_settings.autoMaximize = chosen.autoMaximize;
+    m_settings.windowTimerEnabled = chosen.windowTimerEnabled;
     StartEnabledTimers();
     SaveSettings();
 }
@@ -246,10 +248,6 @@ void CButtonBarDlg::ShowWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->RefreshLists();
     m_pProcessingDlg->ShowWindow(SW_SHOW);
-}
-
-const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
-    return m_pProcessingDlg->m_hiddenHandles;
 }
 
 UINT CButtonBarDlg::SecondStartMessage() {
@@ -268,5 +266,9 @@ void CButtonBarDlg::RefreshWindowLists() {
 }
 
 const std::vector<HWND>& CButtonBarDlg::ActiveWindows() const {
-    return m_pProcessingDlg->m_windowHandles;
+    return m_pProcessingDlg->WindowHandles();
+}
+
+CSkinButton& CButtonBarDlg::Button(UINT id) {
+    return id == IDC_HIDE ? m_btnHide : id == IDC_TOPMOST ? m_btnTopmost : m_btnTransparency;
 }

@@ -2,24 +2,13 @@
 
 #include "controls/SkinButtonOwner.h"
 #include "platform/UserInteraction.h"
-#include "platform/WinApp.h"
 #include "platform/WindowMenu.h"
+#include "windows/Transparency.h"
 #include "resource.h"
 
 namespace {
 const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 } // namespace
-
-// The buttons reach the bar through the application's main window.
-CSkinButtonOwner* CSkinButton::Owner() {
-    return dynamic_cast<CSkinButtonOwner*>(CWinApp::GetMainWnd());
-}
-
-void CSkinButton::ActivateBarTarget() {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->ActivateTarget();
-    }
-}
 
 const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_PAINT, &CSkinButton::OnPaint),
@@ -28,16 +17,7 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_LBUTTONDBLCLK, &CSkinButton::OnLButtonDblClk),
     OnMessage(WM_RBUTTONDBLCLK, &CSkinButton::OnRButtonDblClk),
     OnMessage(WM_RBUTTONDOWN, &CSkinButton::OnRButtonDown),
-    OnCommand(ID_TRANSPARENCY_90, &CSkinButton::OnTransparencyPercent<90>),
-    OnCommand(ID_TRANSPARENCY_80, &CSkinButton::OnTransparencyPercent<80>),
-    OnCommand(ID_TRANSPARENCY_70, &CSkinButton::OnTransparencyPercent<70>),
-    OnCommand(ID_TRANSPARENCY_60, &CSkinButton::OnTransparencyPercent<60>),
-    OnCommand(ID_TRANSPARENCY_50, &CSkinButton::OnTransparencyPercent<50>),
-    OnCommand(ID_TRANSPARENCY_40, &CSkinButton::OnTransparencyPercent<40>),
-    OnCommand(ID_TRANSPARENCY_30, &CSkinButton::OnTransparencyPercent<30>),
-    OnCommand(ID_TRANSPARENCY_20, &CSkinButton::OnTransparencyPercent<20>),
-    OnCommand(ID_TRANSPARENCY_10, &CSkinButton::OnTransparencyPercent<10>),
-    OnCommand(ID_TRANSPARENCY_OFF, &CSkinButton::OnTransparencyPercent<100>), // opaque: plain
+    OnCommandRange(ID_TRANSPARENCY_90, ID_TRANSPARENCY_OFF, &CSkinButton::OnTransparencyItem),
     OnCommand(ID_WINDOWSELECTOR, &CSkinButton::OnWindowSelector),
     OnCommand(ID_SKINSELECTOR, &CSkinButton::OnSkinSelector),
     // Quit, "Automaximize IE" and the hidden-window entries are the bar's.
@@ -125,27 +105,21 @@ LRESULT CSkinButton::OnLButtonDblClk(WPARAM wParam, LPARAM lParam) {
         OpenTransparencyDlg();
         return 0;
     }
-    ActivateBarTarget();
+    m_owner.ActivateTarget();
     return DefWindowProc(WM_LBUTTONDBLCLK, wParam, lParam);
 }
 
 // Always a fresh pop-up, its thumb at the bar's level, which is applied to the target again.
 void CSkinButton::OpenTransparencyDlg() {
-    CSkinButtonOwner* owner = Owner();
-    if (!owner) {
-        return;
-    }
     m_pTransparencyDlg.reset();
-    owner->SetTransparencyLevel(owner->GetTransparencyLevel());
-    m_pTransparencyDlg = std::make_unique<CTransparencyDlg>();
+    m_owner.SetTransparencyLevel(m_owner.GetTransparencyLevel());
+    m_pTransparencyDlg = std::make_unique<CTransparencyDlg>(m_owner);
     m_pTransparencyDlg->Create(IDD_TRANSPARENCY, this);
-    m_pTransparencyDlg->m_sliderAlpha.SetPos(owner->GetTransparencyLevel());
-    m_pTransparencyDlg->ShowWindow(SW_SHOW);
-    m_pTransparencyDlg->m_bShown = 1;
+    m_pTransparencyDlg->ShowAtLevel(m_owner.GetTransparencyLevel());
 }
 
 LRESULT CSkinButton::OnRButtonDblClk(WPARAM wParam, LPARAM lParam) {
-    ActivateBarTarget();
+    m_owner.ActivateTarget();
     return DefWindowProc(WM_RBUTTONDBLCLK, wParam, lParam);
 }
 
@@ -159,9 +133,8 @@ LRESULT CSkinButton::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
 
-    CSkinButtonOwner* owner = Owner();
-    InsertHiddenWindowsSubmenu(menu, 0, owner ? owner->HiddenWindows() : std::vector<HWND>());
-    if (owner && owner->IsAutoMaximizeOn() == 1) {
+    InsertHiddenWindowsSubmenu(menu, 0, m_owner.HiddenWindows());
+    if (m_owner.IsAutoMaximizeOn() == 1) {
         ::CheckMenuItem(menu, 3, MF_BYPOSITION | MF_CHECKED); // "Automaximize IE"
     }
 
@@ -171,16 +144,13 @@ LRESULT CSkinButton::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
 }
 
 void CSkinButton::OnWindowSelector() {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->ShowWindowSelector();
-    }
+    m_owner.ShowWindowSelector();
 }
 
-// The percentage is the opacity that remains; 100 makes the window plain.
-void CSkinButton::SetTransparencyPercent(int percent) {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->SetTransparencyLevel(percent * 255 / 100);
-    }
+// The Transparency submenu: 90 % down to 10 %, then "Off", which is opaque.
+void CSkinButton::OnTransparencyItem(UINT index) {
+    const int percent = index < 9 ? 90 - 10 * static_cast<int>(index) : 100;
+    m_owner.SetTransparencyLevel(CTransparencyLevel::OfPercent(percent));
 }
 
 LRESULT CSkinButton::OnParentCommand(WPARAM command, LPARAM lParam) {

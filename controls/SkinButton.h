@@ -13,12 +13,14 @@ class CSkinButtonOwner;
 
 class CSkinButton : public CStatic {
 public:
-    CSkinButton() = default;
+    explicit CSkinButton(CSkinButtonOwner& owner) : m_owner(owner) {}
 
-    int m_bOpensSlider = 0; // a left double-click opens the transparency pop-up (T)
-    int m_bNoToggle = 0;    // a left click keeps the face (H)
-
-    std::unique_ptr<CTransparencyDlg> m_pTransparencyDlg; // opened from T, or null
+    // T: a left double-click opens the transparency pop-up.
+    void SetOpensSlider(int opensSlider) { m_bOpensSlider = opensSlider; }
+    // H: a left click keeps the face.
+    void SetNoToggle(int noToggle) { m_bNoToggle = noToggle; }
+    // The pop-up last opened from this button, shown or not; null before the first.
+    CTransparencyDlg* TransparencyDlg() const { return m_pTransparencyDlg.get(); }
 
     // 1 on success; 0 after telling the user, keeping the face held before.
     int LoadBitmapUp(const std::string& fileName);
@@ -35,9 +37,6 @@ public:
 private:
     static const MessageEntry<CSkinButton> s_messageTable[];
 
-    static CSkinButtonOwner* Owner();
-    static void ActivateBarTarget();
-
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
     LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
@@ -46,13 +45,16 @@ private:
     LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
     void OnWindowSelector();
     LRESULT OnParentCommand(WPARAM command, LPARAM lParam);
-    template <int percent> void OnTransparencyPercent() { SetTransparencyPercent(percent); }
-    void SetTransparencyPercent(int percent);
+    void OnTransparencyItem(UINT index);
     void OpenTransparencyDlg();
 
     int LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage);
     void DrawBitmap(HBITMAP bitmap, HDC paintDC) const;
 
+    CSkinButtonOwner& m_owner;
+    int m_bOpensSlider = 0;
+    int m_bNoToggle = 0;
+    std::unique_ptr<CTransparencyDlg> m_pTransparencyDlg;
     UniqueBitmap m_bmpUp;
     UniqueBitmap m_bmpDown;
     int m_nState = 0; // 0 up, 1 down

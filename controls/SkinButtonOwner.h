@@ -1,20 +1,20 @@
-// What a bar button asks of the bar that owns it. The bar implements it; the
-// buttons find it through the application's main window.
+// What a bar button asks of the bar that owns it, which hands itself to each button it
+// makes; the pop-up opened from T reports its level to the bar too.
 #pragma once
+
+#include "windows/TransparencyDlgOwner.h"
 
 #include <windows.h>
 #include <string>
 #include <vector>
 
-class CSkinButtonOwner {
+class CSkinButtonOwner : public CTransparencyDlgOwner {
 public:
     // Brings the window the bar rides on to the top and into the foreground.
     virtual void ActivateTarget() = 0;
     // The transparency level (alpha 0 to 255) shared by all windows.
     virtual int GetTransparencyLevel() const = 0;
-    // Stores a level and applies it to the window the bar rides on.
-    virtual void SetTransparencyLevel(int level) = 0;
-    // The windows of the hidden-window list, as its last refresh left it.
+    // What the hidden-window entries of the menu list and their commands index.
     virtual const std::vector<HWND>& HiddenWindows() const = 0;
     // Centres the "Window processing" dialog, refreshes its lists and shows it.
     virtual void ShowWindowSelector() = 0;

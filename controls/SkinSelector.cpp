@@ -72,8 +72,6 @@ void CSkinButton::OnSkinSelector() {
 
     // Case-sensitive, as the shell spells the path: the gfx folder itself is no skin.
     if (!chosen.empty() && chosen != gfxPath) {
-        if (CSkinButtonOwner* owner = Owner()) {
-            owner->ApplySkin(chosen);
-        }
+        m_owner.ApplySkin(chosen);
     }
 }

@@ -26,17 +26,17 @@ constexpr MessageEntry<T> OnMessage(UINT message, LRESULT (T::*handler)(WPARAM, 
     return entry;
 }
 
-// WM_COMMAND from a menu item or a control's click (notification code 0).
-template <class T> constexpr MessageEntry<T> OnCommand(UINT id, void (T::*handler)()) {
-    return OnControlNotification(id, 0, handler);
-}
-
 // WM_COMMAND carrying a control's notification, such as LBN_SELCHANGE.
 template <class T>
 constexpr MessageEntry<T> OnControlNotification(UINT id, UINT code, void (T::*handler)()) {
     MessageEntry<T> entry{WM_COMMAND, id, id, code};
     entry.onCommand = handler;
     return entry;
+}
+
+// WM_COMMAND from a menu item or a control's click (notification code 0).
+template <class T> constexpr MessageEntry<T> OnCommand(UINT id, void (T::*handler)()) {
+    return OnControlNotification(id, 0, handler);
 }
 
 // Numbered commands first to last, by the low word whatever the high word holds; the

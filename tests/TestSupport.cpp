@@ -1,7 +1,7 @@
 #include "tests/TestSupport.h"
 
-#include <fstream>
-#include <iterator>
+#include "platform/AtomicFile.h"
+#include "windows/BarPlacement.h"
 
 void PumpMessages(DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
@@ -19,7 +19,6 @@ void PumpMessages(DWORD milliseconds) {
 
 namespace {
 
-const char kForeignClass[] = "PanewardenTestForeign";
 const char kForeignProcessClass[] = "PanewardenTestForeignProcess";
 bool g_ignoreClose = false;
 
@@ -48,26 +47,11 @@ LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wPar
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
-    std::vector<MenuItemRecord> items;
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        char text[260] = "";
-        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-        items.push_back({text,
-                         ::GetMenuItemID(menu, i),
-                         ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION),
-                         {}});
-        if (HMENU submenu = ::GetSubMenu(menu, i)) {
-            items.back().submenu = RecordMenu(submenu);
-        }
-    }
-    return items;
-}
-
 } // namespace
 
-CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle)
-    : m_hWnd(CreateForeign(kForeignClass, &WindowProc, title, rect, exStyle, this)) {}
+CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle,
+                               const char* windowClass)
+    : m_hWnd(CreateForeign(windowClass, &WindowProc, title, rect, exStyle, this)) {}
 
 CForeignWindow::~CForeignWindow() {
     if (::IsWindow(m_hWnd)) {
@@ -89,8 +73,11 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
     }
     auto* self = reinterpret_cast<CForeignWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    static int shows = 0;
     if (self && message == WM_COMMAND) {
         self->m_commands.emplace_back(wParam, lParam);
+    } else if (self && message == WM_SHOWWINDOW && wParam) {
+        self->m_nShownAt = ++shows;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -158,7 +145,7 @@ int CScriptedInteraction::MessageBox(HWND owner, const std::string& text,
 }
 
 BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) {
-    m_menus.push_back({RecordMenu(menu), flags, x, y, owner});
+    m_menus.push_back({RecordMenu(menu), flags, x, y, owner, ::GetForegroundWindow()});
     if (m_menuChoices.empty()) {
         return FALSE;
     }
@@ -211,9 +198,8 @@ bool IsCollapsed(HWND window) {
 }
 
 POINT BarPlaceOn(HWND target) {
-    const RECT rect = WindowRect(target);
-    return {rect.right - ::GetSystemMetrics(SM_CXSIZE) * 6 - ::GetSystemMetrics(SM_CXFRAME),
-            rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)};
+    const RECT bar = BarRectOn(WindowRect(target), CaptionMetrics::OfSystem(), 6, {0, 0});
+    return {bar.left, bar.top};
 }
 
 int Differences(HWND window, const RECT& area, const std::string& face, COLORREF beyond,
@@ -243,10 +229,48 @@ bool FileExists(const std::string& path) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    std::string content;
+    ReadWholeFile(path, content);
+    return content;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    WriteFileAtomically(path, content);
+}
+
+std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
+    std::vector<MenuItemRecord> items;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        char text[260] = "";
+        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        items.push_back({text,
+                         ::GetMenuItemID(menu, i),
+                         ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION),
+                         {}});
+        if (HMENU submenu = ::GetSubMenu(menu, i)) {
+            items.back().submenu = RecordMenu(submenu);
+        }
+    }
+    return items;
+}
+
+std::vector<std::string> MenuLines(const std::vector<MenuItemRecord>& items,
+                                   const std::string& path) {
+    std::vector<std::string> lines;
+    for (const MenuItemRecord& item : items) {
+        const bool popup = item.id == static_cast<UINT>(-1);
+        const UINT state = popup ? item.state & 0xFF : item.state; // high byte: the item count
+        if (state & MF_SEPARATOR) {
+            lines.push_back(path + "----");
+            continue;
+        }
+        std::string line = path + item.text + (popup ? "" : " " + std::to_string(item.id));
+        line += state & MF_CHECKED ? " checked" : "";
+        line += state & MF_DEFAULT ? " default" : "";
+        lines.push_back(line);
+        for (const std::string& inner : MenuLines(item.submenu, path + item.text + "/")) {
+            lines.push_back(inner);
+        }
+    }
+    return lines;
 }

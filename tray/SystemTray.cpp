@@ -29,7 +29,7 @@ const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
     OnMessage(::RegisterWindowMessageA("TaskbarCreated"), &CSystemTray::OnTaskbarRestart),
 };
 
-CSystemTray::CSystemTray() : m_iconData() {
+CSystemTray::CSystemTray(CSystemTrayOwner* owner) : m_pOwner(owner), m_iconData() {
     const OSVERSIONINFOA version = CWinApp::PlatformVersion();
     m_bShellV5 = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
 }
@@ -138,8 +138,7 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (LOWORD(lParam) == WM_RBUTTONUP) {
-        auto* owner = dynamic_cast<CSystemTrayOwner*>(target);
-        return owner ? ShowMenu(*target, *owner) : 0;
+        return m_pOwner ? ShowMenu(*target, *m_pOwner) : 0;
     }
     if (LOWORD(lParam) != WM_LBUTTONDBLCLK) {
         return 1;

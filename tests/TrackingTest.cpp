@@ -1,0 +1,180 @@
+// The bar on real windows: its place, its stacking, what it shows, and the pop-up with it.
+#include "tests/BarFixture.h"
+#include "windows/BarPlacement.h"
+#include "windows/TransparencyDlg.h"
+
+#include <commctrl.h>
+
+#include <functional>
+
+namespace {
+
+HWND g_watched = nullptr;
+int g_positionChanges = 0;
+
+LRESULT CALLBACK CountPositionChanges(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == g_watched && call->message == WM_WINDOWPOSCHANGING) {
+        ++g_positionChanges;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class Tracking : public BarFixture {
+protected:
+    void SetUp() override { Start(); }
+
+    // Every move and restack asks first with WM_WINDOWPOSCHANGING.
+    int TickCountingPositionChanges() {
+        g_watched = bar->m_hWnd;
+        g_positionChanges = 0;
+        HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &CountPositionChanges, nullptr,
+                                         ::GetCurrentThreadId());
+        Tick();
+        ::UnhookWindowsHookEx(hook);
+        return g_positionChanges;
+    }
+    void ExpectRidingOn(HWND target) const {
+        const RECT bar = WindowRect(this->bar->m_hWnd);
+        const RECT expected = BarRectOn(WindowRect(target), CaptionMetrics::OfSystem(), 6,
+                                        {bar.right - bar.left, bar.bottom - bar.top});
+        EXPECT_EQ(target, this->bar->Target());
+        EXPECT_TRUE(::EqualRect(&expected, &bar) && bar.right > bar.left);
+        EXPECT_TRUE(IsAbove(this->bar->m_hWnd, target));
+    }
+    CTransparencyDlg* Popup() { return bar->Button(IDC_TRANSPARENCY).TransparencyDlg(); }
+    void Scroll(WORD code, int position) {
+        HWND slider = ::GetDlgItem(Popup()->m_hWnd, IDC_ALPHASLIDER);
+        ::SendMessageA(slider, TBM_SETPOS, TRUE, position);
+        Popup()->SendMessage(WM_HSCROLL, MAKEWPARAM(code, position),
+                             reinterpret_cast<LPARAM>(slider));
+    }
+
+    CForeignWindow target{"Target", {200, 150, 700, 450}};
+};
+
+TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly) {
+    target.BringToFront();
+    PumpMessages(150);
+    EXPECT_TRUE(IsCollapsed(bar->m_hWnd)) << "the switched-off timer never ticks";
+    Tick();
+    ExpectRidingOn(target.Handle());
+    const std::pair<RECT, bool> changes[] = {
+        {{200, 151, 700, 451}, true},  // one pixel down
+        {{200, 151, 701, 451}, true},  // one pixel wider
+        {{200, 151, 701, 452}, false}, // one pixel taller: the caption stays where it was
+    };
+    for (const auto& [r, barMoves] : changes) {
+        ::MoveWindow(target.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+        EXPECT_EQ(barMoves, TickCountingPositionChanges() > 0);
+        ExpectRidingOn(target.Handle());
+        Tick(); // restacks once more after a move
+    }
+    // A topmost window that came later: restacked above it.
+    CForeignWindow later("Later", {10, 10, 200, 200}, WS_EX_TOPMOST);
+    ::ShowWindow(later.Handle(), SW_SHOWNOACTIVATE);
+    Tick();
+    EXPECT_TRUE(IsAbove(bar->m_hWnd, later.Handle()));
+    // Nothing changed, its own dialog above it, or the bar itself in front: no move at all.
+    const std::function<void()> stills[] = {[] {}, [&] { Dialog().ShowWindow(SW_SHOWNOACTIVATE); },
+                                            [&] { ::SetForegroundWindow(bar->m_hWnd); }};
+    for (const auto& still : stills) {
+        still();
+        EXPECT_EQ(0, TickCountingPositionChanges());
+        ExpectRidingOn(target.Handle());
+    }
+}
+
+TEST_F(Tracking, ShellWindowsInFrontCollapseTheBarAndFacesFollowANewTargetOnly) {
+    CForeignWindow progman("Program Manager", {0, 0, 300, 200}, 0, "Progman"); // Wine has none
+    for (HWND shell :
+         {::GetDesktopWindow(), ::FindWindowA("Shell_TrayWnd", nullptr), progman.Handle()}) {
+        RideOn(target.Handle());
+        ::ShowWindow(shell, SW_SHOW);
+        ::SetForegroundWindow(shell);
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == shell; }));
+        Tick();
+        EXPECT_TRUE(bar->Target() == nullptr && IsCollapsed(bar->m_hWnd));
+    }
+    auto topmost =
+        std::make_unique<CForeignWindow>("Topmost", RECT{100, 100, 400, 300}, WS_EX_TOPMOST);
+    RideOn(topmost->Handle());
+    CSkinButton& a = bar->Button(IDC_TOPMOST);
+    CSkinButton& t = bar->Button(IDC_TRANSPARENCY);
+    EXPECT_TRUE(a.GetState() == 1 && t.GetState() == 0);
+    a.SetState(0); // flipped by the user: the same target keeps it
+    Tick();
+    EXPECT_EQ(0, a.GetState());
+    // Destroyed between two ticks; the next window in front sits where it sat.
+    a.SetState(1);
+    topmost.reset();
+    CForeignWindow layered("Layered", {100, 100, 400, 300}, WS_EX_LAYERED);
+    ::SetLayeredWindowAttributes(layered.Handle(), 0, 255, LWA_ALPHA);
+    RideOn(layered.Handle());
+    EXPECT_TRUE(a.GetState() == 0 && t.GetState() == 1);
+}
+
+// Under Wine another program's window that comes to the front draws over the bar until it
+// is restacked.
+TEST_F(Tracking, IsSeenOnTheWindowsOfOtherPrograms) {
+    for (const char* title : {"First program", "Second program"}) {
+        CForeignProcess other("plain", title);
+        ASSERT_NE(nullptr, other.Handle());
+        ::SetForegroundWindow(other.Handle());
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
+        for (int tick = 0; tick < 5; ++tick) {
+            Tick();
+            PumpMessages(100);
+        }
+        const RECT face = WindowRect(bar->Button(IDC_HIDE).m_hWnd);
+        EXPECT_EQ(0, Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
+                                 "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID))
+            << title;
+    }
+}
+
+TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarInFront) {
+    RideOn(target.Handle());
+    CSkinButton& t = bar->Button(IDC_TRANSPARENCY);
+    t.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
+    ASSERT_TRUE(Popup() && Popup()->IsShown() && ::IsWindowVisible(Popup()->m_hWnd));
+    EXPECT_EQ(200, LayeredAlpha(target.Handle())) << "the stored level is applied";
+    Scroll(SB_THUMBTRACK, 77);
+    for (WORD code : {SB_THUMBPOSITION, SB_ENDSCROLL, SB_PAGEDOWN, SB_LINEDOWN}) {
+        Scroll(code, 90);
+    }
+    EXPECT_EQ(77, LayeredAlpha(target.Handle()));
+    for (UINT key : {VK_RETURN, VK_ESCAPE}) {
+        MSG msg = {::GetDlgItem(Popup()->m_hWnd, IDC_ALPHASLIDER), WM_KEYDOWN, key, 0, 0, {}};
+        EXPECT_TRUE(CWinApp::PreTranslateMessage(msg));
+        EXPECT_TRUE(Popup()->IsShown() && ::IsWindowVisible(Popup()->m_hWnd)) << key;
+    }
+    const HWND old = Popup()->m_hWnd;
+    t.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
+    EXPECT_FALSE(::IsWindow(old));
+    EXPECT_EQ(77, ::SendDlgItemMessageA(Popup()->m_hWnd, IDC_ALPHASLIDER, TBM_GETPOS, 0, 0));
+
+    // In front it holds the bar still; behind, it rides at the bar's top-left.
+    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == Popup()->m_hWnd; }));
+    const RECT opened = WindowRect(Popup()->m_hWnd), barBefore = WindowRect(bar->m_hWnd);
+    ::SetWindowPos(target.Handle(), nullptr, 100, 250, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Tick();
+    const RECT barFrozen = WindowRect(bar->m_hWnd);
+    EXPECT_TRUE(::EqualRect(&barBefore, &barFrozen));
+    RideOn(target.Handle());
+    const RECT barNow = WindowRect(bar->m_hWnd), popupNow = WindowRect(Popup()->m_hWnd);
+    EXPECT_TRUE(popupNow.left == barNow.left && popupNow.top == barNow.top &&
+                popupNow.right - popupNow.left == opened.right - opened.left);
+
+    // A corner box only hides it; the target is activated by levels again.
+    ::SendDlgItemMessageA(Popup()->m_hWnd, IDC_CLOSELEFT, BM_CLICK, 0, 0);
+    EXPECT_FALSE(Popup()->IsShown() || ::IsWindowVisible(Popup()->m_hWnd));
+    EXPECT_EQ(BST_CHECKED,
+              ::SendDlgItemMessageA(Popup()->m_hWnd, IDC_CLOSELEFT, BM_GETCHECK, 0, 0));
+    ::SetForegroundWindow(bar->m_hWnd);
+    bar->SetTransparencyLevel(150);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }));
+}
+
+} // namespace
