@@ -11,25 +11,11 @@
 namespace {
 
 using Handles = std::vector<HWND>;
+using Order = CHiddenWindowList::Order;
 
 class HiddenWindowList : public ::testing::Test, public CHiddenWindowListener {
 protected:
-    HiddenWindowList() {
-        list.SetListener(this);
-        for (const CForeignWindow* window : {&a, &b, &c}) {
-            ::ShowWindow(window->Handle(), SW_SHOWNOACTIVATE);
-            list.Hide(window->Handle());
-        }
-    }
     void OnHiddenWindowLeft(HWND window) override { left.push_back(window); }
-    int ShownAt(HWND window) const {
-        for (const CForeignWindow* foreign : {&a, &b, &c}) {
-            if (foreign->Handle() == window) {
-                return ::IsWindowVisible(window) ? foreign->m_nShownAt : 0;
-            }
-        }
-        return 0;
-    }
     Handles InFile() const {
         Handles windows;
         for (const HiddenWindowEntry& entry : ParseHiddenWindows(ReadFileBytes(path))) {
@@ -40,67 +26,56 @@ protected:
 
     CTempFolder folder;
     const std::string path = folder.File("Paneward.hid");
-    CHiddenWindowList list{path};
-    CForeignWindow a{"First hidden"}, b{"Second hidden"}, c{"Third hidden"}, other{"Other"};
     Handles left; // as the listener heard of them
 };
 
-TEST_F(HiddenWindowList, EveryRouteOutShowsTheWindowForgetsItInTheFileAndTellsTheListener) {
-    const HWND A = a.Handle(), B = b.Handle(), C = c.Handle(), O = other.Handle();
-    struct Route {
-        const char* name;
-        std::function<void(CHiddenWindowList&)> act;
-        Handles shown; // in the order they show, each leaving the list
-    };
-    const Route routes[] = {
+// Handles of no window: the list's rules need none.
+const HWND A = reinterpret_cast<HWND>(0xA0), B = reinterpret_cast<HWND>(0xB0),
+           C = reinterpret_cast<HWND>(0xC0), O = reinterpret_cast<HWND>(0xD0);
+
+TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListenerInOrder) {
+    const std::tuple<const char*, std::function<void(CHiddenWindowList&)>, Handles> routes[] = {
         {"entry 1", [](CHiddenWindowList& l) { l.ShowAt(1); }, {B}},
         {"entry beyond", [](CHiddenWindowList& l) { l.ShowAt(3); }, {}},
-        {"entry 0 of all",
-         [&](CHiddenWindowList& l) {
+        {"entry 0 of all, parked meanwhile",
+         [](CHiddenWindowList& l) {
              l.ShowAll({C, O});
+             l.Add(O);
              l.ShowAt(0);
-             EXPECT_EQ(Handles{O}, l.Shown());
+             EXPECT_EQ((Handles{O}), l.Shown());
+             l.ShowOwn();
+             EXPECT_EQ((Handles{A, B, O}), l.Shown());
+             l.ShowAt(2);
          },
-         {C}},
-        {"by window", [&](CHiddenWindowList& l) { l.Show(B); }, {B}},
-        {"everything, last first",
-         [](CHiddenWindowList& l) { l.ShowEvery(CHiddenWindowList::Order::LastToFirst); },
+         {C, O}},
+        {"by window", [](CHiddenWindowList& l) { l.Show(B); }, {B}},
+        {"not listed", [](CHiddenWindowList& l) { l.Show(O); }, {}},
+        {"all, last first",
+         [](CHiddenWindowList& l) { l.ShowEvery(Order::LastToFirst); },
          {C, B, A}},
-        {"everything, first first",
-         [](CHiddenWindowList& l) { l.ShowEvery(CHiddenWindowList::Order::FirstToLast); },
+        {"all, first first",
+         [](CHiddenWindowList& l) { l.ShowEvery(Order::FirstToLast); },
          {A, B, C}},
     };
-    for (const Route& route : routes) {
-        SCOPED_TRACE(route.name);
-        list.ShowOwn();
-        list.ShowEvery(CHiddenWindowList::Order::FirstToLast);
+    for (const auto& [route, act, shown] : routes) {
+        CHiddenWindowList list(path);
+        list.SetListener(this);
         for (HWND window : {A, B, C}) {
             list.Hide(window);
         }
+        EXPECT_EQ((Handles{A, B, C}), InFile());
         left.clear();
-        route.act(list);
+        act(list);
         Handles remaining = {A, B, C};
-        for (HWND window : route.shown) {
-            remaining.erase(std::find(remaining.begin(), remaining.end(), window));
+        for (HWND window : shown) {
+            remaining.erase(std::remove(remaining.begin(), remaining.end(), window),
+                            remaining.end());
         }
-        Handles byShowing = {A, B, C};
-        std::sort(byShowing.begin(), byShowing.end(),
-                  [&](HWND x, HWND y) { return ShownAt(x) < ShownAt(y); });
-        byShowing.erase(byShowing.begin(), byShowing.begin() + 3 - route.shown.size());
-        EXPECT_EQ(route.shown, byShowing);
-        for (HWND window : remaining) {
-            EXPECT_FALSE(::IsWindowVisible(window));
-        }
-        EXPECT_EQ(route.shown, left);
-        EXPECT_EQ(remaining, list.Windows());
-        EXPECT_EQ(remaining, InFile());
-        EXPECT_EQ(!remaining.empty(), FileExists(path));
+        EXPECT_EQ(shown, left) << route;
+        EXPECT_EQ(remaining, list.Windows()) << route;
+        EXPECT_EQ(remaining, InFile()) << route;
+        EXPECT_EQ(!remaining.empty(), FileExists(path)) << route;
     }
-    // A window never hidden by the program still shows, and nothing is told.
-    left.clear();
-    ::ShowWindow(O, SW_HIDE);
-    list.Show(O);
-    EXPECT_TRUE(::IsWindowVisible(O) && left.empty());
 }
 
 WNDPROC g_foreignProc = nullptr;
@@ -112,30 +87,30 @@ LRESULT CALLBACK HideHook(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return ::CallWindowProcA(g_foreignProc, window, message, wParam, lParam);
 }
 
-TEST_F(HiddenWindowList, HideRecordsFirstAndAStartTakesBackOnlyWhatIsStillHiddenAsItWas) {
-    const HWND O = other.Handle();
-    ::ShowWindow(O, SW_SHOWNOACTIVATE);
+TEST_F(HiddenWindowList, HideRecordsFirstAndAStartTakesBackWhatIsStillHiddenAsItWas) {
+    CForeignWindow kept("Kept"), shown("Shown"), gone("Gone");
+    CHiddenWindowList list(path);
     Handles whileHiding;
     g_onHide = [&] { whileHiding = InFile(); };
     g_foreignProc = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(O, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HideHook)));
-    list.Hide(O);
+        ::SetWindowLongPtrA(kept.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HideHook)));
+    for (const CForeignWindow* window : {&kept, &shown, &gone}) {
+        ::ShowWindow(window->Handle(), SW_SHOWNOACTIVATE);
+        list.Hide(window->Handle());
+    }
     g_onHide = nullptr;
-    EXPECT_EQ((Handles{a.Handle(), b.Handle(), c.Handle(), O}), whileHiding);
-
-    ::ShowWindow(b.Handle(), SW_SHOWNOACTIVATE);
-    HWND gone = CForeignWindow("Gone").Handle();
+    EXPECT_EQ(Handles{kept.Handle()}, whileHiding);
+    ::ShowWindow(shown.Handle(), SW_SHOWNOACTIVATE);
+    ::DestroyWindow(gone.Handle());
     const DWORD self = ::GetCurrentProcessId();
-    const std::string kept = FormatHiddenWindows({HiddenWindowEntry::Of(a.Handle())});
-    WriteFileBytes(path, ReadFileBytes(path) + "junk\r\n" +
-                             FormatHiddenWindows({{gone, self, "PanewardenTestForeign"},
-                                                  {a.Handle(), self + 4, "PanewardenTestForeign"},
-                                                  {a.Handle(), self, "Edit"}}));
+    WriteFileBytes(path,
+                   ReadFileBytes(path) + "junk\r\n" +
+                       FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
+                                            {kept.Handle(), self, "Edit"}}));
     CHiddenWindowList started(path);
     started.Load();
-    EXPECT_EQ((Handles{a.Handle(), c.Handle(), O}), started.Windows());
-    EXPECT_EQ(started.Windows(), InFile());
-    EXPECT_NE(std::string::npos, ReadFileBytes(path).find(kept));
+    EXPECT_EQ(Handles{kept.Handle()}, started.Windows());
+    EXPECT_EQ(FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle())}), ReadFileBytes(path));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // The rules the design states, on plain values: no window is made here.
 #include "app/BarSettings.h"
+#include "controls/SkinFolder.h"
+#include "platform/WinApp.h"
 #include "platform/Handles.h"
 #include "platform/MessageTable.h"
 #include "platform/WindowMenu.h"
@@ -89,6 +91,23 @@ TEST(RulesHiddenWindowFile, LinesHoldHandleProcessAndClassAndOnlyWellFormedOnesA
             EXPECT_EQ("Two words", entries[1].className);
         }
     }
+}
+
+TEST(RulesSkinNames, BelowGfxTheRestOfThePathElseTheFullPathAndBackAgain) {
+    ASSERT_TRUE(::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str()));
+    const std::string gfx = GfxFolder();
+    const std::pair<std::string, std::string> names[] = {
+        {gfx + "\\Flat", "Flat"},
+        {gfx + "\\Mine\\Green", "Mine\\Green"},
+        {"gfx\\Mine\\Green", "Mine\\Green"}, // from the program's folder
+        {"C:\\Skins\\Green", "C:\\Skins\\Green"},
+    };
+    for (const auto& [folder, name] : names) {
+        EXPECT_EQ(name, SkinNameOf(folder));
+    }
+    EXPECT_EQ("gfx\\Flat", SkinFolderOf("Flat"));
+    EXPECT_EQ("C:\\Skins\\Green", SkinFolderOf("C:\\Skins\\Green"));
+    EXPECT_EQ("\\\\server\\Green", SkinFolderOf("\\\\server\\Green"));
 }
 
 TEST(RulesPlacement, BarSitsLeftOfTheCaptionButtonsWithItsOwnSize) {
