@@ -144,7 +144,7 @@ TEST_F(WindowCommands, TopmostTransparencyAndTheMenusLevelsChangeTheTargetAndIts
 TEST_F(WindowCommands, TrayMenuBringsTheBarForwardAndListsTheWindowsOfThisMoment) {
     Command(ID_AUTOMAXIMIZE);
     bar->HiddenWindowList().Hide(first.Handle());
-    ::ShowWindow(second.Handle(), SW_SHOWNOACTIVATE); // after the last refresh
+    second.BringToFront(); // after the last refresh, and in front of the bar
     EXPECT_EQ(1, TrayMenu({ID_AUTOMAXIMIZE}));
     const MenuCall& menu = interaction.m_menus.at(0);
     POINT cursor;
