@@ -25,6 +25,23 @@ std::string Line(HWND window, DWORD processId, const std::string& className) {
     return std::string(handle) + " " + std::to_string(processId) + " " + className + "\r\n";
 }
 
+// The window's entry in a list box, read in wide characters.
+std::wstring WideEntry(const CListBox& list, const Handles& handles, HWND window) {
+    wchar_t text[300] = L"";
+    ::SendMessageW(list.m_hWnd, LB_GETTEXT,
+                   std::find(handles.begin(), handles.end(), window) - handles.begin(),
+                   reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::wstring Repeated(const std::wstring& text, int times) {
+    std::wstring repeated;
+    while (times-- > 0) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 // A bar whose window timer is off, so that each test picks its target with one tick.
 class WindowActions : public BarFixture {
 protected:
@@ -92,6 +109,50 @@ TEST_F(WindowActions, HideGivesEachWindowAnIconAndShowAllBringsThemBackLastFirst
     EXPECT_EQ(0, Lists().m_listHidden.GetCount());
     EXPECT_TRUE(Hidden().empty() && bar->m_hiddenTrayIcons.empty());
     EXPECT_FALSE(FileExists(kHiddenFile));
+}
+
+// Titles set through the wide API on another program's window, as the system holds them.
+TEST_F(WindowActions, TitlesInAnyScriptAreListedAndTippedWholeOrCutBeforeACharacter) {
+    CForeignProcess other("plain", "Wide title");
+    ASSERT_NE(nullptr, other.Handle());
+    const std::wstring unit = L"é中😀"; // 2, 3 and 4 bytes in UTF-8
+    struct Case {
+        std::wstring title, listed, tipped;
+    };
+    const std::wstring greeting = L"Привет Ελλάδα 中文 café", emoji = L"Emoji 😀 smile";
+    const Case cases[] = {
+        {greeting, greeting, greeting},
+        {emoji, emoji, emoji},
+        // 259 bytes for lists and menus; 127 for the tooltip, after "Hidden window: ".
+        {Repeated(unit, 40), Repeated(unit, 28) + L"é中", Repeated(unit, 12) + L"é"},
+    };
+    auto count = [&](const std::string& line) {
+        const std::vector<std::string> lines = LastMenuLines(interaction);
+        return std::count(lines.begin(), lines.end(), line);
+    };
+    for (const Case& c : cases) {
+        const std::string listed = Utf8Of(c.listed);
+        ::SetWindowTextW(other.Handle(), c.title.c_str());
+        ASSERT_NO_FATAL_FAILURE(Target(other.Handle()));
+        CSystemTray& tray = bar->m_trayIcon;
+        tray.SendMessage(tray.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
+        const Handles& active = Lists().m_windowHandles;
+        EXPECT_EQ(c.listed, WideEntry(Lists().m_listWindows, active, other.Handle()));
+        const auto index = std::find(active.begin(), active.end(), other.Handle()) - active.begin();
+        EXPECT_EQ(1, count("Active windows/" + listed + " " + std::to_string(50000 + index)));
+
+        ASSERT_NO_FATAL_FAILURE(Hide(other.Handle()));
+        EXPECT_EQ(Utf8Of(L"Hidden window: " + c.tipped),
+                  bar->m_hiddenTrayIcons.back()->GetIconData().szTip);
+        EXPECT_EQ(c.listed, WideEntry(Lists().m_listHidden, Hidden(), other.Handle()));
+        tray.SendMessage(tray.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
+        EXPECT_EQ(1, count("Hidden windows/" + listed + " 60000"));
+        bar->m_btnHide.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+        EXPECT_EQ(1, count("Hidden windows/" + listed + " 60000"));
+        EXPECT_EQ(3u, interaction.m_menus.size());
+        interaction.m_menus.clear();
+        Hotkey(CButtonBarDlg::kShowAllHotkey);
+    }
 }
 
 TEST_F(WindowActions, NumberedCommandsAndHideAllHideAndShowWithoutTouchingIcons) {
