@@ -52,6 +52,7 @@ protected:
                                      nullptr, m_workFolder.Path().c_str(), &startup, &process));
     }
 
+    // A program that does not find its skin stops at a message box before its bar shows.
     void Start() {
         ASSERT_NO_FATAL_FAILURE(Launch(m_process));
         ASSERT_TRUE(PumpUntil([this] { return (m_bar = FindBar(m_process.dwProcessId)); }, 10000));
