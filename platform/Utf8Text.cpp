@@ -15,7 +15,7 @@ std::size_t SequenceLength(unsigned char lead) {
     return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
 }
 
-// 0: the conversion failed (or the text is empty).
+// Empty when the conversion fails.
 std::wstring Widen(const std::string& text, UINT codePage, DWORD flags) {
     const int size = static_cast<int>(text.size());
     std::wstring wide(static_cast<std::size_t>(size), L'\0');
