@@ -34,14 +34,6 @@ std::wstring WideEntry(const CListBox& list, const Handles& handles, HWND window
     return text;
 }
 
-std::wstring Repeated(const std::wstring& text, int times) {
-    std::wstring repeated;
-    while (times-- > 0) {
-        repeated += text;
-    }
-    return repeated;
-}
-
 // A bar whose window timer is off, so that each test picks its target with one tick.
 class WindowActions : public BarFixture {
 protected:
@@ -115,36 +107,34 @@ TEST_F(WindowActions, HideGivesEachWindowAnIconAndShowAllBringsThemBackLastFirst
 TEST_F(WindowActions, TitlesInAnyScriptAreListedAndTippedWholeOrCutBeforeACharacter) {
     CForeignProcess other("plain", "Wide title");
     ASSERT_NE(nullptr, other.Handle());
-    const std::wstring unit = L"é中😀"; // 2, 3 and 4 bytes in UTF-8
-    struct Case {
-        std::wstring title, listed, tipped;
-    };
-    const std::wstring greeting = L"Привет Ελλάδα 中文 café", emoji = L"Emoji 😀 smile";
-    const Case cases[] = {
-        {greeting, greeting, greeting},
-        {emoji, emoji, emoji},
-        // 259 bytes for lists and menus; 127 for the tooltip, after "Hidden window: ".
-        {Repeated(unit, 40), Repeated(unit, 28) + L"é中", Repeated(unit, 12) + L"é"},
-    };
+    const std::wstring greeting = L"Привет Ελλάδα 中文 café 😀";
+    std::wstring cut; // é中😀: 2, 3 and 4 bytes in UTF-8, 4 wide characters
+    for (int i = 0; i < 40; ++i) {
+        cut += L"é中😀";
+    }
+    // Title, as listed and as tipped. Lists and menus keep 259 bytes: 28 é中😀 and é中; the
+    // tooltip's 127 keep "Hidden window: ", 12 é中😀 and é.
+    const std::wstring cases[][3] = {{greeting, greeting, greeting},
+                                     {cut, cut.substr(0, 114), cut.substr(0, 49)}};
     auto count = [&](const std::string& line) {
         const std::vector<std::string> lines = LastMenuLines(interaction);
         return std::count(lines.begin(), lines.end(), line);
     };
-    for (const Case& c : cases) {
-        const std::string listed = Utf8Of(c.listed);
-        ::SetWindowTextW(other.Handle(), c.title.c_str());
+    for (const auto& [title, listedWide, tipped] : cases) {
+        const std::string listed = Utf8Of(listedWide);
+        ::SetWindowTextW(other.Handle(), title.c_str());
         ASSERT_NO_FATAL_FAILURE(Target(other.Handle()));
         CSystemTray& tray = bar->m_trayIcon;
         tray.SendMessage(tray.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
         const Handles& active = Lists().m_windowHandles;
-        EXPECT_EQ(c.listed, WideEntry(Lists().m_listWindows, active, other.Handle()));
+        EXPECT_EQ(listedWide, WideEntry(Lists().m_listWindows, active, other.Handle()));
         const auto index = std::find(active.begin(), active.end(), other.Handle()) - active.begin();
         EXPECT_EQ(1, count("Active windows/" + listed + " " + std::to_string(50000 + index)));
 
         ASSERT_NO_FATAL_FAILURE(Hide(other.Handle()));
-        EXPECT_EQ(Utf8Of(L"Hidden window: " + c.tipped),
+        EXPECT_EQ(Utf8Of(L"Hidden window: " + tipped),
                   bar->m_hiddenTrayIcons.back()->GetIconData().szTip);
-        EXPECT_EQ(c.listed, WideEntry(Lists().m_listHidden, Hidden(), other.Handle()));
+        EXPECT_EQ(listedWide, WideEntry(Lists().m_listHidden, Hidden(), other.Handle()));
         tray.SendMessage(tray.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
         EXPECT_EQ(1, count("Hidden windows/" + listed + " 60000"));
         bar->m_btnHide.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
