@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/Utf8Text.h"
+
 #include <windows.h>
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
@@ -49,7 +51,7 @@ std::vector<std::string> TextLines(const std::string& content) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        lines.push_back(line);
+        lines.push_back(ProgramTextOf(line));
         start = end + 1;
     }
     return lines;

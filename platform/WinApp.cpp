@@ -21,7 +21,7 @@ bool CWinApp::PreTranslateMessage(MSG& msg) {
 }
 
 std::string CWinApp::ProgramFolder() {
-    char path[MAX_PATH] = "";
+    char path[MAX_PATH * 3] = ""; // MAX_PATH characters, up to three UTF-8 bytes each
     ::GetModuleFileNameA(nullptr, path, sizeof path);
     std::string folder = path;
     std::size_t slash = folder.rfind('\\');

@@ -1,6 +1,7 @@
 #include "processing/HiddenWindowFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
 
 #include <cstdio>
@@ -19,7 +20,7 @@ struct HiddenWindowEntry {
 HiddenWindowEntry EntryOf(HWND window) {
     HiddenWindowEntry entry = {window, 0, ""};
     ::GetWindowThreadProcessId(window, &entry.processId);
-    char className[256] = "";
+    char className[256 * 3] = ""; // 256 characters, up to three UTF-8 bytes each
     ::GetClassNameA(window, className, sizeof className);
     entry.className = className;
     return entry;
@@ -61,7 +62,7 @@ void CHiddenWindowFile::Save(const std::vector<HWND>& windows) const {
         content += std::string(handle) + " " + std::to_string(entry.processId) + " " +
                    entry.className + "\r\n";
     }
-    WriteFileAtomically(m_path, content);
+    WriteFileAtomically(m_path, FileTextOf(content));
 }
 
 std::vector<HWND> CHiddenWindowFile::Load() const {

@@ -40,8 +40,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"S\r\nFALSE\r\n  -25x\r\nTRUE\r\nabc\r\n", "S\r\nFALSE\r\n-25\r\nTRUE\r\n0\r\n"},
         ReadCase{"S\r\nFALSE\r\n99999999999999999999\r\nTRUE\r\n-99999999999\r\n",
                  "S\r\nFALSE\r\n2147483647\r\nTRUE\r\n-2147483648\r\n"},
-        ReadCase{"Green\nTRUE\n600\nFALSE\n40\nextra\n",
-                 "Green\r\nTRUE\r\n600\r\nFALSE\r\n40\r\n"}));
+        ReadCase{"Green\nTRUE\n600\nFALSE\n40\nextra\n", "Green\r\nTRUE\r\n600\r\nFALSE\r\n40\r\n"},
+        // Written in UTF-8; a line that is not UTF-8 is an older file's, in cp1252 here.
+        ReadCase{"Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n",
+                 "Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
+        ReadCase{"Th\xE8me\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n",
+                 "Th\xC3\xA8me\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"}));
 
 TEST_F(BarSettingsFile, FailedSaveLeavesThePreviousFileAndCreatesNothing) {
     const char previous[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";

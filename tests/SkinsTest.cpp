@@ -158,6 +158,14 @@ TEST_F(Skins, CancelledBrowserAndTheGfxFolderItselfChangeNothing) {
     EXPECT_TRUE(interaction.m_messageBoxes.empty());
 }
 
+TEST_F(Skins, OlderSettingsFileInTheAnsiCodePageKeepsItsSkinAndIsSavedInUtf8) {
+    CSkinCopy theme(GfxFolder() + "\\Thème", "Flat");
+    StartWith("Th\xE8me"); // cp1252
+    EXPECT_EQ(Faces(), Six("Flat"));
+    EXPECT_EQ(Restart(), "Th\xC3\xA8me");
+    EXPECT_TRUE(interaction.m_messageBoxes.empty());
+}
+
 TEST_F(Skins, MissingFaceIsReportedOnceTheRestChangeAndTheNameIsStored) {
     StartWith("Windows Standard");
     const std::string folder = GfxFolder() + "\\Partial";

@@ -48,12 +48,13 @@ LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wPar
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
+// Texts as the menu holds them, in wide characters, whatever the code page.
 std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
     std::vector<MenuItemRecord> items;
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        char text[260] = "";
-        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-        items.push_back({text,
+        wchar_t text[260] = L"";
+        ::GetMenuStringW(menu, static_cast<UINT>(i), text, 260, MF_BYPOSITION);
+        items.push_back({Utf8Of(text),
                          ::GetMenuItemID(menu, i),
                          ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION),
                          {}});
@@ -236,6 +237,14 @@ int Differences(HWND window, const RECT& area, const std::string& face, COLORREF
     ::ReleaseDC(window, shown);
     ::DeleteObject(bitmap);
     return differences;
+}
+
+std::string Utf8Of(const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(static_cast<std::size_t>(
+        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0],
+                              static_cast<int>(bytes.size()), nullptr, nullptr)));
+    return bytes;
 }
 
 bool FileExists(const std::string& path) {

@@ -68,8 +68,8 @@ struct MessageBoxCall {
 };
 
 struct MenuItemRecord {
-    std::string text;
-    UINT id; // submenus: 0xFFFFFFFF
+    std::string text; // UTF-8
+    UINT id;          // submenus: 0xFFFFFFFF
     UINT state;
     std::vector<MenuItemRecord> submenu;
 };
@@ -135,6 +135,8 @@ POINT BarPlaceOn(HWND target);
 // face (or all of it for no file) `beyond` should show (CLR_INVALID: anything).
 int Differences(HWND window, const RECT& area, const std::string& face,
                 COLORREF beyond = ::GetSysColor(COLOR_WINDOW), const RECT& ignore = {});
+
+std::string Utf8Of(const std::wstring& text);
 
 bool FileExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);

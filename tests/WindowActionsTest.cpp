@@ -25,6 +25,15 @@ std::string Line(HWND window, DWORD processId, const std::string& className) {
     return std::string(handle) + " " + std::to_string(processId) + " " + className + "\r\n";
 }
 
+// The window's entry in a list box, read in wide characters.
+std::wstring WideEntry(const CListBox& list, const Handles& handles, HWND window) {
+    wchar_t text[300] = L"";
+    ::SendMessageW(list.m_hWnd, LB_GETTEXT,
+                   std::find(handles.begin(), handles.end(), window) - handles.begin(),
+                   reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
 // A bar whose window timer is off, so that each test picks its target with one tick.
 class WindowActions : public BarFixture {
 protected:
@@ -92,6 +101,48 @@ TEST_F(WindowActions, HideGivesEachWindowAnIconAndShowAllBringsThemBackLastFirst
     EXPECT_EQ(0, Lists().m_listHidden.GetCount());
     EXPECT_TRUE(Hidden().empty() && bar->m_hiddenTrayIcons.empty());
     EXPECT_FALSE(FileExists(kHiddenFile));
+}
+
+// Titles set through the wide API on another program's window, as the system holds them.
+TEST_F(WindowActions, TitlesInAnyScriptAreListedAndTippedWholeOrCutBeforeACharacter) {
+    CForeignProcess other("plain", "Wide title");
+    ASSERT_NE(nullptr, other.Handle());
+    const std::wstring greeting = L"Привет Ελλάδα 中文 café 😀";
+    std::wstring cut; // é中😀: 2, 3 and 4 bytes in UTF-8, 4 wide characters
+    for (int i = 0; i < 40; ++i) {
+        cut += L"é中😀";
+    }
+    // Title, as listed and as tipped. Lists and menus keep 259 bytes: 28 é中😀 and é中; the
+    // tooltip's 127 keep "Hidden window: ", 12 é中😀 and é.
+    const std::wstring cases[][3] = {{greeting, greeting, greeting},
+                                     {cut, cut.substr(0, 114), cut.substr(0, 49)}};
+    auto count = [&](const std::string& line) {
+        const std::vector<std::string> lines = LastMenuLines(interaction);
+        return std::count(lines.begin(), lines.end(), line);
+    };
+    for (const auto& [title, listedWide, tipped] : cases) {
+        const std::string listed = Utf8Of(listedWide);
+        ::SetWindowTextW(other.Handle(), title.c_str());
+        ASSERT_NO_FATAL_FAILURE(Target(other.Handle()));
+        CSystemTray& tray = bar->m_trayIcon;
+        tray.SendMessage(tray.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
+        const Handles& active = Lists().m_windowHandles;
+        EXPECT_EQ(listedWide, WideEntry(Lists().m_listWindows, active, other.Handle()));
+        const auto index = std::find(active.begin(), active.end(), other.Handle()) - active.begin();
+        EXPECT_EQ(1, count("Active windows/" + listed + " " + std::to_string(50000 + index)));
+
+        ASSERT_NO_FATAL_FAILURE(Hide(other.Handle()));
+        EXPECT_EQ(Utf8Of(L"Hidden window: " + tipped),
+                  bar->m_hiddenTrayIcons.back()->GetIconData().szTip);
+        EXPECT_EQ(listedWide, WideEntry(Lists().m_listHidden, Hidden(), other.Handle()));
+        tray.SendMessage(tray.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
+        EXPECT_EQ(1, count("Hidden windows/" + listed + " 60000"));
+        bar->m_btnHide.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+        EXPECT_EQ(1, count("Hidden windows/" + listed + " 60000"));
+        EXPECT_EQ(3u, interaction.m_menus.size());
+        interaction.m_menus.clear();
+        Hotkey(CButtonBarDlg::kShowAllHotkey);
+    }
 }
 
 TEST_F(WindowActions, NumberedCommandsAndHideAllHideAndShowWithoutTouchingIcons) {

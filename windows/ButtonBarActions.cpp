@@ -109,9 +109,7 @@ void CButtonBarDlg::OnHideTarget() {
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
 
-    char title[260] = "";
-    ::GetWindowTextA(window, title, sizeof title);
-    const std::string tooltip = std::string("Hidden window: ") + title;
+    const std::string tooltip = "Hidden window: " + WindowTitle(window);
     const UINT n = static_cast<UINT>(m_hiddenTrayIcons.size());
     auto icon = std::make_unique<CSystemTray>();
     icon->Install(kHiddenIconMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr,
