@@ -55,13 +55,18 @@ void PumpMessages() {
     }
 }
 
-// Waits up to a time, answering the messages other programs send to these windows meanwhile.
-void PumpFor(DWORD milliseconds) {
+// Waits up to a time, answering the messages other programs send to these windows meanwhile;
+// false when the program ends by itself before.
+bool HoldFor(DWORD milliseconds, HANDLE program) {
     const DWORD start = ::GetTickCount();
     for (DWORD waited = 0; waited < milliseconds; waited = ::GetTickCount() - start) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - waited, QS_ALLINPUT);
+        if (::MsgWaitForMultipleObjects(1, &program, FALSE, milliseconds - waited, QS_ALLINPUT) ==
+            WAIT_OBJECT_0) {
+            return false;
+        }
         PumpMessages();
     }
+    return true;
 }
 
 // The Alt of a hotkey reaches the window in front without its letter, which the hotkey
@@ -193,17 +198,22 @@ int main(int argc, char** argv) {
     if (!bar) {
         return Fail("the bar did not come onto the window");
     }
+    // In hotkeys mode the first second lets the first placements end.
+    const DWORD hold = hotkeys ? 1000 : static_cast<DWORD>(std::atoi(argv[2])) * 1000;
+    if (!HoldFor(hold, process.hProcess)) {
+        DWORD code = 0;
+        ::GetExitCodeProcess(process.hProcess, &code);
+        std::printf("bench probe: the program ended by itself, code 0x%lx\n",
+                    static_cast<unsigned long>(code));
+        return 1;
+    }
     if (hotkeys) {
-        // The first placements done, the program is still.
-        PumpFor(1000);
         const int count = static_cast<int>(windows.size());
         if (!TimeHotkey("hide-all-ms", 'A', windows, 0) ||
             !TimeHotkey("show-all-ms", 'S', windows, count)) {
             EndProgram(bar, process);
             return Fail("the windows did not all hide and show again");
         }
-    } else {
-        PumpFor(static_cast<DWORD>(std::atoi(argv[2])) * 1000);
     }
     if (!EndProgram(bar, process)) {
         return Fail("the program did not end");

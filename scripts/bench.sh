@@ -93,7 +93,8 @@ measure() {
     sleep "$seconds"
     program_ticks=$(($(cpu_ticks "$program") - program_before))
     server_ticks=$(($(cpu_ticks "$server") - server_before))
-    rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$program/status")
+    # Gone only when the program ended early, which the probe reports.
+    rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$program/status" 2>/dev/null) || true
     end_probe
     awk -v name="$1" -v p="$program_ticks" -v w="$server_ticks" -v hz="$(getconf CLK_TCK)" \
         -v s="$seconds" -v startup="$(probe_value startup-ms)" -v rss="$rss" 'BEGIN {
