@@ -12,8 +12,10 @@ cd "$(dirname "$0")/.."
 seconds=${BENCH_SECONDS:-20}
 rounds=${BENCH_ROUNDS:-3}
 windows=200
-# Seconds the scene is left to settle before the measured time.
+# Seconds the scene is left to settle before the measured time, and that the probe holds it
+# after, so that a busy machine does not end it early.
 settle=2
+spare=5
 
 scripts/dist.sh >/dev/null
 . scripts/wine-env.sh
@@ -40,8 +42,10 @@ wine_up build/wineprefix-bench private
 # may run beside it.
 prefix_pid() {
     for dir in /proc/[0-9]*; do
+        # Read without a fork per process: on a busy machine the walk would take seconds.
+        read -r name 2>/dev/null <"$dir/comm" || continue
         # shellcheck disable=SC2254 # the pattern is meant to match
-        case "$(cat "$dir/comm" 2>/dev/null)" in $1) ;; *) continue ;; esac
+        case "$name" in $1) ;; *) continue ;; esac
         if tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
             echo "${dir#/proc/}"
             return 0
@@ -78,15 +82,15 @@ end_probe() {
 }
 
 probe_value() {
-    awk -v key="$1" '$1 == key { print $2 }' "$work/probe.log"
+    # The probe's lines end in CR LF.
+    awk -v key="$1" '$1 == key { sub(/\r$/, "", $2); print $2 }' "$work/probe.log"
 }
 
 # measure NAME PROGRAM PATTERN: one run of the program whose process name matches the
 # pattern; adds "NAME program% wineserver% total% startup-ms rss-MB" to the results.
 measure() {
-    start_probe "$2" $((seconds + settle + 2))
+    start_probe "$2" $((seconds + settle + spare))
     program=$(prefix_pid "$3")
-    server=$(prefix_pid 'wineserver*')
     sleep "$settle"
     program_before=$(cpu_ticks "$program")
     server_before=$(cpu_ticks "$server")
@@ -110,6 +114,7 @@ measure_hotkeys() {
     echo "hotkeys $(probe_value hide-all-ms) $(probe_value show-all-ms)" >>"$work/results"
 }
 
+server=$(prefix_pid 'wineserver*')
 round=1
 while [ "$round" -le "$rounds" ]; do
     echo "bench: round $round of $rounds" >&2
