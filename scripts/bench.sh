@@ -46,7 +46,7 @@ prefix_pid() {
         read -r name 2>/dev/null <"$dir/comm" || continue
         # shellcheck disable=SC2254 # the pattern is meant to match
         case "$name" in $1) ;; *) continue ;; esac
-        if tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+        if tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qx "WINEPREFIX=$WINEPREFIX"; then
             echo "${dir#/proc/}"
             return 0
         fi
