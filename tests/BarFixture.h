@@ -15,7 +15,7 @@
 #include <vector>
 
 inline std::string SettingsPath() {
-    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
+    return CWinApp::ProgramFile("Paneward.cfg");
 }
 
 inline bool SameRect(const RECT& a, const RECT& b) {
