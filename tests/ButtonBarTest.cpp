@@ -25,9 +25,25 @@ TEST_F(ButtonBar, StartsCollapsedTopmostWithItsDialogsHiddenAndTheBalloonOnlyAtF
     EXPECT_EQ(static_cast<DWORD>(NIIF_INFO), icon->dwInfoFlags);
     EXPECT_EQ(10000u, icon->uTimeout);
 
+    const HICON trayImage = icon->hIcon;
+    bar.reset();
+    ICONINFO info;
+    EXPECT_FALSE(::GetIconInfo(trayImage, &info)) << "the tray image is destroyed with the bar";
     Start("Windows Standard\r\n");
     EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP),
               bar->m_trayIcon.GetIconData().uFlags);
+}
+
+// "X:" alone would name that drive's current folder, not its root.
+TEST(ButtonBarProgramFolder, ARootKeepsItsBackslashAndItsFilesHaveOne) {
+    const std::vector<std::vector<std::string>> paths = {
+        {"C:\\Panewarden.exe", "C:\\", "C:\\Paneward.cfg"},
+        {"C:\\Tools\\Panewarden.exe", "C:\\Tools", "C:\\Tools\\Paneward.cfg"},
+    };
+    for (const std::vector<std::string>& path : paths) {
+        EXPECT_EQ(path[1], FolderOf(path[0]));
+        EXPECT_EQ(path[2], PathIn(FolderOf(path[0]), "Paneward.cfg"));
+    }
 }
 
 TEST_F(ButtonBar, SettingsComeFromTheProgramFolderAndOutOfRangePeriodsStillRunTheTimers) {

@@ -53,6 +53,10 @@ public:
     HWND Handle() const { return m_hWnd; } // null when the window did not come up
     DWORD ProcessId() const { return m_process.dwProcessId; }
     bool HasExited(DWORD waitMilliseconds = 0) const;
+    // The program stops handling messages, until Resume; then it carries out what it was
+    // sent meanwhile, and Resume returns once it answers again.
+    void Hang() const;
+    bool Resume() const;
 
 private:
     PROCESS_INFORMATION m_process = {};
