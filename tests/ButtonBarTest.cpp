@@ -34,16 +34,10 @@ TEST_F(ButtonBar, StartsCollapsedTopmostWithItsDialogsHiddenAndTheBalloonOnlyAtF
               bar->m_trayIcon.GetIconData().uFlags);
 }
 
-// "X:" alone would name that drive's current folder, not its root.
-TEST(ButtonBarProgramFolder, ARootKeepsItsBackslashAndItsFilesHaveOne) {
-    const std::vector<std::vector<std::string>> paths = {
-        {"C:\\Panewarden.exe", "C:\\", "C:\\Paneward.cfg"},
-        {"C:\\Tools\\Panewarden.exe", "C:\\Tools", "C:\\Tools\\Paneward.cfg"},
-    };
-    for (const std::vector<std::string>& path : paths) {
-        EXPECT_EQ(path[1], FolderOf(path[0]));
-        EXPECT_EQ(path[2], PathIn(FolderOf(path[0]), "Paneward.cfg"));
-    }
+TEST(ButtonBarProgramFolder, ARootKeepsItsBackslashForXColonAloneIsTheCurrentFolder) {
+    EXPECT_EQ("C:\\", FolderOf("C:\\Panewarden.exe"));
+    EXPECT_EQ("C:\\Paneward.cfg", PathIn("C:\\", "Paneward.cfg"));
+    EXPECT_EQ("C:\\Tools\\Paneward.cfg", PathIn(FolderOf("C:\\Tools\\P.exe"), "Paneward.cfg"));
 }
 
 TEST_F(ButtonBar, SettingsComeFromTheProgramFolderAndOutOfRangePeriodsStillRunTheTimers) {

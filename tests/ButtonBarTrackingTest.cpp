@@ -146,19 +146,13 @@ TEST_F(ButtonBarTracking, FacesFollowTheStylesOfANewTargetOnlyEvenAtTheSamePlace
     EXPECT_EQ(1, bar->m_btnTransparency.GetState());
 }
 
-// Real clicks, as the user makes them: the platform decides where they land.
-void ClickAt(POINT point, DWORD down, DWORD up) {
-    ::SetCursorPos(point.x, point.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = down;
-    inputs[1].mi.dwFlags = up;
-    ::SendInput(2, inputs, sizeof(INPUT));
-}
-
+// A real click in the middle of a window: the platform decides where it lands.
 void ClickInto(HWND window, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
     const RECT rect = WindowRect(window);
-    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, down, up);
+    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[2] = {{INPUT_MOUSE, {{0, 0, 0, down, 0, 0}}},
+                       {INPUT_MOUSE, {{0, 0, 0, up, 0, 0}}}};
+    ::SendInput(2, inputs, sizeof(INPUT));
 }
 
 // Under Wine a window of another program that has come to the front, or been activated or
@@ -176,14 +170,14 @@ TEST_F(ButtonBarTracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAct
         {"first program in front", [&] { toFront(first.Handle()); }},
         {"second program in front", [&] { toFront(second.Handle()); }},
         {"T clicked", [&] { ClickInto(bar->m_btnTransparency.m_hWnd); }},
-        {"back into the window again", [&] { ClickInto(second.Handle()); }},
+        {"back into the window after T", [&] { ClickInto(second.Handle()); }},
         {"a level chosen from the menu",
          [&] {
              interaction.m_menuChoices = {ID_TRANSPARENCY_50};
              ClickInto(bar->m_btnHide.m_hWnd, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
          }},
         {"A clicked", [&] { ClickInto(bar->m_btnTopmost.m_hWnd); }},
-        {"back into the window once more", [&] { ClickInto(second.Handle()); }},
+        {"back into the window after A", [&] { ClickInto(second.Handle()); }},
     };
     for (const auto& [name, step] : steps) {
         ASSERT_NO_FATAL_FAILURE(step());

@@ -1,5 +1,7 @@
 #include "tests/TestSupport.h"
 
+#include "platform/WindowCalls.h"
+
 #include <fstream>
 #include <iterator>
 
@@ -148,10 +150,7 @@ bool CForeignProcess::Resume() const {
     HANDLE resume = ResumeEvent(ProcessId());
     ::SetEvent(resume);
     ::CloseHandle(resume);
-    return PumpUntil([this] {
-        DWORD_PTR result = 0;
-        return ::SendMessageTimeoutA(m_hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 100, &result) != 0;
-    });
+    return PumpUntil([this] { return CWindowCalls::Ping(m_hWnd); });
 }
 
 int RunForeignWindow(const std::string& mode, const std::string& title) {
@@ -160,9 +159,6 @@ int RunForeignWindow(const std::string& mode, const std::string& title) {
     ::ShowWindow(CreateForeign(kForeignProcessClass, &ForeignProcessWindowProc, title,
                                {200, 200, 600, 500}, 0, nullptr),
                  SW_SHOWNOACTIVATE);
-    if (mode == "hang") {
-        ::WaitForSingleObject(g_resume, INFINITE);
-    }
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::DispatchMessageA(&msg);
