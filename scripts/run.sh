@@ -31,8 +31,10 @@ cd "build/$arch"
 wine_run "$arch" Panewarden.exe </dev/null &
 program=$!
 if [ -n "$XVFB_PID" ]; then
+    # After the bar is up, so that Notepad ends in front.
+    sleep 2
     wine_run "$arch" notepad </dev/null >/dev/null 2>&1 &
-    sleep 5
+    sleep 4
     if import -display "$DISPLAY" -window root "$shot"; then
         echo "Saved a screenshot of the display to build/run-shot.png."
     fi
