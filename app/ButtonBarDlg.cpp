@@ -6,6 +6,7 @@
 #include "platform/MessageTable.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
+#include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 
@@ -15,7 +16,7 @@ const char kFirstRunBalloon[] = "Rightclick on icon to get additional options!";
 
 // The file lives beside the program, wherever the program was started from.
 std::string SettingsPath() {
-    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
+    return CWinApp::ProgramFile("Paneward.cfg");
 }
 } // namespace
 
@@ -73,10 +74,10 @@ BOOL CButtonBarDlg::OnInitDialog() {
     m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>();
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
 
-    HICON trayIcon = static_cast<HICON>(::LoadImageA(
-        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0));
+    m_trayImage.reset(static_cast<HICON>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0)));
     const bool firstRun = m_settings.firstRun == 1;
-    m_trayIcon.Install(kTrayCallbackMessage, kTrayTooltip, trayIcon, kTrayIconId,
+    m_trayIcon.Install(kTrayCallbackMessage, kTrayTooltip, m_trayImage.get(), kTrayIconId,
                        firstRun ? kFirstRunBalloon : nullptr, firstRun ? kTrayTooltip : nullptr,
                        firstRun ? NIIF_INFO : 0, 10);
     m_trayIcon.SetNotifyWindow(this);
@@ -188,14 +189,17 @@ void CButtonBarDlg::ExitProgram() {
     m_trayIcon.DestroyWindow();
 
     m_pProcessingDlg->OnShowOwn();
-    // A copy: showing a window can activate others and so refresh the lists under the loop.
-    const std::vector<HWND> hidden = m_pProcessingDlg->m_hiddenHandles;
-    if (!hidden.empty() &&
+    if (!m_pProcessingDlg->m_hiddenHandles.empty() &&
         CUserInteraction::Current().MessageBox(
             m_hWnd, "Would you like to show the windows that you have hidden?",
             "Panewardweb - Exit Question", MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+        // The hotkeys and the dialog still work while the question is open: the list is
+        // read after the answer. A copy: showing a window can activate others and so
+        // refresh the lists under the loop.
+        m_pProcessingDlg->OnShowOwn();
+        const std::vector<HWND> hidden = m_pProcessingDlg->m_hiddenHandles;
         for (HWND window : hidden) {
-            ::ShowWindow(window, SW_SHOW);
+            CWindowCalls(window).ShowWindow(SW_SHOW);
         }
         m_pProcessingDlg->ClearHiddenWindows();
     }

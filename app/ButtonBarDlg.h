@@ -11,6 +11,7 @@
 #include "tray/SystemTrayOwner.h"
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 class CPreferencesDlg;
@@ -54,7 +55,8 @@ public:
     void ShowAll();
     void ActivateTarget() override;
     int TransparencySupported() const;
-    void ToggleTransparency(HWND window);
+    // False when the window's style stayed as it was.
+    bool ToggleTransparency(HWND window);
     void ApplyTransparencyLevel(HWND window);
     void SetTransparencyLevel(int level) override;
     int GetTransparencyLevel() const override { return m_nAlpha; }
@@ -90,6 +92,9 @@ public:
     RECT m_rcBar = {};
     HWND m_pTarget = nullptr;
     int m_nAlpha = 200;
+    // The tray icon's own image, destroyed after the icon (declared before it).
+    std::unique_ptr<std::remove_pointer_t<HICON>, decltype(&::DestroyIcon)> m_trayImage{
+        nullptr, &::DestroyIcon};
     CSystemTray m_trayIcon;
     std::vector<std::unique_ptr<CSystemTray>> m_hiddenTrayIcons;
     BarSettings m_settings;
@@ -107,7 +112,7 @@ private:
 
     void OnWindowTimer();
     // Restacks the bar when asked, or when some window other than its own has come above it.
-    void KeepBarOnTop(bool restack);
+    void KeepBarOnTop(bool restack, HWND foreground);
     void OnAutoMaximizeTimer();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
     void StartTimer(UINT timerId, int period);
@@ -116,6 +121,7 @@ private:
     void LoadSkin();
     void LoadSkinFaces(const std::string& skinFolder);
 
-    bool m_bJustPlaced = false; // the last tick moved the bar or found a new target
-    int m_bExiting = 0;         // a Quit that arrives during the exit question is ignored
+    HWND m_hLastForeground = nullptr; // the foreground window of the last tick
+    bool m_bRestackDue = false;       // an action activated, restyled or restacked the target
+    int m_bExiting = 0;               // a Quit that arrives during the exit question is ignored
 };

@@ -46,7 +46,7 @@ bool ParseEntry(const std::string& line, HiddenWindowEntry& entry) {
 } // namespace
 
 std::string CHiddenWindowFile::ProgramFile() {
-    return CWinApp::ProgramFolder() + "\\Paneward.hid";
+    return CWinApp::ProgramFile("Paneward.hid");
 }
 
 void CHiddenWindowFile::Save(const std::vector<HWND>& windows) const {

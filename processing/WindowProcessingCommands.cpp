@@ -3,6 +3,7 @@
 
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
+#include "platform/WindowCalls.h"
 #include "processing/WindowProcessingOwner.h"
 
 #include <algorithm>
@@ -12,10 +13,6 @@ namespace {
 
 const char kHideCaption[] = "Hide windows";
 const char kShowCaption[] = "Show windows";
-
-// How long WM_CLOSE may keep "End process" waiting on one window: a program that
-// stopped handling messages would hold it for good.
-const UINT kCloseTimeoutMs = 3000;
 
 enum class Stacking { None, Horizontal, Vertical, Rectangles };
 
@@ -69,15 +66,10 @@ std::vector<SelectedEntry> SelectedEntries(const CListBox& list, const std::vect
     return selected;
 }
 
-void RestoreIfMinimized(HWND window) {
-    if (::IsIconic(window)) {
-        ::ShowWindow(window, SW_RESTORE);
+void RestoreIfMinimized(const CWindowCalls& window) {
+    if (::IsIconic(window.Handle())) {
+        window.ShowWindow(SW_RESTORE);
     }
-}
-
-void BringToFront(HWND window) {
-    ::BringWindowToTop(window);
-    ::SetForegroundWindow(window);
 }
 
 void TerminateProcessOf(HWND window) {
@@ -149,21 +141,23 @@ void CWindowProcessingDlg::ArrangeSelected(BOOL hideDialogFirst) {
         if (!window) {
             continue;
         }
-        RestoreIfMinimized(window);
-        ::ShowWindow(window, SW_SHOWNORMAL);
+        const CWindowCalls calls(window);
+        RestoreIfMinimized(calls);
+        calls.ShowWindow(SW_SHOWNORMAL);
         Placement place;
         if (StackedPlacement(mode, i, n, width, height, place)) {
-            ::SetWindowPos(window, HWND_TOP, place.x, place.y, place.cx, place.cy, SWP_SHOWWINDOW);
+            calls.SetWindowPos(HWND_TOP, place.x, place.y, place.cx, place.cy, SWP_SHOWWINDOW);
         }
-        BringToFront(window);
+        calls.BringToFront();
     }
     RefreshLists();
 }
 
 void CWindowProcessingDlg::OnBringToTop() {
     for (const SelectedEntry& entry : SelectedEntries(m_listWindows, m_windowHandles)) {
-        RestoreIfMinimized(entry.window);
-        BringToFront(entry.window);
+        const CWindowCalls calls(entry.window);
+        RestoreIfMinimized(calls);
+        calls.BringToFront();
     }
 }
 
@@ -173,10 +167,11 @@ void CWindowProcessingDlg::OnMinimizeSel() {
         return;
     }
     for (const SelectedEntry& entry : selected) {
+        const CWindowCalls calls(entry.window);
         if (::IsIconic(entry.window)) {
-            ::ShowWindow(entry.window, SW_RESTORE);
+            calls.ShowWindow(SW_RESTORE);
         } else {
-            ::CloseWindow(entry.window); // minimizes
+            calls.Minimize();
         }
     }
     CUserInteraction::Current().Sleep(50);
@@ -189,9 +184,7 @@ void CWindowProcessingDlg::OnEndProcess() {
         return;
     }
     for (const SelectedEntry& entry : selected) {
-        DWORD_PTR result = 0;
-        ::SendMessageTimeoutA(entry.window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kCloseTimeoutMs,
-                              &result);
+        CWindowCalls(entry.window).Close();
     }
     CUserInteraction& interaction = CUserInteraction::Current();
     interaction.Sleep(1000);
@@ -241,7 +234,7 @@ void CWindowProcessingDlg::HideSelected() {
         return;
     }
     for (const SelectedEntry& entry : selected) {
-        HideWindow(entry.window);
+        HideWindow(CWindowCalls(entry.window));
     }
     RefreshLists();
 }
@@ -253,18 +246,14 @@ void CWindowProcessingDlg::ShowSelected() {
     }
     auto* owner = dynamic_cast<CWindowProcessingOwner*>(CWinApp::GetMainWnd());
     for (const SelectedEntry& entry : selected) {
-        ::ShowWindow(entry.window, SW_SHOW);
+        CWindowCalls(entry.window).ShowWindow(SW_SHOW);
         if (owner) {
             owner->RemoveHiddenWindowIcon(entry.window);
         }
     }
-    // Highest index first, so the lower ones still name their entries. Under "all" a
-    // refresh while showing may have rebuilt the list: only an unchanged entry goes.
+    // Highest index first, so the lower ones still name their entries.
     for (auto entry = selected.rbegin(); entry != selected.rend(); ++entry) {
-        if (entry->index < m_hiddenHandles.size() &&
-            m_hiddenHandles[entry->index] == entry->window) {
-            RemoveHiddenAt(entry->index);
-        }
+        ForgetShown(entry->index, entry->window);
     }
     RefreshLists();
 }

@@ -137,9 +137,9 @@ void CWindowProcessingDlg::AddHiddenWindow(HWND window) {
     SaveHiddenWindows();
 }
 
-void CWindowProcessingDlg::HideWindow(HWND window) {
-    AddHiddenWindow(window);
-    ::ShowWindow(window, SW_HIDE);
+void CWindowProcessingDlg::HideWindow(const CWindowCalls& window) {
+    AddHiddenWindow(window.Handle());
+    window.ShowWindow(SW_HIDE);
 }
 
 void CWindowProcessingDlg::RemoveHiddenAt(std::size_t index) {
@@ -159,6 +159,14 @@ void CWindowProcessingDlg::RemoveHiddenWindow(HWND window) {
     }
     ForgetParked(window);
     SaveHiddenWindows();
+}
+
+void CWindowProcessingDlg::ForgetShown(std::size_t index, HWND window) {
+    if (index < m_hiddenHandles.size() && m_hiddenHandles[index] == window) {
+        RemoveHiddenAt(index);
+    } else {
+        RemoveHiddenWindow(window);
+    }
 }
 
 void CWindowProcessingDlg::ClearHiddenWindows() {

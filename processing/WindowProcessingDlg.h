@@ -6,6 +6,7 @@
 #include "platform/Dialog.h"
 #include "platform/ListBox.h"
 #include "platform/MessageTable.h"
+#include "platform/WindowCalls.h"
 #include "processing/HiddenWindowFile.h"
 #include "resource.h"
 
@@ -31,9 +32,13 @@ public:
     // Removes the first entry of m_hiddenHandles that is the window.
     void RemoveHiddenWindow(HWND window);
     void ClearHiddenWindows();
+    // Forgets the window just shown from entry index of m_hiddenHandles: by the index while
+    // the entry still names it, else by the window (under "all" the refresh that showing
+    // can bring rebuilds the array).
+    void ForgetShown(std::size_t index, HWND window);
     // Records the window in the HiddenWindowList, then hides it: a program killed in
     // between still knows it.
-    void HideWindow(HWND window);
+    void HideWindow(const CWindowCalls& window);
     void OnShowOwn();
     void OnShowAll();
     void OnParents();

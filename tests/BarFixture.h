@@ -10,12 +10,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 inline std::string SettingsPath() {
-    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
+    return CWinApp::ProgramFile("Paneward.cfg");
+}
+
+inline bool Contains(const std::vector<HWND>& windows, HWND window) {
+    return std::find(windows.begin(), windows.end(), window) != windows.end();
 }
 
 inline bool SameRect(const RECT& a, const RECT& b) {

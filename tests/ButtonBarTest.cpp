@@ -25,9 +25,19 @@ TEST_F(ButtonBar, StartsCollapsedTopmostWithItsDialogsHiddenAndTheBalloonOnlyAtF
     EXPECT_EQ(static_cast<DWORD>(NIIF_INFO), icon->dwInfoFlags);
     EXPECT_EQ(10000u, icon->uTimeout);
 
+    const HICON trayImage = icon->hIcon;
+    bar.reset();
+    ICONINFO info;
+    EXPECT_FALSE(::GetIconInfo(trayImage, &info)) << "the tray image is destroyed with the bar";
     Start("Windows Standard\r\n");
     EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP),
               bar->m_trayIcon.GetIconData().uFlags);
+}
+
+TEST(ButtonBarProgramFolder, ARootKeepsItsBackslashForXColonAloneIsTheCurrentFolder) {
+    EXPECT_EQ("C:\\", FolderOf("C:\\Panewarden.exe"));
+    EXPECT_EQ("C:\\Paneward.cfg", PathIn("C:\\", "Paneward.cfg"));
+    EXPECT_EQ("C:\\Tools\\Paneward.cfg", PathIn(FolderOf("C:\\Tools\\P.exe"), "Paneward.cfg"));
 }
 
 TEST_F(ButtonBar, SettingsComeFromTheProgramFolderAndOutOfRangePeriodsStillRunTheTimers) {

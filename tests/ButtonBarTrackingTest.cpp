@@ -57,7 +57,6 @@ TEST_F(ButtonBarTracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRecta
         ::MoveWindow(target.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
         EXPECT_EQ(barMoves, TickCountingPositionChanges() > 0);
         ExpectRidingOn(target.Handle());
-        Tick(); // restacks once more after a move
     }
     DisplaceBar();
     Tick();
@@ -74,6 +73,12 @@ TEST_F(ButtonBarTracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRecta
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Tick();
     ExpectRidingOn(target.Handle());
+
+    // Back from the bar to the same target at the same place: restacked all the same.
+    ASSERT_TRUE(::SetForegroundWindow(bar->m_hWnd));
+    Tick();
+    target.BringToFront();
+    EXPECT_GT(TickCountingPositionChanges(), 0);
 
     CForeignWindow other("Other", {50, 60, 450, 360});
     RideOn(other);
@@ -141,23 +146,49 @@ TEST_F(ButtonBarTracking, FacesFollowTheStylesOfANewTargetOnlyEvenAtTheSamePlace
     EXPECT_EQ(1, bar->m_btnTransparency.GetState());
 }
 
-// Under Wine another program's window that comes to the front draws over the bar until it
-// is restacked.
-TEST_F(ButtonBarTracking, IsSeenOnTheWindowsOfOtherPrograms) {
-    for (const char* title : {"First program", "Second program"}) {
-        CForeignProcess other("plain", title);
-        ASSERT_NE(nullptr, other.Handle());
-        ::SetForegroundWindow(other.Handle());
-        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
-        for (int tick = 0; tick < 5; ++tick) {
-            Tick();
-            PumpMessages(100);
-        }
+// A real click in the middle of a window: the platform decides where it lands.
+void ClickInto(HWND window, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
+    const RECT rect = WindowRect(window);
+    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[2] = {{INPUT_MOUSE, {{0, 0, 0, down, 0, 0}}},
+                       {INPUT_MOUSE, {{0, 0, 0, up, 0, 0}}}};
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+// Under Wine a window of another program that has come to the front, or been activated or
+// restyled, draws over the bar until the bar is restacked after it.
+TEST_F(ButtonBarTracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
+    Start("Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"); // the window timer runs
+    CForeignProcess first("plain", "First program"), second("plain", "Second program");
+    ASSERT_TRUE(first.Handle() && second.Handle());
+    const auto toFront = [&](HWND window) {
+        ::SetForegroundWindow(window);
+        ASSERT_TRUE(
+            PumpUntil([&] { return SameRect(ExpectedBarRect(window), WindowRect(bar->m_hWnd)); }));
+    };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"first program in front", [&] { toFront(first.Handle()); }},
+        {"second program in front", [&] { toFront(second.Handle()); }},
+        {"T clicked", [&] { ClickInto(bar->m_btnTransparency.m_hWnd); }},
+        {"back into the window after T", [&] { ClickInto(second.Handle()); }},
+        {"a level chosen from the menu",
+         [&] {
+             interaction.m_menuChoices = {ID_TRANSPARENCY_50};
+             ClickInto(bar->m_btnHide.m_hWnd, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+         }},
+        {"A clicked", [&] { ClickInto(bar->m_btnTopmost.m_hWnd); }},
+        {"back into the window after A", [&] { ClickInto(second.Handle()); }},
+    };
+    for (const auto& [name, step] : steps) {
+        ASSERT_NO_FATAL_FAILURE(step());
+        PumpMessages(300);
         const RECT face = WindowRect(bar->m_btnHide.m_hWnd);
         EXPECT_EQ(0, Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
                                  "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID))
-            << title;
+            << name;
     }
+    EXPECT_TRUE(IsTopmost(second.Handle()));
+    EXPECT_EQ(127, LayeredAlpha(second.Handle()));
 }
 
 } // namespace

@@ -111,11 +111,15 @@ TEST_F(ButtonMenu, QuitIgnoresASecondQuitAndShowsEveryHiddenWindowThoughTheListC
     for (const CForeignWindow* window : {&first, &second, &third}) {
         Hide(*window);
     }
+    CForeignWindow unrelated("Hidden by no one"); // never shown
     bool asked = false;
+    // While the question is open: a second Quit, Alt+A, and "all" chosen in the dialog.
     interaction.m_whileAsking = [&] {
         if (!asked) {
             asked = true;
             RightClick(bar->m_btnHide, {32771});
+            bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey, 0);
+            bar->m_pProcessingDlg->OnShowAll();
         }
     };
     // Showing the first window changes the list under the exit's loop, as a refresh could.
@@ -126,9 +130,10 @@ TEST_F(ButtonMenu, QuitIgnoresASecondQuitAndShowsEveryHiddenWindowThoughTheListC
     RightClick(bar->m_btnTransparency, {32771});
 
     EXPECT_EQ(1u, interaction.m_messageBoxes.size()) << "asked once";
-    for (const CForeignWindow* window : {&first, &second, &third}) {
+    for (const CForeignWindow* window : {&first, &second, &third, &target}) {
         EXPECT_TRUE(::IsWindowVisible(window->Handle()));
     }
+    EXPECT_FALSE(::IsWindowVisible(unrelated.Handle()));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tests/TestSupport.h"
 
+#include "platform/WindowCalls.h"
+
 #include <fstream>
 #include <iterator>
 
@@ -21,7 +23,14 @@ namespace {
 
 const char kForeignClass[] = "PanewardenTestForeign";
 const char kForeignProcessClass[] = "PanewardenTestForeignProcess";
+const UINT kHangMessage = WM_APP + 1;
 bool g_ignoreClose = false;
+HANDLE g_resume = nullptr; // in the foreign process: set by the test to end a hang
+
+HANDLE ResumeEvent(DWORD processId) {
+    return ::CreateEventA(nullptr, FALSE, FALSE,
+                          ("PanewardenTestResume" + std::to_string(processId)).c_str());
+}
 
 HWND CreateForeign(const char* windowClass, WNDPROC procedure, const std::string& title, RECT rect,
                    DWORD exStyle, void* param) {
@@ -40,6 +49,11 @@ HWND CreateForeign(const char* windowClass, WNDPROC procedure, const std::string
 
 LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE && g_ignoreClose) {
+        return 0;
+    }
+    if (message == kHangMessage) {
+        ::ReplyMessage(0);
+        ::WaitForSingleObject(g_resume, INFINITE);
         return 0;
     }
     if (message == WM_DESTROY) {
@@ -129,14 +143,23 @@ bool CForeignProcess::HasExited(DWORD waitMilliseconds) const {
     return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
 }
 
+void CForeignProcess::Hang() const {
+    ::SendMessageA(m_hWnd, kHangMessage, 0, 0);
+}
+
+bool CForeignProcess::Resume() const {
+    HANDLE resume = ResumeEvent(ProcessId());
+    ::SetEvent(resume);
+    ::CloseHandle(resume);
+    return PumpUntil([this] { return CWindowCalls::Ping(m_hWnd); });
+}
+
 int RunForeignWindow(const std::string& mode, const std::string& title) {
     g_ignoreClose = mode == "ignore-close";
+    g_resume = ResumeEvent(::GetCurrentProcessId());
     ::ShowWindow(CreateForeign(kForeignProcessClass, &ForeignProcessWindowProc, title,
                                {200, 200, 600, 500}, 0, nullptr),
                  SW_SHOWNOACTIVATE);
-    if (mode == "hang") {
-        ::Sleep(INFINITE);
-    }
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::DispatchMessageA(&msg);

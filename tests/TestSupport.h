@@ -41,8 +41,8 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-// This test program started again with --foreign-window MODE TITLE: MODE "plain", or
-// "ignore-close", or "hang" (stops handling messages once its window is up).
+// This test program started again with --foreign-window MODE TITLE: MODE "plain" or
+// "ignore-close".
 class CForeignProcess {
 public:
     CForeignProcess(const std::string& mode, const std::string& title);
@@ -53,6 +53,9 @@ public:
     HWND Handle() const { return m_hWnd; } // null when the window did not come up
     DWORD ProcessId() const { return m_process.dwProcessId; }
     bool HasExited(DWORD waitMilliseconds = 0) const;
+    // Hang: it stops handling messages. Resume: it carries out what came meanwhile.
+    void Hang() const;
+    bool Resume() const;
 
 private:
     PROCESS_INFORMATION m_process = {};

@@ -15,10 +15,6 @@ bool Visible(HWND window) {
     return ::IsWindowVisible(window) != 0;
 }
 
-bool Contains(const Handles& handles, HWND window) {
-    return std::find(handles.begin(), handles.end(), window) != handles.end();
-}
-
 std::string Line(HWND window, DWORD processId, const std::string& className) {
     char handle[16] = "";
     std::snprintf(handle, sizeof handle, "%08lX", HandleToUlong(window));

@@ -2,19 +2,20 @@
 #include "app/ButtonBarDlg.h"
 
 #include "platform/WinApp.h"
+#include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 
 namespace {
 
 // The window's own icon, small before big, else the program's hidden-window icon.
-HICON HiddenWindowIcon(HWND window) {
-    HICON icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+HICON HiddenWindowIcon(const CWindowCalls& window) {
+    HICON icon = reinterpret_cast<HICON>(window.Send(WM_GETICON, ICON_SMALL, 0));
     if (!icon) {
-        icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+        icon = reinterpret_cast<HICON>(window.Send(WM_GETICON, ICON_BIG, 0));
     }
     if (!icon) {
-        icon = reinterpret_cast<HICON>(::GetClassLongPtrA(window, GCLP_HICONSM));
+        icon = reinterpret_cast<HICON>(::GetClassLongPtrA(window.Handle(), GCLP_HICONSM));
     }
     if (!icon) {
         icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
@@ -56,18 +57,23 @@ void CButtonBarDlg::SyncButtonFaces(HWND window) {
 
 void CButtonBarDlg::ActivateTarget() {
     if (m_pTarget && ::IsWindow(m_pTarget) == 1) {
-        ::BringWindowToTop(m_pTarget);
-        ::SetForegroundWindow(m_pTarget);
+        CWindowCalls(m_pTarget).BringToFront();
+        m_bRestackDue = true;
     }
 }
 
-void CButtonBarDlg::ToggleTransparency(HWND window) {
+// A window that does not answer keeps its style: there is no asynchronous restyle.
+bool CButtonBarDlg::ToggleTransparency(HWND window) {
     if (!TransparencySupported()) {
-        return;
+        return false;
     }
-    ::SetWindowLongA(window, GWL_EXSTYLE, ::GetWindowLongA(window, GWL_EXSTYLE) ^ WS_EX_LAYERED);
-    ::SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(m_nAlpha), LWA_ALPHA);
+    const CWindowCalls calls(window);
+    if (!calls.SetExStyle(::GetWindowLongA(window, GWL_EXSTYLE) ^ WS_EX_LAYERED)) {
+        return false;
+    }
+    calls.SetLayeredAlpha(static_cast<BYTE>(m_nAlpha));
     ActivateTarget();
+    return true;
 }
 
 // Opaque means plain: 255 drops the layered style and the next T starts again at 200.
@@ -75,14 +81,17 @@ void CButtonBarDlg::ApplyTransparencyLevel(HWND window) {
     if (!TransparencySupported()) {
         return;
     }
+    const CWindowCalls calls(window);
     const LONG style = ::GetWindowLongA(window, GWL_EXSTYLE);
     if (m_nAlpha == 255) {
-        ::SetWindowLongA(window, GWL_EXSTYLE, style & ~WS_EX_LAYERED);
+        calls.SetExStyle(style & ~WS_EX_LAYERED);
         m_nAlpha = 200;
         return;
     }
-    ::SetWindowLongA(window, GWL_EXSTYLE, style | WS_EX_LAYERED);
-    ::SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(m_nAlpha), LWA_ALPHA);
+    if (!calls.SetExStyle(style | WS_EX_LAYERED)) {
+        return;
+    }
+    calls.SetLayeredAlpha(static_cast<BYTE>(m_nAlpha));
     // While its slider is dragged the pop-up keeps the focus.
     if (!ShownTransparencyDlg()) {
         ActivateTarget();
@@ -98,6 +107,7 @@ void CButtonBarDlg::SetTransparencyLevel(int level) {
     m_nAlpha = level;
     ApplyTransparencyLevel(m_pTarget);
     SyncButtonFaces(m_pTarget);
+    m_bRestackDue = true;
 }
 
 void CButtonBarDlg::OnHideTarget() {
@@ -105,14 +115,15 @@ void CButtonBarDlg::OnHideTarget() {
         return;
     }
     const HWND window = m_pTarget;
-    m_pProcessingDlg->HideWindow(window);
+    const CWindowCalls calls(window);
+    m_pProcessingDlg->HideWindow(calls);
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
 
     const std::string tooltip = "Hidden window: " + WindowTitle(window);
     const UINT n = static_cast<UINT>(m_hiddenTrayIcons.size());
     auto icon = std::make_unique<CSystemTray>();
-    icon->Install(kHiddenIconMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr,
+    icon->Install(kHiddenIconMessage + n, tooltip.c_str(), HiddenWindowIcon(calls), 0, nullptr,
                   nullptr, 0, 10);
     icon->SetCarriedWindow(window);
     icon->SetRestoreCommand(static_cast<int>(ID_RESTOREWINDOW_FIRST + n));
@@ -123,12 +134,14 @@ void CButtonBarDlg::OnHideTarget() {
 void CButtonBarDlg::OnToggleTopmost() {
     if (m_pTarget) {
         SetWindowTopmost(IsTopmost(m_pTarget) == 1 ? 0 : 1, m_pTarget);
+        m_bRestackDue = true;
     }
 }
 
+// The click has flipped T's face already: it is put right when the window kept its style.
 void CButtonBarDlg::OnToggleTransparency() {
-    if (m_pTarget) {
-        ToggleTransparency(m_pTarget);
+    if (m_pTarget && !ToggleTransparency(m_pTarget)) {
+        SyncButtonFaces(m_pTarget);
     }
 }
 
@@ -145,8 +158,7 @@ LRESULT CButtonBarDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             const std::vector<HWND>& listed = m_pProcessingDlg->m_windowHandles;
             const std::size_t index = id - ID_ACTIVEWINDOW_FIRST;
             if (index < listed.size()) {
-                const HWND window = listed[index];
-                m_pProcessingDlg->HideWindow(window);
+                m_pProcessingDlg->HideWindow(CWindowCalls(listed[index]));
                 m_pProcessingDlg->RefreshLists();
             }
         } else if (id >= ID_HIDDENWINDOW_FIRST) {
@@ -155,7 +167,7 @@ LRESULT CButtonBarDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // The restore command of an icon does not fit in the low word: it is tested whole.
         if (wParam >= ID_RESTOREWINDOW_FIRST && wParam < ID_RESTOREWINDOW_FIRST + 10000) {
             const HWND window = reinterpret_cast<HWND>(lParam);
-            ::ShowWindow(window, SW_SHOW);
+            CWindowCalls(window).ShowWindow(SW_SHOW);
             m_pProcessingDlg->RemoveHiddenWindow(window);
             m_pProcessingDlg->RefreshLists();
             RemoveHiddenWindowIcon(window);
@@ -169,7 +181,7 @@ void CButtonBarDlg::HideAll() {
     // A copy: hiding can activate the dialog, whose refresh rebuilds the array.
     const std::vector<HWND> listed = m_pProcessingDlg->m_windowHandles;
     for (HWND window : listed) {
-        m_pProcessingDlg->HideWindow(window);
+        m_pProcessingDlg->HideWindow(CWindowCalls(window));
     }
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
@@ -182,7 +194,7 @@ void CButtonBarDlg::ShowAll() {
         return;
     }
     for (auto window = hidden.rbegin(); window != hidden.rend(); ++window) {
-        ::ShowWindow(*window, SW_SHOW);
+        CWindowCalls(*window).ShowWindow(SW_SHOW);
     }
     for (HWND window : hidden) {
         RemoveHiddenWindowIcon(window);
@@ -206,13 +218,8 @@ void CButtonBarDlg::ShowHiddenWindowAt(std::size_t index) {
         return;
     }
     const HWND window = hidden[index];
-    ::ShowWindow(window, SW_SHOW);
-    // Showing can activate the dialog, whose refresh under "all" rebuilds the array.
-    if (index < hidden.size() && hidden[index] == window) {
-        m_pProcessingDlg->RemoveHiddenAt(index);
-    } else {
-        m_pProcessingDlg->RemoveHiddenWindow(window);
-    }
+    CWindowCalls(window).ShowWindow(SW_SHOW);
+    m_pProcessingDlg->ForgetShown(index, window);
     m_pProcessingDlg->RefreshLists();
     RemoveHiddenWindowIcon(window);
 }

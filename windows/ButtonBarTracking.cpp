@@ -1,6 +1,8 @@
 // The bar follows the window in front; the automaximize timer keeps the browser maximized.
 #include "app/ButtonBarDlg.h"
 
+#include "platform/WindowCalls.h"
+
 void CButtonBarDlg::StartTimer(UINT timerId, int period) {
     UINT clamped = period < static_cast<int>(USER_TIMER_MINIMUM) ? USER_TIMER_MINIMUM
                                                                  : static_cast<UINT>(period);
@@ -20,6 +22,9 @@ LRESULT CButtonBarDlg::OnTimer(WPARAM timerId, LPARAM lParam) {
 
 void CButtonBarDlg::OnWindowTimer() {
     HWND foreground = ::GetForegroundWindow();
+    // The bar, its pop-up and its menus count: a click back into the target is a change.
+    const bool newForeground = foreground != m_hLastForeground;
+    m_hLastForeground = foreground;
     if (!foreground) {
         CollapseBar();
         m_pTarget = nullptr;
@@ -59,22 +64,24 @@ void CButtonBarDlg::OnWindowTimer() {
         }
         m_pTarget = foreground;
     }
-    // Under Wine a window that has just come to the front can draw over the bar, whatever
-    // the z-order says, until the bar is restacked: so it is, on this tick and the next.
-    KeepBarOnTop(placed || m_bJustPlaced);
-    m_bJustPlaced = placed;
+    KeepBarOnTop(placed || newForeground || m_bRestackDue, foreground);
+    m_bRestackDue = false;
     DefWindowProc(WM_TIMER, kWindowTimer, 0);
 }
 
 // Restacking puts the bar first in the topmost band, under the windows it owns (the
 // platform keeps those above their owner): already there, it would change nothing.
-void CButtonBarDlg::KeepBarOnTop(bool restack) {
+// Under Wine, though, a window that has just come to the front, or been activated,
+// restyled or restacked, draws over the bar, whatever the z-order says, until the bar is
+// restacked after the window's program has done its part: the ping waits for that.
+void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
     bool onTop = !restack && IsTopmost(m_hWnd) == 1;
     for (HWND above = ::GetWindow(m_hWnd, GW_HWNDPREV); onTop && above;
          above = ::GetWindow(above, GW_HWNDPREV)) {
         onTop = ::GetWindow(above, GW_OWNER) == m_hWnd;
     }
     if (!onTop) {
+        CWindowCalls::Ping(foreground);
         SetWindowTopmost(1, m_hWnd);
     }
 }
@@ -82,7 +89,11 @@ void CButtonBarDlg::KeepBarOnTop(bool restack) {
 void CButtonBarDlg::OnAutoMaximizeTimer() {
     HWND browser = ::FindWindowA("IEFrame", nullptr);
     if (browser && !::IsZoomed(browser) && !::IsIconic(browser) && ::IsWindow(browser)) {
-        ::ShowWindow(browser, SW_SHOWMAXIMIZED);
+        // A browser that does not answer is tried again on a later tick, not queued on each.
+        const CWindowCalls calls(browser);
+        if (calls.Answers()) {
+            calls.ShowWindow(SW_SHOWMAXIMIZED);
+        }
     }
     DefWindowProc(WM_TIMER, kAutoMaximizeTimer, 0);
 }
@@ -99,9 +110,13 @@ void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {
     if (window && ::IsWindow(window) == 1) {
         ::GetWindowRect(window, &rect);
     }
-    UINT flags = window == m_hWnd ? SWP_NOACTIVATE : SWP_SHOWWINDOW;
-    ::SetWindowPos(window, mode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, rect.left, rect.top,
-                   rect.right - rect.left, rect.bottom - rect.top, flags);
+    const HWND band = mode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (window == m_hWnd) {
+        ::SetWindowPos(window, band, rect.left, rect.top, width, height, SWP_NOACTIVATE);
+    } else {
+        CWindowCalls(window).SetWindowPos(band, rect.left, rect.top, width, height, SWP_SHOWWINDOW);
+    }
 }
 
 void CButtonBarDlg::OnAutoMaximize() {
