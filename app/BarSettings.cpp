@@ -1,6 +1,7 @@
 #include "app/BarSettings.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/Utf8Text.h"
 
 #include <climits>
 
@@ -88,5 +89,5 @@ bool BarSettings::Write(const std::string& path) const {
     content += std::to_string(autoMaximizeInterval) + "\r\n";
     content += FlagText(windowTimerEnabled);
     content += std::to_string(windowTimerInterval) + "\r\n";
-    return WriteFileAtomically(path, content);
+    return WriteFileAtomically(path, FileTextOf(content));
 }

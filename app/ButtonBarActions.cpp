@@ -2,6 +2,7 @@
 #include "app/ButtonBarDlg.h"
 
 #include "platform/WinApp.h"
+#include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "windows/Topmost.h"
@@ -9,13 +10,13 @@
 namespace {
 
 // The window's own icon, small before big, else the program's hidden-window icon.
-HICON HiddenWindowIcon(HWND window) {
-    HICON icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+HICON HiddenWindowIcon(const CWindowCalls& window) {
+    HICON icon = reinterpret_cast<HICON>(window.Send(WM_GETICON, ICON_SMALL, 0));
     if (!icon) {
-        icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, ICON_BIG, 0));
+        icon = reinterpret_cast<HICON>(window.Send(WM_GETICON, ICON_BIG, 0));
     }
     if (!icon) {
-        icon = reinterpret_cast<HICON>(::GetClassLongPtrA(window, GCLP_HICONSM));
+        icon = reinterpret_cast<HICON>(::GetClassLongPtrA(window.Handle(), GCLP_HICONSM));
     }
     if (!icon) {
         icon = static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
@@ -48,18 +49,19 @@ void CButtonBarDlg::SyncButtonFaces(HWND window) {
 
 void CButtonBarDlg::ActivateTarget() {
     if (m_pTarget && ::IsWindow(m_pTarget) == 1) {
-        ::BringWindowToTop(m_pTarget);
-        ::SetForegroundWindow(m_pTarget);
+        CWindowCalls(m_pTarget).BringToFront();
+        m_bRestackDue = true;
     }
 }
 
-void CButtonBarDlg::ToggleTransparency(HWND window) {
-    if (!TransparencySupported()) {
-        return;
+bool CButtonBarDlg::ToggleTransparency(HWND window) {
+    if (!TransparencySupported() ||
+        !SetLayeredStyle(window, CTransparencyLevel::Toggle(::GetWindowLongA(window, GWL_EXSTYLE)),
+                         m_transparency.Get())) {
+        return false;
     }
-    SetLayeredStyle(window, CTransparencyLevel::Toggle(::GetWindowLongA(window, GWL_EXSTYLE)),
-                    m_transparency.Get());
     ActivateTarget();
+    return true;
 }
 
 void CButtonBarDlg::ApplyTransparencyLevel(HWND window) {
@@ -67,9 +69,9 @@ void CButtonBarDlg::ApplyTransparencyLevel(HWND window) {
         return;
     }
     const LONG style = m_transparency.Apply(::GetWindowLongA(window, GWL_EXSTYLE));
-    SetLayeredStyle(window, style, m_transparency.Get());
     // While its slider is dragged the pop-up keeps the focus.
-    if ((style & WS_EX_LAYERED) && !ShownTransparencyDlg()) {
+    if (SetLayeredStyle(window, style, m_transparency.Get()) && (style & WS_EX_LAYERED) &&
+        !ShownTransparencyDlg()) {
         ActivateTarget();
     }
 }
@@ -78,6 +80,7 @@ void CButtonBarDlg::SetTransparencyLevel(int level) {
     m_transparency.Set(level);
     ApplyTransparencyLevel(m_pTarget);
     SyncButtonFaces(m_pTarget);
+    m_bRestackDue = true;
 }
 
 void CButtonBarDlg::OnHideTarget() {
@@ -85,14 +88,15 @@ void CButtonBarDlg::OnHideTarget() {
         return;
     }
     const HWND window = m_pTarget;
-    m_hiddenWindows.Hide(window);
+    const CWindowCalls calls(window);
+    m_hiddenWindows.Hide(calls);
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
 
     const std::string tooltip = "Hidden window: " + WindowTitle(window);
     const UINT n = static_cast<UINT>(m_hiddenTrayIcons.size());
     auto icon = std::make_unique<CSystemTray>();
-    icon->Install(kHiddenIconMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr,
+    icon->Install(kHiddenIconMessage + n, tooltip.c_str(), HiddenWindowIcon(calls), 0, nullptr,
                   nullptr, 0, 10);
     icon->SetCarriedWindow(window);
     icon->SetRestoreCommand(static_cast<int>(ID_RESTOREWINDOW_FIRST + n));
@@ -103,19 +107,21 @@ void CButtonBarDlg::OnHideTarget() {
 void CButtonBarDlg::OnToggleTopmost() {
     if (m_pTarget) {
         SetWindowTopmost(ToggledTopmostMode(IsTopmost(m_pTarget)), m_pTarget);
+        m_bRestackDue = true;
     }
 }
 
+// The click has flipped T's face already: it is put right when the window kept its style.
 void CButtonBarDlg::OnToggleTransparency() {
-    if (m_pTarget) {
-        ToggleTransparency(m_pTarget);
+    if (m_pTarget && !ToggleTransparency(m_pTarget)) {
+        SyncButtonFaces(m_pTarget);
     }
 }
 
 void CButtonBarDlg::OnHideListed(UINT index) {
     const std::vector<HWND>& listed = m_pProcessingDlg->WindowHandles();
     if (index < listed.size()) {
-        m_hiddenWindows.Hide(listed[index]);
+        m_hiddenWindows.Hide(CWindowCalls(listed[index]));
         m_pProcessingDlg->RefreshLists();
     }
 }
@@ -136,7 +142,7 @@ void CButtonBarDlg::HideAll() {
     // A copy: hiding can activate the dialog, whose refresh rebuilds the array.
     const std::vector<HWND> listed = m_pProcessingDlg->WindowHandles();
     for (HWND window : listed) {
-        m_hiddenWindows.Hide(window);
+        m_hiddenWindows.Hide(CWindowCalls(window));
     }
     m_pProcessingDlg->RefreshLists();
     CollapseBar();

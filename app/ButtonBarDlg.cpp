@@ -15,7 +15,7 @@ const char kFirstRunBalloon[] = "Rightclick on icon to get additional options!";
 
 // The file lives beside the program, wherever the program was started from.
 std::string SettingsPath() {
-    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
+    return CWinApp::ProgramFile("Paneward.cfg");
 }
 } // namespace
 
@@ -83,10 +83,10 @@ BOOL CButtonBarDlg::OnInitDialog() {
     m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(m_hiddenWindows);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
 
-    HICON trayIcon = static_cast<HICON>(::LoadImageA(
-        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0));
+    m_trayImage.reset(static_cast<HICON>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0)));
     const bool firstRun = m_settings.firstRun == 1;
-    m_trayIcon.Install(kTrayCallbackMessage, kTrayTooltip, trayIcon, kTrayIconId,
+    m_trayIcon.Install(kTrayCallbackMessage, kTrayTooltip, m_trayImage.get(), kTrayIconId,
                        firstRun ? kFirstRunBalloon : nullptr, firstRun ? kTrayTooltip : nullptr,
                        firstRun ? NIIF_INFO : 0, 10);
     m_trayIcon.SetNotifyWindow(this);

@@ -6,6 +6,7 @@
 #include "controls/SkinButton.h"
 #include "controls/SkinButtonOwner.h"
 #include "platform/Dialog.h"
+#include "platform/Handles.h"
 #include "platform/MessageTable.h"
 #include "processing/HiddenWindowList.h"
 #include "processing/HiddenWindowListener.h"
@@ -96,7 +97,7 @@ private:
     LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
     void OnWindowTimer();
     // Restacks the bar when asked, or when some window other than its own has come above it.
-    void KeepBarOnTop(bool restack);
+    void KeepBarOnTop(bool restack, HWND foreground);
     void OnAutoMaximizeTimer();
     void OnAutoMaximize();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
@@ -119,7 +120,8 @@ private:
     void OnRestoreWindow(UINT iconNumber, HWND window);
     void RemoveHiddenWindowIcon(HWND window);
     int TransparencySupported() const;
-    void ToggleTransparency(HWND window);
+    // False when the window's style stayed as it was.
+    bool ToggleTransparency(HWND window);
     void ApplyTransparencyLevel(HWND window);
     int IsTransparent(HWND window) const;
     // The A and T faces show the window's topmost and layered styles.
@@ -134,10 +136,12 @@ private:
     RECT m_rcBar = {};
     HWND m_pTarget = nullptr;
     CTransparencyLevel m_transparency;
+    UniqueIcon m_trayImage; // destroyed after the icon that shows it (declared before it)
     CSystemTray m_trayIcon{this};
     std::vector<std::unique_ptr<CSystemTray>> m_hiddenTrayIcons;
     BarSettings m_settings;
     std::unique_ptr<CPreferencesDlg> m_pPreferencesDlg;
-    bool m_bJustPlaced = false; // the last tick moved the bar or found a new target
-    int m_bExiting = 0;         // a Quit that arrives during the exit question is ignored
+    HWND m_hLastForeground = nullptr; // the foreground window of the last tick
+    bool m_bRestackDue = false;       // an action activated, restyled or restacked the target
+    int m_bExiting = 0;               // a Quit that arrives during the exit question is ignored
 };

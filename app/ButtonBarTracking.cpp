@@ -1,6 +1,7 @@
 // The bar follows the window in front; the automaximize timer keeps the browser maximized.
 #include "app/ButtonBarDlg.h"
 
+#include "platform/WindowCalls.h"
 #include "windows/BarPlacement.h"
 #include "windows/Topmost.h"
 #include "windows/TransparencyDlg.h"
@@ -24,6 +25,9 @@ LRESULT CButtonBarDlg::OnTimer(WPARAM timerId, LPARAM lParam) {
 
 void CButtonBarDlg::OnWindowTimer() {
     const HWND foreground = ::GetForegroundWindow();
+    // The bar, its pop-up and its menus count: a click back into the target is a change.
+    const bool newForeground = foreground != m_hLastForeground;
+    m_hLastForeground = foreground;
     const CTransparencyDlg* popup = m_btnTransparency.TransparencyDlg();
     const TrackedWindows known = {m_hWnd, popup ? popup->m_hWnd : nullptr,
                                   ::FindWindowA("Shell_TrayWnd", nullptr),
@@ -56,22 +60,24 @@ void CButtonBarDlg::OnWindowTimer() {
         }
         m_pTarget = foreground;
     }
-    // Under Wine a window that has just come to the front can draw over the bar, whatever
-    // the z-order says, until the bar is restacked: so it is, on this tick and the next.
-    KeepBarOnTop(placed || m_bJustPlaced);
-    m_bJustPlaced = placed;
+    KeepBarOnTop(placed || newForeground || m_bRestackDue, foreground);
+    m_bRestackDue = false;
     DefWindowProc(WM_TIMER, kWindowTimer, 0);
 }
 
 // Restacking puts the bar first in the topmost band, under the windows it owns (the
 // platform keeps those above their owner): already there, it would change nothing.
-void CButtonBarDlg::KeepBarOnTop(bool restack) {
+// Under Wine, though, a window that has just come to the front, or been activated,
+// restyled or restacked, draws over the bar, whatever the z-order says, until the bar is
+// restacked after the window's program has done its part: the ping waits for that.
+void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
     bool onTop = !restack && IsTopmost(m_hWnd) == 1;
     for (HWND above = ::GetWindow(m_hWnd, GW_HWNDPREV); onTop && above;
          above = ::GetWindow(above, GW_HWNDPREV)) {
         onTop = ::GetWindow(above, GW_OWNER) == m_hWnd;
     }
     if (!onTop) {
+        CWindowCalls::Ping(foreground);
         SetWindowTopmost(1, m_hWnd);
     }
 }
@@ -79,7 +85,11 @@ void CButtonBarDlg::KeepBarOnTop(bool restack) {
 void CButtonBarDlg::OnAutoMaximizeTimer() {
     HWND browser = ::FindWindowA("IEFrame", nullptr);
     if (browser && !::IsZoomed(browser) && !::IsIconic(browser) && ::IsWindow(browser)) {
-        ::ShowWindow(browser, SW_SHOWMAXIMIZED);
+        // A browser that does not answer is tried again on a later tick, not queued on each.
+        const CWindowCalls calls(browser);
+        if (calls.Answers()) {
+            calls.ShowWindow(SW_SHOWMAXIMIZED);
+        }
     }
     DefWindowProc(WM_TIMER, kAutoMaximizeTimer, 0);
 }
@@ -97,8 +107,14 @@ void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {
     if (window && ::IsWindow(window) == 1) {
         ::GetWindowRect(window, &rect);
     }
-    ::SetWindowPos(window, change->insertAfter, rect.left, rect.top, rect.right - rect.left,
-                   rect.bottom - rect.top, change->flags);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (window == m_hWnd) {
+        ::SetWindowPos(window, change->insertAfter, rect.left, rect.top, width, height,
+                       change->flags);
+    } else {
+        CWindowCalls(window).SetWindowPos(change->insertAfter, rect.left, rect.top, width, height,
+                                          change->flags);
+    }
 }
 
 CTransparencyDlg* CButtonBarDlg::ShownTransparencyDlg() const {

@@ -13,7 +13,7 @@ bool IsFullPath(const std::string& path) {
 } // namespace
 
 std::string GfxFolder() {
-    return CWinApp::ProgramFolder() + "\\gfx";
+    return CWinApp::ProgramFile("gfx");
 }
 
 // A name of the last component alone would lose a deeper or outside folder at the next start.

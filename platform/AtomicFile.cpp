@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include "platform/Handles.h"
+#include "platform/Utf8Text.h"
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
     content.clear();
@@ -55,7 +56,7 @@ std::vector<std::string> TextLines(const std::string& content) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        lines.push_back(line);
+        lines.push_back(ProgramTextOf(line));
         start = end + 1;
     }
     return lines;

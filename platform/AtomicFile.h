@@ -9,6 +9,7 @@ bool ReadWholeFile(const std::string& path, std::string& content);
 // Writes path + ".tmp" and moves it over path only once it is complete, so a failed
 // write leaves the old file; false when it failed.
 bool WriteFileAtomically(const std::string& path, const std::string& content);
-// A text file's lines as a text-mode reader sees them, each without its line end; a last
-// line without a line end counts, an empty file has none.
+// A text file's lines as a text-mode reader sees them, each without its line end and in
+// the program's code page (ProgramTextOf); a last line without a line end counts, an
+// empty file has none.
 std::vector<std::string> TextLines(const std::string& content);

@@ -21,11 +21,25 @@ bool CWinApp::PreTranslateMessage(MSG& msg) {
 }
 
 std::string CWinApp::ProgramFolder() {
-    char path[MAX_PATH] = "";
+    char path[MAX_PATH * 3] = ""; // MAX_PATH characters, up to three UTF-8 bytes each
     ::GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
-    std::size_t slash = folder.rfind('\\');
-    return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+    return FolderOf(path);
+}
+
+std::string CWinApp::ProgramFile(const std::string& name) {
+    return PathIn(ProgramFolder(), name);
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('\\');
+    if (slash == std::string::npos) {
+        return std::string();
+    }
+    return path.substr(0, slash == 2 && path[1] == ':' ? slash + 1 : slash);
+}
+
+std::string PathIn(const std::string& folder, const std::string& name) {
+    return !folder.empty() && folder.back() == '\\' ? folder + name : folder + "\\" + name;
 }
 
 OSVERSIONINFOA CWinApp::PlatformVersion() {

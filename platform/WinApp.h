@@ -24,11 +24,19 @@ public:
     static bool PreTranslateMessage(MSG& msg);
 
     static const char* Title() { return "Panewarden"; }
-    // The folder that holds the program file.
+    // The folder that holds the program file (a drive's root with its backslash).
     static std::string ProgramFolder();
+    // A file of that folder.
+    static std::string ProgramFile(const std::string& name);
     // Platform id and version of the system the program runs on.
     static OSVERSIONINFOA PlatformVersion();
 
 private:
     static CWnd* s_pMainWnd;
 };
+
+// The folder part of a file's path. A root keeps its backslash: "X:" alone would name
+// that drive's current folder.
+std::string FolderOf(const std::string& path);
+// A name in a folder, with one backslash between them.
+std::string PathIn(const std::string& folder, const std::string& name);

@@ -1,5 +1,7 @@
 #include "platform/Wnd.h"
 
+#include "platform/Utf8Text.h"
+
 #include <map>
 
 namespace {
@@ -157,7 +159,9 @@ LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam
 }
 
 std::string WindowTitle(HWND window) {
-    char title[260] = "";
+    // Three bytes more than the 260 the program reads through: GetWindowTextA may cut a
+    // UTF-8 character, and the one at the limit must be read whole to be dropped whole.
+    char title[260 + 3] = "";
     ::GetWindowTextA(window, title, sizeof title);
-    return title;
+    return CutText(title, 259);
 }

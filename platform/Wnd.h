@@ -58,5 +58,5 @@ private:
 };
 
 // A window's title as the program reads it: through a buffer of 260 bytes, so cut
-// to 259 characters.
+// to 259 bytes, on a character boundary.
 std::string WindowTitle(HWND window);

@@ -29,7 +29,7 @@ bool ParseEntry(const std::string& line, HiddenWindowEntry& entry) {
 HiddenWindowEntry HiddenWindowEntry::Of(HWND window) {
     HiddenWindowEntry entry = {window, 0, ""};
     ::GetWindowThreadProcessId(window, &entry.processId);
-    char className[256] = "";
+    char className[256 * 3] = ""; // 256 characters, up to three UTF-8 bytes each
     ::GetClassNameA(window, className, sizeof className);
     entry.className = className;
     return entry;

@@ -1,7 +1,9 @@
 #include "processing/HiddenWindowList.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
+#include "platform/WindowCalls.h"
 #include "processing/HiddenWindowFile.h"
 #include "processing/HiddenWindowListener.h"
 
@@ -21,7 +23,7 @@ bool EraseFirst(std::vector<HWND>& windows, HWND window) {
 } // namespace
 
 std::string CHiddenWindowList::ProgramFile() {
-    return CWinApp::ProgramFolder() + "\\Paneward.hid";
+    return CWinApp::ProgramFile("Paneward.hid");
 }
 
 void CHiddenWindowList::Load() {
@@ -50,9 +52,9 @@ void CHiddenWindowList::ShowOwn() {
     m_allHidden.clear();
 }
 
-void CHiddenWindowList::Hide(HWND window) {
-    Add(window);
-    ::ShowWindow(window, SW_HIDE);
+void CHiddenWindowList::Hide(const CWindowCalls& window) {
+    Add(window.Handle());
+    window.ShowWindow(SW_HIDE);
 }
 
 void CHiddenWindowList::Add(HWND window) {
@@ -70,7 +72,7 @@ void CHiddenWindowList::ShowAt(std::size_t index) {
     const HWND window = shown[index];
     shown.erase(shown.begin() + static_cast<std::ptrdiff_t>(index));
     const bool listed = !m_bShowAll || EraseFirst(m_windows, window);
-    ::ShowWindow(window, SW_SHOW);
+    CWindowCalls(window).ShowWindow(SW_SHOW);
     if (listed) {
         Save();
         Left(window);
@@ -80,7 +82,7 @@ void CHiddenWindowList::ShowAt(std::size_t index) {
 void CHiddenWindowList::Show(HWND window) {
     EraseFirst(m_allHidden, window);
     const bool listed = EraseFirst(m_windows, window);
-    ::ShowWindow(window, SW_SHOW);
+    CWindowCalls(window).ShowWindow(SW_SHOW);
     if (listed) {
         Save();
         Left(window);
@@ -94,7 +96,7 @@ void CHiddenWindowList::ShowEvery(Order order) {
         std::reverse(windows.begin(), windows.end());
     }
     for (HWND window : windows) {
-        ::ShowWindow(window, SW_SHOW);
+        CWindowCalls(window).ShowWindow(SW_SHOW);
     }
     Save();
     for (HWND window : windows) {
@@ -111,7 +113,7 @@ void CHiddenWindowList::Save() const {
     for (HWND window : m_windows) {
         entries.push_back(HiddenWindowEntry::Of(window));
     }
-    WriteFileAtomically(m_path, FormatHiddenWindows(entries));
+    WriteFileAtomically(m_path, FileTextOf(FormatHiddenWindows(entries)));
 }
 
 void CHiddenWindowList::Left(HWND window) const {

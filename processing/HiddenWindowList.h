@@ -13,6 +13,7 @@
 #include <vector>
 
 class CHiddenWindowListener;
+class CWindowCalls;
 
 class CHiddenWindowList {
 public:
@@ -40,7 +41,7 @@ public:
     void ShowOwn();
 
     // Records the window, then hides it: a program killed in between still knows it.
-    void Hide(HWND window);
+    void Hide(const CWindowCalls& window);
     void Add(HWND window);
     // Shows entry index of Shown() and forgets it; an index beyond does nothing.
     void ShowAt(std::size_t index);

@@ -3,6 +3,7 @@
 
 #include "platform/Handles.h"
 #include "platform/UserInteraction.h"
+#include "platform/WindowCalls.h"
 #include "processing/HiddenWindowList.h"
 #include "processing/Stacking.h"
 
@@ -13,10 +14,6 @@ namespace {
 
 const char kHideCaption[] = "Hide windows";
 const char kShowCaption[] = "Show windows";
-
-// How long WM_CLOSE may keep "End process" waiting on one window: a program that
-// stopped handling messages would hold it for good.
-const UINT kCloseTimeoutMs = 3000;
 
 // The windows of the selected entries, in list order, all resolved before any window is
 // touched: activation changes rebuild the handle arrays mid-command.
@@ -31,15 +28,10 @@ std::vector<HWND> SelectedWindows(const CListBox& list, const std::vector<HWND>&
     return selected;
 }
 
-void RestoreIfMinimized(HWND window) {
-    if (::IsIconic(window)) {
-        ::ShowWindow(window, SW_RESTORE);
+void RestoreIfMinimized(const CWindowCalls& window) {
+    if (::IsIconic(window.Handle())) {
+        window.ShowWindow(SW_RESTORE);
     }
-}
-
-void BringToFront(HWND window) {
-    ::BringWindowToTop(window);
-    ::SetForegroundWindow(window);
 }
 
 void TerminateProcessOf(HWND window) {
@@ -110,21 +102,23 @@ void CWindowProcessingDlg::ArrangeSelected(BOOL hideDialogFirst) {
         if (!window) {
             continue;
         }
-        RestoreIfMinimized(window);
-        ::ShowWindow(window, SW_SHOWNORMAL);
+        const CWindowCalls calls(window);
+        RestoreIfMinimized(calls);
+        calls.ShowWindow(SW_SHOWNORMAL);
         if (const std::optional<RECT> place = StackedRect(mode, i, n, width, height)) {
-            ::SetWindowPos(window, HWND_TOP, place->left, place->top, place->right - place->left,
-                           place->bottom - place->top, SWP_SHOWWINDOW);
+            calls.SetWindowPos(HWND_TOP, place->left, place->top, place->right - place->left,
+                               place->bottom - place->top, SWP_SHOWWINDOW);
         }
-        BringToFront(window);
+        calls.BringToFront();
     }
     RefreshLists();
 }
 
 void CWindowProcessingDlg::OnBringToTop() {
     for (HWND window : SelectedWindows(m_listWindows, m_windowHandles)) {
-        RestoreIfMinimized(window);
-        BringToFront(window);
+        const CWindowCalls calls(window);
+        RestoreIfMinimized(calls);
+        calls.BringToFront();
     }
 }
 
@@ -134,10 +128,11 @@ void CWindowProcessingDlg::OnMinimizeSel() {
         return;
     }
     for (HWND window : selected) {
+        const CWindowCalls calls(window);
         if (::IsIconic(window)) {
-            ::ShowWindow(window, SW_RESTORE);
+            calls.ShowWindow(SW_RESTORE);
         } else {
-            ::CloseWindow(window); // minimizes
+            calls.Minimize();
         }
     }
     CUserInteraction::Current().Sleep(50);
@@ -150,8 +145,7 @@ void CWindowProcessingDlg::OnEndProcess() {
         return;
     }
     for (HWND window : selected) {
-        DWORD_PTR result = 0;
-        ::SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kCloseTimeoutMs, &result);
+        CWindowCalls(window).Close();
     }
     CUserInteraction& interaction = CUserInteraction::Current();
     interaction.Sleep(1000);
@@ -200,7 +194,7 @@ void CWindowProcessingDlg::HideSelected() {
         return;
     }
     for (HWND window : selected) {
-        m_hiddenWindows.Hide(window);
+        m_hiddenWindows.Hide(CWindowCalls(window));
     }
     RefreshLists();
 }

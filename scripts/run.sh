@@ -2,6 +2,8 @@
 # Builds Panewarden and runs it under Wine in a 1024x768 virtual desktop: on $DISPLAY,
 # or without one on a private Xvfb display. The i686 build is the one Panewarden ships
 # first; where this machine does not run 32-bit code, the x86_64 build runs instead.
+# On a private display Wine's Notepad comes up too, so that the bar has a window to ride
+# on, and a screenshot of the display is saved to build/run-shot.png.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -23,7 +25,18 @@ if [ -n "$XVFB_PID" ]; then
     fi
 fi
 echo "Quit it from its tray icon's menu, or press Ctrl+C here."
+shot=$PWD/build/run-shot.png
 cd "build/$arch"
 # In the background, so that Ctrl+C reaches the clean-up at once.
 wine_run "$arch" Panewarden.exe </dev/null &
-wait $!
+program=$!
+if [ -n "$XVFB_PID" ]; then
+    # After the bar is up, so that Notepad ends in front.
+    sleep 2
+    wine_run "$arch" notepad </dev/null >/dev/null 2>&1 &
+    sleep 4
+    if import -display "$DISPLAY" -window root "$shot"; then
+        echo "Saved a screenshot of the display to build/run-shot.png."
+    fi
+fi
+wait "$program"

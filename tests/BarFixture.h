@@ -4,18 +4,24 @@
 #include "app/ButtonBarDlg.h"
 #include "app/PreferencesDlg.h"
 #include "platform/WinApp.h"
+#include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 inline std::string SettingsPath() {
-    return CWinApp::ProgramFolder() + "\\Paneward.cfg";
+    return CWinApp::ProgramFile("Paneward.cfg");
+}
+
+inline bool Contains(const std::vector<HWND>& windows, HWND window) {
+    return std::find(windows.begin(), windows.end(), window) != windows.end();
 }
 const char kTimerOff[] = "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n";
 

@@ -28,6 +28,10 @@ TEST_F(ButtonBar, StartsCollapsedTopmostAndStaysWithItsBalloonOnlyAtTheFirstRun)
     bar->SendMessage(WM_CLOSE);
     EXPECT_TRUE(::IsWindow(bar->m_hWnd) && interaction.m_messageBoxes.empty());
 
+    const HICON trayImage = icon->hIcon;
+    bar.reset();
+    ICONINFO info;
+    EXPECT_FALSE(::GetIconInfo(trayImage, &info)) << "the tray image is destroyed with the bar";
     Start("Windows Standard\r\n");
     EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP),
               bar->TrayIcon().GetIconData().uFlags);
@@ -67,15 +71,15 @@ TEST_P(ButtonBarExit, QuitAsksOnceShowsFirstToLastOnYesAndOnNoTheNextStartKnowsT
     CForeignWindow first("First"), second("Second"), third("Third");
     ::ShowWindow(third.Handle(), SW_SHOWNOACTIVATE);
     if (GetParam()) {
-        bar->HiddenWindowList().Hide(first.Handle());
-        bar->HiddenWindowList().Hide(second.Handle());
+        bar->HiddenWindowList().Hide(CWindowCalls(first.Handle()));
+        bar->HiddenWindowList().Hide(CWindowCalls(second.Handle()));
     }
     Dialog().OnShowAll(); // the exit question still finds the program's list
     interaction.m_messageBoxAnswers.push_back(GetParam());
     // While it asks, another Quit comes from a button's menu and a window is hidden.
     interaction.m_whileAsking = [&] {
         RightClick(IDC_HIDE, {ID_QUIT});
-        bar->HiddenWindowList().Hide(third.Handle());
+        bar->HiddenWindowList().Hide(CWindowCalls(third.Handle()));
     };
     const HWND trayWindow = bar->TrayIcon().m_hWnd;
     Command(ID_QUIT);

@@ -23,13 +23,14 @@ protected:
         std::string built = std::string(path[0] == '/' ? "Z:" : "") + path;
         std::replace(built.begin(), built.end(), '/', '\\');
         const std::string skin = "\\gfx\\Windows Standard";
+        ASSERT_TRUE(::CreateDirectoryA(m_folder.c_str(), nullptr));
         ASSERT_TRUE(::CopyFileA(built.c_str(), m_program.c_str(), FALSE)) << built;
-        ASSERT_TRUE(::CreateDirectoryA(m_programFolder.File("gfx").c_str(), nullptr));
-        ASSERT_TRUE(::CreateDirectoryA((m_programFolder.Path() + skin).c_str(), nullptr));
+        ASSERT_TRUE(::CreateDirectoryA((m_folder + "\\gfx").c_str(), nullptr));
+        ASSERT_TRUE(::CreateDirectoryA((m_folder + skin).c_str(), nullptr));
         for (const char* face : {"A-UP", "A-DOWN", "T-UP", "T-DOWN", "H-UP", "H-DOWN"}) {
             const std::string file = skin + "\\" + face + ".BMP";
             ASSERT_TRUE(::CopyFileA((built.substr(0, built.rfind('\\')) + file).c_str(),
-                                    (m_programFolder.Path() + file).c_str(), FALSE));
+                                    (m_folder + file).c_str(), FALSE));
         }
     }
 
@@ -51,6 +52,7 @@ protected:
                                      nullptr, m_workFolder.Path().c_str(), &startup, &process));
     }
 
+    // A program that does not find its skin stops at a message box before its bar shows.
     void Start() {
         ASSERT_NO_FATAL_FAILURE(Launch(m_process));
         ASSERT_TRUE(PumpUntil([this] { return (m_bar = FindBar(m_process.dwProcessId)); }, 10000));
@@ -68,8 +70,9 @@ protected:
     }
 
     CTempFolder m_programFolder, m_workFolder;
-    const std::string m_program = m_programFolder.File("Panewarden.exe");
-    const std::string m_settings = m_programFolder.File("Paneward.cfg");
+    const std::string m_folder = m_programFolder.File("Pånewarden Ω");
+    const std::string m_program = m_folder + "\\Panewarden.exe";
+    const std::string m_settings = m_folder + "\\Paneward.cfg";
     PROCESS_INFORMATION m_process = {}, m_second = {};
     HWND m_bar = nullptr;
     CForeignWindow m_front{"Foreign window", {220, 140, 720, 460}};
@@ -113,15 +116,17 @@ TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
     EXPECT_EQ(0u, End(m_process));
     EXPECT_EQ("Windows Standard\r\nFALSE\r\n700\r\nTRUE\r\n10\r\n", ReadFileBytes(m_settings));
     EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
-    EXPECT_FALSE(FileExists(m_programFolder.File("Paneward.hid")));
+    EXPECT_FALSE(FileExists(m_folder + "\\Paneward.hid"));
 }
 
-// The test program links the program's manifest: the common controls of version 6.
-TEST(EndToEndManifest, CommonControlsAreVersionSix) {
+// The test program links the program's manifest: the common controls of version 6, and
+// UTF-8 as the code page of the "A" calls.
+TEST(EndToEndManifest, CommonControlsAreVersionSixAndTheCodePageIsUtf8) {
     char path[MAX_PATH] = "";
     ASSERT_TRUE(::GetModuleFileNameA(::GetModuleHandleA("comctl32.dll"), path, sizeof path));
     ::CharLowerA(path);
     EXPECT_NE(std::strstr(path, "common-controls_6595b64144ccf1df_6."), nullptr) << path;
+    EXPECT_EQ(65001u, ::GetACP());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "processing/HiddenWindowFile.h"
 #include "processing/HiddenWindowList.h"
 #include "processing/HiddenWindowListener.h"
+#include "platform/WindowCalls.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +62,7 @@ TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListen
         CHiddenWindowList list(path);
         list.SetListener(this);
         for (HWND window : {A, B, C}) {
-            list.Hide(window);
+            list.Hide(CWindowCalls(window));
         }
         EXPECT_EQ((Handles{A, B, C}), InFile());
         left.clear();
@@ -96,7 +97,7 @@ TEST_F(HiddenWindowList, HideRecordsFirstAndAStartTakesBackWhatIsStillHiddenAsIt
         ::SetWindowLongPtrA(kept.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HideHook)));
     for (const CForeignWindow* window : {&kept, &shown, &gone}) {
         ::ShowWindow(window->Handle(), SW_SHOWNOACTIVATE);
-        list.Hide(window->Handle());
+        list.Hide(CWindowCalls(window->Handle()));
     }
     g_onHide = nullptr;
     EXPECT_EQ(Handles{kept.Handle()}, whileHiding);

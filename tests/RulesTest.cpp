@@ -36,6 +36,10 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAndAreWrittenAsFiveCrLfLines)
         {"S\r\nFALSE\r\n99999999999999999999\r\nTRUE\r\n-99999999999\r\n",
          "S\r\nFALSE\r\n2147483647\r\nTRUE\r\n-2147483648\r\n"},
         {"Green\nTRUE\n600\nFALSE\n40\nextra\n", "Green\r\nTRUE\r\n600\r\nFALSE\r\n40\r\n"},
+        // Written in UTF-8; a line that is not UTF-8 is an older file's, in cp1252 here.
+        {"Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n", "Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
+        {"Th\xE8me\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n",
+         "Th\xC3\xA8me\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
     };
     CTempFolder folder;
     const std::string path = folder.File("Paneward.cfg");
@@ -106,6 +110,10 @@ TEST(RulesSkinNames, BelowGfxTheRestOfThePathElseTheFullPathAndBackAgain) {
         EXPECT_EQ(name, SkinNameOf(folder));
     }
     EXPECT_EQ("gfx\\Flat", SkinFolderOf("Flat"));
+    // A root keeps its backslash: "X:" alone is that drive's current folder.
+    EXPECT_EQ("C:\\", FolderOf("C:\\Panewarden.exe"));
+    EXPECT_EQ("C:\\Paneward.cfg", PathIn("C:\\", "Paneward.cfg"));
+    EXPECT_EQ("C:\\Tools\\Paneward.cfg", PathIn(FolderOf("C:\\Tools\\P.exe"), "Paneward.cfg"));
     EXPECT_EQ("C:\\Skins\\Green", SkinFolderOf("C:\\Skins\\Green"));
     EXPECT_EQ("\\\\server\\Green", SkinFolderOf("\\\\server\\Green"));
 }

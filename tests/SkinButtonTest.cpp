@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::string kSkin = CWinApp::ProgramFolder() + "\\gfx\\Windows Standard\\";
+const std::string kSkin = CWinApp::ProgramFile("gfx\\Windows Standard\\");
 const RECT kControl = {10, 10, 28, 25}; // in the host's client coordinates, as big as A's faces
 const std::string kNothing;             // no face: only the background shows
 

@@ -1,6 +1,7 @@
 #include "tests/TestSupport.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/WindowCalls.h"
 #include "windows/BarPlacement.h"
 
 void PumpMessages(DWORD milliseconds) {
@@ -20,7 +21,14 @@ void PumpMessages(DWORD milliseconds) {
 namespace {
 
 const char kForeignProcessClass[] = "PanewardenTestForeignProcess";
+const UINT kHangMessage = WM_APP + 1;
 bool g_ignoreClose = false;
+HANDLE g_resume = nullptr; // in the foreign process: set by the test to end a hang
+
+HANDLE ResumeEvent(DWORD processId) {
+    return ::CreateEventA(nullptr, FALSE, FALSE,
+                          ("PanewardenTestResume" + std::to_string(processId)).c_str());
+}
 
 HWND CreateForeign(const char* windowClass, WNDPROC procedure, const std::string& title, RECT rect,
                    DWORD exStyle, void* param) {
@@ -39,6 +47,11 @@ HWND CreateForeign(const char* windowClass, WNDPROC procedure, const std::string
 
 LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE && g_ignoreClose) {
+        return 0;
+    }
+    if (message == kHangMessage) {
+        ::ReplyMessage(0);
+        ::WaitForSingleObject(g_resume, INFINITE);
         return 0;
     }
     if (message == WM_DESTROY) {
@@ -115,14 +128,23 @@ bool CForeignProcess::HasExited(DWORD waitMilliseconds) const {
     return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
 }
 
+void CForeignProcess::Hang() const {
+    ::SendMessageA(m_hWnd, kHangMessage, 0, 0);
+}
+
+bool CForeignProcess::Resume() const {
+    HANDLE resume = ResumeEvent(ProcessId());
+    ::SetEvent(resume);
+    ::CloseHandle(resume);
+    return PumpUntil([this] { return CWindowCalls::Ping(m_hWnd); });
+}
+
 int RunForeignWindow(const std::string& mode, const std::string& title) {
     g_ignoreClose = mode == "ignore-close";
+    g_resume = ResumeEvent(::GetCurrentProcessId());
     ::ShowWindow(CreateForeign(kForeignProcessClass, &ForeignProcessWindowProc, title,
                                {200, 200, 600, 500}, 0, nullptr),
                  SW_SHOWNOACTIVATE);
-    if (mode == "hang") {
-        ::Sleep(INFINITE);
-    }
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::DispatchMessageA(&msg);
@@ -224,6 +246,14 @@ int Differences(HWND window, const RECT& area, const std::string& face, COLORREF
     return differences;
 }
 
+std::string Utf8Of(const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    bytes.resize(static_cast<std::size_t>(
+        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0],
+                              static_cast<int>(bytes.size()), nullptr, nullptr)));
+    return bytes;
+}
+
 bool FileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -238,12 +268,13 @@ void WriteFileBytes(const std::string& path, const std::string& content) {
     WriteFileAtomically(path, content);
 }
 
+// Texts as the menu holds them, in wide characters, whatever the code page.
 std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
     std::vector<MenuItemRecord> items;
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        char text[260] = "";
-        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-        items.push_back({text,
+        wchar_t text[260] = L"";
+        ::GetMenuStringW(menu, static_cast<UINT>(i), text, 260, MF_BYPOSITION);
+        items.push_back({Utf8Of(text),
                          ::GetMenuItemID(menu, i),
                          ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION),
                          {}});

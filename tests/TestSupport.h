@@ -42,8 +42,8 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-// This test program started again with --foreign-window MODE TITLE: MODE "plain", or
-// "ignore-close", or "hang" (stops handling messages once its window is up).
+// This test program started again with --foreign-window MODE TITLE: MODE "plain" or
+// "ignore-close".
 class CForeignProcess {
 public:
     CForeignProcess(const std::string& mode, const std::string& title);
@@ -54,6 +54,9 @@ public:
     HWND Handle() const { return m_hWnd; } // null when the window did not come up
     DWORD ProcessId() const { return m_process.dwProcessId; }
     bool HasExited(DWORD waitMilliseconds = 0) const;
+    // Hang: it stops handling messages. Resume: it carries out what came meanwhile.
+    void Hang() const;
+    bool Resume() const;
 
 private:
     PROCESS_INFORMATION m_process = {};
@@ -69,8 +72,8 @@ struct MessageBoxCall {
 };
 
 struct MenuItemRecord {
-    std::string text;
-    UINT id; // submenus: 0xFFFFFFFF
+    std::string text; // UTF-8
+    UINT id;          // submenus: 0xFFFFFFFF
     UINT state;
     std::vector<MenuItemRecord> submenu;
 };
@@ -137,6 +140,8 @@ POINT BarPlaceOn(HWND target);
 // face (or all of it for no file) `beyond` should show (CLR_INVALID: anything).
 int Differences(HWND window, const RECT& area, const std::string& face,
                 COLORREF beyond = ::GetSysColor(COLOR_WINDOW), const RECT& ignore = {});
+
+std::string Utf8Of(const std::wstring& text);
 
 bool FileExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);

@@ -70,6 +70,11 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
         ExpectRidingOn(target.Handle());
         Tick(); // restacks once more after a move
     }
+    // Back from the bar to the same target at the same place: restacked all the same.
+    ASSERT_TRUE(::SetForegroundWindow(bar->m_hWnd));
+    Tick();
+    target.BringToFront();
+    EXPECT_GT(TickCountingPositionChanges(), 0);
     // A topmost window that came later: restacked above it.
     CForeignWindow later("Later", {10, 10, 200, 200}, WS_EX_TOPMOST);
     ::ShowWindow(later.Handle(), SW_SHOWNOACTIVATE);
@@ -80,6 +85,7 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
                                             [&] { ::SetForegroundWindow(bar->m_hWnd); }};
     for (const auto& still : stills) {
         still();
+        Tick(); // a new window in front, the bar itself too, restacks once
         EXPECT_EQ(0, TickCountingPositionChanges());
         ExpectRidingOn(target.Handle());
     }
@@ -114,23 +120,49 @@ TEST_F(Tracking, ShellWindowsInFrontCollapseTheBarAndFacesFollowANewTargetOnly) 
     EXPECT_TRUE(a.GetState() == 0 && t.GetState() == 1);
 }
 
-// Under Wine another program's window that comes to the front draws over the bar until it
-// is restacked.
-TEST_F(Tracking, IsSeenOnTheWindowsOfOtherPrograms) {
-    for (const char* title : {"First program", "Second program"}) {
-        CForeignProcess other("plain", title);
-        ASSERT_NE(nullptr, other.Handle());
-        ::SetForegroundWindow(other.Handle());
-        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
-        for (int tick = 0; tick < 5; ++tick) {
-            Tick();
-            PumpMessages(100);
-        }
+// A real click in the middle of a window: the platform decides where it lands.
+void ClickInto(HWND window, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
+    const RECT rect = WindowRect(window);
+    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[2] = {{INPUT_MOUSE, {{0, 0, 0, down, 0, 0}}},
+                       {INPUT_MOUSE, {{0, 0, 0, up, 0, 0}}}};
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+// Under Wine a window of another program that has come to the front, or been activated or
+// restyled, draws over the bar until the bar is restacked after it.
+TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
+    Start("Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"); // the window timer runs
+    CForeignProcess first("plain", "First program"), second("plain", "Second program");
+    ASSERT_TRUE(first.Handle() && second.Handle());
+    const auto toFront = [&](HWND window) {
+        ::SetForegroundWindow(window);
+        const POINT place = BarPlaceOn(window);
+        ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
+    };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"first program in front", [&] { toFront(first.Handle()); }},
+        {"second program in front", [&] { toFront(second.Handle()); }},
+        {"T clicked", [&] { ClickInto(bar->Button(IDC_TRANSPARENCY).m_hWnd); }},
+        {"back into the window after T", [&] { ClickInto(second.Handle()); }},
+        {"a level chosen from the menu",
+         [&] {
+             interaction.m_menuChoices = {ID_TRANSPARENCY_50};
+             ClickInto(bar->Button(IDC_HIDE).m_hWnd, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+         }},
+        {"A clicked", [&] { ClickInto(bar->Button(IDC_TOPMOST).m_hWnd); }},
+        {"back into the window after A", [&] { ClickInto(second.Handle()); }},
+    };
+    for (const auto& [name, step] : steps) {
+        ASSERT_NO_FATAL_FAILURE(step());
+        PumpMessages(300);
         const RECT face = WindowRect(bar->Button(IDC_HIDE).m_hWnd);
         EXPECT_EQ(0, Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
                                  "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID))
-            << title;
+            << name;
     }
+    EXPECT_TRUE(::GetWindowLongA(second.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(127, LayeredAlpha(second.Handle()));
 }
 
 TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarInFront) {

@@ -143,7 +143,7 @@ TEST_F(WindowCommands, TopmostTransparencyAndTheMenusLevelsChangeTheTargetAndIts
 
 TEST_F(WindowCommands, TrayMenuBringsTheBarForwardAndListsTheWindowsOfThisMoment) {
     Command(ID_AUTOMAXIMIZE);
-    bar->HiddenWindowList().Hide(first.Handle());
+    bar->HiddenWindowList().Hide(CWindowCalls(first.Handle()));
     second.BringToFront(); // after the last refresh, and in front of the bar
     EXPECT_EQ(1, TrayMenu({ID_AUTOMAXIMIZE}));
     const MenuCall& menu = interaction.m_menus.at(0);
@@ -174,7 +174,7 @@ TEST_F(WindowCommands, TrayMenuBringsTheBarForwardAndListsTheWindowsOfThisMoment
 }
 
 TEST_F(WindowCommands, ButtonMenuListsTheHiddenWindowsAndHandsTheBarsCommandsToIt) {
-    bar->HiddenWindowList().Hide(first.Handle());
+    bar->HiddenWindowList().Hide(CWindowCalls(first.Handle()));
     std::vector<std::string> expected = {"Hidden windows", "Hidden windows/First window 60000",
                                          "&Transparency"};
     for (int percent = 90; percent >= 10; percent -= 10) {
@@ -196,6 +196,51 @@ TEST_F(WindowCommands, ButtonMenuListsTheHiddenWindowsAndHandsTheBarsCommandsToI
     EXPECT_EQ(1, bar->IsAutoMaximizeOn()) << "switched three times";
     RightClick(IDC_TOPMOST, {ID_WINDOWSELECTOR});
     EXPECT_TRUE(::IsWindowVisible(Dialog().m_hWnd));
+}
+
+// Titles set through the wide API on another program's window, as the system holds them.
+TEST_F(WindowCommands, TitlesInAnyScriptAreListedAndTippedWholeOrCutBeforeACharacter) {
+    CForeignProcess other("plain", "Wide title");
+    ASSERT_NE(nullptr, other.Handle());
+    const std::wstring greeting = L"Привет Ελλάδα 中文 café 😀";
+    std::wstring cut; // é中😀: 2, 3 and 4 bytes in UTF-8, 4 wide characters
+    for (int i = 0; i < 40; ++i) {
+        cut += L"é中😀";
+    }
+    // Title, as listed and as tipped. Lists and menus keep 259 bytes: 28 é中😀 and é中; the
+    // tooltip's 127 keep "Hidden window: ", 12 é中😀 and é.
+    const std::wstring cases[][3] = {{greeting, greeting, greeting},
+                                     {cut, cut.substr(0, 114), cut.substr(0, 49)}};
+    const auto wideEntry = [&](int listId, const Handles& handles) {
+        wchar_t text[300] = L"";
+        ::SendDlgItemMessageW(Dialog().m_hWnd, listId, LB_GETTEXT,
+                              std::find(handles.begin(), handles.end(), other.Handle()) -
+                                  handles.begin(),
+                              reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    const auto listedOnce = [&](const std::string& line) {
+        const std::vector<std::string> lines = MenuLines(interaction.m_menus.back().items);
+        return std::count(lines.begin(), lines.end(), line) == 1;
+    };
+    for (const auto& [title, listedWide, tipped] : cases) {
+        const std::string listed = Utf8Of(listedWide);
+        ::SetWindowTextW(other.Handle(), title.c_str());
+        TrayMenu();
+        const Handles& active = Dialog().WindowHandles();
+        EXPECT_EQ(listedWide, wideEntry(IDC_WINDOWLIST, active));
+        const auto index = std::find(active.begin(), active.end(), other.Handle()) - active.begin();
+        EXPECT_TRUE(listedOnce("Active windows/" + listed + " " + std::to_string(50000 + index)));
+        ASSERT_NO_FATAL_FAILURE(Hide(other.Handle()));
+        EXPECT_EQ(Utf8Of(L"Hidden window: " + tipped),
+                  bar->HiddenTrayIcons().back()->GetIconData().szTip);
+        EXPECT_EQ(listedWide, wideEntry(IDC_HIDDENLIST, Dialog().HiddenHandles()));
+        TrayMenu();
+        EXPECT_TRUE(listedOnce("Hidden windows/" + listed + " 60000"));
+        RightClick(IDC_HIDE);
+        EXPECT_TRUE(listedOnce("Hidden windows/" + listed + " 60000"));
+        Hotkey(CButtonBarDlg::kShowAllHotkey);
+    }
 }
 
 } // namespace

@@ -1,6 +1,9 @@
+#include "processing/HiddenWindowFile.h"
 #include "tests/BarFixture.h"
+#include "windows/Topmost.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -209,17 +212,16 @@ class WindowProcessingEndProcess : public WindowProcessing,
 
 TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnYes) {
     CForeignProcess closes("plain", "Ends plain"), ignores("ignore-close", "Ends ignoring"),
-        hung("hang", "Ends hung");
+        hung("plain", "Ends hung");
     // The test program stands for Panewarden, whose own windows are never terminated.
     CForeignWindow own("Ends own");
     ::SetWindowLongPtrA(own.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&IgnoreClose));
     ::ShowWindow(own.Handle(), SW_SHOWNOACTIVATE);
     ASSERT_TRUE(closes.Handle() && ignores.Handle() && hung.Handle());
+    hung.Hang();
     Select({closes.Handle(), ignores.Handle(), hung.Handle(), own.Handle()});
     interaction.m_messageBoxAnswers.push_back(GetParam());
-    const DWORD start = ::GetTickCount();
     Send(IDC_ENDPROCESS);
-    EXPECT_LT(::GetTickCount() - start, 10000u); // the hung window is given up on
 
     EXPECT_TRUE(closes.HasExited(5000));
     ASSERT_EQ(1u, interaction.m_messageBoxes.size());
@@ -237,5 +239,90 @@ TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnY
 }
 INSTANTIATE_TEST_SUITE_P(WindowProcessing, WindowProcessingEndProcess,
                          ::testing::Values(IDYES, IDNO));
+
+// Each action on a window whose program has stopped answering is over within a second; once
+// the program answers again the window is as the lists, the icons and the file say.
+TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseIt) {
+    CForeignProcess other("plain", "Stops answering");
+    const HWND hung = other.Handle();
+    ASSERT_NE(nullptr, hung);
+    CForeignWindow responsive("Answers", {50, 60, 450, 360});
+    const auto front = [&](HWND window) { RideOn(window); };
+    const auto click = [](CSkinButton& button) {
+        button.SendMessage(WM_LBUTTONDOWN);
+        button.SendMessage(WM_LBUTTONUP);
+    };
+    const auto command = [&](WPARAM id, HWND window = nullptr) {
+        bar->SendMessage(WM_COMMAND, id, reinterpret_cast<LPARAM>(window));
+    };
+    const auto index = [](const std::vector<HWND>& windows, HWND window) {
+        return static_cast<WPARAM>(std::find(windows.begin(), windows.end(), window) -
+                                   windows.begin());
+    };
+    const std::function<bool()> hidden = [&] { return Contains(Hidden(), hung); };
+    const std::function<bool()> shown = [&] { return !hidden(); };
+
+    struct Step {
+        const char* name;
+        std::function<void()> prepare, act;
+        std::function<bool()> done; // once the program answers again, as are the lists
+    };
+    const Step steps[] = {
+        {"A", [&] { front(hung); }, [&] { click(bar->Button(IDC_TOPMOST)); },
+         [&] { return IsTopmost(hung) == 1; }},
+        {"T", [&] { front(hung); }, [&] { click(bar->Button(IDC_TRANSPARENCY)); },
+         [&] { return LayeredAlpha(hung) == -1 && bar->Button(IDC_TRANSPARENCY).GetState() == 0; }},
+        {"H", [&] { front(hung); }, [&] { click(bar->Button(IDC_HIDE)); },
+         [&] { return hidden() && bar->HiddenTrayIcons().size() == 1; }},
+        {"its icon's restore command", [] {}, [&] { command(ID_RESTOREWINDOW_FIRST, hung); },
+         [&] { return shown() && bar->HiddenTrayIcons().empty(); }},
+        {"an active-window command", [&] { Dialog().RefreshLists(); },
+         [&] { command(ID_ACTIVEWINDOW_FIRST + index(Dialog().WindowHandles(), hung)); }, hidden},
+        {"a hidden-window command", [] {},
+         [&] { command(ID_HIDDENWINDOW_FIRST + index(bar->HiddenWindows(), hung)); }, shown},
+        {"Alt+A", [] {}, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey, 0); },
+         hidden},
+        {"Alt+S", [] {}, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey, 0); },
+         shown},
+        {"Hide windows", [&] { Select({hung}); }, [&] { Send(IDC_HIDESHOW); }, hidden},
+        {"Show windows", [&] { Select({hung}, IDC_HIDDENLIST); }, [&] { Send(IDC_HIDESHOW); },
+         shown},
+        {"Update",
+         [&] {
+             Select({hung});
+             Send(IDC_HORIZONTAL);
+         },
+         [&] { Send(IDC_UPDATE); }, [&] { return WindowRect(hung).top == 0; }},
+        {"Minimize sel", [&] { Select({hung}); }, [&] { Send(IDC_MINIMIZESEL); },
+         [&] { return ::IsIconic(hung) != 0; }},
+        {"Minimize sel, restoring", [&] { Select({hung}); }, [&] { Send(IDC_MINIMIZESEL); },
+         [&] { return !::IsIconic(hung); }},
+        {"Bring to top",
+         [&] {
+             Select({hung});
+             ::SetWindowPos(responsive.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+         },
+         [&] { Send(IDC_BRINGTOTOP); }, [&] { return IsAbove(hung, responsive.Handle()); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        ASSERT_NO_FATAL_FAILURE(step.prepare());
+        other.Hang();
+        const DWORD start = ::GetTickCount();
+        step.act();
+        EXPECT_LT(::GetTickCount() - start, 1000u);
+        ASSERT_TRUE(other.Resume());
+        EXPECT_TRUE(step.done());
+        EXPECT_NE(hidden(), ::IsWindowVisible(hung) != 0);
+        std::vector<HWND> inFile;
+        for (const HiddenWindowEntry& entry :
+             ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()))) {
+            inFile.push_back(entry.window);
+        }
+        EXPECT_EQ(hidden(), Contains(inFile, hung));
+        ::ShowWindow(responsive.Handle(), SW_SHOW);
+        ASSERT_NO_FATAL_FAILURE(front(responsive.Handle()));
+    }
+}
 
 } // namespace

@@ -2,10 +2,13 @@
 
 #include "platform/Handles.h"
 #include "platform/UserInteraction.h"
+#include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
 #include "platform/WindowMenu.h"
 #include "resource.h"
 #include "tray/SystemTrayOwner.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +21,12 @@ bool FindCommandAtPosition(UINT menuId, int position, UINT& command) {
         command = ::GetMenuItemID(submenu, position);
     }
     return submenu != nullptr;
+}
+
+// A text field of the icon record, cut to leave its last byte zero.
+template <std::size_t size> void CopyCut(char (&field)[size], const char* text) {
+    const std::string cut = CutText(text, size - 1);
+    std::copy(cut.c_str(), cut.c_str() + cut.size() + 1, field);
 }
 
 } // namespace
@@ -55,14 +64,13 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     m_iconData.hIcon = icon;
     m_iconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     m_iconData.uCallbackMessage = callbackMessage;
-    ::lstrcpynA(m_iconData.szTip, tooltip, sizeof m_iconData.szTip);
+    CopyCut(m_iconData.szTip, tooltip);
 
     const bool balloon = m_bShellV5 && balloonText;
     if (balloon) {
         m_iconData.uFlags |= NIF_INFO;
-        ::lstrcpynA(m_iconData.szInfo, balloonText, sizeof m_iconData.szInfo);
-        ::lstrcpynA(m_iconData.szInfoTitle, balloonTitle ? balloonTitle : "",
-                    sizeof m_iconData.szInfoTitle);
+        CopyCut(m_iconData.szInfo, balloonText);
+        CopyCut(m_iconData.szInfoTitle, balloonTitle ? balloonTitle : "");
         m_iconData.uTimeout = balloonTimeoutSeconds * 1000;
         m_iconData.dwInfoFlags = balloonIconFlags;
     }

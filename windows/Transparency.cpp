@@ -1,5 +1,7 @@
 #include "windows/Transparency.h"
 
+#include "platform/WindowCalls.h"
+
 int TransparencySupported(const OSVERSIONINFOA& version) {
     return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5 ? 1 : 0;
 }
@@ -13,9 +15,9 @@ LONG CTransparencyLevel::Apply(LONG exStyle) {
 }
 
 // The alpha is set in both directions; on a window just made plain it has no effect.
-void SetLayeredStyle(HWND window, LONG exStyle, int level) {
-    ::SetWindowLongA(window, GWL_EXSTYLE, exStyle);
-    ::SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(level), LWA_ALPHA);
+bool SetLayeredStyle(HWND window, LONG exStyle, int level) {
+    const CWindowCalls calls(window);
+    return calls.SetExStyle(exStyle) && calls.SetLayeredAlpha(static_cast<BYTE>(level));
 }
 
 int HasLayeredStyle(HWND window) {

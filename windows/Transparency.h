@@ -28,6 +28,7 @@ private:
     int m_nAlpha = kStartLevel;
 };
 
-// Gives the window the extended style, with the level as its alpha.
-void SetLayeredStyle(HWND window, LONG exStyle, int level);
+// Gives the window the extended style, with the level as its alpha; false when the window
+// does not answer and keeps its style, for there is no asynchronous restyle.
+bool SetLayeredStyle(HWND window, LONG exStyle, int level);
 int HasLayeredStyle(HWND window);

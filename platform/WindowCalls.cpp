@@ -1,0 +1,75 @@
+#include "platform/WindowCalls.h"
+
+namespace {
+
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result) {
+    return ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                                 CWindowCalls::kAnswerTimeoutMs, &result) != 0;
+}
+
+} // namespace
+
+bool CWindowCalls::Ping(HWND window) {
+    DWORD_PTR result = 0;
+    return !::IsHungAppWindow(window) && SendWithin(window, WM_NULL, 0, 0, result);
+}
+
+void CWindowCalls::ShowWindow(int command) const {
+    if (m_bAnswers) {
+        ::ShowWindow(m_hWnd, command);
+    } else {
+        ::ShowWindowAsync(m_hWnd, command);
+    }
+}
+
+void CWindowCalls::SetWindowPos(HWND insertAfter, int x, int y, int width, int height,
+                                UINT flags) const {
+    ::SetWindowPos(m_hWnd, insertAfter, x, y, width, height,
+                   m_bAnswers ? flags : flags | SWP_ASYNCWINDOWPOS);
+}
+
+void CWindowCalls::Minimize() const {
+    if (m_bAnswers) {
+        ::CloseWindow(m_hWnd);
+    } else {
+        ::ShowWindowAsync(m_hWnd, SW_MINIMIZE);
+    }
+}
+
+void CWindowCalls::BringToFront() const {
+    if (m_bAnswers) {
+        ::BringWindowToTop(m_hWnd);
+        ::SetForegroundWindow(m_hWnd);
+    } else {
+        SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void CWindowCalls::Close() const {
+    if (m_bAnswers) {
+        Send(WM_CLOSE, 0, 0);
+    } else {
+        ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+    }
+}
+
+bool CWindowCalls::SetExStyle(LONG exStyle) const {
+    if (m_bAnswers) {
+        ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, exStyle);
+    }
+    return m_bAnswers;
+}
+
+bool CWindowCalls::SetLayeredAlpha(BYTE alpha) const {
+    if (m_bAnswers) {
+        ::SetLayeredWindowAttributes(m_hWnd, 0, alpha, LWA_ALPHA);
+    }
+    return m_bAnswers;
+}
+
+LRESULT CWindowCalls::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+    DWORD_PTR result = 0;
+    return m_bAnswers && SendWithin(m_hWnd, message, wParam, lParam, result)
+               ? static_cast<LRESULT>(result)
+               : 0;
+}

@@ -1,0 +1,45 @@
+// The calls Panewarden makes on windows that may belong to other programs, any of which
+// may have stopped answering messages: the thread never waits on one for long.
+#pragma once
+
+#include <windows.h>
+
+class CWindowCalls {
+public:
+    // How long a window may take to answer before it counts as not answering.
+    static constexpr UINT kAnswerTimeoutMs = 250;
+
+    // Whether the window answers a WM_NULL in time. One that the system already reports
+    // as hung is not asked.
+    static bool Ping(HWND window);
+
+    // Pings the window once; its answer decides every call made through this object.
+    explicit CWindowCalls(HWND window) : m_hWnd(window), m_bAnswers(Ping(window)) {}
+
+    HWND Handle() const { return m_hWnd; }
+    bool Answers() const { return m_bAnswers; }
+
+    // A window that answers gets the synchronous call, so that the effect is there when
+    // it returns; one that does not gets the asynchronous form, which its program
+    // carries out, in order, when it answers again.
+    void ShowWindow(int command) const;
+    void SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) const;
+    // CloseWindow: minimizes it.
+    void Minimize() const;
+    // BringWindowToTop, then SetForegroundWindow. One that does not answer is only raised,
+    // once it answers again: in the foreground it would swallow the keyboard.
+    void BringToFront() const;
+    // WM_CLOSE, sent to a window that answers (waiting for it no longer than a ping) and
+    // posted to one that does not.
+    void Close() const;
+
+    // No asynchronous form: a window that does not answer is left alone (false).
+    bool SetExStyle(LONG exStyle) const;
+    bool SetLayeredAlpha(BYTE alpha) const;
+    // 0 also when the window does not answer in time.
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
+
+private:
+    HWND m_hWnd;
+    bool m_bAnswers;
+};
