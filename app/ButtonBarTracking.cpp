@@ -2,6 +2,9 @@
 #include "app/ButtonBarDlg.h"
 
 #include "platform/WindowCalls.h"
+#include "windows/BarPlacement.h"
+#include "windows/Topmost.h"
+#include "windows/TransparencyDlg.h"
 
 void CButtonBarDlg::StartTimer(UINT timerId, int period) {
     UINT clamped = period < static_cast<int>(USER_TIMER_MINIMUM) ? USER_TIMER_MINIMUM
@@ -21,43 +24,36 @@ LRESULT CButtonBarDlg::OnTimer(WPARAM timerId, LPARAM lParam) {
 }
 
 void CButtonBarDlg::OnWindowTimer() {
-    HWND foreground = ::GetForegroundWindow();
+    const HWND foreground = ::GetForegroundWindow();
     // The bar, its pop-up and its menus count: a click back into the target is a change.
     const bool newForeground = foreground != m_hLastForeground;
     m_hLastForeground = foreground;
-    if (!foreground) {
+    const CTransparencyDlg* popup = m_btnTransparency.TransparencyDlg();
+    const TrackedWindows known = {m_hWnd, popup ? popup->m_hWnd : nullptr,
+                                  ::FindWindowA("Shell_TrayWnd", nullptr),
+                                  ::FindWindowA("Progman", nullptr), ::GetDesktopWindow()};
+    switch (DecideBarMove(foreground, known)) {
+    case BarMove::Stay:
+        return;
+    case BarMove::Collapse:
         CollapseBar();
         m_pTarget = nullptr;
         return;
-    }
-    // The user is working the slider: nothing moves under it.
-    const CTransparencyDlg* popup = m_btnTransparency.m_pTransparencyDlg.get();
-    if (popup && foreground == popup->m_hWnd) {
-        return;
-    }
-    // The user is clicking the bar: it stays on its target.
-    if (foreground == m_hWnd) {
-        return;
-    }
-    if (foreground == ::FindWindowA("Shell_TrayWnd", nullptr) ||
-        foreground == ::FindWindowA("Progman", nullptr) || foreground == ::GetDesktopWindow()) {
-        CollapseBar();
-        m_pTarget = nullptr;
-        return;
+    case BarMove::Place:
+        break;
     }
     bool placed = false;
     if (::IsWindow(foreground) == 1) {
-        RECT target;
+        RECT target = {};
         ::GetWindowRect(foreground, &target);
-        int dx =
-            ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset + ::GetSystemMetrics(SM_CXFRAME);
-        int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
-        const int x = target.right - dx, y = target.top + dy;
-        placed = PlaceWindow(x, y, m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top) ||
+        const RECT rect = BarRectOn(target, CaptionMetrics::OfSystem(), m_settings.barOffset,
+                                    {m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top});
+        placed = PlaceWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top) ||
                  foreground != m_pTarget;
         if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
             const RECT place = shown->GetWindowRect();
-            shown->PlaceWindow(x, y, place.right - place.left, place.bottom - place.top);
+            shown->PlaceWindow(rect.left, rect.top, place.right - place.left,
+                               place.bottom - place.top);
         }
         if (foreground != m_pTarget) {
             SyncButtonFaces(foreground);
@@ -103,20 +99,27 @@ void CButtonBarDlg::CollapseBar() {
 }
 
 void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {
-    if (mode != 0 && mode != 1) {
+    const std::optional<TopmostChange> change = TopmostChangeFor(mode, window == m_hWnd);
+    if (!change) {
         return;
     }
     RECT rect = {};
     if (window && ::IsWindow(window) == 1) {
         ::GetWindowRect(window, &rect);
     }
-    const HWND band = mode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (window == m_hWnd) {
-        ::SetWindowPos(window, band, rect.left, rect.top, width, height, SWP_NOACTIVATE);
+        ::SetWindowPos(window, change->insertAfter, rect.left, rect.top, width, height,
+                       change->flags);
     } else {
-        CWindowCalls(window).SetWindowPos(band, rect.left, rect.top, width, height, SWP_SHOWWINDOW);
+        CWindowCalls(window).SetWindowPos(change->insertAfter, rect.left, rect.top, width, height,
+                                          change->flags);
     }
+}
+
+CTransparencyDlg* CButtonBarDlg::ShownTransparencyDlg() const {
+    CTransparencyDlg* popup = m_btnTransparency.TransparencyDlg();
+    return popup && popup->IsShown() == 1 ? popup : nullptr;
 }
 
 void CButtonBarDlg::OnAutoMaximize() {
