@@ -2,7 +2,6 @@
 #include "tests/BarFixture.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -117,13 +116,6 @@ TEST_F(WindowCommands, TrayMenuBringsTheBarForwardAndListsTheWindowsOfThisMoment
     const Handles& active = Dialog().WindowHandles();
     EXPECT_NE(active.end(), std::find(active.begin(), active.end(), second.Handle()));
     EXPECT_EQ(0, bar->IsAutoMaximizeOn()) << "the choice reached the bar";
-
-    // The double-click opens the window selector in the middle of the screen.
-    const CSystemTray& icon = bar->TrayIcon();
-    icon.SendMessage(icon.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_LBUTTONDBLCLK);
-    const RECT rect = WindowRect(Dialog().m_hWnd), desktop = WindowRect(::GetDesktopWindow());
-    EXPECT_TRUE(::IsWindowVisible(Dialog().m_hWnd));
-    EXPECT_LE(std::abs(rect.left + rect.right - desktop.right), 1);
 }
 
 TEST_F(WindowCommands, ButtonMenuListsTheHiddenWindowsAndHandsTheBarsCommandsToIt) {
