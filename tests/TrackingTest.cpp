@@ -131,17 +131,24 @@ TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
         const POINT place = BarPlaceOn(window);
         ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
     };
+    // A click meant for the bar waits until the bar sits on the window.
+    const auto clickBar = [&](UINT button, DWORD down = MOUSEEVENTF_LEFTDOWN,
+                              DWORD up = MOUSEEVENTF_LEFTUP) {
+        const POINT place = BarPlaceOn(second.Handle());
+        ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
+        ClickInto(bar->Button(button).m_hWnd, down, up);
+    };
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"first program in front", [&] { toFront(first.Handle()); }},
         {"second program in front", [&] { toFront(second.Handle()); }},
-        {"T clicked", [&] { ClickInto(bar->Button(IDC_TRANSPARENCY).m_hWnd); }},
+        {"T clicked", [&] { clickBar(IDC_TRANSPARENCY); }},
         {"back into the window after T", [&] { ClickInto(second.Handle()); }},
         {"a level chosen from the menu",
          [&] {
              interaction.m_menuChoices = {ID_TRANSPARENCY_50};
-             ClickInto(bar->Button(IDC_HIDE).m_hWnd, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+             clickBar(IDC_HIDE, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
          }},
-        {"A clicked", [&] { ClickInto(bar->Button(IDC_TOPMOST).m_hWnd); }},
+        {"A clicked", [&] { clickBar(IDC_TOPMOST); }},
         {"back into the window after A", [&] { ClickInto(second.Handle()); }},
     };
     // A bar left under the window stays there: the margin only allows for a busy machine.
