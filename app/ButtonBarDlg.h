@@ -123,5 +123,6 @@ private:
 
     HWND m_hLastForeground = nullptr; // the foreground window of the last tick
     bool m_bRestackDue = false;       // an action activated, restyled or restacked the target
+    bool m_bShellInFront = false;     // whether that window is the taskbar or a desktop
     int m_bExiting = 0;               // a Quit that arrives during the exit question is ignored
 };

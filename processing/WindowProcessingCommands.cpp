@@ -233,9 +233,11 @@ void CWindowProcessingDlg::HideSelected() {
     if (selected.empty()) {
         return;
     }
+    std::vector<HWND> windows;
     for (const SelectedEntry& entry : selected) {
-        HideWindow(CWindowCalls(entry.window));
+        windows.push_back(entry.window);
     }
+    HideWindows(windows);
     RefreshLists();
 }
 

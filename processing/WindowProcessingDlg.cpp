@@ -74,6 +74,13 @@ void CWindowProcessingDlg::RefreshLists() {
     if (!m_listWindows.m_hWnd) {
         return;
     }
+    // A window destroyed on its way settles nothing; its handle may come back on another.
+    m_expectedVisibility.erase(std::remove_if(m_expectedVisibility.begin(),
+                                              m_expectedVisibility.end(),
+                                              [](const std::pair<HWND, bool>& expected) {
+                                                  return !::IsWindow(expected.first);
+                                              }),
+                               m_expectedVisibility.end());
     m_selectedTitles.clear();
     for (int i = 0; i < m_listWindows.GetCount(); ++i) {
         if (m_listWindows.GetSel(i)) {
@@ -102,7 +109,7 @@ BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM) {
         return TRUE;
     }
     CWindowProcessingDlg& dialog = *s_pRefreshing;
-    if (::IsWindowVisible(window) == 1) {
+    if (dialog.SettledVisibility(window, ::IsWindowVisible(window) == 1)) {
         if (dialog.m_parentsOnly && ::GetParent(window)) {
             return TRUE;
         }
@@ -139,7 +146,50 @@ void CWindowProcessingDlg::AddHiddenWindow(HWND window) {
 
 void CWindowProcessingDlg::HideWindow(const CWindowCalls& window) {
     AddHiddenWindow(window.Handle());
+    Expect(window.Handle(), false);
     window.ShowWindow(SW_HIDE);
+}
+
+void CWindowProcessingDlg::HideWindows(const std::vector<HWND>& windows) {
+    std::vector<HWND>& list = HiddenWindowList();
+    list.insert(list.end(), windows.begin(), windows.end());
+    SaveHiddenWindows();
+    for (HWND window : windows) {
+        Expect(window, false);
+        CWindowCalls::WithoutWaiting(window).ShowWindow(SW_HIDE);
+    }
+}
+
+void CWindowProcessingDlg::ShowWindows(const std::vector<HWND>& windows) {
+    for (HWND window : windows) {
+        Expect(window, true);
+        CWindowCalls::WithoutWaiting(window).ShowWindow(SW_SHOW);
+    }
+}
+
+void CWindowProcessingDlg::Expect(HWND window, bool visible) {
+    for (auto& expected : m_expectedVisibility) {
+        if (expected.first == window) {
+            expected.second = visible;
+            return;
+        }
+    }
+    m_expectedVisibility.emplace_back(window, visible);
+}
+
+// What the lists take the window for: what is expected of it until the platform agrees.
+bool CWindowProcessingDlg::SettledVisibility(HWND window, bool visible) {
+    for (auto expected = m_expectedVisibility.begin(); expected != m_expectedVisibility.end();
+         ++expected) {
+        if (expected->first == window) {
+            if (expected->second != visible) {
+                return expected->second;
+            }
+            m_expectedVisibility.erase(expected);
+            return visible;
+        }
+    }
+    return visible;
 }
 
 void CWindowProcessingDlg::RemoveHiddenAt(std::size_t index) {
@@ -186,7 +236,17 @@ void CWindowProcessingDlg::ForgetParked(HWND window) {
 }
 
 void CWindowProcessingDlg::SaveHiddenWindows() {
-    m_hiddenFile.Save(HiddenWindowList());
+    const std::vector<HWND>& list = HiddenWindowList();
+    m_hiddenFile.Save(list);
+    // An expectation the list no longer shares (shown or hidden again another way) is void.
+    m_expectedVisibility.erase(
+        std::remove_if(m_expectedVisibility.begin(), m_expectedVisibility.end(),
+                       [&](const std::pair<HWND, bool>& expected) {
+                           const bool listed =
+                               std::find(list.begin(), list.end(), expected.first) != list.end();
+                           return listed == expected.second;
+                       }),
+        m_expectedVisibility.end());
 }
 
 void CWindowProcessingDlg::OnShowAll() {

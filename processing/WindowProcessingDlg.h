@@ -39,6 +39,11 @@ public:
     // Records the window in the HiddenWindowList, then hides it: a program killed in
     // between still knows it.
     void HideWindow(const CWindowCalls& window);
+    // Many windows at once: records them all with one write of the file, then hides each
+    // without waiting for its program.
+    void HideWindows(const std::vector<HWND>& windows);
+    // Shows the windows in this order without waiting for their programs.
+    void ShowWindows(const std::vector<HWND>& windows);
     void OnShowOwn();
     void OnShowAll();
     void OnParents();
@@ -89,6 +94,12 @@ private:
     // Where the HiddenWindowList lives: parked in m_savedOwnHidden while "all" is shown.
     std::vector<HWND>& HiddenWindowList();
     void SaveHiddenWindows();
+    // A window on its way to being shown or hidden counts as such before its program has
+    // done it: a refresh meanwhile does not list a hidden window as visible.
+    void Expect(HWND window, bool visible);
+    bool SettledVisibility(HWND window, bool visible);
 
     CHiddenWindowFile m_hiddenFile{CHiddenWindowFile::ProgramFile()};
+    // The windows shown or hidden without waiting that have not been seen so yet.
+    std::vector<std::pair<HWND, bool>> m_expectedVisibility;
 };

@@ -248,8 +248,80 @@ TEST_F(WindowActions, KilledProgramFindsItsStillHiddenWindowsAtTheNextStart) {
               ReadFileBytes(kHiddenFile));
 
     Hotkey(CButtonBarDlg::kShowAllHotkey);
-    EXPECT_TRUE(Visible(kept.Handle()) && Visible(other.Handle()));
+    // Shown without waiting: the other program does it when it next reads its messages.
+    EXPECT_TRUE(PumpUntil([&] { return Visible(kept.Handle()) && Visible(other.Handle()); }));
     EXPECT_FALSE(FileExists(kHiddenFile));
+}
+
+// The file as a window of a batch found it when shown or hidden: which file (each write
+// replaces it with a new one) and its lines.
+struct FileSeen {
+    DWORD index;
+    std::string content;
+    bool operator==(const FileSeen& other) const {
+        return index == other.index && content == other.content;
+    }
+};
+Handles g_batch;
+std::vector<FileSeen> g_seen;
+
+FileSeen SeeFile() {
+    FileSeen seen = {0, ""};
+    HANDLE file = ::CreateFileA(kHiddenFile.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        BY_HANDLE_FILE_INFORMATION info = {};
+        ::GetFileInformationByHandle(file, &info);
+        ::CloseHandle(file);
+        seen = {info.nFileIndexLow, ReadFileBytes(kHiddenFile)};
+    }
+    return seen;
+}
+
+LRESULT CALLBACK SeeFileOnShowWindow(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->message == WM_SHOWWINDOW && Contains(g_batch, call->hwnd)) {
+        g_seen.push_back(SeeFile());
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(WindowActions, ABatchIsWrittenOnceBeforeItsFirstWindowIsHiddenAndOnceAfterItIsShown) {
+    std::vector<std::unique_ptr<CForeignWindow>> windows;
+    g_batch.clear();
+    for (int i = 0; i < 3; ++i) {
+        windows.push_back(std::make_unique<CForeignWindow>("Batch " + std::to_string(i)));
+        ::ShowWindow(windows.back()->Handle(), SW_SHOWNOACTIVATE);
+        g_batch.push_back(windows.back()->Handle());
+    }
+    struct Row {
+        const char* name;
+        int hotkey;
+        bool hides;
+    };
+    for (const Row& row : {Row{"Alt+A", CButtonBarDlg::kHideAllHotkey, true},
+                           Row{"Alt+S", CButtonBarDlg::kShowAllHotkey, false}}) {
+        SCOPED_TRACE(row.name);
+        const FileSeen before = SeeFile();
+        g_seen.clear();
+        HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &SeeFileOnShowWindow, nullptr,
+                                         ::GetCurrentThreadId());
+        Hotkey(row.hotkey);
+        ASSERT_TRUE(PumpUntil([&] { return g_seen.size() == g_batch.size(); }));
+        ::UnhookWindowsHookEx(hook);
+        const FileSeen after = SeeFile();
+        // Hiding: every window found the one file written for the whole batch, and it
+        // stays. Showing: every window found the file as it was, removed only afterwards.
+        for (const FileSeen& seen : g_seen) {
+            EXPECT_TRUE(seen == (row.hides ? after : before));
+        }
+        for (HWND window : g_batch) {
+            EXPECT_EQ(row.hides,
+                      after.content.find(Line(window, ::GetCurrentProcessId(),
+                                              "PanewardenTestForeign")) != std::string::npos);
+        }
+        EXPECT_FALSE(before == after);
+    }
 }
 
 } // namespace

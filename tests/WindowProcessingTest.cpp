@@ -1,6 +1,7 @@
 #include "tests/BarFixture.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -295,6 +296,14 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         const DWORD start = ::GetTickCount();
         step.act();
         EXPECT_LT(::GetTickCount() - start, 1000u);
+        // Before the program carries out what it was asked, the file holds the list, and a
+        // refresh does not take a window hidden meanwhile for a visible one.
+        dialog->RefreshLists();
+        char line[16] = "";
+        std::snprintf(line, sizeof line, "%08lX ", HandleToUlong(hung));
+        EXPECT_EQ(hidden(),
+                  ReadFileBytes(CHiddenWindowFile::ProgramFile()).find(line) != std::string::npos);
+        EXPECT_FALSE(hidden() && Contains(dialog->m_windowHandles, hung));
         ASSERT_TRUE(other.Resume());
         EXPECT_TRUE(step.done());
         EXPECT_NE(hidden(), ::IsWindowVisible(hung) != 0);

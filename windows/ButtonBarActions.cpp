@@ -178,11 +178,10 @@ LRESULT CButtonBarDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CButtonBarDlg::HideAll() {
     m_pProcessingDlg->RefreshLists();
-    // A copy: hiding can activate the dialog, whose refresh rebuilds the array.
+    // A copy: hiding one of the program's own windows can activate the dialog, whose refresh
+    // rebuilds the array.
     const std::vector<HWND> listed = m_pProcessingDlg->m_windowHandles;
-    for (HWND window : listed) {
-        m_pProcessingDlg->HideWindow(CWindowCalls(window));
-    }
+    m_pProcessingDlg->HideWindows(listed);
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
 }
@@ -193,9 +192,7 @@ void CButtonBarDlg::ShowAll() {
     if (hidden.empty()) {
         return;
     }
-    for (auto window = hidden.rbegin(); window != hidden.rend(); ++window) {
-        CWindowCalls(*window).ShowWindow(SW_SHOW);
-    }
+    m_pProcessingDlg->ShowWindows(std::vector<HWND>(hidden.rbegin(), hidden.rend()));
     for (HWND window : hidden) {
         RemoveHiddenWindowIcon(window);
     }

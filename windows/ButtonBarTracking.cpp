@@ -39,16 +39,22 @@ void CButtonBarDlg::OnWindowTimer() {
     if (foreground == m_hWnd) {
         return;
     }
-    if (foreground == ::FindWindowA("Shell_TrayWnd", nullptr) ||
-        foreground == ::FindWindowA("Progman", nullptr) || foreground == ::GetDesktopWindow()) {
+    // The shell's windows are looked up once per window in front: while it stays in front
+    // it stays what it was.
+    if (newForeground) {
+        m_bShellInFront = foreground == ::FindWindowA("Shell_TrayWnd", nullptr) ||
+                          foreground == ::FindWindowA("Progman", nullptr) ||
+                          foreground == ::GetDesktopWindow();
+    }
+    if (m_bShellInFront) {
         CollapseBar();
         m_pTarget = nullptr;
         return;
     }
     bool placed = false;
-    if (::IsWindow(foreground) == 1) {
-        RECT target;
-        ::GetWindowRect(foreground, &target);
+    RECT target;
+    // Fails exactly where IsWindow would: one call instead of two.
+    if (::GetWindowRect(foreground, &target)) {
         int dx =
             ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset + ::GetSystemMetrics(SM_CXFRAME);
         int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
@@ -66,7 +72,7 @@ void CButtonBarDlg::OnWindowTimer() {
     }
     KeepBarOnTop(placed || newForeground || m_bRestackDue, foreground);
     m_bRestackDue = false;
-    DefWindowProc(WM_TIMER, kWindowTimer, 0);
+    // The default processing of a timer without a callback does nothing: it is left out.
 }
 
 // Restacking puts the bar first in the topmost band, under the windows it owns (the
