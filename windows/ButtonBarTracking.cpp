@@ -75,18 +75,37 @@ void CButtonBarDlg::OnWindowTimer() {
     // The default processing of a timer without a callback does nothing: it is left out.
 }
 
+namespace {
+
+struct StackSearch {
+    HWND bar;
+    bool onTop;
+};
+
+// Top to bottom: on top when the bar comes before any window it does not own.
+BOOL CALLBACK FindBarInStack(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<StackSearch*>(context);
+    if (window == search->bar) {
+        search->onTop = true;
+        return FALSE;
+    }
+    return ::GetWindow(window, GW_OWNER) == search->bar;
+}
+
+} // namespace
+
 // Restacking puts the bar first in the topmost band, under the windows it owns (the
 // platform keeps those above their owner): already there, it would change nothing.
 // Under Wine, though, a window that has just come to the front, or been activated,
 // restyled or restacked, draws over the bar, whatever the z-order says, until the bar is
 // restacked after the window's program has done its part: the ping waits for that.
+// The stack is read in one enumeration, not a call per window above the bar.
 void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
-    bool onTop = !restack && IsTopmost(m_hWnd) == 1;
-    for (HWND above = ::GetWindow(m_hWnd, GW_HWNDPREV); onTop && above;
-         above = ::GetWindow(above, GW_HWNDPREV)) {
-        onTop = ::GetWindow(above, GW_OWNER) == m_hWnd;
+    StackSearch search = {m_hWnd, false};
+    if (!restack && IsTopmost(m_hWnd) == 1) {
+        ::EnumWindows(&FindBarInStack, reinterpret_cast<LPARAM>(&search));
     }
-    if (!onTop) {
+    if (!search.onTop) {
         CWindowCalls::Ping(foreground);
         SetWindowTopmost(1, m_hWnd);
     }
