@@ -6,7 +6,6 @@
 #include "platform/MessageTable.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
-#include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 
@@ -34,6 +33,13 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnMessage(SecondStartMessage(), &CButtonBarDlg::OnSecondStart),
     OnCommand(ID_PREFERENCES, &CButtonBarDlg::OnPreferences),
     OnCommand(ID_SKINSELECTOR, &CButtonBarDlg::OnSkinSelector),
+    OnHotkey(kHideAllHotkey, &CButtonBarDlg::HideAll),
+    OnHotkey(kShowAllHotkey, &CButtonBarDlg::ShowAll),
+    OnCommandRange(ID_ACTIVEWINDOW_FIRST, ID_HIDDENWINDOW_FIRST - 1, &CButtonBarDlg::OnHideListed),
+    OnCommandRange(ID_HIDDENWINDOW_FIRST, 0xFFFF, &CButtonBarDlg::ShowHiddenWindowAt),
+    // An icon's restore command does not fit in the low word: it is compared whole.
+    OnCommandWordRange(ID_RESTOREWINDOW_FIRST, ID_RESTOREWINDOW_FIRST + 9999,
+                       &CButtonBarDlg::OnRestoreWindow),
 };
 
 CButtonBarDlg::CButtonBarDlg()
@@ -69,9 +75,12 @@ BOOL CButtonBarDlg::OnInitDialog() {
     m_settings.SetDefaults();
     LoadSettings();
 
-    m_pPreferencesDlg = std::make_unique<CPreferencesDlg>();
+    m_pPreferencesDlg = std::make_unique<CPreferencesDlg>(*this);
     m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
-    m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>();
+    // The windows hidden by a run of the program that never asked its exit question.
+    m_hiddenWindows.SetListener(this);
+    m_hiddenWindows.Load();
+    m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(m_hiddenWindows);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
 
     m_trayImage.reset(static_cast<HICON>(::LoadImageA(
@@ -85,7 +94,7 @@ BOOL CButtonBarDlg::OnInitDialog() {
 
     m_hiddenTrayIcons.clear();
     m_pTarget = nullptr;
-    m_nAlpha = 200;
+    m_transparency.Set(CTransparencyLevel::kStartLevel);
 
     // Taken before the bar collapses: every placement gives it this size.
     m_rcBar = GetWindowRect();
@@ -93,8 +102,8 @@ BOOL CButtonBarDlg::OnInitDialog() {
 
     ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
     LoadSkin();
-    m_btnHide.m_bNoToggle = 1;
-    m_btnTransparency.m_bOpensSlider = 1;
+    m_btnHide.SetNoToggle(1);
+    m_btnTransparency.SetOpensSlider(1);
 
     ShowWindow(SW_SHOW);
     CollapseBar();
@@ -189,19 +198,12 @@ void CButtonBarDlg::ExitProgram() {
     m_trayIcon.DestroyWindow();
 
     m_pProcessingDlg->OnShowOwn();
-    if (!m_pProcessingDlg->m_hiddenHandles.empty() &&
+    // The list is read after the answer: windows can be hidden while the question is open.
+    if (!m_hiddenWindows.Windows().empty() &&
         CUserInteraction::Current().MessageBox(
             m_hWnd, "Would you like to show the windows that you have hidden?",
             "Panewardweb - Exit Question", MB_YESNO | MB_ICONINFORMATION) == IDYES) {
-        // The hotkeys and the dialog still work while the question is open: the list is
-        // read after the answer. A copy: showing a window can activate others and so
-        // refresh the lists under the loop.
-        m_pProcessingDlg->OnShowOwn();
-        const std::vector<HWND> hidden = m_pProcessingDlg->m_hiddenHandles;
-        for (HWND window : hidden) {
-            CWindowCalls(window).ShowWindow(SW_SHOW);
-        }
-        m_pProcessingDlg->ClearHiddenWindows();
+        m_hiddenWindows.ShowEvery(CHiddenWindowList::Order::FirstToLast);
     }
 
     m_pProcessingDlg.reset();
@@ -225,11 +227,14 @@ void CButtonBarDlg::OnPreferences() {
 }
 
 // The bar shows up again on the window timer's next tick, if it runs at all.
-void CButtonBarDlg::ApplyPreferences() {
+void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
     ::KillTimer(m_hWnd, kWindowTimer);
     ::KillTimer(m_hWnd, kAutoMaximizeTimer);
     CollapseBar();
-    m_pPreferencesDlg->ReadSettings(m_settings);
+    m_settings.autoMaximizeInterval = chosen.autoMaximizeInterval;
+    m_settings.windowTimerInterval = chosen.windowTimerInterval;
+    m_settings.autoMaximize = chosen.autoMaximize;
+    m_settings.windowTimerEnabled = chosen.windowTimerEnabled;
     StartEnabledTimers();
     SaveSettings();
 }
@@ -243,10 +248,6 @@ void CButtonBarDlg::ShowWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->RefreshLists();
     m_pProcessingDlg->ShowWindow(SW_SHOW);
-}
-
-const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
-    return m_pProcessingDlg->m_hiddenHandles;
 }
 
 UINT CButtonBarDlg::SecondStartMessage() {
@@ -265,5 +266,9 @@ void CButtonBarDlg::RefreshWindowLists() {
 }
 
 const std::vector<HWND>& CButtonBarDlg::ActiveWindows() const {
-    return m_pProcessingDlg->m_windowHandles;
+    return m_pProcessingDlg->WindowHandles();
+}
+
+CSkinButton& CButtonBarDlg::Button(UINT id) {
+    return id == IDC_HIDE ? m_btnHide : id == IDC_TOPMOST ? m_btnTopmost : m_btnTransparency;
 }

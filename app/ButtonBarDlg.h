@@ -2,16 +2,19 @@
 #pragma once
 
 #include "app/BarSettings.h"
+#include "app/PreferencesOwner.h"
 #include "controls/SkinButton.h"
 #include "controls/SkinButtonOwner.h"
-#include "processing/WindowProcessingOwner.h"
 #include "platform/Dialog.h"
+#include "platform/Handles.h"
 #include "platform/MessageTable.h"
+#include "processing/HiddenWindowList.h"
+#include "processing/HiddenWindowListener.h"
 #include "tray/SystemTray.h"
 #include "tray/SystemTrayOwner.h"
+#include "windows/Transparency.h"
 
 #include <memory>
-#include <type_traits>
 #include <vector>
 
 class CPreferencesDlg;
@@ -19,8 +22,9 @@ class CWindowProcessingDlg;
 
 class CButtonBarDlg : public CDialog,
                       public CSkinButtonOwner,
-                      public CWindowProcessingOwner,
-                      public CSystemTrayOwner {
+                      public CSystemTrayOwner,
+                      public CHiddenWindowListener,
+                      public CPreferencesOwner {
 public:
     static constexpr UINT kWindowTimer = 1124;
     static constexpr UINT kAutoMaximizeTimer = 1125;
@@ -39,66 +43,37 @@ public:
     void OnOK() override {}
     void OnCancel() override {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Hotkeys and the numbered window commands, then the platform's default.
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    void ExitProgram() override;
-    void LoadSettings();
-    void SaveSettings();
-
-    void CollapseBar();
-    void SetWindowTopmost(int mode, HWND window);
-    void OnHideTarget();
-    void OnToggleTopmost();
-    void OnToggleTransparency();
-    void HideAll();
-    void ShowAll();
-    void ActivateTarget() override;
-    int TransparencySupported() const;
-    // False when the window's style stayed as it was.
-    bool ToggleTransparency(HWND window);
-    void ApplyTransparencyLevel(HWND window);
-    void SetTransparencyLevel(int level) override;
-    int GetTransparencyLevel() const override { return m_nAlpha; }
-    int IsTransparent(HWND window) const;
-    int IsTopmost(HWND window) const;
-    // The A and T faces show the window's topmost and layered styles.
-    void SyncButtonFaces(HWND window);
-    // The T button's pop-up while it is on screen, else null.
-    CTransparencyDlg* ShownTransparencyDlg() const;
-    void OnAutoMaximize() override;
-    int IsAutoMaximizeOn() const override { return m_settings.autoMaximize == 1; }
-    void RemoveHiddenWindowIcon(HWND window) override;
-    // Shows entry index of the hidden-window list again and forgets it.
-    void ShowHiddenWindowAt(std::size_t index) override;
-    void OnWindowSelector();
-    void ShowWindowSelector() override;
-    const std::vector<HWND>& HiddenWindows() const override;
+    void ExitProgram();
     // Broadcast by a second start of the program, which then leaves.
     static UINT SecondStartMessage();
+
+    // What the bar holds, for the program's tests.
+    HWND Target() const { return m_pTarget; }
+    CSkinButton& Button(UINT id);
+    const CSystemTray& TrayIcon() const { return m_trayIcon; }
+    const std::vector<std::unique_ptr<CSystemTray>>& HiddenTrayIcons() const {
+        return m_hiddenTrayIcons;
+    }
+    CHiddenWindowList& HiddenWindowList() { return m_hiddenWindows; }
+    CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
+    CPreferencesDlg* PreferencesDlg() const { return m_pPreferencesDlg.get(); }
+
+    // CSkinButtonOwner
+    void ActivateTarget() override;
+    int GetTransparencyLevel() const override { return m_transparency.Get(); }
+    void SetTransparencyLevel(int level) override;
+    const std::vector<HWND>& HiddenWindows() const override { return m_hiddenWindows.Shown(); }
+    void ShowWindowSelector() override;
+    int IsAutoMaximizeOn() const override { return m_settings.autoMaximize == 1; }
+    void ApplySkin(const std::string& skinFolder) override;
+    // CSystemTrayOwner
     void RefreshWindowLists() override;
     const std::vector<HWND>& ActiveWindows() const override;
-    void OnPreferences();
-    // Takes the preferences dialog's values, restarts the timers with them and saves.
-    void ApplyPreferences();
-    void ApplySkin(const std::string& skinFolder) override;
-    void OnSkinSelector();
-
-    std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
-    CSkinButton m_btnHide;
-    CSkinButton m_btnTransparency;
-    CSkinButton m_btnTopmost;
-    HICON m_hIcon;
-    RECT m_rcBar = {};
-    HWND m_pTarget = nullptr;
-    int m_nAlpha = 200;
-    // The tray icon's own image, destroyed after the icon (declared before it).
-    std::unique_ptr<std::remove_pointer_t<HICON>, decltype(&::DestroyIcon)> m_trayImage{
-        nullptr, &::DestroyIcon};
-    CSystemTray m_trayIcon;
-    std::vector<std::unique_ptr<CSystemTray>> m_hiddenTrayIcons;
-    BarSettings m_settings;
-    std::unique_ptr<CPreferencesDlg> m_pPreferencesDlg;
+    // CHiddenWindowListener: the window's hidden-window icon goes.
+    void OnHiddenWindowLeft(HWND window) override;
+    // CPreferencesOwner: restarts the timers with the values and saves them.
+    void ApplyPreferences(const TimerPreferences& chosen) override;
 
 private:
     static const MessageEntry<CButtonBarDlg> s_messageTable[];
@@ -106,21 +81,66 @@ private:
     LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
-    LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
-    void OnQuit();
     LRESULT OnSecondStart(WPARAM wParam, LPARAM lParam);
-
-    void OnWindowTimer();
-    // Restacks the bar when asked, or when some window other than its own has come above it.
-    void KeepBarOnTop(bool restack, HWND foreground);
-    void OnAutoMaximizeTimer();
-    // Timer periods come from a hand-editable file: keep them within what the system accepts.
-    void StartTimer(UINT timerId, int period);
+    void OnQuit();
+    void OnPreferences();
+    void OnSkinSelector();
+    void OnWindowSelector();
+    void LoadSettings();
+    void SaveSettings();
     void StartEnabledTimers();
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
     void LoadSkin();
     void LoadSkinFaces(const std::string& skinFolder);
 
+    // Following the window in front (ButtonBarTracking.cpp).
+    LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
+    void OnWindowTimer();
+    // Restacks the bar when asked, or when some window other than its own has come above it.
+    void KeepBarOnTop(bool restack, HWND foreground);
+    void OnAutoMaximizeTimer();
+    void OnAutoMaximize();
+    // Timer periods come from a hand-editable file: keep them within what the system accepts.
+    void StartTimer(UINT timerId, int period);
+    void CollapseBar();
+    void SetWindowTopmost(int mode, HWND window);
+    // The T button's pop-up while it is on screen, else null.
+    CTransparencyDlg* ShownTransparencyDlg() const;
+
+    // What the bar does to windows (ButtonBarActions.cpp).
+    void OnHideTarget();
+    void OnToggleTopmost();
+    void OnToggleTransparency();
+    void HideAll();
+    void ShowAll();
+    // The numbered window commands: hide entry index of the window list, show entry index
+    // of the hidden-window list, show the window of a hidden-window icon.
+    void OnHideListed(UINT index);
+    void ShowHiddenWindowAt(UINT index);
+    void OnRestoreWindow(UINT iconNumber, HWND window);
+    void RemoveHiddenWindowIcon(HWND window);
+    int TransparencySupported() const;
+    // False when the window's style stayed as it was.
+    bool ToggleTransparency(HWND window);
+    void ApplyTransparencyLevel(HWND window);
+    int IsTransparent(HWND window) const;
+    // The A and T faces show the window's topmost and layered styles.
+    void SyncButtonFaces(HWND window);
+
+    CHiddenWindowList m_hiddenWindows{CHiddenWindowList::ProgramFile()};
+    std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
+    CSkinButton m_btnHide{*this};
+    CSkinButton m_btnTransparency{*this};
+    CSkinButton m_btnTopmost{*this};
+    HICON m_hIcon;
+    RECT m_rcBar = {};
+    HWND m_pTarget = nullptr;
+    CTransparencyLevel m_transparency;
+    UniqueIcon m_trayImage; // destroyed after the icon that shows it (declared before it)
+    CSystemTray m_trayIcon{this};
+    std::vector<std::unique_ptr<CSystemTray>> m_hiddenTrayIcons;
+    BarSettings m_settings;
+    std::unique_ptr<CPreferencesDlg> m_pPreferencesDlg;
     HWND m_hLastForeground = nullptr; // the foreground window of the last tick
     bool m_bRestackDue = false;       // an action activated, restyled or restacked the target
     bool m_bShellInFront = false;     // whether that window is the taskbar or a desktop

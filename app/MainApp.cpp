@@ -1,6 +1,7 @@
 #include "app/MainApp.h"
 
 #include "app/ButtonBarDlg.h"
+#include "platform/Handles.h"
 
 #include <commctrl.h>
 
@@ -10,7 +11,7 @@ const char kInstanceMutex[] = "Local\\Panewarden";
 } // namespace
 
 BOOL CMainApp::InitInstance() {
-    HANDLE instance = ::CreateMutexA(nullptr, FALSE, kInstanceMutex);
+    const UniqueHandle instance(::CreateMutexA(nullptr, FALSE, kInstanceMutex));
     const DWORD error = ::GetLastError();
     // Access is denied when an instance started with other rights holds the mutex.
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_ACCESS_DENIED) {
@@ -19,9 +20,6 @@ BOOL CMainApp::InitInstance() {
         ::PostMessageA(HWND_BROADCAST, CButtonBarDlg::SecondStartMessage(), 0, 0);
     } else {
         RunBar();
-    }
-    if (instance) {
-        ::CloseHandle(instance);
     }
     return FALSE;
 }

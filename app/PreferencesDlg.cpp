@@ -1,8 +1,5 @@
 #include "app/PreferencesDlg.h"
 
-#include "app/ButtonBarDlg.h"
-#include "platform/WinApp.h"
-
 #include <string>
 
 namespace {
@@ -47,9 +44,7 @@ BOOL CPreferencesDlg::OnInitDialog() {
 }
 
 void CPreferencesDlg::OnCancel() {
-    if (auto* bar = dynamic_cast<CButtonBarDlg*>(CWinApp::GetMainWnd())) {
-        bar->ApplyPreferences();
-    }
+    m_owner.ApplyPreferences(ReadSettings());
     ShowWindow(SW_HIDE);
 }
 
@@ -66,11 +61,13 @@ void CPreferencesDlg::ShowSettings(const BarSettings& settings) {
     ShowWindow(SW_SHOW);
 }
 
-void CPreferencesDlg::ReadSettings(BarSettings& settings) const {
-    settings.autoMaximizeInterval = m_sliderAutoMaximize.GetPos();
-    settings.windowTimerInterval = m_sliderWindowTimer.GetPos();
-    settings.autoMaximize = m_chkAutoMaximize.GetCheck() == BST_CHECKED ? 1 : 0;
-    settings.windowTimerEnabled = m_chkWindowTimer.GetCheck() == BST_CHECKED ? 1 : 0;
+TimerPreferences CPreferencesDlg::ReadSettings() const {
+    TimerPreferences chosen = {};
+    chosen.autoMaximizeInterval = m_sliderAutoMaximize.GetPos();
+    chosen.windowTimerInterval = m_sliderWindowTimer.GetPos();
+    chosen.autoMaximize = m_chkAutoMaximize.GetCheck() == BST_CHECKED ? 1 : 0;
+    chosen.windowTimerEnabled = m_chkWindowTimer.GetCheck() == BST_CHECKED ? 1 : 0;
+    return chosen;
 }
 
 void CPreferencesDlg::OnAutoMaximizeClicked() {

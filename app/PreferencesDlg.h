@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/BarSettings.h"
+#include "app/PreferencesOwner.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
 #include "platform/MessageTable.h"
@@ -11,32 +12,32 @@
 
 class CPreferencesDlg : public CDialog {
 public:
-    CPreferencesDlg() : CDialog(IDD_PREFERENCES) {}
+    explicit CPreferencesDlg(CPreferencesOwner& owner) : CDialog(IDD_PREFERENCES), m_owner(owner) {}
 
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Modeless: Enter does nothing; closing (box or Esc) applies the values and hides it.
+    // Modeless: Enter does nothing; closing (box or Esc) reports the values and hides it.
     void OnOK() override {}
     void OnCancel() override;
 
     // Fills the controls from the stored settings, discarding unapplied changes, and shows it.
     void ShowSettings(const BarSettings& settings);
-    // The periods from the sliders, then the switches from the check boxes.
-    void ReadSettings(BarSettings& settings) const;
 
+private:
+    static const MessageEntry<CPreferencesDlg> s_messageTable[];
+
+    // The periods from the sliders, then the switches from the check boxes.
+    TimerPreferences ReadSettings() const;
     void OnAutoMaximizeClicked();
     void OnWindowTimerClicked();
+    LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
 
+    CPreferencesOwner& m_owner;
     CStatic m_lblWindowTimer;
     CButton m_chkWindowTimer;
     CSliderCtrl m_sliderWindowTimer;
     CSliderCtrl m_sliderAutoMaximize;
     CButton m_chkAutoMaximize;
     CStatic m_lblAutoMaximize;
-
-private:
-    static const MessageEntry<CPreferencesDlg> s_messageTable[];
-
-    LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
 };

@@ -2,24 +2,13 @@
 
 #include "controls/SkinButtonOwner.h"
 #include "platform/UserInteraction.h"
-#include "platform/WinApp.h"
 #include "platform/WindowMenu.h"
+#include "windows/Transparency.h"
 #include "resource.h"
 
 namespace {
 const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 } // namespace
-
-// The buttons reach the bar through the application's main window.
-CSkinButtonOwner* CSkinButton::Owner() {
-    return dynamic_cast<CSkinButtonOwner*>(CWinApp::GetMainWnd());
-}
-
-void CSkinButton::ActivateBarTarget() {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->ActivateTarget();
-    }
-}
 
 const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_PAINT, &CSkinButton::OnPaint),
@@ -28,31 +17,12 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_LBUTTONDBLCLK, &CSkinButton::OnLButtonDblClk),
     OnMessage(WM_RBUTTONDBLCLK, &CSkinButton::OnRButtonDblClk),
     OnMessage(WM_RBUTTONDOWN, &CSkinButton::OnRButtonDown),
-    OnCommand(ID_QUIT, &CSkinButton::OnQuit),
-    OnCommand(ID_TRANSPARENCY_90, &CSkinButton::OnTransparencyPercent<90>),
-    OnCommand(ID_TRANSPARENCY_80, &CSkinButton::OnTransparencyPercent<80>),
-    OnCommand(ID_TRANSPARENCY_70, &CSkinButton::OnTransparencyPercent<70>),
-    OnCommand(ID_TRANSPARENCY_60, &CSkinButton::OnTransparencyPercent<60>),
-    OnCommand(ID_TRANSPARENCY_50, &CSkinButton::OnTransparencyPercent<50>),
-    OnCommand(ID_TRANSPARENCY_40, &CSkinButton::OnTransparencyPercent<40>),
-    OnCommand(ID_TRANSPARENCY_30, &CSkinButton::OnTransparencyPercent<30>),
-    OnCommand(ID_TRANSPARENCY_20, &CSkinButton::OnTransparencyPercent<20>),
-    OnCommand(ID_TRANSPARENCY_10, &CSkinButton::OnTransparencyPercent<10>),
-    OnCommand(ID_TRANSPARENCY_OFF, &CSkinButton::OnTransparencyPercent<100>), // opaque: plain
+    OnCommandRange(ID_TRANSPARENCY_90, ID_TRANSPARENCY_OFF, &CSkinButton::OnTransparencyItem),
     OnCommand(ID_WINDOWSELECTOR, &CSkinButton::OnWindowSelector),
-    OnCommand(ID_AUTOMAXIMIZE, &CSkinButton::OnAutoMaximize),
     OnCommand(ID_SKINSELECTOR, &CSkinButton::OnSkinSelector),
+    // Quit, "Automaximize IE" and the hidden-window entries are the bar's.
+    OnMessage(WM_COMMAND, &CSkinButton::OnParentCommand),
 };
-
-CSkinButton::~CSkinButton() {
-    m_pTransparencyDlg.reset();
-    if (m_bmpDown) {
-        ::DeleteObject(m_bmpDown);
-    }
-    if (m_bmpUp) {
-        ::DeleteObject(m_bmpUp);
-    }
-}
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return RouteMessage<CStatic>(this, s_messageTable, message, wParam, lParam);
@@ -67,22 +37,19 @@ int CSkinButton::LoadBitmapDown(const std::string& fileName) {
 }
 
 // A failed load keeps the face held before, so a broken skin file leaves the button usable.
-int CSkinButton::LoadFace(HBITMAP& face, const std::string& fileName, const char* usage) {
+int CSkinButton::LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage) {
     if (fileName.empty()) {
         AppMessageBox(m_hWnd, usage, MB_OK);
         return 0;
     }
-    auto bitmap =
+    UniqueBitmap bitmap(
         static_cast<HBITMAP>(::LoadImageA(nullptr, fileName.c_str(), IMAGE_BITMAP, 0, 0,
-                                          LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION));
+                                          LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION)));
     if (!bitmap) {
         AppMessageBox(m_hWnd, "Path to the bitmap does not exists...\n" + fileName, MB_OK);
         return 0;
     }
-    if (face) {
-        ::DeleteObject(face);
-    }
-    face = bitmap;
+    face = std::move(bitmap);
     return 1;
 }
 
@@ -97,9 +64,9 @@ LRESULT CSkinButton::OnPaint(WPARAM, LPARAM) {
     HDC paintDC = ::BeginPaint(m_hWnd, &paint);
     if (m_bmpUp && m_bmpDown) {
         if (m_nState == 0) {
-            DrawBitmap(m_bmpUp, paintDC);
+            DrawBitmap(m_bmpUp.get(), paintDC);
         } else if (m_nState == 1) {
-            DrawBitmap(m_bmpDown, paintDC);
+            DrawBitmap(m_bmpDown.get(), paintDC);
         }
     }
     ::EndPaint(m_hWnd, &paint);
@@ -138,84 +105,54 @@ LRESULT CSkinButton::OnLButtonDblClk(WPARAM wParam, LPARAM lParam) {
         OpenTransparencyDlg();
         return 0;
     }
-    ActivateBarTarget();
+    m_owner.ActivateTarget();
     return DefWindowProc(WM_LBUTTONDBLCLK, wParam, lParam);
 }
 
 // Always a fresh pop-up, its thumb at the bar's level, which is applied to the target again.
 void CSkinButton::OpenTransparencyDlg() {
-    CSkinButtonOwner* owner = Owner();
-    if (!owner) {
-        return;
-    }
     m_pTransparencyDlg.reset();
-    owner->SetTransparencyLevel(owner->GetTransparencyLevel());
-    m_pTransparencyDlg = std::make_unique<CTransparencyDlg>();
+    m_owner.SetTransparencyLevel(m_owner.GetTransparencyLevel());
+    m_pTransparencyDlg = std::make_unique<CTransparencyDlg>(m_owner);
     m_pTransparencyDlg->Create(IDD_TRANSPARENCY, this);
-    m_pTransparencyDlg->m_sliderAlpha.SetPos(owner->GetTransparencyLevel());
-    m_pTransparencyDlg->ShowWindow(SW_SHOW);
-    m_pTransparencyDlg->m_bShown = 1;
+    m_pTransparencyDlg->ShowAtLevel(m_owner.GetTransparencyLevel());
 }
 
 LRESULT CSkinButton::OnRButtonDblClk(WPARAM wParam, LPARAM lParam) {
-    ActivateBarTarget();
+    m_owner.ActivateTarget();
     return DefWindowProc(WM_RBUTTONDBLCLK, wParam, lParam);
 }
 
 LRESULT CSkinButton::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
-    HMENU loaded = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP));
+    const UniqueMenu loaded(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP)));
     if (!loaded) {
         AppMessageBox(m_hWnd, "Error loading context popup menu!", MB_OK);
         return 0;
     }
-    HMENU menu = ::GetSubMenu(loaded, 0);
+    HMENU menu = ::GetSubMenu(loaded.get(), 0);
     POINT cursor = {};
     ::GetCursorPos(&cursor);
 
-    CSkinButtonOwner* owner = Owner();
-    InsertHiddenWindowsSubmenu(menu, 0, owner ? owner->HiddenWindows() : std::vector<HWND>());
-    if (owner && owner->IsAutoMaximizeOn() == 1) {
+    InsertHiddenWindowsSubmenu(menu, 0, m_owner.HiddenWindows());
+    if (m_owner.IsAutoMaximizeOn() == 1) {
         ::CheckMenuItem(menu, 3, MF_BYPOSITION | MF_CHECKED); // "Automaximize IE"
     }
 
     CUserInteraction::Current().TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x,
                                                cursor.y, m_hWnd);
-    LRESULT result = DefWindowProc(WM_RBUTTONDOWN, wParam, lParam);
-    ::DestroyMenu(loaded); // takes the inserted submenu with it
-    return result;
-}
-
-void CSkinButton::OnQuit() {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->ExitProgram();
-    }
+    return DefWindowProc(WM_RBUTTONDOWN, wParam, lParam);
 }
 
 void CSkinButton::OnWindowSelector() {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->ShowWindowSelector();
-    }
+    m_owner.ShowWindowSelector();
 }
 
-void CSkinButton::OnAutoMaximize() {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->OnAutoMaximize();
-    }
+// The Transparency submenu: 90 % down to 10 %, then "Off", which is opaque.
+void CSkinButton::OnTransparencyItem(UINT index) {
+    const int percent = index < 9 ? 90 - 10 * static_cast<int>(index) : 100;
+    m_owner.SetTransparencyLevel(CTransparencyLevel::OfPercent(percent));
 }
 
-// The percentage is the opacity that remains; 100 makes the window plain.
-void CSkinButton::SetTransparencyPercent(int percent) {
-    if (CSkinButtonOwner* owner = Owner()) {
-        owner->SetTransparencyLevel(percent * 255 / 100);
-    }
-}
-
-LRESULT CSkinButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const UINT id = LOWORD(wParam);
-    if (message == WM_COMMAND && id >= ID_HIDDENWINDOW_FIRST) {
-        if (CSkinButtonOwner* owner = Owner()) {
-            owner->ShowHiddenWindowAt(id - ID_HIDDENWINDOW_FIRST);
-        }
-    }
-    return CStatic::DefWindowProc(message, wParam, lParam);
+LRESULT CSkinButton::OnParentCommand(WPARAM command, LPARAM lParam) {
+    return ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, command, lParam);
 }

@@ -1,6 +1,7 @@
 // A bar button: a static control painted with an up and a down bitmap.
 #pragma once
 
+#include "platform/Handles.h"
 #include "platform/MessageTable.h"
 #include "platform/Static.h"
 #include "windows/TransparencyDlg.h"
@@ -12,13 +13,14 @@ class CSkinButtonOwner;
 
 class CSkinButton : public CStatic {
 public:
-    CSkinButton() = default;
-    ~CSkinButton() override;
+    explicit CSkinButton(CSkinButtonOwner& owner) : m_owner(owner) {}
 
-    int m_bOpensSlider = 0; // a left double-click opens the transparency pop-up (T)
-    int m_bNoToggle = 0;    // a left click keeps the face (H)
-
-    std::unique_ptr<CTransparencyDlg> m_pTransparencyDlg; // opened from T, or null
+    // T: a left double-click opens the transparency pop-up.
+    void SetOpensSlider(int opensSlider) { m_bOpensSlider = opensSlider; }
+    // H: a left click keeps the face.
+    void SetNoToggle(int noToggle) { m_bNoToggle = noToggle; }
+    // The pop-up last opened from this button, shown or not; null before the first.
+    CTransparencyDlg* TransparencyDlg() const { return m_pTransparencyDlg.get(); }
 
     // 1 on success; 0 after telling the user, keeping the face held before.
     int LoadBitmapUp(const std::string& fileName);
@@ -31,14 +33,9 @@ public:
     void OnSkinSelector();
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Shows the hidden window of a context-menu entry (60000 + its index).
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     static const MessageEntry<CSkinButton> s_messageTable[];
-
-    static CSkinButtonOwner* Owner();
-    static void ActivateBarTarget();
 
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
@@ -46,17 +43,19 @@ private:
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
-    void OnQuit();
     void OnWindowSelector();
-    void OnAutoMaximize();
-    template <int percent> void OnTransparencyPercent() { SetTransparencyPercent(percent); }
-    void SetTransparencyPercent(int percent);
+    LRESULT OnParentCommand(WPARAM command, LPARAM lParam);
+    void OnTransparencyItem(UINT index);
     void OpenTransparencyDlg();
 
-    int LoadFace(HBITMAP& face, const std::string& fileName, const char* usage);
+    int LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage);
     void DrawBitmap(HBITMAP bitmap, HDC paintDC) const;
 
-    HBITMAP m_bmpUp = nullptr;
-    HBITMAP m_bmpDown = nullptr;
+    CSkinButtonOwner& m_owner;
+    int m_bOpensSlider = 0;
+    int m_bNoToggle = 0;
+    std::unique_ptr<CTransparencyDlg> m_pTransparencyDlg;
+    UniqueBitmap m_bmpUp;
+    UniqueBitmap m_bmpDown;
     int m_nState = 0; // 0 up, 1 down
 };

@@ -3,6 +3,7 @@
 
 #include "controls/SkinButtonOwner.h"
 #include "controls/SkinFolder.h"
+#include "platform/Handles.h"
 #include "platform/UserInteraction.h"
 
 #include <shlobj.h>
@@ -16,8 +17,19 @@ std::wstring Widen(const std::string& text) {
     return wide;
 }
 
+// An item list goes back to the shell's allocator.
+class ShellFree {
+public:
+    explicit ShellFree(IMalloc* shellMalloc) : m_pMalloc(shellMalloc) {}
+    void operator()(ITEMIDLIST* list) const { m_pMalloc->Free(list); }
+
+private:
+    IMalloc* m_pMalloc;
+};
+using ItemList = std::unique_ptr<ITEMIDLIST, ShellFree>;
+
 // The file-system folder chosen below root (null: the whole namespace); empty on cancel.
-std::string BrowseForFolder(HWND owner, PCIDLIST_ABSOLUTE root, IMalloc& shellMalloc) {
+std::string BrowseForFolder(HWND owner, PCIDLIST_ABSOLUTE root, IMalloc* shellMalloc) {
     char path[MAX_PATH] = "";
     BROWSEINFOA info = {};
     info.hwndOwner = owner;
@@ -25,48 +37,41 @@ std::string BrowseForFolder(HWND owner, PCIDLIST_ABSOLUTE root, IMalloc& shellMa
     info.pszDisplayName = path;
     info.lpszTitle = "Please select new buttons";
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS;
-    PIDLIST_ABSOLUTE chosen = CUserInteraction::Current().BrowseForFolder(info);
+    const ItemList chosen(CUserInteraction::Current().BrowseForFolder(info),
+                          ShellFree(shellMalloc));
     if (!chosen) {
         return {};
     }
-    std::string folder = ::SHGetPathFromIDListA(chosen, path) ? path : "";
-    shellMalloc.Free(chosen);
-    return folder;
+    return ::SHGetPathFromIDListA(chosen.get(), path) ? path : "";
 }
 
 } // namespace
 
 void CSkinButton::OnSkinSelector() {
     const std::string gfxPath = GfxFolder();
-    IMalloc* shellMalloc = nullptr;
-    if (FAILED(::SHGetMalloc(&shellMalloc))) {
+    IMalloc* allocator = nullptr;
+    if (FAILED(::SHGetMalloc(&allocator))) {
         return;
     }
-    IShellFolder* desktop = nullptr;
-    if (FAILED(::SHGetDesktopFolder(&desktop))) {
+    const ComPtr<IMalloc> shellMalloc(allocator);
+    IShellFolder* desktopFolder = nullptr;
+    if (FAILED(::SHGetDesktopFolder(&desktopFolder))) {
         AppMessageBox(m_hWnd, "ERROR GETTING DESKTOP FOLDER!", MB_OK);
-        shellMalloc->Release();
         return;
     }
+    const ComPtr<IShellFolder> desktop(desktopFolder);
     // Without a gfx folder there is no root, and the browser starts at the desktop.
     std::wstring wideGfxPath = Widen(gfxPath);
-    PIDLIST_RELATIVE root = nullptr;
-    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, &wideGfxPath[0], nullptr, &root,
+    PIDLIST_RELATIVE parsed = nullptr;
+    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, &wideGfxPath[0], nullptr, &parsed,
                                          nullptr))) {
-        root = nullptr;
+        parsed = nullptr;
     }
-    const std::string chosen =
-        BrowseForFolder(m_hWnd, reinterpret_cast<PCIDLIST_ABSOLUTE>(root), *shellMalloc);
-    if (root) {
-        shellMalloc->Free(root);
-    }
-    desktop->Release();
-    shellMalloc->Release();
+    const ItemList root(parsed, ShellFree(shellMalloc.get()));
+    const std::string chosen = BrowseForFolder(m_hWnd, root.get(), shellMalloc.get());
 
     // Case-sensitive, as the shell spells the path: the gfx folder itself is no skin.
     if (!chosen.empty() && chosen != gfxPath) {
-        if (CSkinButtonOwner* owner = Owner()) {
-            owner->ApplySkin(chosen);
-        }
+        m_owner.ApplySkin(chosen);
     }
 }

@@ -1,39 +1,44 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/Handles.h"
 #include "platform/Utf8Text.h"
-
-#include <windows.h>
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
     content.clear();
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const UniqueHandle file =
+        OwnFileHandle(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return false;
     }
     char buffer[4096];
     DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) {
+    while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
         content.append(buffer, read);
     }
-    ::CloseHandle(file);
     return true;
 }
 
+namespace {
+
+// The whole content written and flushed to a new file; false when any of it failed.
+bool WriteNewFile(const std::string& path, const std::string& content) {
+    const UniqueHandle file = OwnFileHandle(::CreateFileA(
+        path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    return file &&
+           ::WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written,
+                       nullptr) &&
+           written == content.size() && ::FlushFileBuffers(file.get());
+}
+
+} // namespace
+
 bool WriteFileAtomically(const std::string& path, const std::string& content) {
     const std::string temporary = path + ".tmp";
-    HANDLE file = ::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    const bool complete =
-        ::WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
-        written == content.size() && ::FlushFileBuffers(file);
-    ::CloseHandle(file);
-    if (!complete || !::MoveFileExA(temporary.c_str(), path.c_str(),
-                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!WriteNewFile(temporary, content) ||
+        !::MoveFileExA(temporary.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ::DeleteFileA(temporary.c_str());
         return false;
     }

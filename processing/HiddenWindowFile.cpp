@@ -1,30 +1,11 @@
 #include "processing/HiddenWindowFile.h"
 
 #include "platform/AtomicFile.h"
-#include "platform/Utf8Text.h"
-#include "platform/WinApp.h"
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-// A line: the handle as eight hex digits, the process id, the window class. Window
-// handles have 32 significant bits on both builds, so either reads the other's file.
-struct HiddenWindowEntry {
-    HWND window;
-    DWORD processId;
-    std::string className;
-};
-
-HiddenWindowEntry EntryOf(HWND window) {
-    HiddenWindowEntry entry = {window, 0, ""};
-    ::GetWindowThreadProcessId(window, &entry.processId);
-    char className[256 * 3] = ""; // 256 characters, up to three UTF-8 bytes each
-    ::GetClassNameA(window, className, sizeof className);
-    entry.className = className;
-    return entry;
-}
 
 bool ParseEntry(const std::string& line, HiddenWindowEntry& entry) {
     const char* text = line.c_str();
@@ -45,42 +26,33 @@ bool ParseEntry(const std::string& line, HiddenWindowEntry& entry) {
 
 } // namespace
 
-std::string CHiddenWindowFile::ProgramFile() {
-    return CWinApp::ProgramFile("Paneward.hid");
+HiddenWindowEntry HiddenWindowEntry::Of(HWND window) {
+    HiddenWindowEntry entry = {window, 0, ""};
+    ::GetWindowThreadProcessId(window, &entry.processId);
+    char className[256 * 3] = ""; // 256 characters, up to three UTF-8 bytes each
+    ::GetClassNameA(window, className, sizeof className);
+    entry.className = className;
+    return entry;
 }
 
-void CHiddenWindowFile::Save(const std::vector<HWND>& windows) const {
-    if (windows.empty()) {
-        ::DeleteFileA(m_path.c_str());
-        return;
-    }
+std::string FormatHiddenWindows(const std::vector<HiddenWindowEntry>& entries) {
     std::string content;
-    for (HWND window : windows) {
-        const HiddenWindowEntry entry = EntryOf(window);
+    for (const HiddenWindowEntry& entry : entries) {
         char handle[16] = "";
-        std::snprintf(handle, sizeof handle, "%08lX", HandleToUlong(window));
+        std::snprintf(handle, sizeof handle, "%08lX", HandleToUlong(entry.window));
         content += std::string(handle) + " " + std::to_string(entry.processId) + " " +
                    entry.className + "\r\n";
     }
-    WriteFileAtomically(m_path, FileTextOf(content));
+    return content;
 }
 
-std::vector<HWND> CHiddenWindowFile::Load() const {
-    std::vector<HWND> windows;
-    std::string content;
-    if (!ReadWholeFile(m_path, content)) {
-        return windows;
-    }
+std::vector<HiddenWindowEntry> ParseHiddenWindows(const std::string& content) {
+    std::vector<HiddenWindowEntry> entries;
     for (const std::string& line : TextLines(content)) {
-        HiddenWindowEntry saved;
-        if (!ParseEntry(line, saved) || ::IsWindow(saved.window) != 1 ||
-            ::IsWindowVisible(saved.window)) {
-            continue;
-        }
-        const HiddenWindowEntry now = EntryOf(saved.window);
-        if (now.processId == saved.processId && now.className == saved.className) {
-            windows.push_back(saved.window);
+        HiddenWindowEntry entry;
+        if (ParseEntry(line, entry)) {
+            entries.push_back(entry);
         }
     }
-    return windows;
+    return entries;
 }

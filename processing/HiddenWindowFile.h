@@ -1,5 +1,6 @@
-// The program's hidden windows kept on disk beside the settings, so that a program that
-// ended without its exit question (killed, crashed, logged off) finds them again.
+// The format of "Paneward.hid": one line per hidden window, CR LF ended, holding its handle
+// as eight hex digits, its process id and its window class. Window handles have 32
+// significant bits on both builds, so either build reads the other's file.
 #pragma once
 
 #include <windows.h>
@@ -7,19 +8,15 @@
 #include <string>
 #include <vector>
 
-class CHiddenWindowFile {
-public:
-    explicit CHiddenWindowFile(std::string path) : m_path(std::move(path)) {}
+struct HiddenWindowEntry {
+    HWND window;
+    DWORD processId;
+    std::string className;
 
-    // "Paneward.hid" in the program's folder.
-    static std::string ProgramFile();
-
-    // Replaces the file with one line per window; an empty list removes it.
-    void Save(const std::vector<HWND>& windows) const;
-    // The windows of the file, in order, that still exist, are still hidden and still
-    // belong to the process and window class they had when saved.
-    std::vector<HWND> Load() const;
-
-private:
-    std::string m_path;
+    // The window's process and class as they are now.
+    static HiddenWindowEntry Of(HWND window);
 };
+
+std::string FormatHiddenWindows(const std::vector<HiddenWindowEntry>& entries);
+// The well-formed lines' entries, in order; others are passed over.
+std::vector<HiddenWindowEntry> ParseHiddenWindows(const std::string& content);

@@ -1,10 +1,11 @@
 // The dialog's commands on the windows selected in its lists.
 #include "processing/WindowProcessingDlg.h"
 
+#include "platform/Handles.h"
 #include "platform/UserInteraction.h"
-#include "platform/WinApp.h"
 #include "platform/WindowCalls.h"
-#include "processing/WindowProcessingOwner.h"
+#include "processing/HiddenWindowList.h"
+#include "processing/Stacking.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -14,53 +15,14 @@ namespace {
 const char kHideCaption[] = "Hide windows";
 const char kShowCaption[] = "Show windows";
 
-enum class Stacking { None, Horizontal, Vertical, Rectangles };
-
-struct Placement {
-    int x, y, cx, cy;
-};
-
-// Where window i of n goes in a width by height area; false when it stays where it is.
-bool StackedPlacement(Stacking mode, int i, int n, int width, int height, Placement& place) {
-    switch (mode) {
-    case Stacking::Horizontal:
-        place = {0, i * (height / n), width, height / n};
-        return true;
-    case Stacking::Vertical:
-        place = {i * (width / n), 0, width / n, height};
-        return true;
-    case Stacking::Rectangles: {
-        if (n < 2) {
-            return false;
-        }
-        const int left = n / 2;
-        const int right = n - left;
-        if (i < left) {
-            place = {0, i * (height / left), width / 2, height / left};
-        } else {
-            place = {width / 2, (i - left) * (height / right), width / 2, height / right};
-        }
-        return true;
-    }
-    case Stacking::None:
-        break;
-    }
-    return false;
-}
-
-struct SelectedEntry {
-    std::size_t index;
-    HWND window;
-};
-
-// The selected entries with their windows, in list order, all resolved before any
-// window is touched: activation changes rebuild the handle arrays mid-command.
-std::vector<SelectedEntry> SelectedEntries(const CListBox& list, const std::vector<HWND>& handles) {
-    std::vector<SelectedEntry> selected;
+// The windows of the selected entries, in list order, all resolved before any window is
+// touched: activation changes rebuild the handle arrays mid-command.
+std::vector<HWND> SelectedWindows(const CListBox& list, const std::vector<HWND>& handles) {
+    std::vector<HWND> selected;
     for (int index : list.GetSelItems()) {
         const auto entry = static_cast<std::size_t>(index);
         if (entry < handles.size()) {
-            selected.push_back({entry, handles[entry]});
+            selected.push_back(handles[entry]);
         }
     }
     return selected;
@@ -79,9 +41,8 @@ void TerminateProcessOf(HWND window) {
     if (!threadId || !processId || processId == ::GetCurrentProcessId()) {
         return;
     }
-    if (HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, processId)) {
-        ::TerminateProcess(process, 0);
-        ::CloseHandle(process);
+    if (const UniqueHandle process{::OpenProcess(PROCESS_TERMINATE, FALSE, processId)}) {
+        ::TerminateProcess(process.get(), 0);
     }
 }
 
@@ -115,7 +76,7 @@ void CWindowProcessingDlg::OnUpdate() {
 }
 
 void CWindowProcessingDlg::ArrangeSelected(BOOL hideDialogFirst) {
-    const std::vector<SelectedEntry> selected = SelectedEntries(m_listWindows, m_windowHandles);
+    const std::vector<HWND> selected = SelectedWindows(m_listWindows, m_windowHandles);
     const int n = static_cast<int>(selected.size());
     if (n == 0) {
         return;
@@ -137,16 +98,16 @@ void CWindowProcessingDlg::ArrangeSelected(BOOL hideDialogFirst) {
         ShowWindow(SW_HIDE);
     }
     for (int i = 0; i < n; ++i) {
-        HWND window = selected[static_cast<std::size_t>(i)].window;
+        HWND window = selected[static_cast<std::size_t>(i)];
         if (!window) {
             continue;
         }
         const CWindowCalls calls(window);
         RestoreIfMinimized(calls);
         calls.ShowWindow(SW_SHOWNORMAL);
-        Placement place;
-        if (StackedPlacement(mode, i, n, width, height, place)) {
-            calls.SetWindowPos(HWND_TOP, place.x, place.y, place.cx, place.cy, SWP_SHOWWINDOW);
+        if (const std::optional<RECT> place = StackedRect(mode, i, n, width, height)) {
+            calls.SetWindowPos(HWND_TOP, place->left, place->top, place->right - place->left,
+                               place->bottom - place->top, SWP_SHOWWINDOW);
         }
         calls.BringToFront();
     }
@@ -154,21 +115,21 @@ void CWindowProcessingDlg::ArrangeSelected(BOOL hideDialogFirst) {
 }
 
 void CWindowProcessingDlg::OnBringToTop() {
-    for (const SelectedEntry& entry : SelectedEntries(m_listWindows, m_windowHandles)) {
-        const CWindowCalls calls(entry.window);
+    for (HWND window : SelectedWindows(m_listWindows, m_windowHandles)) {
+        const CWindowCalls calls(window);
         RestoreIfMinimized(calls);
         calls.BringToFront();
     }
 }
 
 void CWindowProcessingDlg::OnMinimizeSel() {
-    const std::vector<SelectedEntry> selected = SelectedEntries(m_listWindows, m_windowHandles);
+    const std::vector<HWND> selected = SelectedWindows(m_listWindows, m_windowHandles);
     if (selected.empty()) {
         return;
     }
-    for (const SelectedEntry& entry : selected) {
-        const CWindowCalls calls(entry.window);
-        if (::IsIconic(entry.window)) {
+    for (HWND window : selected) {
+        const CWindowCalls calls(window);
+        if (::IsIconic(window)) {
             calls.ShowWindow(SW_RESTORE);
         } else {
             calls.Minimize();
@@ -179,18 +140,17 @@ void CWindowProcessingDlg::OnMinimizeSel() {
 }
 
 void CWindowProcessingDlg::OnEndProcess() {
-    const std::vector<SelectedEntry> selected = SelectedEntries(m_listWindows, m_windowHandles);
+    const std::vector<HWND> selected = SelectedWindows(m_listWindows, m_windowHandles);
     if (selected.empty()) {
         return;
     }
-    for (const SelectedEntry& entry : selected) {
-        CWindowCalls(entry.window).Close();
+    for (HWND window : selected) {
+        CWindowCalls(window).Close();
     }
     CUserInteraction& interaction = CUserInteraction::Current();
     interaction.Sleep(1000);
-    const auto open = std::count_if(selected.begin(), selected.end(), [](const SelectedEntry& e) {
-        return ::IsWindow(e.window) != FALSE;
-    });
+    const auto open = std::count_if(selected.begin(), selected.end(),
+                                    [](HWND window) { return ::IsWindow(window) != FALSE; });
     if (open > 0) {
         char question[160];
         std::snprintf(question, sizeof question,
@@ -198,10 +158,10 @@ void CWindowProcessingDlg::OnEndProcess() {
                       "to force close them?",
                       static_cast<int>(open), static_cast<int>(selected.size()));
         if (interaction.MessageBox(m_hWnd, question, "Force close", MB_YESNO) != IDNO) {
-            for (const SelectedEntry& entry : selected) {
+            for (HWND window : selected) {
                 interaction.Sleep(200);
-                if (entry.window && ::IsWindow(entry.window)) {
-                    TerminateProcessOf(entry.window);
+                if (window && ::IsWindow(window)) {
+                    TerminateProcessOf(window);
                 }
             }
             interaction.Sleep(50);
@@ -229,33 +189,23 @@ void CWindowProcessingDlg::OnHideShow() {
 }
 
 void CWindowProcessingDlg::HideSelected() {
-    const std::vector<SelectedEntry> selected = SelectedEntries(m_listWindows, m_windowHandles);
+    const std::vector<HWND> selected = SelectedWindows(m_listWindows, m_windowHandles);
     if (selected.empty()) {
         return;
     }
-    std::vector<HWND> windows;
-    for (const SelectedEntry& entry : selected) {
-        windows.push_back(entry.window);
+    for (HWND window : selected) {
+        m_hiddenWindows.Hide(CWindowCalls(window));
     }
-    HideWindows(windows);
     RefreshLists();
 }
 
 void CWindowProcessingDlg::ShowSelected() {
-    const std::vector<SelectedEntry> selected = SelectedEntries(m_listHidden, m_hiddenHandles);
+    const std::vector<HWND> selected = SelectedWindows(m_listHidden, m_hiddenHandles);
     if (selected.empty()) {
         return;
     }
-    auto* owner = dynamic_cast<CWindowProcessingOwner*>(CWinApp::GetMainWnd());
-    for (const SelectedEntry& entry : selected) {
-        CWindowCalls(entry.window).ShowWindow(SW_SHOW);
-        if (owner) {
-            owner->RemoveHiddenWindowIcon(entry.window);
-        }
-    }
-    // Highest index first, so the lower ones still name their entries.
-    for (auto entry = selected.rbegin(); entry != selected.rend(); ++entry) {
-        ForgetShown(entry->index, entry->window);
+    for (HWND window : selected) {
+        m_hiddenWindows.Show(window);
     }
     RefreshLists();
 }

@@ -1,9 +1,10 @@
-// A bar started the way the application starts it, the seam answering what would wait for a person.
+// The bar started the way the application starts it, the seam answering for the person.
 #pragma once
 
 #include "app/ButtonBarDlg.h"
+#include "app/PreferencesDlg.h"
 #include "platform/WinApp.h"
-#include "processing/HiddenWindowFile.h"
+#include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
@@ -22,10 +23,7 @@ inline std::string SettingsPath() {
 inline bool Contains(const std::vector<HWND>& windows, HWND window) {
     return std::find(windows.begin(), windows.end(), window) != windows.end();
 }
-
-inline bool SameRect(const RECT& a, const RECT& b) {
-    return ::EqualRect(&a, &b) != 0;
-}
+const char kTimerOff[] = "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n";
 
 // A window's layered alpha, or -1 when it is plain.
 inline int LayeredAlpha(HWND window) {
@@ -37,35 +35,6 @@ inline int LayeredAlpha(HWND window) {
     return alpha;
 }
 
-inline bool IsTopmost(HWND window) {
-    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
-// One line per item: submenu path, text ("----": separator), id unless a submenu, state.
-inline void AddMenuLines(const std::vector<MenuItemRecord>& items, const std::string& path,
-                         std::vector<std::string>& lines) {
-    for (const MenuItemRecord& item : items) {
-        const bool popup = item.id == static_cast<UINT>(-1);
-        const UINT state = popup ? item.state & 0xFF : item.state; // high byte: the item count
-        if (state & MF_SEPARATOR) {                                // separators read as disabled
-            lines.push_back(path + "----");
-            continue;
-        }
-        std::string line = path + item.text + (popup ? "" : " " + std::to_string(item.id));
-        line += state & MF_CHECKED ? " checked" : "";
-        line += state & (MF_GRAYED | MF_DISABLED) ? " disabled" : "";
-        line += state & MF_DEFAULT ? " default" : "";
-        lines.push_back(line);
-        AddMenuLines(item.submenu, path + item.text + "/", lines);
-    }
-}
-
-inline std::vector<std::string> LastMenuLines(const CScriptedInteraction& interaction) {
-    std::vector<std::string> lines;
-    AddMenuLines(interaction.m_menus.back().items, "", lines);
-    return lines;
-}
-
 inline bool IsAbove(HWND upper, HWND lower) {
     HWND window = lower;
     while ((window = ::GetWindow(window, GW_HWNDPREV)) && window != upper) {
@@ -73,63 +42,52 @@ inline bool IsAbove(HWND upper, HWND lower) {
     return window == upper;
 }
 
-// A top-level window of the given class, as another program's would be.
-class CWindowOfClass {
-public:
-    explicit CWindowOfClass(const char* className) {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = ::DefWindowProcA;
-        windowClass.hInstance = ::GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = className;
-        ::RegisterClassA(&windowClass); // fails harmlessly once it is there
-        m_hWnd = ::CreateWindowExA(0, className, className, WS_OVERLAPPEDWINDOW, 100, 100, 400, 300,
-                                   nullptr, nullptr, windowClass.hInstance, nullptr);
-    }
-    ~CWindowOfClass() { ::DestroyWindow(m_hWnd); }
-    CWindowOfClass(const CWindowOfClass&) = delete;
-    CWindowOfClass& operator=(const CWindowOfClass&) = delete;
-    HWND m_hWnd;
-};
-
 class BarFixture : public ::testing::Test {
 protected:
     ~BarFixture() override {
         bar.reset();
-        CWinApp::SetMainWnd(nullptr);
         ::DeleteFileA(SettingsPath().c_str());
-        ::DeleteFileA(CHiddenWindowFile::ProgramFile().c_str());
+        ::DeleteFileA(CHiddenWindowList::ProgramFile().c_str());
     }
 
-    // Null: no settings file.
-    void Start(const char* settingsFile = nullptr) {
+    // Null: no settings file. The window timer of kTimerOff is off: only Tick moves the bar.
+    void Start(const char* settingsFile = kTimerOff) {
         bar.reset();
         ::DeleteFileA(SettingsPath().c_str());
         if (settingsFile) {
             WriteFileBytes(SettingsPath(), settingsFile);
         }
         bar = std::make_unique<CButtonBarDlg>();
-        CWinApp::SetMainWnd(bar.get());
         ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
     }
 
     void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
 
-    void RideOn(const CForeignWindow& target) {
-        target.BringToFront();
+    void RideOn(HWND target) {
+        ::ShowWindow(target, SW_SHOWNORMAL);
+        ::SetForegroundWindow(target);
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target; }));
         Tick();
-        ASSERT_EQ(target.Handle(), bar->m_pTarget);
+        ASSERT_EQ(target, bar->Target());
     }
-
-    void Hide(const CForeignWindow& window) const {
-        ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
-        ::ShowWindow(window.Handle(), SW_HIDE);
-        bar->m_pProcessingDlg->AddHiddenWindow(window.Handle());
+    void Command(WPARAM command, HWND window = nullptr) {
+        bar->SendMessage(WM_COMMAND, command, reinterpret_cast<LPARAM>(window));
     }
-
-    RECT ExpectedBarRect(HWND target) const {
-        POINT place = BarPlaceOn(target);
-        return {place.x, place.y, place.x + bar->m_rcBar.right - bar->m_rcBar.left,
-                place.y + bar->m_rcBar.bottom - bar->m_rcBar.top};
+    // A right press on the button; the menu answers with the given choices. Its lines.
+    std::vector<std::string> RightClick(UINT button, std::deque<UINT> choices = {}) {
+        interaction.m_menuChoices = std::move(choices);
+        bar->Button(button).SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+        PumpMessages();
+        return MenuLines(interaction.m_menus.back().items);
+    }
+    CWindowProcessingDlg& Dialog() { return *bar->ProcessingDlg(); }
+    const std::vector<HWND>& Hidden() { return bar->HiddenWindowList().Windows(); }
+    std::vector<HWND> IconWindows() const {
+        std::vector<HWND> carried;
+        for (const auto& icon : bar->HiddenTrayIcons()) {
+            carried.push_back(icon->GetCarriedWindow());
+        }
+        return carried;
     }
 
     CScriptedInteraction interaction;

@@ -1,7 +1,7 @@
-// The real Panewarden.exe, started from a fresh copy with its skin and another working folder;
-// the copy's folder has a name in two scripts.
-#include "tests/WindowSearch.h"
+// The real Panewarden.exe, started from a fresh copy with its skin and another working folder.
+#include "platform/Wnd.h"
 #include "tests/TestSupport.h"
+#include "tests/WindowSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -78,47 +78,29 @@ protected:
     CForeignWindow m_front{"Foreign window", {220, 140, 720, 460}};
 };
 
-TEST_F(EndToEnd, BarRidesOnTheFrontWindowAndASecondStartHandsOverToTheRunningOne) {
+TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
     // Bare line feeds and a period of its own: Quit's file shows it was read and written anew.
     WriteFileBytes(m_settings, "Windows Standard\nFALSE\n700\nTRUE\n10\n");
     ASSERT_NO_FATAL_FAILURE(Start());
-    m_front.BringToFront();
     const POINT place = BarPlaceOn(m_front.Handle());
-    EXPECT_TRUE(PumpUntil(
-        [&] {
-            const RECT bar = WindowRect(m_bar);
-            return bar.left == place.x && bar.top == place.y && bar.right > bar.left;
-        },
-        1000));
+    const auto placed = [&] {
+        m_front.BringToFront();
+        const RECT bar = WindowRect(m_bar);
+        return bar.left == place.x && bar.top == place.y && bar.right > bar.left;
+    };
+    EXPECT_TRUE(PumpUntil(placed, 1000));
 
     // A second bar would stop at the boxes saying that its hotkeys are taken.
     ASSERT_NO_FATAL_FAILURE(Launch(m_second));
-    EXPECT_EQ(End(m_second, 0), 0u);
-    char title[32] = "";
+    EXPECT_EQ(0u, End(m_second, 0));
     EXPECT_TRUE(PumpUntil([&] {
-        ::GetWindowTextA(::GetForegroundWindow(), title, sizeof title);
-        return std::string(title) == "Window processing";
+        return WindowTitle(::GetForegroundWindow()) == "Window processing";
     })) << "the running one did not bring its window selector to the front";
-
-    // With only the desktop in front the bar has nowhere to go.
     ::ShowWindow(::GetForegroundWindow(), SW_HIDE);
-    ::ShowWindow(m_front.Handle(), SW_HIDE);
-    ::SetForegroundWindow(::GetDesktopWindow());
-    EXPECT_TRUE(PumpUntil([this] { return IsCollapsed(m_bar); }, 1000));
 
-    EXPECT_EQ(End(m_process), 0u);
-    EXPECT_EQ(ReadFileBytes(m_settings), "Windows Standard\r\nFALSE\r\n700\r\nTRUE\r\n10\r\n");
-    EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
-}
-
-TEST_F(EndToEnd, KilledProgramShowsTheWindowItHidAfterItsNextStart) {
-    ASSERT_NO_FATAL_FAILURE(Start());
-    m_front.BringToFront();
-    const POINT place = BarPlaceOn(m_front.Handle());
-    ASSERT_TRUE(PumpUntil([&] { return WindowRect(m_bar).left == place.x; }, 1000));
+    ASSERT_TRUE(PumpUntil(placed, 1000));
     ::PostMessageA(m_bar, WM_COMMAND, 1003, 0); // H
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(m_front.Handle()); }));
-
     ::TerminateProcess(m_process.hProcess, 1); // without the exit question
     ::WaitForSingleObject(m_process.hProcess, 5000);
     ::CloseHandle(m_process.hProcess);
@@ -126,7 +108,14 @@ TEST_F(EndToEnd, KilledProgramShowsTheWindowItHidAfterItsNextStart) {
     ASSERT_NO_FATAL_FAILURE(Start());
     ::PostMessageA(m_bar, WM_HOTKEY, 1001, 0); // Alt+S
     EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(m_front.Handle()) != 0; }));
-    EXPECT_EQ(End(m_process), 0u);
+
+    // With only the desktop in front the bar has nowhere to go.
+    ::ShowWindow(m_front.Handle(), SW_HIDE);
+    ::SetForegroundWindow(::GetDesktopWindow());
+    EXPECT_TRUE(PumpUntil([this] { return IsCollapsed(m_bar); }, 1000));
+    EXPECT_EQ(0u, End(m_process));
+    EXPECT_EQ("Windows Standard\r\nFALSE\r\n700\r\nTRUE\r\n10\r\n", ReadFileBytes(m_settings));
+    EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
     EXPECT_FALSE(FileExists(m_folder + "\\Paneward.hid"));
 }
 

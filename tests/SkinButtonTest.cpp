@@ -1,6 +1,5 @@
 #include "controls/SkinButton.h"
-
-#include "app/ButtonBarDlg.h"
+#include "controls/SkinButtonOwner.h"
 #include "platform/WinApp.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
@@ -15,8 +14,9 @@ const std::string kSkin = CWinApp::ProgramFile("gfx\\Windows Standard\\");
 const RECT kControl = {10, 10, 28, 25}; // in the host's client coordinates, as big as A's faces
 const std::string kNothing;             // no face: only the background shows
 
-// A button on the bar's kind of static; the host notes what it showed at each command.
-class SkinButtonTest : public ::testing::Test, public CWnd {
+// A button on the bar's kind of static, owned by the test; the host notes what the button
+// showed at each command it heard.
+class SkinButtonTest : public ::testing::Test, public CWnd, public CSkinButtonOwner {
 protected:
     void SetUp() override {
         ::ShowWindow(m_host.Handle(), SW_SHOWNA);
@@ -26,7 +26,6 @@ protected:
                               m_hWnd, reinterpret_cast<HMENU>(IDC_TOPMOST), nullptr, nullptr));
         ::UpdateWindow(m_hWnd);
     }
-    void TearDown() override { CWinApp::SetMainWnd(nullptr); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_COMMAND) {
             const int state = m_button.GetState();
@@ -34,6 +33,16 @@ protected:
         }
         return CWnd::WindowProc(message, wParam, lParam);
     }
+    void ActivateTarget() override { m_calls.push_back("activate"); }
+    int GetTransparencyLevel() const override { return 200; }
+    void SetTransparencyLevel(int level) override {
+        m_calls.push_back("level " + std::to_string(level));
+    }
+    const std::vector<HWND>& HiddenWindows() const override { return m_hidden; }
+    void ShowWindowSelector() override { m_calls.push_back("selector"); }
+    int IsAutoMaximizeOn() const override { return 0; }
+    void ApplySkin(const std::string& folder) override { m_calls.push_back("skin " + folder); }
+
     int Load(int down, const std::string& file) {
         return down ? m_button.LoadBitmapDown(file) : m_button.LoadBitmapUp(file);
     }
@@ -49,91 +58,72 @@ protected:
     const std::string m_faces[2] = {kSkin + "A-UP.BMP", kSkin + "A-DOWN.BMP"};
     CScriptedInteraction m_interaction;
     CForeignWindow m_host{"host", {200, 200, 320, 300}, WS_EX_TOOLWINDOW | WS_EX_TOPMOST};
-    CSkinButton m_button;
+    CSkinButton m_button{*this};
+    std::vector<HWND> m_hidden;
+    std::vector<std::string> m_calls;
     std::vector<std::tuple<WPARAM, int, bool>> m_commands; // the state, and whether it showed
 };
 
-// Which face is loaded first: either face alone shows nothing, not even the text.
-class SkinButtonFaces : public SkinButtonTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(SkinButtonFaces, NeedBothAreReplacedButKeptThroughBadNamesAndSetStateRepaintsAtOnce) {
-    const int first = GetParam();
-    ASSERT_EQ(Load(first, m_faces[first]), 1);
-    for (int state : {0, 1}) {
-        m_button.SetState(state);
-        EXPECT_TRUE(Shows(kNothing)) << "state " << state;
-    }
-    ASSERT_EQ(Load(1 - first, m_faces[1 - first]), 1);
-    const std::string other = kSkin + "T-DOWN.BMP", missing = m_folder.File("no such.bmp"),
-                      broken = m_folder.File("broken.bmp");
-    ASSERT_EQ(m_button.LoadBitmapDown(other), 1);
-    WriteFileBytes(broken, "not a bitmap");
-    for (const std::string& name : {missing, broken, kNothing}) {
-        EXPECT_EQ(Load(0, name) + Load(1, name), 0) << name;
-    }
-    std::vector<std::string> texts;
-    for (const MessageBoxCall& box : m_interaction.m_messageBoxes) {
-        texts.push_back(box.text.substr(box.text.find('\n') + 1));
-    }
-    EXPECT_EQ(texts, (std::vector<std::string>{missing, missing, broken, broken,
-                                               "Usage: LoadBitmapUp(<Filename>)",
-                                               "Usage: LoadBitmapDown(<Filename>)"}));
+TEST_F(SkinButtonTest, FacesNeedBothRepaintAtOnceAndAreCopiedOneToOneClipped) {
+    ASSERT_EQ(1, Load(1, m_faces[1]));
+    m_button.SetState(1);
+    EXPECT_TRUE(Shows(kNothing)) << "one face alone shows nothing, not even the text";
+    ASSERT_EQ(1, Load(0, m_faces[0]));
+    EXPECT_EQ(0, Load(0, "") + Load(1, m_folder.File("none.bmp")));
+    EXPECT_EQ("Usage: LoadBitmapUp(<Filename>)", m_interaction.m_messageBoxes.at(0).text);
     for (int state : {1, 1, 0}) { // the same face too
         Scribble();
         m_button.SetState(state);
-        EXPECT_TRUE(Shows(state ? other : m_faces[0])) << "state " << state;
+        EXPECT_TRUE(Shows(m_faces[state])) << "state " << state;
     }
-}
-INSTANTIATE_TEST_SUITE_P(SkinButton, SkinButtonFaces, ::testing::Values(0, 1));
-
-TEST_F(SkinButtonTest, FaceIsCopiedOneToOneAtTheTopLeftAndClippedByLargerAndSmallerControls) {
-    ASSERT_EQ(Load(0, m_faces[0]) + Load(1, m_faces[1]), 2);
-    for (const SIZE size : {SIZE{40, 30}, SIZE{10, 6}}) {
-        const RECT control = {10, 10, 10 + size.cx, 10 + size.cy}; // at kControl's top-left
-        m_button.MoveWindow(control.left, control.top, size.cx, size.cy);
-        RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        EXPECT_EQ(Differences(m_hWnd, control, m_faces[0]), 0) << "background past the face";
-        const RECT right = {control.right, kControl.top, kControl.right, kControl.bottom};
-        const RECT below = {kControl.left, control.bottom, kControl.right, kControl.bottom};
-        EXPECT_EQ(Differences(m_hWnd, right, kNothing) + Differences(m_hWnd, below, kNothing), 0);
-    }
+    m_button.MoveWindow(10, 10, 10, 6);
+    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_EQ(0, Differences(m_hWnd, {10, 10, 20, 16}, m_faces[0]));
+    EXPECT_EQ(0, Differences(m_hWnd, {20, 10, 28, 25}, kNothing));
 }
 
 TEST_F(SkinButtonTest, ClickShowsTheFaceBeforeTheParentHearsOfIt) {
-    ASSERT_EQ(Load(0, m_faces[0]) + Load(1, m_faces[1]), 2);
-    // A toggling button flips at each click; H (m_bNoToggle) keeps its face.
+    ASSERT_EQ(2, Load(0, m_faces[0]) + Load(1, m_faces[1]));
+    // A toggling button flips at each click; H keeps its face.
     const std::pair<int, int> clicks[] = {{0, 1}, {0, 0}, {1, 0}}; // no-toggle, face
-    for (size_t i = 0; i < 3; ++i) {
-        m_button.m_bNoToggle = clicks[i].first;
+    for (std::size_t i = 0; i < 3; ++i) {
+        m_button.SetNoToggle(clicks[i].first);
         Scribble();
         m_button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
         m_button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-        ASSERT_EQ(m_commands.size(), i + 1);
-        EXPECT_EQ(m_commands[i],
-                  std::make_tuple(MAKEWPARAM(IDC_TOPMOST, STN_CLICKED), clicks[i].second, true));
+        ASSERT_EQ(i + 1, m_commands.size());
+        EXPECT_EQ(std::make_tuple(MAKEWPARAM(IDC_TOPMOST, STN_CLICKED), clicks[i].second, true),
+                  m_commands[i]);
     }
 }
 
-TEST_F(SkinButtonTest, DoubleClickBringsTheBarsTargetForwardWithoutAFlip) {
-    CButtonBarDlg bar; // not created: only its target matters
-    CForeignWindow target("Skin button target"), other("Skin button other", {150, 150, 450, 350});
-    CWinApp::SetMainWnd(&bar);
-    bar.m_pTarget = target.Handle();
-    // T's left double-click opens the transparency pop-up instead.
-    for (const auto& [opensSlider, left] : {std::pair(false, true), std::pair(true, false)}) {
-        m_button.m_bOpensSlider = opensSlider;
-        target.BringToFront();
-        other.BringToFront();
-        m_commands.clear();
-        m_button.SendMessage(left ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
-        EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }));
-        EXPECT_EQ(m_button.GetState(), 0);
-        // The parent still hears of a left one, to act on it itself.
-        EXPECT_EQ(m_commands.size(), left ? 1u : 0u);
-        if (left && !m_commands.empty()) {
-            EXPECT_EQ(std::get<0>(m_commands[0]), MAKEWPARAM(IDC_TOPMOST, STN_DBLCLK));
-        }
+TEST_F(SkinButtonTest, DoubleClicksActivateTheTargetAndMenuCommandsGoToOwnerOrParent) {
+    m_button.SendMessage(WM_RBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+    m_button.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(5, 5));
+    ASSERT_EQ(1u, m_commands.size()); // the parent hears of a left one, to act on it itself
+    EXPECT_EQ(MAKEWPARAM(IDC_TOPMOST, STN_DBLCLK), std::get<0>(m_commands[0]));
+    EXPECT_EQ(0, m_button.GetState());
+    m_commands.clear();
+    const UINT commands[] = {ID_TRANSPARENCY_90,
+                             ID_TRANSPARENCY_50,
+                             ID_TRANSPARENCY_10,
+                             ID_TRANSPARENCY_OFF,
+                             ID_WINDOWSELECTOR,
+                             ID_QUIT,
+                             ID_AUTOMAXIMIZE,
+                             60000,
+                             65535};
+    for (UINT command : commands) {
+        m_button.SendMessage(WM_COMMAND, command, 0);
     }
+    EXPECT_EQ((std::vector<std::string>{"activate", "activate", "level 229", "level 127",
+                                        "level 25", "level 255", "selector"}),
+              m_calls);
+    std::vector<WPARAM> passed;
+    for (const auto& command : m_commands) {
+        passed.push_back(std::get<0>(command));
+    }
+    EXPECT_EQ((std::vector<WPARAM>{ID_QUIT, ID_AUTOMAXIMIZE, 60000, 65535}), passed);
 }
 
 } // namespace

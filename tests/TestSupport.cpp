@@ -1,9 +1,8 @@
 #include "tests/TestSupport.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/WindowCalls.h"
-
-#include <fstream>
-#include <iterator>
+#include "windows/BarPlacement.h"
 
 void PumpMessages(DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
@@ -21,7 +20,6 @@ void PumpMessages(DWORD milliseconds) {
 
 namespace {
 
-const char kForeignClass[] = "PanewardenTestForeign";
 const char kForeignProcessClass[] = "PanewardenTestForeignProcess";
 const UINT kHangMessage = WM_APP + 1;
 bool g_ignoreClose = false;
@@ -62,27 +60,11 @@ LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wPar
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-// Texts as the menu holds them, in wide characters, whatever the code page.
-std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
-    std::vector<MenuItemRecord> items;
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        wchar_t text[260] = L"";
-        ::GetMenuStringW(menu, static_cast<UINT>(i), text, 260, MF_BYPOSITION);
-        items.push_back({Utf8Of(text),
-                         ::GetMenuItemID(menu, i),
-                         ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION),
-                         {}});
-        if (HMENU submenu = ::GetSubMenu(menu, i)) {
-            items.back().submenu = RecordMenu(submenu);
-        }
-    }
-    return items;
-}
-
 } // namespace
 
-CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle)
-    : m_hWnd(CreateForeign(kForeignClass, &WindowProc, title, rect, exStyle, this)) {}
+CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle,
+                               const char* windowClass)
+    : m_hWnd(CreateForeign(windowClass, &WindowProc, title, rect, exStyle, this)) {}
 
 CForeignWindow::~CForeignWindow() {
     if (::IsWindow(m_hWnd)) {
@@ -104,8 +86,11 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
     }
     auto* self = reinterpret_cast<CForeignWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    static int shows = 0;
     if (self && message == WM_COMMAND) {
         self->m_commands.emplace_back(wParam, lParam);
+    } else if (self && message == WM_SHOWWINDOW && wParam) {
+        self->m_nShownAt = ++shows;
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -182,7 +167,7 @@ int CScriptedInteraction::MessageBox(HWND owner, const std::string& text,
 }
 
 BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) {
-    m_menus.push_back({RecordMenu(menu), flags, x, y, owner});
+    m_menus.push_back({RecordMenu(menu), flags, x, y, owner, ::GetForegroundWindow()});
     if (m_menuChoices.empty()) {
         return FALSE;
     }
@@ -235,9 +220,8 @@ bool IsCollapsed(HWND window) {
 }
 
 POINT BarPlaceOn(HWND target) {
-    const RECT rect = WindowRect(target);
-    return {rect.right - ::GetSystemMetrics(SM_CXSIZE) * 6 - ::GetSystemMetrics(SM_CXFRAME),
-            rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)};
+    const RECT bar = BarRectOn(WindowRect(target), CaptionMetrics::OfSystem(), 6, {0, 0});
+    return {bar.left, bar.top};
 }
 
 int Differences(HWND window, const RECT& area, const std::string& face, COLORREF beyond,
@@ -275,10 +259,49 @@ bool FileExists(const std::string& path) {
 }
 
 std::string ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    std::string content;
+    ReadWholeFile(path, content);
+    return content;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+    WriteFileAtomically(path, content);
+}
+
+// Texts as the menu holds them, in wide characters, whatever the code page.
+std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
+    std::vector<MenuItemRecord> items;
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        wchar_t text[260] = L"";
+        ::GetMenuStringW(menu, static_cast<UINT>(i), text, 260, MF_BYPOSITION);
+        items.push_back({Utf8Of(text),
+                         ::GetMenuItemID(menu, i),
+                         ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION),
+                         {}});
+        if (HMENU submenu = ::GetSubMenu(menu, i)) {
+            items.back().submenu = RecordMenu(submenu);
+        }
+    }
+    return items;
+}
+
+std::vector<std::string> MenuLines(const std::vector<MenuItemRecord>& items,
+                                   const std::string& path) {
+    std::vector<std::string> lines;
+    for (const MenuItemRecord& item : items) {
+        const bool popup = item.id == static_cast<UINT>(-1);
+        const UINT state = popup ? item.state & 0xFF : item.state; // high byte: the item count
+        if (state & MF_SEPARATOR) {
+            lines.push_back(path + "----");
+            continue;
+        }
+        std::string line = path + item.text + (popup ? "" : " " + std::to_string(item.id));
+        line += state & MF_CHECKED ? " checked" : "";
+        line += state & MF_DEFAULT ? " default" : "";
+        lines.push_back(line);
+        for (const std::string& inner : MenuLines(item.submenu, path + item.text + "/")) {
+            lines.push_back(inner);
+        }
+    }
+    return lines;
 }

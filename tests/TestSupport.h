@@ -26,7 +26,7 @@ template <class Condition> bool PumpUntil(Condition condition, DWORD millisecond
 class CForeignWindow {
 public:
     explicit CForeignWindow(const std::string& title, RECT rect = {100, 100, 500, 400},
-                            DWORD exStyle = 0);
+                            DWORD exStyle = 0, const char* windowClass = "PanewardenTestForeign");
     ~CForeignWindow();
     CForeignWindow(const CForeignWindow&) = delete;
     CForeignWindow& operator=(const CForeignWindow&) = delete;
@@ -35,6 +35,7 @@ public:
     // Shows it and makes it the foreground window.
     void BringToFront() const;
     std::vector<std::pair<WPARAM, LPARAM>> m_commands; // the WM_COMMANDs it received
+    int m_nShownAt = 0; // when it was last shown, counted over all foreign windows
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -82,6 +83,7 @@ struct MenuCall {
     UINT flags;
     int x, y;
     HWND owner;
+    HWND foreground; // while the menu was open
 };
 
 struct BrowseCall {
@@ -131,7 +133,7 @@ private:
 RECT WindowRect(HWND window);
 // The bar rests at (0, 0) with no size between placements.
 bool IsCollapsed(HWND window);
-// Where the bar's top-left corner belongs on a window: left of its caption buttons.
+// Where the bar's top-left corner belongs on a window, with the program's default offset.
 POINT BarPlaceOn(HWND target);
 
 // The pixels of a window's area that differ from a face file put 1:1 at its top-left; past the
@@ -144,3 +146,7 @@ std::string Utf8Of(const std::wstring& text);
 bool FileExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& content);
+std::vector<MenuItemRecord> RecordMenu(HMENU menu);
+// The menu's lines: submenu path, text ("----": separator), id unless a submenu, state.
+std::vector<std::string> MenuLines(const std::vector<MenuItemRecord>& items,
+                                   const std::string& path = "");

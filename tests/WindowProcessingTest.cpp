@@ -1,10 +1,14 @@
+#include "processing/HiddenWindowFile.h"
 #include "tests/BarFixture.h"
+#include "windows/Topmost.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 
 namespace {
+
+using Handles = std::vector<HWND>;
 
 LRESULT CALLBACK IgnoreClose(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return message == WM_CLOSE ? 0 : ::DefWindowProcA(window, message, wParam, lParam);
@@ -15,175 +19,193 @@ class WindowProcessing : public BarFixture {
 protected:
     void SetUp() override {
         Start();
-        dialog = bar->m_pProcessingDlg.get();
-        bar->SendMessage(WM_COMMAND, ID_WINDOWSELECTOR, 0);
-        ::SetForegroundWindow(dialog->m_hWnd);
+        Command(ID_WINDOWSELECTOR);
+        ::SetForegroundWindow(Dialog().m_hWnd);
         PumpMessages(20);
     }
-
-    std::vector<HWND> MakeWindows(const std::string& prefix, int count) {
-        std::vector<HWND> made;
-        for (int i = 0; i < count; ++i) {
-            windows.push_back(std::make_unique<CForeignWindow>(
-                prefix + std::to_string(i), RECT{100 + 30 * i, 80, 450 + 30 * i, 380}));
-            made.push_back(windows.back()->Handle());
-            ::ShowWindow(made.back(), SW_SHOWNOACTIVATE);
-        }
-        return made;
+    HWND Item(int id) { return ::GetDlgItem(Dialog().m_hWnd, id); }
+    void Send(int id, WORD code = BN_CLICKED) {
+        Dialog().SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
     }
-
+    // "-": not listed.
+    std::string Listed(int listId, HWND window) {
+        const Handles& handles =
+            listId == IDC_WINDOWLIST ? Dialog().WindowHandles() : Dialog().HiddenHandles();
+        EXPECT_EQ(static_cast<LRESULT>(handles.size()),
+                  ::SendMessageA(Item(listId), LB_GETCOUNT, 0, 0));
+        const auto found = std::find(handles.begin(), handles.end(), window);
+        if (found == handles.end()) {
+            return "-";
+        }
+        char text[400] = "";
+        ::SendMessageA(Item(listId), LB_GETTEXT, found - handles.begin(),
+                       reinterpret_cast<LPARAM>(text));
+        return text;
+    }
     // Selected after a refresh, as the user would; returned in list order.
-    std::vector<HWND> Select(const std::vector<HWND>& chosen, int listId = IDC_WINDOWLIST) {
-        dialog->m_listWindows.SetSel(-1, FALSE); // else the refresh selects it again
-        dialog->RefreshLists();
-        const bool hidden = listId == IDC_HIDDENLIST;
-        const std::vector<HWND>& handles =
-            hidden ? dialog->m_hiddenHandles : dialog->m_windowHandles;
-        std::vector<HWND> ordered;
+    Handles Select(const Handles& chosen, int listId = IDC_WINDOWLIST) {
+        ::SendMessageA(Item(IDC_WINDOWLIST), LB_SETSEL, FALSE, -1); // else the refresh keeps it
+        Dialog().RefreshLists();
+        const Handles& handles =
+            listId == IDC_WINDOWLIST ? Dialog().WindowHandles() : Dialog().HiddenHandles();
+        Handles ordered;
         for (std::size_t i = 0; i < handles.size(); ++i) {
             if (std::find(chosen.begin(), chosen.end(), handles[i]) != chosen.end()) {
-                (hidden ? dialog->m_listHidden : dialog->m_listWindows)
-                    .SetSel(static_cast<int>(i), TRUE);
+                ::SendMessageA(Item(listId), LB_SETSEL, TRUE, static_cast<LPARAM>(i));
                 ordered.push_back(handles[i]);
             }
         }
         Send(listId, LBN_SELCHANGE);
         return ordered;
     }
-
-    void Send(int id, WORD code = BN_CLICKED) {
-        dialog->SendMessage(WM_COMMAND, MAKEWPARAM(id, code),
-                            reinterpret_cast<LPARAM>(::GetDlgItem(dialog->m_hWnd, id)));
+    Handles Make(int count, DWORD show = SW_SHOWNOACTIVATE) {
+        Handles made;
+        for (int i = 0; i < count; ++i) {
+            windows.push_back(
+                std::make_unique<CForeignWindow>("Made " + std::to_string(windows.size()),
+                                                 RECT{100 + 30 * i, 80, 450 + 30 * i, 380}));
+            made.push_back(windows.back()->Handle());
+            ::ShowWindow(made.back(), static_cast<int>(show));
+        }
+        return made;
     }
-
-    CWindowProcessingDlg* dialog = nullptr;
     std::vector<std::unique_ptr<CForeignWindow>> windows;
 };
 
-// x = column × (W / columns), y = row × (H / rows); no columns: the window stays put.
-struct Cell {
-    int column, columns, row, rows;
-};
-
-struct StackingCase {
-    int layout, command;
-    std::vector<Cell> cells; // in list order
-};
-
-const StackingCase kStackingCases[] = {
-    {IDC_HORIZONTAL, IDC_UPDATE, {{0, 1, 0, 3}, {0, 1, 1, 3}, {0, 1, 2, 3}}},
-    {IDC_VERTICAL, IDC_APPLY, {{0, 3, 0, 1}, {1, 3, 0, 1}, {2, 3, 0, 1}}},
-    {IDC_RECTANGLES, IDC_UPDATE, {{0, 0, 0, 0}}},
-    {IDC_RECTANGLES, IDC_UPDATE, {{0, 2, 0, 1}, {1, 2, 0, 2}, {1, 2, 1, 2}}},
-};
-
-class WindowProcessingStacking : public WindowProcessing,
-                                 public ::testing::WithParamInterface<StackingCase> {};
-
-TEST_P(WindowProcessingStacking, SelectedWindowsFillTheMaximizedAreaWithRemaindersUncovered) {
-    const StackingCase& stacking = GetParam();
-    const std::vector<HWND> made = MakeWindows("Stacked ", static_cast<int>(stacking.cells.size()));
-    const RECT normal = WindowRect(made[0]);
-    // Maximized and minimized windows are shown normally before they are placed.
-    ::ShowWindow(made[0], SW_MAXIMIZE);
-    ::ShowWindow(made.back(), made.size() > 1 ? SW_SHOWMINNOACTIVE : SW_MAXIMIZE);
-    ::SetForegroundWindow(dialog->m_hWnd);
-    const std::vector<HWND> ordered = Select(made);
-    Send(stacking.layout);
-    EXPECT_EQ(stacking.layout == IDC_VERTICAL, dialog->m_radioVertical.GetCheck() == 1);
-    Send(stacking.command);
-    PumpMessages(20);
-
-    const int width = ::GetSystemMetrics(SM_CXMAXIMIZED),
-              height = ::GetSystemMetrics(SM_CYMAXIMIZED);
-    for (std::size_t i = 0; i < ordered.size(); ++i) {
-        const Cell& cell = stacking.cells[i];
-        RECT expected = normal;
-        if (cell.columns) {
-            const int cx = width / cell.columns, cy = height / cell.rows;
-            // Wine's maximized height exceeds the largest height a window may be given.
-            expected = {cell.column * cx, cell.row * cy,
-                        cell.column * cx + std::min(cx, ::GetSystemMetrics(SM_CXMAXTRACK)),
-                        cell.row * cy + std::min(cy, ::GetSystemMetrics(SM_CYMAXTRACK))};
+TEST_F(WindowProcessing, ListsVisibleTitledWindowsAndUnderAllTheHiddenOnes) {
+    struct Case {
+        std::string title;
+        bool visible, owned;
+        std::string parents, childs, all; // the entry under each choice; "-": not listed
+    };
+    const std::string cut(259, 'L');
+    const Case cases[] = {
+        {"Plain", true, false, "Plain", "Plain", "-"},
+        {"", true, false, "-", "-", "-"},
+        {"Program Manager", true, false, "-", "-", "-"},
+        {"program manager", true, false, "program manager", "program manager", "-"},
+        {"Window processing", true, false, "-", "-", "-"},
+        {"Owned pop-up", true, true, "-", "Owned pop-up", "-"},
+        {std::string(300, 'L'), true, false, cut, cut, "-"},
+        {"Hidden titled", false, false, "-", "-", "Hidden titled"},
+        {"", false, false, "-", "-", "-"},
+    };
+    Handles made;
+    for (const Case& c : cases) {
+        windows.push_back(std::make_unique<CForeignWindow>(c.title));
+        made.push_back(windows.back()->Handle());
+        if (c.owned) {
+            ::SetWindowLongPtrA(made.back(), GWLP_HWNDPARENT,
+                                reinterpret_cast<LONG_PTR>(windows[0]->Handle()));
+            ::SetWindowLongA(made.back(), GWL_STYLE, WS_POPUP | WS_CAPTION);
         }
-        const RECT actual = WindowRect(ordered[i]);
-        EXPECT_TRUE(::EqualRect(&expected, &actual)) << i;
+        ::ShowWindow(made.back(), c.visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    }
+    Dialog().RefreshLists();
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        EXPECT_EQ(cases[i].parents, Listed(IDC_WINDOWLIST, made[i])) << i;
+    }
+    Send(IDC_PARENTSCHILDS);
+    Send(IDC_SHOWALLHIDDEN);
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        EXPECT_EQ(cases[i].childs, Listed(IDC_WINDOWLIST, made[i])) << i;
+        EXPECT_EQ(cases[i].all, Listed(IDC_HIDDENLIST, made[i])) << i;
+    }
+    Send(IDC_PARENTS);
+    EXPECT_EQ("-", Listed(IDC_WINDOWLIST, made[5]));
+
+    // A selection comes back on the first entry beginning with its title, in any case.
+    CForeignWindow alpha("Alpha"), longer("ALPHA and more");
+    for (HWND window : {alpha.Handle(), longer.Handle()}) {
+        ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+    Select({alpha.Handle()});
+    Dialog().RefreshLists();
+    const Handles& listed = Dialog().WindowHandles();
+    const auto selected = [&](HWND window) {
+        const auto index = std::find(listed.begin(), listed.end(), window) - listed.begin();
+        return ::SendMessageA(Item(IDC_WINDOWLIST), LB_GETSEL, index, 0) > 0;
+    };
+    EXPECT_TRUE(selected(longer.Handle()) && !selected(alpha.Handle()));
+}
+
+TEST_F(WindowProcessing, OwnListIsParkedUnderAllAndWhatAllShowsLeavesIt) {
+    const Handles mine = Make(3, SW_HIDE);
+    CForeignWindow gone("Gone");
+    const HWND destroyed = gone.Handle();
+    for (HWND window : {mine[0], mine[1], destroyed}) {
+        bar->HiddenWindowList().Add(window);
+    }
+    ::DestroyWindow(destroyed);
+    Dialog().RefreshLists();
+    EXPECT_EQ("", Listed(IDC_HIDDENLIST, destroyed)) << "listed whatever its title reads";
+    Send(IDC_SHOWALLHIDDEN);
+    Send(IDC_SHOWALLHIDDEN);
+    EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(Item(IDC_SHOWOWNHIDDEN), BM_GETCHECK, 0, 0));
+    EXPECT_EQ("Made 2", Listed(IDC_HIDDENLIST, mine[2]));
+    bar->HiddenWindowList().Add(mine[2]);
+    EXPECT_EQ("-", Listed(IDC_HIDDENLIST, destroyed));
+    // Shown from the list of all: it leaves the program's list too.
+    Select({mine[0]}, IDC_HIDDENLIST);
+    Send(IDC_HIDESHOW);
+    EXPECT_TRUE(::IsWindowVisible(mine[0]));
+    Send(IDC_SHOWOWNHIDDEN);
+    EXPECT_EQ(BST_CHECKED, ::SendMessageA(Item(IDC_SHOWOWNHIDDEN), BM_GETCHECK, 0, 0));
+    EXPECT_EQ((Handles{mine[1], destroyed, mine[2]}), Dialog().HiddenHandles());
+}
+
+TEST_F(WindowProcessing, ShowingActivationAndCommandsRefreshButNothingSelectedTouchesNothing) {
+    const HWND arrived = Make(1)[0];
+    Dialog().SendMessage(WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ("Made 0", Listed(IDC_WINDOWLIST, arrived));
+    const RECT before = WindowRect(arrived);
+    Select({});
+    for (int id : {IDC_APPLY, IDC_UPDATE, IDC_BRINGTOTOP, IDC_MINIMIZESEL, IDC_ENDPROCESS,
+                   IDC_HIDESHOW, IDOK}) {
+        Send(id);
+    }
+    const RECT after = WindowRect(arrived);
+    EXPECT_TRUE(::IsWindowVisible(Dialog().m_hWnd) && ::IsWindowVisible(arrived));
+    EXPECT_TRUE(!::IsIconic(arrived) && ::EqualRect(&before, &after));
+    EXPECT_TRUE(interaction.m_messageBoxes.empty() && interaction.m_sleeps.empty());
+    Send(IDCANCEL);
+    EXPECT_TRUE(!::IsWindowVisible(Dialog().m_hWnd) && ::IsWindow(Dialog().m_hWnd));
+}
+
+TEST_F(WindowProcessing, StackingRestoresFirstAndBringToTopRestoresAMinimizedWindow) {
+    const Handles made = Make(3);
+    ::ShowWindow(made[0], SW_MAXIMIZE);
+    ::ShowWindow(made[2], SW_SHOWMINNOACTIVE);
+    ::SetForegroundWindow(Dialog().m_hWnd);
+    const Handles ordered = Select(made);
+    Send(IDC_VERTICAL);
+    EXPECT_EQ(0, ::SendMessageA(Item(IDC_RECTANGLES), BM_GETCHECK, 0, 0));
+    Send(IDC_APPLY);
+    PumpMessages(20);
+    const int cx = ::GetSystemMetrics(SM_CXMAXIMIZED) / 3;
+    for (std::size_t i = 0; i < ordered.size(); ++i) {
+        const RECT rect = WindowRect(ordered[i]);
+        EXPECT_TRUE(rect.left == static_cast<int>(i) * cx && rect.right - rect.left == cx) << i;
         EXPECT_FALSE(::IsIconic(ordered[i]) || ::IsZoomed(ordered[i])) << i;
     }
     EXPECT_EQ(ordered.back(), ::GetForegroundWindow());
-    EXPECT_EQ(stacking.command == IDC_UPDATE, ::IsWindowVisible(dialog->m_hWnd) != 0);
-}
+    EXPECT_FALSE(::IsWindowVisible(Dialog().m_hWnd)) << "Apply hides the dialog first";
 
-INSTANTIATE_TEST_SUITE_P(WindowProcessing, WindowProcessingStacking,
-                         ::testing::ValuesIn(kStackingCases));
-
-TEST_F(WindowProcessing, CommandsWithNothingSelectedTouchNothing) {
-    const HWND window = MakeWindows("Untouched ", 1)[0];
-    const RECT before = WindowRect(window);
-    CForeignWindow hidden("Hidden");
-    dialog->AddHiddenWindow(hidden.Handle());
-    Select({hidden.Handle()}, IDC_HIDDENLIST);
-    // The button serves the window list now, though the hidden-window list has a selection.
-    Send(IDC_WINDOWLIST, LBN_SELCHANGE);
-    dialog->m_windowHandles.push_back(nullptr); // one that a refresh would drop
-    for (int id :
-         {IDC_APPLY, IDC_UPDATE, IDC_BRINGTOTOP, IDC_MINIMIZESEL, IDC_ENDPROCESS, IDC_HIDESHOW}) {
-        Send(id);
-    }
-    EXPECT_TRUE(::IsWindowVisible(dialog->m_hWnd) && ::IsWindowVisible(window));
-    EXPECT_TRUE(!::IsIconic(window) && SameRect(before, WindowRect(window)));
-    EXPECT_FALSE(::IsWindowVisible(hidden.Handle()));
-    EXPECT_EQ(nullptr, dialog->m_windowHandles.back());
-    EXPECT_TRUE(interaction.m_messageBoxes.empty() && interaction.m_sleeps.empty());
-}
-
-TEST_F(WindowProcessing, BringToTopRaisesInListOrderAndMinimizeSelTogglesEachWindow) {
-    const std::vector<HWND> made = MakeWindows("Raised ", 3);
-    const RECT before = WindowRect(made[2]);
-    const std::vector<HWND> ordered = Select(made);
+    Command(ID_WINDOWSELECTOR);
+    ::ShowWindow(made[1], SW_SHOWMINNOACTIVE);
+    const Handles raised = Select(made);
     Send(IDC_BRINGTOTOP);
     PumpMessages(20);
-    EXPECT_TRUE(SameRect(before, WindowRect(made[2])));
-    EXPECT_EQ(ordered[2], ::GetForegroundWindow());
-    EXPECT_TRUE(IsAbove(ordered[2], ordered[1]) && IsAbove(ordered[1], ordered[0]));
+    EXPECT_FALSE(::IsIconic(made[1]));
+    EXPECT_EQ(raised[2], ::GetForegroundWindow());
+    EXPECT_TRUE(IsAbove(raised[2], raised[1]) && IsAbove(raised[1], raised[0]));
 
     ::ShowWindow(made[0], SW_SHOWMINNOACTIVE);
     Select({made[0], made[1]});
     Send(IDC_MINIMIZESEL);
     EXPECT_TRUE(!::IsIconic(made[0]) && ::IsIconic(made[1]) && !::IsIconic(made[2]));
     EXPECT_EQ(std::vector<DWORD>{50}, interaction.m_sleeps);
-}
-
-TEST_F(WindowProcessing, HideShowFollowsTheListLastSelectedAndKeepsTheHiddenList) {
-    CForeignWindow earlier("Hidden earlier");
-    dialog->AddHiddenWindow(earlier.Handle());
-    bar->m_hiddenTrayIcons.push_back(std::make_unique<CSystemTray>());
-    bar->m_hiddenTrayIcons.back()->SetCarriedWindow(earlier.Handle());
-    const std::vector<HWND> made = MakeWindows("Hideable ", 3);
-
-    const std::vector<HWND> hidden = Select({made[0], made[2]});
-    EXPECT_EQ("Hide windows", WindowTitle(dialog->m_btnHideShow.m_hWnd));
-    Send(IDC_HIDESHOW);
-    EXPECT_FALSE(::IsWindowVisible(hidden[0]) || ::IsWindowVisible(hidden[1]));
-    EXPECT_EQ((std::vector<HWND>{earlier.Handle(), hidden[0], hidden[1]}), dialog->m_hiddenHandles);
-
-    Select({earlier.Handle(), hidden[1]}, IDC_HIDDENLIST);
-    EXPECT_EQ("Show windows", WindowTitle(dialog->m_btnHideShow.m_hWnd));
-    Send(IDC_HIDESHOW);
-    EXPECT_TRUE(::IsWindowVisible(earlier.Handle()) && ::IsWindowVisible(hidden[1]));
-    EXPECT_EQ(std::vector<HWND>{hidden[0]}, dialog->m_hiddenHandles);
-    EXPECT_TRUE(bar->m_hiddenTrayIcons.empty());
-
-    // Under "all" each shown window leaves the list at the refresh its activation brings,
-    // and the parked list too.
-    CForeignWindow elsewhere("Hidden elsewhere");
-    Send(IDC_SHOWALLHIDDEN);
-    ::SetForegroundWindow(dialog->m_hWnd);
-    Select({hidden[0], elsewhere.Handle()}, IDC_HIDDENLIST);
-    Send(IDC_HIDESHOW);
-    EXPECT_TRUE(::IsWindowVisible(hidden[0]) && ::IsWindowVisible(elsewhere.Handle()));
-    Send(IDC_SHOWOWNHIDDEN);
-    EXPECT_TRUE(dialog->m_hiddenHandles.empty());
 }
 
 class WindowProcessingEndProcess : public WindowProcessing,
@@ -214,11 +236,8 @@ TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnY
     EXPECT_EQ(yes, hung.HasExited(yes ? 5000 : 0));
     EXPECT_TRUE(::IsWindow(own.Handle()));
     EXPECT_EQ(1000u, interaction.m_sleeps.at(0)); // for the windows to close
-    EXPECT_EQ(
-        dialog->m_windowHandles.end(),
-        std::find(dialog->m_windowHandles.begin(), dialog->m_windowHandles.end(), closes.Handle()));
+    EXPECT_EQ("-", Listed(IDC_WINDOWLIST, closes.Handle()));
 }
-
 INSTANTIATE_TEST_SUITE_P(WindowProcessing, WindowProcessingEndProcess,
                          ::testing::Values(IDYES, IDNO));
 
@@ -229,10 +248,7 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
     const HWND hung = other.Handle();
     ASSERT_NE(nullptr, hung);
     CForeignWindow responsive("Answers", {50, 60, 450, 360});
-    const auto front = [&](HWND window) {
-        ::SetForegroundWindow(window);
-        ASSERT_TRUE(PumpUntil([&] { return bar->m_pTarget == window; }));
-    };
+    const auto front = [&](HWND window) { RideOn(window); };
     const auto click = [](CSkinButton& button) {
         button.SendMessage(WM_LBUTTONDOWN);
         button.SendMessage(WM_LBUTTONUP);
@@ -244,7 +260,7 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         return static_cast<WPARAM>(std::find(windows.begin(), windows.end(), window) -
                                    windows.begin());
     };
-    const std::function<bool()> hidden = [&] { return Contains(dialog->m_hiddenHandles, hung); };
+    const std::function<bool()> hidden = [&] { return Contains(Hidden(), hung); };
     const std::function<bool()> shown = [&] { return !hidden(); };
 
     struct Step {
@@ -253,18 +269,18 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         std::function<bool()> done; // once the program answers again, as are the lists
     };
     const Step steps[] = {
-        {"A", [&] { front(hung); }, [&] { click(bar->m_btnTopmost); },
-         [&] { return IsTopmost(hung); }},
-        {"T", [&] { front(hung); }, [&] { click(bar->m_btnTransparency); },
-         [&] { return LayeredAlpha(hung) == -1 && bar->m_btnTransparency.GetState() == 0; }},
-        {"H", [&] { front(hung); }, [&] { click(bar->m_btnHide); },
-         [&] { return hidden() && bar->m_hiddenTrayIcons.size() == 1; }},
+        {"A", [&] { front(hung); }, [&] { click(bar->Button(IDC_TOPMOST)); },
+         [&] { return IsTopmost(hung) == 1; }},
+        {"T", [&] { front(hung); }, [&] { click(bar->Button(IDC_TRANSPARENCY)); },
+         [&] { return LayeredAlpha(hung) == -1 && bar->Button(IDC_TRANSPARENCY).GetState() == 0; }},
+        {"H", [&] { front(hung); }, [&] { click(bar->Button(IDC_HIDE)); },
+         [&] { return hidden() && bar->HiddenTrayIcons().size() == 1; }},
         {"its icon's restore command", [] {}, [&] { command(ID_RESTOREWINDOW_FIRST, hung); },
-         [&] { return shown() && bar->m_hiddenTrayIcons.empty(); }},
-        {"an active-window command", [&] { dialog->RefreshLists(); },
-         [&] { command(ID_ACTIVEWINDOW_FIRST + index(dialog->m_windowHandles, hung)); }, hidden},
+         [&] { return shown() && bar->HiddenTrayIcons().empty(); }},
+        {"an active-window command", [&] { Dialog().RefreshLists(); },
+         [&] { command(ID_ACTIVEWINDOW_FIRST + index(Dialog().WindowHandles(), hung)); }, hidden},
         {"a hidden-window command", [] {},
-         [&] { command(ID_HIDDENWINDOW_FIRST + index(dialog->m_hiddenHandles, hung)); }, shown},
+         [&] { command(ID_HIDDENWINDOW_FIRST + index(bar->HiddenWindows(), hung)); }, shown},
         {"Alt+A", [] {}, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey, 0); },
          hidden},
         {"Alt+S", [] {}, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey, 0); },
@@ -307,8 +323,12 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         ASSERT_TRUE(other.Resume());
         EXPECT_TRUE(step.done());
         EXPECT_NE(hidden(), ::IsWindowVisible(hung) != 0);
-        EXPECT_EQ(hidden(),
-                  Contains(CHiddenWindowFile(CHiddenWindowFile::ProgramFile()).Load(), hung));
+        std::vector<HWND> inFile;
+        for (const HiddenWindowEntry& entry :
+             ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()))) {
+            inFile.push_back(entry.window);
+        }
+        EXPECT_EQ(hidden(), Contains(inFile, hung));
         ::ShowWindow(responsive.Handle(), SW_SHOW);
         ASSERT_NO_FATAL_FAILURE(front(responsive.Handle()));
     }

@@ -1,5 +1,6 @@
 #include "tray/SystemTray.h"
 
+#include "platform/Handles.h"
 #include "platform/UserInteraction.h"
 #include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
@@ -14,15 +15,11 @@ namespace {
 // The command at a position of the first submenu of a menu resource; false when the
 // resource or its submenu is missing.
 bool FindCommandAtPosition(UINT menuId, int position, UINT& command) {
-    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId));
-    if (!menu) {
-        return false;
-    }
-    HMENU submenu = ::GetSubMenu(menu, 0);
+    const UniqueMenu menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(menuId)));
+    HMENU submenu = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
     if (submenu) {
         command = ::GetMenuItemID(submenu, position);
     }
-    ::DestroyMenu(menu);
     return submenu != nullptr;
 }
 
@@ -41,7 +38,7 @@ const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
     OnMessage(::RegisterWindowMessageA("TaskbarCreated"), &CSystemTray::OnTaskbarRestart),
 };
 
-CSystemTray::CSystemTray() : m_iconData() {
+CSystemTray::CSystemTray(CSystemTrayOwner* owner) : m_pOwner(owner), m_iconData() {
     const OSVERSIONINFOA version = CWinApp::PlatformVersion();
     m_bShellV5 = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
 }
@@ -149,8 +146,7 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (LOWORD(lParam) == WM_RBUTTONUP) {
-        auto* owner = dynamic_cast<CSystemTrayOwner*>(target);
-        return owner ? ShowMenu(*target, *owner) : 0;
+        return m_pOwner ? ShowMenu(*target, *m_pOwner) : 0;
     }
     if (LOWORD(lParam) != WM_LBUTTONDBLCLK) {
         return 1;
@@ -174,13 +170,10 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CSystemTray::ShowMenu(CWnd& target, CSystemTrayOwner& owner) {
     // The icon's id doubles as the id of its menu resource; hidden-window icons have none.
-    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(LOWORD(m_iconData.uID)));
-    if (!menu) {
-        return 0;
-    }
-    HMENU popup = ::GetSubMenu(menu, 0);
+    const UniqueMenu menu(
+        ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(LOWORD(m_iconData.uID))));
+    HMENU popup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
     if (!popup) {
-        ::DestroyMenu(menu);
         return 0;
     }
     ::SetMenuDefaultItem(popup, static_cast<UINT>(m_nDefaultItem), m_bDefaultIsPosition);
@@ -198,8 +191,6 @@ LRESULT CSystemTray::ShowMenu(CWnd& target, CSystemTrayOwner& owner) {
     CUserInteraction::Current().TrackPopupMenu(popup, 0, cursor.x, cursor.y, target.m_hWnd);
     // Lets the menu close properly when the user clicks elsewhere.
     ::PostMessageA(target.m_hWnd, WM_NULL, 0, 0);
-    // Destroying a menu destroys its submenus, the two inserted ones too.
-    ::DestroyMenu(menu);
     return 1;
 }
 

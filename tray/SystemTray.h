@@ -11,7 +11,8 @@ class CSystemTrayOwner;
 
 class CSystemTray : public CWnd {
 public:
-    CSystemTray();
+    // The owner's lists fill the icon's menu; an icon without an owner has no menu.
+    explicit CSystemTray(CSystemTrayOwner* owner = nullptr);
     ~CSystemTray() override;
 
     // Creates the icon's window and adds the icon; a balloon is shown only when
@@ -47,6 +48,7 @@ private:
     // The icon's menu with the two window submenus, tracked for the target window.
     LRESULT ShowMenu(CWnd& target, CSystemTrayOwner& owner);
 
+    CSystemTrayOwner* m_pOwner;
     NOTIFYICONDATAA m_iconData;
     int m_bTrayUsable = 0;
     int m_bIconHidden = 1;

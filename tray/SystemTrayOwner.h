@@ -1,4 +1,4 @@
-// What the tray menu asks of the window its icon reports to (the bar).
+// What the tray menu asks of the bar, which hands itself to the icon it makes.
 #pragma once
 
 #include <windows.h>

@@ -1,7 +1,6 @@
 #include "windows/TransparencyDlg.h"
 
-#include "controls/SkinButtonOwner.h"
-#include "platform/WinApp.h"
+#include "windows/TransparencyDlgOwner.h"
 
 const MessageEntry<CTransparencyDlg> CTransparencyDlg::s_messageTable[] = {
     OnCommand(IDC_CLOSERIGHT, &CTransparencyDlg::OnCloseBox),
@@ -29,6 +28,12 @@ BOOL CTransparencyDlg::OnInitDialog() {
     return TRUE;
 }
 
+void CTransparencyDlg::ShowAtLevel(int level) {
+    m_sliderAlpha.SetPos(level);
+    ShowWindow(SW_SHOW);
+    m_bShown = 1;
+}
+
 // Only hides: the T button replaces the pop-up on its next double-click.
 void CTransparencyDlg::OnCloseBox() {
     m_bShown = 0;
@@ -38,9 +43,7 @@ void CTransparencyDlg::OnCloseBox() {
 // Only dragging sets the level; channel clicks, keys and the end of a drag move the thumb alone.
 LRESULT CTransparencyDlg::OnHScroll(WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) == SB_THUMBTRACK) {
-        if (auto* bar = dynamic_cast<CSkinButtonOwner*>(CWinApp::GetMainWnd())) {
-            bar->SetTransparencyLevel(HIWORD(wParam));
-        }
+        m_owner.SetTransparencyLevel(HIWORD(wParam));
     }
     return DefWindowProc(WM_HSCROLL, wParam, lParam);
 }

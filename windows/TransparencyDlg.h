@@ -7,9 +7,12 @@
 #include "platform/SliderCtrl.h"
 #include "resource.h"
 
+class CTransparencyDlgOwner;
+
 class CTransparencyDlg : public CDialog {
 public:
-    CTransparencyDlg() : CDialog(IDD_TRANSPARENCY) {}
+    explicit CTransparencyDlg(CTransparencyDlgOwner& owner)
+        : CDialog(IDD_TRANSPARENCY), m_owner(owner) {}
 
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
@@ -18,14 +21,19 @@ public:
     void OnCancel() override {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    CButton m_btnCloseLeft;
-    CButton m_btnCloseRight;
-    CSliderCtrl m_sliderAlpha; // 0 invisible at the left to 255 opaque at the right
-    int m_bShown = 0;
+    // Shows it with the thumb at the level.
+    void ShowAtLevel(int level);
+    int IsShown() const { return m_bShown; }
 
 private:
     static const MessageEntry<CTransparencyDlg> s_messageTable[];
 
     void OnCloseBox();
     LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
+
+    CTransparencyDlgOwner& m_owner;
+    CButton m_btnCloseLeft;
+    CButton m_btnCloseRight;
+    CSliderCtrl m_sliderAlpha; // 0 invisible at the left to 255 opaque at the right
+    int m_bShown = 0;
 };

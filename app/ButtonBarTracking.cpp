@@ -2,6 +2,9 @@
 #include "app/ButtonBarDlg.h"
 
 #include "platform/WindowCalls.h"
+#include "windows/BarPlacement.h"
+#include "windows/Topmost.h"
+#include "windows/TransparencyDlg.h"
 
 void CButtonBarDlg::StartTimer(UINT timerId, int period) {
     UINT clamped = period < static_cast<int>(USER_TIMER_MINIMUM) ? USER_TIMER_MINIMUM
@@ -21,49 +24,36 @@ LRESULT CButtonBarDlg::OnTimer(WPARAM timerId, LPARAM lParam) {
 }
 
 void CButtonBarDlg::OnWindowTimer() {
-    HWND foreground = ::GetForegroundWindow();
+    const HWND foreground = ::GetForegroundWindow();
     // The bar, its pop-up and its menus count: a click back into the target is a change.
     const bool newForeground = foreground != m_hLastForeground;
     m_hLastForeground = foreground;
-    if (!foreground) {
+    const CTransparencyDlg* popup = m_btnTransparency.TransparencyDlg();
+    const TrackedWindows known = {m_hWnd, popup ? popup->m_hWnd : nullptr,
+                                  ::FindWindowA("Shell_TrayWnd", nullptr),
+                                  ::FindWindowA("Progman", nullptr), ::GetDesktopWindow()};
+    switch (DecideBarMove(foreground, known)) {
+    case BarMove::Stay:
+        return;
+    case BarMove::Collapse:
         CollapseBar();
         m_pTarget = nullptr;
         return;
-    }
-    // The user is working the slider: nothing moves under it.
-    const CTransparencyDlg* popup = m_btnTransparency.m_pTransparencyDlg.get();
-    if (popup && foreground == popup->m_hWnd) {
-        return;
-    }
-    // The user is clicking the bar: it stays on its target.
-    if (foreground == m_hWnd) {
-        return;
-    }
-    // The shell's windows are looked up once per window in front: while it stays in front
-    // it stays what it was.
-    if (newForeground) {
-        m_bShellInFront = foreground == ::FindWindowA("Shell_TrayWnd", nullptr) ||
-                          foreground == ::FindWindowA("Progman", nullptr) ||
-                          foreground == ::GetDesktopWindow();
-    }
-    if (m_bShellInFront) {
-        CollapseBar();
-        m_pTarget = nullptr;
-        return;
+    case BarMove::Place:
+        break;
     }
     bool placed = false;
-    RECT target;
-    // Fails exactly where IsWindow would: one call instead of two.
-    if (::GetWindowRect(foreground, &target)) {
-        int dx =
-            ::GetSystemMetrics(SM_CXSIZE) * m_settings.barOffset + ::GetSystemMetrics(SM_CXFRAME);
-        int dy = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER);
-        const int x = target.right - dx, y = target.top + dy;
-        placed = PlaceWindow(x, y, m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top) ||
+    if (::IsWindow(foreground) == 1) {
+        RECT target = {};
+        ::GetWindowRect(foreground, &target);
+        const RECT rect = BarRectOn(target, CaptionMetrics::OfSystem(), m_settings.barOffset,
+                                    {m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top});
+        placed = PlaceWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top) ||
                  foreground != m_pTarget;
         if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
             const RECT place = shown->GetWindowRect();
-            shown->PlaceWindow(x, y, place.right - place.left, place.bottom - place.top);
+            shown->PlaceWindow(rect.left, rect.top, place.right - place.left,
+                               place.bottom - place.top);
         }
         if (foreground != m_pTarget) {
             SyncButtonFaces(foreground);
@@ -72,40 +62,21 @@ void CButtonBarDlg::OnWindowTimer() {
     }
     KeepBarOnTop(placed || newForeground || m_bRestackDue, foreground);
     m_bRestackDue = false;
-    // The default processing of a timer without a callback does nothing: it is left out.
+    DefWindowProc(WM_TIMER, kWindowTimer, 0);
 }
-
-namespace {
-
-struct StackSearch {
-    HWND bar;
-    bool onTop;
-};
-
-// Top to bottom: on top when the bar comes before any window it does not own.
-BOOL CALLBACK FindBarInStack(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<StackSearch*>(context);
-    if (window == search->bar) {
-        search->onTop = true;
-        return FALSE;
-    }
-    return ::GetWindow(window, GW_OWNER) == search->bar;
-}
-
-} // namespace
 
 // Restacking puts the bar first in the topmost band, under the windows it owns (the
 // platform keeps those above their owner): already there, it would change nothing.
 // Under Wine, though, a window that has just come to the front, or been activated,
 // restyled or restacked, draws over the bar, whatever the z-order says, until the bar is
 // restacked after the window's program has done its part: the ping waits for that.
-// The stack is read in one enumeration, not a call per window above the bar.
 void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
-    StackSearch search = {m_hWnd, false};
-    if (!restack && IsTopmost(m_hWnd) == 1) {
-        ::EnumWindows(&FindBarInStack, reinterpret_cast<LPARAM>(&search));
+    bool onTop = !restack && IsTopmost(m_hWnd) == 1;
+    for (HWND above = ::GetWindow(m_hWnd, GW_HWNDPREV); onTop && above;
+         above = ::GetWindow(above, GW_HWNDPREV)) {
+        onTop = ::GetWindow(above, GW_OWNER) == m_hWnd;
     }
-    if (!search.onTop) {
+    if (!onTop) {
         CWindowCalls::Ping(foreground);
         SetWindowTopmost(1, m_hWnd);
     }
@@ -128,20 +99,27 @@ void CButtonBarDlg::CollapseBar() {
 }
 
 void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {
-    if (mode != 0 && mode != 1) {
+    const std::optional<TopmostChange> change = TopmostChangeFor(mode, window == m_hWnd);
+    if (!change) {
         return;
     }
     RECT rect = {};
     if (window && ::IsWindow(window) == 1) {
         ::GetWindowRect(window, &rect);
     }
-    const HWND band = mode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (window == m_hWnd) {
-        ::SetWindowPos(window, band, rect.left, rect.top, width, height, SWP_NOACTIVATE);
+        ::SetWindowPos(window, change->insertAfter, rect.left, rect.top, width, height,
+                       change->flags);
     } else {
-        CWindowCalls(window).SetWindowPos(band, rect.left, rect.top, width, height, SWP_SHOWWINDOW);
+        CWindowCalls(window).SetWindowPos(change->insertAfter, rect.left, rect.top, width, height,
+                                          change->flags);
     }
+}
+
+CTransparencyDlg* CButtonBarDlg::ShownTransparencyDlg() const {
+    CTransparencyDlg* popup = m_btnTransparency.TransparencyDlg();
+    return popup && popup->IsShown() == 1 ? popup : nullptr;
 }
 
 void CButtonBarDlg::OnAutoMaximize() {

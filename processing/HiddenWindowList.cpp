@@ -1,0 +1,123 @@
+#include "processing/HiddenWindowList.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/Utf8Text.h"
+#include "platform/WinApp.h"
+#include "platform/WindowCalls.h"
+#include "processing/HiddenWindowFile.h"
+#include "processing/HiddenWindowListener.h"
+
+#include <algorithm>
+
+namespace {
+
+bool EraseFirst(std::vector<HWND>& windows, HWND window) {
+    auto found = std::find(windows.begin(), windows.end(), window);
+    if (found == windows.end()) {
+        return false;
+    }
+    windows.erase(found);
+    return true;
+}
+
+} // namespace
+
+std::string CHiddenWindowList::ProgramFile() {
+    return CWinApp::ProgramFile("Paneward.hid");
+}
+
+void CHiddenWindowList::Load() {
+    std::string content;
+    ReadWholeFile(m_path, content);
+    m_windows.clear();
+    for (const HiddenWindowEntry& saved : ParseHiddenWindows(content)) {
+        if (::IsWindow(saved.window) != 1 || ::IsWindowVisible(saved.window)) {
+            continue;
+        }
+        const HiddenWindowEntry now = HiddenWindowEntry::Of(saved.window);
+        if (now.processId == saved.processId && now.className == saved.className) {
+            m_windows.push_back(saved.window);
+        }
+    }
+    Save();
+}
+
+void CHiddenWindowList::ShowAll(std::vector<HWND> allHidden) {
+    m_bShowAll = 1;
+    m_allHidden = std::move(allHidden);
+}
+
+void CHiddenWindowList::ShowOwn() {
+    m_bShowAll = 0;
+    m_allHidden.clear();
+}
+
+void CHiddenWindowList::Hide(const CWindowCalls& window) {
+    Add(window.Handle());
+    window.ShowWindow(SW_HIDE);
+}
+
+void CHiddenWindowList::Add(HWND window) {
+    m_windows.push_back(window);
+    Save();
+}
+
+// Each window leaves the lists before it shows, since showing can activate the dialog,
+// whose refresh reads them; the file keeps it until it shows, so it is never lost.
+void CHiddenWindowList::ShowAt(std::size_t index) {
+    std::vector<HWND>& shown = m_bShowAll ? m_allHidden : m_windows;
+    if (index >= shown.size()) {
+        return;
+    }
+    const HWND window = shown[index];
+    shown.erase(shown.begin() + static_cast<std::ptrdiff_t>(index));
+    const bool listed = !m_bShowAll || EraseFirst(m_windows, window);
+    CWindowCalls(window).ShowWindow(SW_SHOW);
+    if (listed) {
+        Save();
+        Left(window);
+    }
+}
+
+void CHiddenWindowList::Show(HWND window) {
+    EraseFirst(m_allHidden, window);
+    const bool listed = EraseFirst(m_windows, window);
+    CWindowCalls(window).ShowWindow(SW_SHOW);
+    if (listed) {
+        Save();
+        Left(window);
+    }
+}
+
+void CHiddenWindowList::ShowEvery(Order order) {
+    std::vector<HWND> windows;
+    windows.swap(m_windows);
+    if (order == Order::LastToFirst) {
+        std::reverse(windows.begin(), windows.end());
+    }
+    for (HWND window : windows) {
+        CWindowCalls(window).ShowWindow(SW_SHOW);
+    }
+    Save();
+    for (HWND window : windows) {
+        Left(window);
+    }
+}
+
+void CHiddenWindowList::Save() const {
+    if (m_windows.empty()) {
+        ::DeleteFileA(m_path.c_str());
+        return;
+    }
+    std::vector<HiddenWindowEntry> entries;
+    for (HWND window : m_windows) {
+        entries.push_back(HiddenWindowEntry::Of(window));
+    }
+    WriteFileAtomically(m_path, FileTextOf(FormatHiddenWindows(entries)));
+}
+
+void CHiddenWindowList::Left(HWND window) const {
+    if (m_pListener) {
+        m_pListener->OnHiddenWindowLeft(window);
+    }
+}

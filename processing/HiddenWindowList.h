@@ -1,0 +1,62 @@
+// The windows the program has hidden and may show again (its HiddenWindowList: oldest
+// first, duplicates possible), kept in "Paneward.hid" too, so that a program that ended
+// without its exit question finds them again. Every change goes through here, so the list,
+// the file and the listener (the bar, with its hidden-window icons) cannot disagree.
+//
+// While the "Window processing" dialog's "all" is chosen, the hidden-window list box and
+// the menus show every hidden titled window instead; the program's list is parked meanwhile.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class CHiddenWindowListener;
+class CWindowCalls;
+
+class CHiddenWindowList {
+public:
+    enum class Order { FirstToLast, LastToFirst };
+
+    explicit CHiddenWindowList(std::string path) : m_path(std::move(path)) {}
+
+    // "Paneward.hid" in the program's folder.
+    static std::string ProgramFile();
+
+    void SetListener(CHiddenWindowListener* listener) { m_pListener = listener; }
+
+    // Takes back the windows of the file that still exist, are still hidden and still
+    // belong to the process and window class they had, and rewrites the file with them.
+    void Load();
+
+    // The program's list.
+    const std::vector<HWND>& Windows() const { return m_windows; }
+    // What the hidden-window list box and the menus show, and what the numbered commands
+    // index: the program's list, or while "all" is chosen every hidden titled window.
+    const std::vector<HWND>& Shown() const { return m_bShowAll ? m_allHidden : m_windows; }
+    int IsShowingAll() const { return m_bShowAll; }
+    // "all", showing the hidden titled windows of the latest enumeration.
+    void ShowAll(std::vector<HWND> allHidden);
+    void ShowOwn();
+
+    // Records the window, then hides it: a program killed in between still knows it.
+    void Hide(const CWindowCalls& window);
+    void Add(HWND window);
+    // Shows entry index of Shown() and forgets it; an index beyond does nothing.
+    void ShowAt(std::size_t index);
+    // Shows the window and forgets its first entry, if it has one.
+    void Show(HWND window);
+    // Shows every window of the program's list in that order and empties the list.
+    void ShowEvery(Order order);
+
+private:
+    void Save() const;
+    void Left(HWND window) const;
+
+    std::string m_path;
+    CHiddenWindowListener* m_pListener = nullptr;
+    std::vector<HWND> m_windows;
+    std::vector<HWND> m_allHidden;
+    int m_bShowAll = 0;
+};

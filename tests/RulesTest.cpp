@@ -1,0 +1,303 @@
+// The rules the design states, on plain values: no window is made here.
+#include "app/BarSettings.h"
+#include "controls/SkinFolder.h"
+#include "platform/WinApp.h"
+#include "platform/Handles.h"
+#include "platform/MessageTable.h"
+#include "platform/WindowMenu.h"
+#include "processing/HiddenWindowFile.h"
+#include "processing/Stacking.h"
+#include "resource.h"
+#include "tests/TestSupport.h"
+#include "windows/BarPlacement.h"
+#include "windows/Topmost.h"
+#include "windows/Transparency.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool Same(const RECT& a, const RECT& b) {
+    return ::EqualRect(&a, &b) != 0;
+}
+
+TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAndAreWrittenAsFiveCrLfLines) {
+    const std::pair<const char*, const char*> files[] = {
+        {"Blue Sky\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n",
+         "Blue Sky\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
+        {"", "\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
+        {"Blue", "Blue\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
+        // A trailing line end is no fifth, empty line.
+        {"S\r\nTRUE\r\n750\r\nFALSE\r\n", "S\r\nTRUE\r\n750\r\nFALSE\r\n10\r\n"},
+        // Flags are exactly "TRUE" or "FALSE"; anything else keeps the value held.
+        {"S\r\ntrue\r\n500\r\nFALSE \r\n35", "S\r\nFALSE\r\n500\r\nTRUE\r\n35\r\n"},
+        // Numbers as atoi reads them, saturating.
+        {"S\r\nFALSE\r\n  -25x\r\nTRUE\r\nabc\r\n", "S\r\nFALSE\r\n-25\r\nTRUE\r\n0\r\n"},
+        {"S\r\nFALSE\r\n99999999999999999999\r\nTRUE\r\n-99999999999\r\n",
+         "S\r\nFALSE\r\n2147483647\r\nTRUE\r\n-2147483648\r\n"},
+        {"Green\nTRUE\n600\nFALSE\n40\nextra\n", "Green\r\nTRUE\r\n600\r\nFALSE\r\n40\r\n"},
+        // Written in UTF-8; a line that is not UTF-8 is an older file's, in cp1252 here.
+        {"Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n", "Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
+        {"Th\xE8me\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n",
+         "Th\xC3\xA8me\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
+    };
+    CTempFolder folder;
+    const std::string path = folder.File("Paneward.cfg");
+    for (const auto& [file, rewritten] : files) {
+        BarSettings settings;
+        settings.SetDefaults();
+        WriteFileBytes(path, file);
+        ASSERT_TRUE(settings.Read(path)) << file;
+        EXPECT_EQ(0, settings.firstRun);
+        ASSERT_TRUE(settings.Write(path));
+        EXPECT_EQ(rewritten, ReadFileBytes(path)) << file;
+    }
+    BarSettings missing;
+    missing.SetDefaults();
+    EXPECT_FALSE(missing.Read(folder.File("none.cfg")));
+    EXPECT_EQ(1, missing.firstRun);
+}
+
+TEST(RulesSettingsFile, FailedSaveLeavesThePreviousFileAndCreatesNothing) {
+    CTempFolder folder;
+    const std::string path = folder.File("Paneward.cfg");
+    const char previous[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
+    WriteFileBytes(path, previous);
+    BarSettings settings;
+    settings.SetDefaults();
+    settings.skinName = "Changed";
+    ASSERT_TRUE(::CreateDirectoryA((path + ".tmp").c_str(), nullptr));
+    EXPECT_FALSE(settings.Write(path)); // a folder in the temporary file's way
+    EXPECT_EQ(previous, ReadFileBytes(path));
+    EXPECT_FALSE(settings.Write(folder.File("absent\\Paneward.cfg")));
+    EXPECT_FALSE(FileExists(folder.File("absent")));
+}
+
+TEST(RulesHiddenWindowFile, LinesHoldHandleProcessAndClassAndOnlyWellFormedOnesAreRead) {
+    const HWND window = reinterpret_cast<HWND>(0xABCD);
+    EXPECT_EQ("0000ABCD 12 Notepad\r\n0000ABCD 7 Two words\r\n",
+              FormatHiddenWindows({{window, 12, "Notepad"}, {window, 7, "Two words"}}));
+    const std::pair<const char*, std::size_t> files[] = {
+        {"", 0},
+        {"0000ABCD 12 Notepad", 1}, // no line end after the last line
+        {"0000ABCD 12 Notepad\r\n0000ABCD 7 Two words\r\n", 2},
+        {"junk\r\n000ABCD 12 Short\r\n0000ABCD x Pid\r\n0000ABCD 12\r\n", 0},
+    };
+    for (const auto& [file, count] : files) {
+        const std::vector<HiddenWindowEntry> entries = ParseHiddenWindows(file);
+        ASSERT_EQ(count, entries.size()) << file;
+        if (count) {
+            EXPECT_EQ(window, entries[0].window);
+            EXPECT_EQ(12u, entries[0].processId);
+            EXPECT_EQ("Notepad", entries[0].className);
+        }
+        if (count > 1) {
+            EXPECT_EQ("Two words", entries[1].className);
+        }
+    }
+}
+
+TEST(RulesSkinNames, BelowGfxTheRestOfThePathElseTheFullPathAndBackAgain) {
+    ASSERT_TRUE(::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str()));
+    const std::string gfx = GfxFolder();
+    const std::pair<std::string, std::string> names[] = {
+        {gfx + "\\Flat", "Flat"},
+        {gfx + "\\Mine\\Green", "Mine\\Green"},
+        {"gfx\\Mine\\Green", "Mine\\Green"}, // from the program's folder
+        {"C:\\Skins\\Green", "C:\\Skins\\Green"},
+    };
+    for (const auto& [folder, name] : names) {
+        EXPECT_EQ(name, SkinNameOf(folder));
+    }
+    EXPECT_EQ("gfx\\Flat", SkinFolderOf("Flat"));
+    // A root keeps its backslash: "X:" alone is that drive's current folder.
+    EXPECT_EQ("C:\\", FolderOf("C:\\Panewarden.exe"));
+    EXPECT_EQ("C:\\Paneward.cfg", PathIn("C:\\", "Paneward.cfg"));
+    EXPECT_EQ("C:\\Tools\\Paneward.cfg", PathIn(FolderOf("C:\\Tools\\P.exe"), "Paneward.cfg"));
+    EXPECT_EQ("C:\\Skins\\Green", SkinFolderOf("C:\\Skins\\Green"));
+    EXPECT_EQ("\\\\server\\Green", SkinFolderOf("\\\\server\\Green"));
+}
+
+TEST(RulesPlacement, BarSitsLeftOfTheCaptionButtonsWithItsOwnSize) {
+    const CaptionMetrics metrics = {18, 4, 4, 1};
+    const std::tuple<RECT, int, SIZE, RECT> cases[] = {
+        {{100, 50, 600, 400}, 6, {36, 15}, {600 - 112, 55, 600 - 112 + 36, 70}},
+        {{-20, -10, 300, 200}, 0, {10, 5}, {296, -5, 306, 0}},
+        {{0, 0, 1, 1}, 2, {0, 0}, {-39, 5, -39, 5}},
+    };
+    for (const auto& [target, offset, size, expected] : cases) {
+        EXPECT_TRUE(Same(expected, BarRectOn(target, metrics, offset, size))) << offset;
+    }
+}
+
+TEST(RulesPlacement, ShellWindowsCollapseTheBarAndItsOwnWindowsKeepItStill) {
+    const auto h = [](int n) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(n)); };
+    const TrackedWindows known = {h(1), h(2), h(3), h(4), h(5)};
+    const std::pair<HWND, BarMove> cases[] = {
+        {nullptr, BarMove::Collapse}, {h(1), BarMove::Stay},     {h(2), BarMove::Stay},
+        {h(3), BarMove::Collapse},    {h(4), BarMove::Collapse}, {h(5), BarMove::Collapse},
+        {h(6), BarMove::Place},
+    };
+    for (const auto& [foreground, move] : cases) {
+        EXPECT_EQ(move, DecideBarMove(foreground, known)) << foreground;
+    }
+    // No pop-up and no program manager: nothing stands for them.
+    EXPECT_EQ(BarMove::Place, DecideBarMove(h(6), {h(1), nullptr, h(3), nullptr, h(5)}));
+}
+
+TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {
+    const std::pair<int, int> percents[] = {{100, 255}, {90, 229}, {50, 127}, {10, 25}};
+    for (const auto& [percent, level] : percents) {
+        EXPECT_EQ(level, CTransparencyLevel::OfPercent(percent)) << percent;
+    }
+    const LONG other = WS_EX_TOOLWINDOW;
+    // Level set, style before, style after, level after.
+    const std::tuple<int, LONG, LONG, int> applied[] = {
+        {254, other, other | WS_EX_LAYERED, 254},
+        {0, other | WS_EX_LAYERED, other | WS_EX_LAYERED, 0},
+        {255, other | WS_EX_LAYERED, other, 200},
+        {255, other, other, 200},
+    };
+    for (const auto& [level, before, after, kept] : applied) {
+        CTransparencyLevel transparency;
+        EXPECT_EQ(200, transparency.Get());
+        transparency.Set(level);
+        EXPECT_EQ(after, transparency.Apply(before)) << level;
+        EXPECT_EQ(kept, transparency.Get()) << level;
+    }
+    EXPECT_EQ(other | WS_EX_LAYERED, CTransparencyLevel::Toggle(other));
+    EXPECT_EQ(other, CTransparencyLevel::Toggle(other | WS_EX_LAYERED));
+
+    // Platform, major and minor version; whether layered windows are offered.
+    const std::tuple<DWORD, DWORD, DWORD, int> versions[] = {
+        {VER_PLATFORM_WIN32_NT, 4, 0, 0},
+        {VER_PLATFORM_WIN32_NT, 5, 0, 1},
+        {VER_PLATFORM_WIN32_NT, 5, 1, 1},
+        {VER_PLATFORM_WIN32_NT, 10, 0, 1},
+        {VER_PLATFORM_WIN32_WINDOWS, 4, 90, 0}};
+    for (const auto& [platform, major, minor, supported] : versions) {
+        OSVERSIONINFOA version = {};
+        version.dwPlatformId = platform;
+        version.dwMajorVersion = major;
+        version.dwMinorVersion = minor;
+        EXPECT_EQ(supported, TransparencySupported(version)) << major << "." << minor;
+    }
+}
+
+TEST(RulesTopmost, ModesMoveIntoOrOutOfTheBandWithoutActivatingTheBar) {
+    const std::tuple<int, bool, HWND, UINT> cases[] = {
+        {1, false, HWND_TOPMOST, SWP_SHOWWINDOW},
+        {0, false, HWND_NOTOPMOST, SWP_SHOWWINDOW},
+        {1, true, HWND_TOPMOST, SWP_NOACTIVATE},
+        {0, true, HWND_NOTOPMOST, SWP_NOACTIVATE},
+    };
+    for (const auto& [mode, isBar, insertAfter, flags] : cases) {
+        const std::optional<TopmostChange> change = TopmostChangeFor(mode, isBar);
+        ASSERT_TRUE(change.has_value());
+        EXPECT_TRUE(change->insertAfter == insertAfter && change->flags == flags) << mode << isBar;
+    }
+    EXPECT_FALSE(TopmostChangeFor(2, false) || TopmostChangeFor(-1, true));
+    EXPECT_EQ(0, ToggledTopmostMode(1));
+    EXPECT_EQ(1, ToggledTopmostMode(0));
+}
+
+TEST(RulesStacking, BandsColumnsAndTwoColumnsOfRectanglesLeaveRemaindersUncovered) {
+    // Mode, i, n, then the rectangle in a 1000 x 700 area; empty: the window stays put.
+    const std::tuple<Stacking, int, int, std::optional<RECT>> cases[] = {
+        {Stacking::Horizontal, 0, 3, RECT{0, 0, 1000, 233}},
+        {Stacking::Horizontal, 2, 3, RECT{0, 466, 1000, 699}},
+        {Stacking::Vertical, 1, 3, RECT{333, 0, 666, 700}},
+        {Stacking::Rectangles, 0, 1, std::nullopt},
+        {Stacking::Rectangles, 0, 3, RECT{0, 0, 500, 700}},
+        {Stacking::Rectangles, 2, 3, RECT{500, 350, 1000, 700}},
+        {Stacking::Rectangles, 1, 5, RECT{0, 350, 500, 700}},
+        {Stacking::Rectangles, 4, 5, RECT{500, 466, 1000, 699}},
+        {Stacking::None, 0, 2, std::nullopt},
+    };
+    for (const auto& [mode, i, n, expected] : cases) {
+        const std::optional<RECT> rect = StackedRect(mode, i, n, 1000, 700);
+        ASSERT_EQ(expected.has_value(), rect.has_value()) << i << " of " << n;
+        EXPECT_TRUE(!rect || Same(*expected, *rect)) << i << " of " << n;
+    }
+}
+
+// The entries of a table, as the bar's kinds of entries use them.
+class CRouted {
+public:
+    virtual ~CRouted() = default;
+    virtual LRESULT WindowProc(UINT, WPARAM, LPARAM) {
+        m_calls.push_back("base");
+        return -1;
+    }
+    void OnIndex(UINT index) { m_calls.push_back("index " + std::to_string(index)); }
+    void OnWord(UINT index, HWND window) {
+        m_calls.push_back("word " + std::to_string(index) + " " +
+                          std::to_string(reinterpret_cast<INT_PTR>(window)));
+    }
+    void OnQuit() { m_calls.push_back("quit"); }
+    void OnHot() { m_calls.push_back("hotkey"); }
+    void OnSelChange() { m_calls.push_back("selchange"); }
+    std::vector<std::string> m_calls;
+};
+
+const MessageEntry<CRouted> kTable[] = {
+    OnCommand(ID_QUIT, &CRouted::OnQuit),
+    OnControlNotification(IDC_HIDDENLIST, LBN_SELCHANGE, &CRouted::OnSelChange),
+    OnHotkey(1001, &CRouted::OnHot),
+    OnCommandRange(ID_HIDDENWINDOW_FIRST, 0xFFFF, &CRouted::OnIndex),
+    OnCommandWordRange(ID_RESTOREWINDOW_FIRST, ID_RESTOREWINDOW_FIRST + 9999, &CRouted::OnWord),
+};
+
+class CRoutedTable : public CRouted {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        return RouteMessage<CRouted>(static_cast<CRouted*>(this), kTable, message, wParam, lParam);
+    }
+};
+
+TEST(RulesMessageTable, RangesIndexFromTheirFirstIdAndWholeWordsCarryTheirWindow) {
+    const std::tuple<UINT, WPARAM, const char*> cases[] = {
+        {WM_COMMAND, ID_QUIT, "quit"},
+        {WM_COMMAND, MAKEWPARAM(ID_QUIT, 1), "base"},
+        {WM_COMMAND, MAKEWPARAM(IDC_HIDDENLIST, LBN_SELCHANGE), "selchange"},
+        {WM_COMMAND, IDC_HIDDENLIST, "base"},
+        {WM_HOTKEY, 1001, "hotkey"},
+        {WM_HOTKEY, 1000, "base"},
+        {WM_COMMAND, 59999, "base"},
+        {WM_COMMAND, 60000, "index 0"},
+        {WM_COMMAND, 65535, "index 5535"},
+        {WM_COMMAND, MAKEWPARAM(60001, 1), "index 1"}, // the low word only
+        {WM_COMMAND, 69999, "base"},
+        {WM_COMMAND, 70000, "word 0 42"},
+        {WM_COMMAND, 79999, "word 9999 42"},
+        {WM_COMMAND, 80000, "base"},
+    };
+    for (const auto& [message, wParam, call] : cases) {
+        CRoutedTable routed;
+        routed.WindowProc(message, wParam, 42);
+        EXPECT_EQ(std::vector<std::string>{call}, routed.m_calls) << wParam;
+    }
+}
+
+TEST(RulesWindowMenu, EntriesAreNumberedFromTheFirstIdAndStopWhereSixteenBitsEnd) {
+    // Windows listed, first id, end id; entries, the last one's id.
+    const std::tuple<std::size_t, UINT, UINT, std::size_t, UINT> cases[] = {
+        {3, ID_ACTIVEWINDOW_FIRST, ID_HIDDENWINDOW_FIRST, 3, 50002},
+        {5537, ID_HIDDENWINDOW_FIRST, 0x10000, 5536, 65535},
+    };
+    for (const auto& [count, first, end, entries, lastId] : cases) {
+        const UniqueMenu menu(::CreatePopupMenu());
+        HMENU submenu = InsertWindowSubmenu(menu.get(), 0, "Windows",
+                                            std::vector<HWND>(count, nullptr), first, end);
+        EXPECT_EQ(first, ::GetMenuItemID(submenu, 0));
+        ASSERT_EQ(static_cast<int>(entries), ::GetMenuItemCount(submenu));
+        EXPECT_EQ(lastId, ::GetMenuItemID(submenu, static_cast<int>(entries) - 1));
+    }
+    const UniqueMenu menu(::CreatePopupMenu());
+    InsertHiddenWindowsSubmenu(menu.get(), 0, {});
+    EXPECT_EQ((std::vector<std::string>{"Hidden windows", "Hidden windows/<there are no hidden "
+                                                          "windows> 0"}),
+              MenuLines(RecordMenu(menu.get())));
+}
+
+} // namespace

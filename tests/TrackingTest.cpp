@@ -1,0 +1,205 @@
+// The bar on real windows: its place, its stacking, what it shows, and the pop-up with it.
+#include "tests/BarFixture.h"
+#include "windows/BarPlacement.h"
+#include "windows/TransparencyDlg.h"
+
+#include <commctrl.h>
+
+#include <functional>
+
+namespace {
+
+HWND g_watched = nullptr;
+int g_positionChanges = 0;
+
+LRESULT CALLBACK CountPositionChanges(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == g_watched && call->message == WM_WINDOWPOSCHANGING) {
+        ++g_positionChanges;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class Tracking : public BarFixture {
+protected:
+    void SetUp() override { Start(); }
+
+    // Every move and restack asks first with WM_WINDOWPOSCHANGING.
+    int TickCountingPositionChanges() {
+        g_watched = bar->m_hWnd;
+        g_positionChanges = 0;
+        HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &CountPositionChanges, nullptr,
+                                         ::GetCurrentThreadId());
+        Tick();
+        ::UnhookWindowsHookEx(hook);
+        return g_positionChanges;
+    }
+    void ExpectRidingOn(HWND target) const {
+        const RECT bar = WindowRect(this->bar->m_hWnd);
+        const RECT expected = BarRectOn(WindowRect(target), CaptionMetrics::OfSystem(), 6,
+                                        {bar.right - bar.left, bar.bottom - bar.top});
+        EXPECT_EQ(target, this->bar->Target());
+        EXPECT_TRUE(::EqualRect(&expected, &bar) && bar.right > bar.left);
+        EXPECT_TRUE(IsAbove(this->bar->m_hWnd, target));
+    }
+    CTransparencyDlg* Popup() { return bar->Button(IDC_TRANSPARENCY).TransparencyDlg(); }
+    void Scroll(WORD code, int position) {
+        HWND slider = ::GetDlgItem(Popup()->m_hWnd, IDC_ALPHASLIDER);
+        ::SendMessageA(slider, TBM_SETPOS, TRUE, position);
+        Popup()->SendMessage(WM_HSCROLL, MAKEWPARAM(code, position),
+                             reinterpret_cast<LPARAM>(slider));
+    }
+
+    CForeignWindow target{"Target", {200, 150, 700, 450}};
+};
+
+TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly) {
+    target.BringToFront();
+    PumpMessages(150);
+    EXPECT_TRUE(IsCollapsed(bar->m_hWnd)) << "the switched-off timer never ticks";
+    Tick();
+    ExpectRidingOn(target.Handle());
+    const std::pair<RECT, bool> changes[] = {
+        {{200, 151, 700, 451}, true},  // one pixel down
+        {{200, 151, 701, 451}, true},  // one pixel wider
+        {{200, 151, 701, 452}, false}, // one pixel taller: the caption stays where it was
+    };
+    for (const auto& [r, barMoves] : changes) {
+        ::MoveWindow(target.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+        EXPECT_EQ(barMoves, TickCountingPositionChanges() > 0);
+        ExpectRidingOn(target.Handle());
+        Tick(); // restacks once more after a move
+    }
+    // Back from the bar to the same target at the same place: restacked all the same.
+    ASSERT_TRUE(::SetForegroundWindow(bar->m_hWnd));
+    Tick();
+    target.BringToFront();
+    EXPECT_GT(TickCountingPositionChanges(), 0);
+    // A topmost window that came later: restacked above it.
+    CForeignWindow later("Later", {10, 10, 200, 200}, WS_EX_TOPMOST);
+    ::ShowWindow(later.Handle(), SW_SHOWNOACTIVATE);
+    Tick();
+    EXPECT_TRUE(IsAbove(bar->m_hWnd, later.Handle()));
+    // Nothing changed, its own dialog above it, or the bar itself in front: no move at all.
+    const std::function<void()> stills[] = {[] {}, [&] { Dialog().ShowWindow(SW_SHOWNOACTIVATE); },
+                                            [&] { ::SetForegroundWindow(bar->m_hWnd); }};
+    for (const auto& still : stills) {
+        still();
+        Tick(); // a new window in front, the bar itself too, restacks once
+        EXPECT_EQ(0, TickCountingPositionChanges());
+        ExpectRidingOn(target.Handle());
+    }
+}
+
+TEST_F(Tracking, ShellWindowsInFrontCollapseTheBarAndFacesFollowANewTargetOnly) {
+    CForeignWindow progman("Program Manager", {0, 0, 300, 200}, 0, "Progman"); // Wine has none
+    for (HWND shell :
+         {::GetDesktopWindow(), ::FindWindowA("Shell_TrayWnd", nullptr), progman.Handle()}) {
+        RideOn(target.Handle());
+        ::ShowWindow(shell, SW_SHOW);
+        ::SetForegroundWindow(shell);
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == shell; }));
+        Tick();
+        EXPECT_TRUE(bar->Target() == nullptr && IsCollapsed(bar->m_hWnd));
+    }
+    auto topmost =
+        std::make_unique<CForeignWindow>("Topmost", RECT{100, 100, 400, 300}, WS_EX_TOPMOST);
+    RideOn(topmost->Handle());
+    CSkinButton& a = bar->Button(IDC_TOPMOST);
+    CSkinButton& t = bar->Button(IDC_TRANSPARENCY);
+    EXPECT_TRUE(a.GetState() == 1 && t.GetState() == 0);
+    a.SetState(0); // flipped by the user: the same target keeps it
+    Tick();
+    EXPECT_EQ(0, a.GetState());
+    // Destroyed between two ticks; the next window in front sits where it sat.
+    a.SetState(1);
+    topmost.reset();
+    CForeignWindow layered("Layered", {100, 100, 400, 300}, WS_EX_LAYERED);
+    ::SetLayeredWindowAttributes(layered.Handle(), 0, 255, LWA_ALPHA);
+    RideOn(layered.Handle());
+    EXPECT_TRUE(a.GetState() == 0 && t.GetState() == 1);
+}
+
+// A real click in the middle of a window: the platform decides where it lands.
+void ClickInto(HWND window, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
+    const RECT rect = WindowRect(window);
+    ::SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[2] = {{INPUT_MOUSE, {{0, 0, 0, down, 0, 0}}},
+                       {INPUT_MOUSE, {{0, 0, 0, up, 0, 0}}}};
+    ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+// Under Wine a window of another program that has come to the front, or been activated or
+// restyled, draws over the bar until the bar is restacked after it.
+TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
+    Start("Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"); // the window timer runs
+    CForeignProcess first("plain", "First program"), second("plain", "Second program");
+    ASSERT_TRUE(first.Handle() && second.Handle());
+    const auto toFront = [&](HWND window) {
+        ::SetForegroundWindow(window);
+        const POINT place = BarPlaceOn(window);
+        ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
+    };
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"first program in front", [&] { toFront(first.Handle()); }},
+        {"second program in front", [&] { toFront(second.Handle()); }},
+        {"T clicked", [&] { ClickInto(bar->Button(IDC_TRANSPARENCY).m_hWnd); }},
+        {"back into the window after T", [&] { ClickInto(second.Handle()); }},
+        {"a level chosen from the menu",
+         [&] {
+             interaction.m_menuChoices = {ID_TRANSPARENCY_50};
+             ClickInto(bar->Button(IDC_HIDE).m_hWnd, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+         }},
+        {"A clicked", [&] { ClickInto(bar->Button(IDC_TOPMOST).m_hWnd); }},
+        {"back into the window after A", [&] { ClickInto(second.Handle()); }},
+    };
+    for (const auto& [name, step] : steps) {
+        ASSERT_NO_FATAL_FAILURE(step());
+        PumpMessages(300);
+        const RECT face = WindowRect(bar->Button(IDC_HIDE).m_hWnd);
+        EXPECT_EQ(0, Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
+                                 "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID))
+            << name;
+    }
+    EXPECT_TRUE(::GetWindowLongA(second.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(127, LayeredAlpha(second.Handle()));
+}
+
+TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarInFront) {
+    RideOn(target.Handle());
+    const auto open = [&] {
+        bar->Button(IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
+        return Popup()->m_hWnd;
+    };
+    const HWND first = open();
+    EXPECT_EQ(200, LayeredAlpha(target.Handle())) << "the stored level is applied";
+    for (WORD code : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL, SB_PAGEDOWN, SB_LINEDOWN}) {
+        Scroll(code, code == SB_THUMBTRACK ? 77 : 90);
+    }
+    MSG enter = {::GetDlgItem(first, IDC_ALPHASLIDER), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    EXPECT_TRUE(CWinApp::PreTranslateMessage(enter));
+    EXPECT_TRUE(::IsWindowVisible(first) && open() != first && !::IsWindow(first));
+    EXPECT_EQ(77, ::SendDlgItemMessageA(Popup()->m_hWnd, IDC_ALPHASLIDER, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(77, LayeredAlpha(target.Handle()));
+
+    // In front it holds the bar still; behind, it rides at the bar's top-left.
+    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == Popup()->m_hWnd; }));
+    const RECT barBefore = WindowRect(bar->m_hWnd);
+    ::SetWindowPos(target.Handle(), nullptr, 100, 250, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Tick();
+    const RECT barFrozen = WindowRect(bar->m_hWnd);
+    EXPECT_TRUE(::EqualRect(&barBefore, &barFrozen));
+    RideOn(target.Handle());
+    const RECT barNow = WindowRect(bar->m_hWnd), popupNow = WindowRect(Popup()->m_hWnd);
+    EXPECT_TRUE(popupNow.left == barNow.left && popupNow.top == barNow.top);
+
+    // A corner box only hides it; levels activate the target again.
+    ::SendDlgItemMessageA(Popup()->m_hWnd, IDC_CLOSELEFT, BM_CLICK, 0, 0);
+    EXPECT_FALSE(Popup()->IsShown() || ::IsWindowVisible(Popup()->m_hWnd));
+    ::SetForegroundWindow(bar->m_hWnd);
+    bar->SetTransparencyLevel(150);
+    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }));
+}
+
+} // namespace

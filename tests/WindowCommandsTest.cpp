@@ -1,0 +1,246 @@
+// H, A, T, the hotkeys, the numbered window commands and the menus that give them.
+#include "tests/BarFixture.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+using Handles = std::vector<HWND>;
+
+class WindowCommands : public BarFixture {
+protected:
+    void SetUp() override { Start(); }
+    void Hide(HWND window) {
+        ASSERT_NO_FATAL_FAILURE(RideOn(window));
+        Command(IDC_HIDE);
+    }
+    void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
+    // The icon's double-click, as the shell reports it.
+    void DoubleClickIcon(std::size_t n) {
+        const CSystemTray& icon = *bar->HiddenTrayIcons().at(n);
+        icon.SendMessage(icon.GetIconData().uCallbackMessage, 0, WM_LBUTTONDBLCLK);
+    }
+    LRESULT TrayMenu(std::deque<UINT> choices = {}) {
+        interaction.m_menuChoices = std::move(choices);
+        const CSystemTray& icon = bar->TrayIcon();
+        const LRESULT result =
+            icon.SendMessage(icon.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
+        PumpMessages();
+        return result;
+    }
+    CForeignWindow first{"First window"}, second{"Second window"}, third{"Third window"};
+};
+
+TEST_F(WindowCommands, HideGivesEachWindowAnIconAndEveryRouteBackRemovesIt) {
+    const HWND A = first.Handle(), B = second.Handle(), C = third.Handle();
+    HICON bigIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32515));
+    ::SendMessageA(B, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+    const std::pair<const char*, std::function<void()>> routes[] = {
+        {"icon", [&] { DoubleClickIcon(1); }},
+        {"tray menu", [&] { TrayMenu({ID_HIDDENWINDOW_FIRST + 1}); }},
+        {"button menu", [&] { RightClick(IDC_TOPMOST, {ID_HIDDENWINDOW_FIRST + 1}); }},
+        {"dialog",
+         [&] {
+             Dialog().RefreshLists();
+             HWND list = ::GetDlgItem(Dialog().m_hWnd, IDC_HIDDENLIST);
+             ::SendMessageA(list, LB_SETSEL, TRUE, 1);
+             ::SendMessageA(Dialog().m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HIDDENLIST, LBN_SELCHANGE),
+                            reinterpret_cast<LPARAM>(list));
+             ::SendMessageA(Dialog().m_hWnd, WM_COMMAND, IDC_HIDESHOW, 0);
+         }},
+    };
+    for (const auto& [route, showSecond] : routes) {
+        SCOPED_TRACE(route);
+        for (HWND window : {A, B, C}) {
+            ASSERT_NO_FATAL_FAILURE(Hide(window));
+            EXPECT_FALSE(::IsWindowVisible(window));
+        }
+        EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
+        EXPECT_EQ((Handles{A, B, C}), IconWindows());
+        const NOTIFYICONDATAA& data = bar->HiddenTrayIcons()[1]->GetIconData();
+        EXPECT_STREQ("Hidden window: Second window", data.szTip);
+        EXPECT_EQ(bigIcon, data.hIcon);
+        EXPECT_EQ(static_cast<UINT>(WM_APP + 101), data.uCallbackMessage);
+
+        showSecond();
+        EXPECT_TRUE(::IsWindowVisible(B));
+        EXPECT_EQ((Handles{A, C}), Hidden());
+        EXPECT_EQ((Handles{A, C}), IconWindows());
+        // Alt+S: last to first, so that the first hidden ends in front.
+        Hotkey(CButtonBarDlg::kShowAllHotkey);
+        EXPECT_TRUE(::IsWindowVisible(C) && A == ::GetForegroundWindow());
+        EXPECT_TRUE(Hidden().empty() && IconWindows().empty());
+        EXPECT_FALSE(FileExists(CHiddenWindowList::ProgramFile()));
+    }
+}
+
+TEST_F(WindowCommands, NumberedCommandsStartAtTheirFirstIdAndHideAllRefreshesFirst) {
+    ::ShowWindow(first.Handle(), SW_SHOWNOACTIVATE);
+    Dialog().RefreshLists();
+    const HWND listed = Dialog().WindowHandles().at(0);
+    Command(ID_ACTIVEWINDOW_FIRST);
+    EXPECT_FALSE(::IsWindowVisible(listed));
+    EXPECT_EQ(Handles{listed}, Hidden());
+    EXPECT_TRUE(IconWindows().empty());
+    Command(ID_ACTIVEWINDOW_FIRST + Dialog().WindowHandles().size()); // beyond: nothing
+    Command(ID_HIDDENWINDOW_FIRST + 1);
+    EXPECT_EQ(Handles{listed}, Hidden());
+    Command(ID_HIDDENWINDOW_FIRST);
+    EXPECT_TRUE(::IsWindowVisible(listed) && Hidden().empty());
+
+    // Shown after the last refresh, and still hidden by Alt+A.
+    ::ShowWindow(second.Handle(), SW_SHOWNOACTIVATE);
+    Hotkey(CButtonBarDlg::kHideAllHotkey);
+    EXPECT_FALSE(::IsWindowVisible(second.Handle()) || ::IsWindowVisible(listed));
+    EXPECT_TRUE(IsCollapsed(bar->m_hWnd) && IconWindows().empty());
+    // Any icon number will do: the window travels with the command.
+    Command(ID_RESTOREWINDOW_FIRST, second.Handle());
+    EXPECT_TRUE(::IsWindowVisible(second.Handle()));
+    EXPECT_EQ(Handles{listed}, Hidden());
+}
+
+TEST_F(WindowCommands, TopmostTransparencyAndTheMenusLevelsChangeTheTargetAndItsFaces) {
+    CForeignWindow topmost("Topmost", {120, 130, 520, 430}, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
+    const HWND window = topmost.Handle();
+    ASSERT_NO_FATAL_FAILURE(RideOn(window));
+    EXPECT_EQ(1, bar->Button(IDC_TOPMOST).GetState());
+    const RECT place = WindowRect(window);
+    Command(IDC_TOPMOST);
+    EXPECT_FALSE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const RECT after = WindowRect(window);
+    EXPECT_TRUE(::EqualRect(&place, &after));
+    Command(IDC_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    Command(IDC_TRANSPARENCY);
+    EXPECT_EQ(200, LayeredAlpha(window));
+    Command(IDC_TRANSPARENCY);
+    EXPECT_EQ(-1, LayeredAlpha(window));
+    // The menu's level, then its "Off": plain, and T starts again at 200.
+    const std::pair<UINT, int> levels[] = {{ID_TRANSPARENCY_90, 229},
+                                           {ID_TRANSPARENCY_10, 25},
+                                           {ID_TRANSPARENCY_OFF, -1},
+                                           {IDC_TRANSPARENCY, 200}};
+    for (const auto& [command, level] : levels) {
+        ::SetForegroundWindow(bar->m_hWnd);
+        if (command == IDC_TRANSPARENCY) {
+            Command(command);
+        } else {
+            RightClick(IDC_TRANSPARENCY, {command});
+        }
+        EXPECT_EQ(level, LayeredAlpha(window)) << command;
+        // A level syncs the T face; T's own click flips it.
+        EXPECT_TRUE(command == IDC_TRANSPARENCY ||
+                    (level >= 0) == (bar->Button(IDC_TRANSPARENCY).GetState() == 1))
+            << command;
+        EXPECT_EQ(level >= 0, PumpUntil([&] { return ::GetForegroundWindow() == window; }, 300))
+            << command;
+    }
+    EXPECT_TRUE(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+}
+
+TEST_F(WindowCommands, TrayMenuBringsTheBarForwardAndListsTheWindowsOfThisMoment) {
+    Command(ID_AUTOMAXIMIZE);
+    bar->HiddenWindowList().Hide(CWindowCalls(first.Handle()));
+    second.BringToFront(); // after the last refresh, and in front of the bar
+    EXPECT_EQ(1, TrayMenu({ID_AUTOMAXIMIZE}));
+    const MenuCall& menu = interaction.m_menus.at(0);
+    POINT cursor;
+    ::GetCursorPos(&cursor);
+    EXPECT_TRUE(menu.flags == 0 && menu.owner == bar->m_hWnd && menu.foreground == bar->m_hWnd);
+    EXPECT_TRUE(menu.x == cursor.x && menu.y == cursor.y);
+    std::vector<std::string> expected = {"Active windows"};
+    for (std::size_t i = 0; i < Dialog().WindowHandles().size(); ++i) {
+        expected.push_back("Active windows/" + WindowTitle(Dialog().WindowHandles()[i]) + " " +
+                           std::to_string(50000 + i));
+    }
+    expected.insert(expected.end(),
+                    {"Hidden windows", "Hidden windows/First window 60000", "----",
+                     "Window selector 32783 default", "Skin selector 32782",
+                     "Automaximize IE 32786 checked", "Preferences 32787", "----", "Quit 32771"});
+    EXPECT_EQ(expected, MenuLines(menu.items));
+    const Handles& active = Dialog().WindowHandles();
+    EXPECT_NE(active.end(), std::find(active.begin(), active.end(), second.Handle()));
+    EXPECT_EQ(0, bar->IsAutoMaximizeOn()) << "the choice reached the bar";
+
+    // The double-click opens the window selector in the middle of the screen.
+    const CSystemTray& icon = bar->TrayIcon();
+    icon.SendMessage(icon.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_LBUTTONDBLCLK);
+    const RECT rect = WindowRect(Dialog().m_hWnd), desktop = WindowRect(::GetDesktopWindow());
+    EXPECT_TRUE(::IsWindowVisible(Dialog().m_hWnd));
+    EXPECT_LE(std::abs(rect.left + rect.right - desktop.right), 1);
+}
+
+TEST_F(WindowCommands, ButtonMenuListsTheHiddenWindowsAndHandsTheBarsCommandsToIt) {
+    bar->HiddenWindowList().Hide(CWindowCalls(first.Handle()));
+    std::vector<std::string> expected = {"Hidden windows", "Hidden windows/First window 60000",
+                                         "&Transparency"};
+    for (int percent = 90; percent >= 10; percent -= 10) {
+        expected.push_back("&Transparency/&" + std::to_string(percent) + "% " +
+                           std::to_string(32772 + 9 - percent / 10));
+    }
+    expected.insert(expected.end(), {"&Transparency/----", "&Transparency/&Off 32781",
+                                     "&Window Selector 32783", "", "----", "&Quit 32771"});
+    for (UINT button : {IDC_HIDE, IDC_TOPMOST, IDC_TRANSPARENCY}) {
+        POINT cursor = {};
+        ::GetCursorPos(&cursor);
+        expected[expected.size() - 3] =
+            std::string("Automaximize IE 32786") + (bar->IsAutoMaximizeOn() ? " checked" : "");
+        EXPECT_EQ(expected, RightClick(button, {ID_AUTOMAXIMIZE})) << button;
+        const MenuCall& menu = interaction.m_menus.back();
+        EXPECT_EQ(static_cast<UINT>(TPM_LEFTALIGN | TPM_RIGHTBUTTON), menu.flags);
+        EXPECT_TRUE(menu.owner == bar->Button(button).m_hWnd && menu.x == cursor.x);
+    }
+    EXPECT_EQ(1, bar->IsAutoMaximizeOn()) << "switched three times";
+    RightClick(IDC_TOPMOST, {ID_WINDOWSELECTOR});
+    EXPECT_TRUE(::IsWindowVisible(Dialog().m_hWnd));
+}
+
+// Titles set through the wide API on another program's window, as the system holds them.
+TEST_F(WindowCommands, TitlesInAnyScriptAreListedAndTippedWholeOrCutBeforeACharacter) {
+    CForeignProcess other("plain", "Wide title");
+    ASSERT_NE(nullptr, other.Handle());
+    const std::wstring greeting = L"Привет Ελλάδα 中文 café 😀";
+    std::wstring cut; // é中😀: 2, 3 and 4 bytes in UTF-8, 4 wide characters
+    for (int i = 0; i < 40; ++i) {
+        cut += L"é中😀";
+    }
+    // Title, as listed and as tipped. Lists and menus keep 259 bytes: 28 é中😀 and é中; the
+    // tooltip's 127 keep "Hidden window: ", 12 é中😀 and é.
+    const std::wstring cases[][3] = {{greeting, greeting, greeting},
+                                     {cut, cut.substr(0, 114), cut.substr(0, 49)}};
+    const auto wideEntry = [&](int listId, const Handles& handles) {
+        wchar_t text[300] = L"";
+        ::SendDlgItemMessageW(Dialog().m_hWnd, listId, LB_GETTEXT,
+                              std::find(handles.begin(), handles.end(), other.Handle()) -
+                                  handles.begin(),
+                              reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    const auto listedOnce = [&](const std::string& line) {
+        const std::vector<std::string> lines = MenuLines(interaction.m_menus.back().items);
+        return std::count(lines.begin(), lines.end(), line) == 1;
+    };
+    for (const auto& [title, listedWide, tipped] : cases) {
+        const std::string listed = Utf8Of(listedWide);
+        ::SetWindowTextW(other.Handle(), title.c_str());
+        TrayMenu();
+        const Handles& active = Dialog().WindowHandles();
+        EXPECT_EQ(listedWide, wideEntry(IDC_WINDOWLIST, active));
+        const auto index = std::find(active.begin(), active.end(), other.Handle()) - active.begin();
+        EXPECT_TRUE(listedOnce("Active windows/" + listed + " " + std::to_string(50000 + index)));
+        ASSERT_NO_FATAL_FAILURE(Hide(other.Handle()));
+        EXPECT_EQ(Utf8Of(L"Hidden window: " + tipped),
+                  bar->HiddenTrayIcons().back()->GetIconData().szTip);
+        EXPECT_EQ(listedWide, wideEntry(IDC_HIDDENLIST, Dialog().HiddenHandles()));
+        TrayMenu();
+        EXPECT_TRUE(listedOnce("Hidden windows/" + listed + " 60000"));
+        RightClick(IDC_HIDE);
+        EXPECT_TRUE(listedOnce("Hidden windows/" + listed + " 60000"));
+        Hotkey(CButtonBarDlg::kShowAllHotkey);
+    }
+}
+
+} // namespace

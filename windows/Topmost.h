@@ -1,0 +1,20 @@
+// Moving a window into or out of the topmost band, where it is.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+struct TopmostChange {
+    HWND insertAfter;
+    UINT flags;
+};
+
+// Mode 1 moves into the band, 0 out of it; any other mode changes nothing. The bar is
+// never activated by it; another window is shown.
+std::optional<TopmostChange> TopmostChangeFor(int mode, bool isBar);
+// What A asks for: out of the band for a topmost window, into it otherwise.
+inline int ToggledTopmostMode(int isTopmost) {
+    return isTopmost == 1 ? 0 : 1;
+}
+int IsTopmost(HWND window);
