@@ -113,6 +113,10 @@ BOOL CButtonBarDlg::OnInitDialog() {
                    "Uanble to register hotkey for hide-all function");
     RegisterHotkey(kShowAllHotkey, m_settings.showAllModifiers, m_settings.showAllKey,
                    "Uanble to register hotkey for show-all function");
+    // The first tick now rather than a timer period later: the bar is in place sooner.
+    if (m_settings.windowTimerEnabled == 1) {
+        OnWindowTimer();
+    }
     return TRUE;
 }
 
