@@ -75,8 +75,6 @@ BOOL CButtonBarDlg::OnInitDialog() {
     m_settings.SetDefaults();
     LoadSettings();
 
-    m_pPreferencesDlg = std::make_unique<CPreferencesDlg>(*this);
-    m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
     // The windows hidden by a run of the program that never asked its exit question.
     m_hiddenWindows.SetListener(this);
     m_hiddenWindows.Load();
@@ -226,7 +224,13 @@ void CButtonBarDlg::StartEnabledTimers() {
     }
 }
 
+// The dialog is made when first asked for: hidden until then, it would only delay the
+// bar's first placement.
 void CButtonBarDlg::OnPreferences() {
+    if (!m_pPreferencesDlg) {
+        m_pPreferencesDlg = std::make_unique<CPreferencesDlg>(*this);
+        m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
+    }
     m_pPreferencesDlg->ShowSettings(m_settings);
 }
 
