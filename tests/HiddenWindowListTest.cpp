@@ -1,6 +1,7 @@
 #include "processing/HiddenWindowFile.h"
 #include "processing/HiddenWindowList.h"
 #include "processing/HiddenWindowListener.h"
+#include "platform/Handles.h"
 #include "platform/WindowCalls.h"
 #include "tests/TestSupport.h"
 
@@ -92,27 +93,28 @@ LRESULT CALLBACK HideHook(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 // platform reports the folder's changes.
 int WritesDuring(const std::string& folder, const wchar_t* name,
                  const std::function<void()>& action) {
-    HANDLE watch = ::CreateFileA(
+    const UniqueHandle watch = OwnFileHandle(::CreateFileA(
         folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
+    const UniqueHandle changed(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
     alignas(DWORD) char changes[16384];
     OVERLAPPED overlapped = {};
-    overlapped.hEvent = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    overlapped.hEvent = changed.get();
     const auto watchOnce = [&] {
-        ::ResetEvent(overlapped.hEvent);
-        return ::ReadDirectoryChangesW(watch, changes, sizeof changes, FALSE,
+        ::ResetEvent(changed.get());
+        return ::ReadDirectoryChangesW(watch.get(), changes, sizeof changes, FALSE,
                                        FILE_NOTIFY_CHANGE_FILE_NAME, nullptr, &overlapped, nullptr);
     };
     int writes = watchOnce() ? 0 : -1;
     action();
     DWORD bytes = 0;
-    while (writes >= 0 && ::WaitForSingleObject(overlapped.hEvent, 300) == WAIT_OBJECT_0 &&
-           ::GetOverlappedResult(watch, &overlapped, &bytes, FALSE)) {
+    while (writes >= 0 && ::WaitForSingleObject(changed.get(), 300) == WAIT_OBJECT_0 &&
+           ::GetOverlappedResult(watch.get(), &overlapped, &bytes, FALSE)) {
         for (DWORD at = 0; bytes > 0;) {
             const auto* change = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(changes + at);
-            const std::wstring changed(change->FileName, change->FileNameLength / sizeof(WCHAR));
-            if (changed == name && (change->Action == FILE_ACTION_ADDED ||
-                                    change->Action == FILE_ACTION_RENAMED_NEW_NAME)) {
+            const std::wstring file(change->FileName, change->FileNameLength / sizeof(WCHAR));
+            if (file == name && (change->Action == FILE_ACTION_ADDED ||
+                                 change->Action == FILE_ACTION_RENAMED_NEW_NAME)) {
                 ++writes;
             }
             if (!change->NextEntryOffset) {
@@ -122,9 +124,9 @@ int WritesDuring(const std::string& folder, const wchar_t* name,
         }
         watchOnce();
     }
-    ::CancelIo(watch);
-    ::CloseHandle(overlapped.hEvent);
-    ::CloseHandle(watch);
+    // The buffer must outlive the cancelled watch.
+    ::CancelIo(watch.get());
+    ::GetOverlappedResult(watch.get(), &overlapped, &bytes, TRUE);
     return writes;
 }
 
