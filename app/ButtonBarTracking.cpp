@@ -12,6 +12,8 @@ void CButtonBarDlg::StartTimer(UINT timerId, int period) {
     ::SetTimer(m_hWnd, timerId, clamped, nullptr);
 }
 
+// The timers have no callback, so the default processing of their messages would do
+// nothing: the ticks leave it out.
 LRESULT CButtonBarDlg::OnTimer(WPARAM timerId, LPARAM lParam) {
     if (timerId == kWindowTimer) {
         OnWindowTimer();
@@ -66,7 +68,6 @@ void CButtonBarDlg::OnWindowTimer() {
     }
     KeepBarOnTop(placed || newForeground || m_bRestackDue, foreground);
     m_bRestackDue = false;
-    // The default processing of a timer without a callback does nothing: left out.
 }
 
 namespace {
@@ -114,7 +115,6 @@ void CButtonBarDlg::OnAutoMaximizeTimer() {
             calls.ShowWindow(SW_SHOWMAXIMIZED);
         }
     }
-    DefWindowProc(WM_TIMER, kAutoMaximizeTimer, 0);
 }
 
 void CButtonBarDlg::CollapseBar() {
