@@ -62,9 +62,12 @@ void CHiddenWindowList::HideEvery(const std::vector<HWND>& windows) {
     ForgetDestroyed();
     m_windows.insert(m_windows.end(), windows.begin(), windows.end());
     Save();
-    for (HWND window : windows) {
-        Expect(window, false);
-        CWindowCalls::WithoutWaiting(window).ShowWindow(SW_HIDE);
+    // Bottom of the stack first: hiding the active window hands the activation to the next
+    // one, and top first that would happen once per window (under Wine 0.4 s against 3.5 s
+    // for 200 windows).
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+        Expect(*window, false);
+        CWindowCalls::WithoutWaiting(*window).ShowWindow(SW_HIDE);
     }
 }
 

@@ -42,8 +42,8 @@ public:
 
     // Records the window, then hides it: a program killed in between still knows it.
     void Hide(const CWindowCalls& window);
-    // Many windows at once: records them all with one write of the file, then hides each
-    // without waiting for its program.
+    // Many windows at once, as listed (top of the stack first): records them all with one
+    // write of the file, then hides each, last first, without waiting for its program.
     void HideEvery(const std::vector<HWND>& windows);
     void Add(HWND window);
     // Shows entry index of Shown() and forgets it; an index beyond does nothing.
