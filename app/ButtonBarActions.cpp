@@ -139,11 +139,10 @@ void CButtonBarDlg::OnRestoreWindow(UINT, HWND window) {
 
 void CButtonBarDlg::HideAll() {
     m_pProcessingDlg->RefreshLists();
-    // A copy: hiding can activate the dialog, whose refresh rebuilds the array.
+    // A copy: hiding one of the program's own windows can activate the dialog, whose
+    // refresh rebuilds the array.
     const std::vector<HWND> listed = m_pProcessingDlg->WindowHandles();
-    for (HWND window : listed) {
-        m_hiddenWindows.Hide(CWindowCalls(window));
-    }
+    m_hiddenWindows.HideEvery(listed);
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
 }

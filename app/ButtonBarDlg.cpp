@@ -75,8 +75,6 @@ BOOL CButtonBarDlg::OnInitDialog() {
     m_settings.SetDefaults();
     LoadSettings();
 
-    m_pPreferencesDlg = std::make_unique<CPreferencesDlg>(*this);
-    m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
     // The windows hidden by a run of the program that never asked its exit question.
     m_hiddenWindows.SetListener(this);
     m_hiddenWindows.Load();
@@ -113,6 +111,10 @@ BOOL CButtonBarDlg::OnInitDialog() {
                    "Uanble to register hotkey for hide-all function");
     RegisterHotkey(kShowAllHotkey, m_settings.showAllModifiers, m_settings.showAllKey,
                    "Uanble to register hotkey for show-all function");
+    // The first tick now rather than a timer period later: the bar is in place sooner.
+    if (m_settings.windowTimerEnabled == 1) {
+        OnWindowTimer();
+    }
     return TRUE;
 }
 
@@ -222,7 +224,13 @@ void CButtonBarDlg::StartEnabledTimers() {
     }
 }
 
+// The dialog is made when first asked for: hidden until then, it would only delay the
+// bar's first placement.
 void CButtonBarDlg::OnPreferences() {
+    if (!m_pPreferencesDlg) {
+        m_pPreferencesDlg = std::make_unique<CPreferencesDlg>(*this);
+        m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
+    }
     m_pPreferencesDlg->ShowSettings(m_settings);
 }
 

@@ -12,6 +12,7 @@
 #include "processing/HiddenWindowListener.h"
 #include "tray/SystemTray.h"
 #include "tray/SystemTrayOwner.h"
+#include "windows/BarPlacement.h"
 #include "windows/Transparency.h"
 
 #include <memory>
@@ -143,5 +144,8 @@ private:
     std::unique_ptr<CPreferencesDlg> m_pPreferencesDlg;
     HWND m_hLastForeground = nullptr; // the foreground window of the last tick
     bool m_bRestackDue = false;       // an action activated, restyled or restacked the target
-    int m_bExiting = 0;               // a Quit that arrives during the exit question is ignored
+    // The shell's windows as looked up when that window came to the front: while the same
+    // window stays in front, what it is does not change.
+    TrackedWindows m_tracked = {};
+    int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };

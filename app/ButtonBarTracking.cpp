@@ -12,6 +12,8 @@ void CButtonBarDlg::StartTimer(UINT timerId, int period) {
     ::SetTimer(m_hWnd, timerId, clamped, nullptr);
 }
 
+// The timers have no callback, so the default processing of their messages would do
+// nothing: the ticks leave it out.
 LRESULT CButtonBarDlg::OnTimer(WPARAM timerId, LPARAM lParam) {
     if (timerId == kWindowTimer) {
         OnWindowTimer();
@@ -29,10 +31,14 @@ void CButtonBarDlg::OnWindowTimer() {
     const bool newForeground = foreground != m_hLastForeground;
     m_hLastForeground = foreground;
     const CTransparencyDlg* popup = m_btnTransparency.TransparencyDlg();
-    const TrackedWindows known = {m_hWnd, popup ? popup->m_hWnd : nullptr,
-                                  ::FindWindowA("Shell_TrayWnd", nullptr),
-                                  ::FindWindowA("Progman", nullptr), ::GetDesktopWindow()};
-    switch (DecideBarMove(foreground, known)) {
+    m_tracked.bar = m_hWnd;
+    m_tracked.popup = popup ? popup->m_hWnd : nullptr;
+    if (newForeground) {
+        m_tracked.taskbar = ::FindWindowA("Shell_TrayWnd", nullptr);
+        m_tracked.programManager = ::FindWindowA("Progman", nullptr);
+        m_tracked.desktop = ::GetDesktopWindow();
+    }
+    switch (DecideBarMove(foreground, m_tracked)) {
     case BarMove::Stay:
         return;
     case BarMove::Collapse:
@@ -43,9 +49,9 @@ void CButtonBarDlg::OnWindowTimer() {
         break;
     }
     bool placed = false;
-    if (::IsWindow(foreground) == 1) {
-        RECT target = {};
-        ::GetWindowRect(foreground, &target);
+    RECT target = {};
+    // Fails exactly where IsWindow would: one call instead of two.
+    if (::GetWindowRect(foreground, &target)) {
         const RECT rect = BarRectOn(target, CaptionMetrics::OfSystem(), m_settings.barOffset,
                                     {m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top});
         placed = PlaceWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top) ||
@@ -62,21 +68,39 @@ void CButtonBarDlg::OnWindowTimer() {
     }
     KeepBarOnTop(placed || newForeground || m_bRestackDue, foreground);
     m_bRestackDue = false;
-    DefWindowProc(WM_TIMER, kWindowTimer, 0);
 }
+
+namespace {
+
+struct StackSearch {
+    HWND bar;
+    bool onTop;
+};
+
+// Top to bottom: on top when the bar comes before any window it does not own.
+BOOL CALLBACK FindBarInStack(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<StackSearch*>(context);
+    if (window == search->bar) {
+        search->onTop = true;
+        return FALSE;
+    }
+    return ::GetWindow(window, GW_OWNER) == search->bar;
+}
+
+} // namespace
 
 // Restacking puts the bar first in the topmost band, under the windows it owns (the
 // platform keeps those above their owner): already there, it would change nothing.
 // Under Wine, though, a window that has just come to the front, or been activated,
 // restyled or restacked, draws over the bar, whatever the z-order says, until the bar is
 // restacked after the window's program has done its part: the ping waits for that.
+// The stack is read in one enumeration, not a call per window above the bar.
 void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
-    bool onTop = !restack && IsTopmost(m_hWnd) == 1;
-    for (HWND above = ::GetWindow(m_hWnd, GW_HWNDPREV); onTop && above;
-         above = ::GetWindow(above, GW_HWNDPREV)) {
-        onTop = ::GetWindow(above, GW_OWNER) == m_hWnd;
+    StackSearch search = {m_hWnd, false};
+    if (!restack && IsTopmost(m_hWnd) == 1) {
+        ::EnumWindows(&FindBarInStack, reinterpret_cast<LPARAM>(&search));
     }
-    if (!onTop) {
+    if (!search.onTop) {
         CWindowCalls::Ping(foreground);
         SetWindowTopmost(1, m_hWnd);
     }
@@ -91,7 +115,6 @@ void CButtonBarDlg::OnAutoMaximizeTimer() {
             calls.ShowWindow(SW_SHOWMAXIMIZED);
         }
     }
-    DefWindowProc(WM_TIMER, kAutoMaximizeTimer, 0);
 }
 
 void CButtonBarDlg::CollapseBar() {

@@ -15,6 +15,9 @@ public:
 
     // Pings the window once; its answer decides every call made through this object.
     explicit CWindowCalls(HWND window) : m_hWnd(window), m_bAnswers(Ping(window)) {}
+    // No ping: every call takes the asynchronous form. For many windows at once, where a
+    // round trip to each program would add up.
+    static CWindowCalls WithoutWaiting(HWND window) { return CWindowCalls(window, false); }
 
     HWND Handle() const { return m_hWnd; }
     bool Answers() const { return m_bAnswers; }
@@ -40,6 +43,8 @@ public:
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
+    CWindowCalls(HWND window, bool answers) : m_hWnd(window), m_bAnswers(answers) {}
+
     HWND m_hWnd;
     bool m_bAnswers;
 };

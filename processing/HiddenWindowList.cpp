@@ -54,7 +54,21 @@ void CHiddenWindowList::ShowOwn() {
 
 void CHiddenWindowList::Hide(const CWindowCalls& window) {
     Add(window.Handle());
+    Expect(window.Handle(), false);
     window.ShowWindow(SW_HIDE);
+}
+
+void CHiddenWindowList::HideEvery(const std::vector<HWND>& windows) {
+    ForgetDestroyed();
+    m_windows.insert(m_windows.end(), windows.begin(), windows.end());
+    Save();
+    // Bottom of the stack first: hiding the active window hands the activation to the next
+    // one, and top first that would happen once per window (under Wine 0.4 s against 3.5 s
+    // for 200 windows).
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+        Expect(*window, false);
+        CWindowCalls::WithoutWaiting(*window).ShowWindow(SW_HIDE);
+    }
 }
 
 void CHiddenWindowList::Add(HWND window) {
@@ -72,6 +86,7 @@ void CHiddenWindowList::ShowAt(std::size_t index) {
     const HWND window = shown[index];
     shown.erase(shown.begin() + static_cast<std::ptrdiff_t>(index));
     const bool listed = !m_bShowAll || EraseFirst(m_windows, window);
+    Expect(window, true);
     CWindowCalls(window).ShowWindow(SW_SHOW);
     if (listed) {
         Save();
@@ -82,6 +97,7 @@ void CHiddenWindowList::ShowAt(std::size_t index) {
 void CHiddenWindowList::Show(HWND window) {
     EraseFirst(m_allHidden, window);
     const bool listed = EraseFirst(m_windows, window);
+    Expect(window, true);
     CWindowCalls(window).ShowWindow(SW_SHOW);
     if (listed) {
         Save();
@@ -90,13 +106,15 @@ void CHiddenWindowList::Show(HWND window) {
 }
 
 void CHiddenWindowList::ShowEvery(Order order) {
+    ForgetDestroyed();
     std::vector<HWND> windows;
     windows.swap(m_windows);
     if (order == Order::LastToFirst) {
         std::reverse(windows.begin(), windows.end());
     }
     for (HWND window : windows) {
-        CWindowCalls(window).ShowWindow(SW_SHOW);
+        Expect(window, true);
+        CWindowCalls::WithoutWaiting(window).ShowWindow(SW_SHOW);
     }
     Save();
     for (HWND window : windows) {
@@ -120,4 +138,35 @@ void CHiddenWindowList::Left(HWND window) const {
     if (m_pListener) {
         m_pListener->OnHiddenWindowLeft(window);
     }
+}
+
+bool CHiddenWindowList::SettledVisibility(HWND window, bool visibleNow) {
+    for (auto expected = m_expected.begin(); expected != m_expected.end(); ++expected) {
+        if (expected->first == window) {
+            if (expected->second != visibleNow) {
+                return expected->second;
+            }
+            m_expected.erase(expected);
+            break;
+        }
+    }
+    return visibleNow;
+}
+
+void CHiddenWindowList::Expect(HWND window, bool visible) {
+    for (auto& expected : m_expected) {
+        if (expected.first == window) {
+            expected.second = visible;
+            return;
+        }
+    }
+    m_expected.emplace_back(window, visible);
+}
+
+void CHiddenWindowList::ForgetDestroyed() {
+    m_expected.erase(std::remove_if(m_expected.begin(), m_expected.end(),
+                                    [](const std::pair<HWND, bool>& expected) {
+                                        return ::IsWindow(expected.first) != 1;
+                                    }),
+                     m_expected.end());
 }

@@ -42,21 +42,33 @@ public:
 
     // Records the window, then hides it: a program killed in between still knows it.
     void Hide(const CWindowCalls& window);
+    // Many windows at once, as listed (top of the stack first): records them all with one
+    // write of the file, then hides each, last first, without waiting for its program.
+    void HideEvery(const std::vector<HWND>& windows);
     void Add(HWND window);
     // Shows entry index of Shown() and forgets it; an index beyond does nothing.
     void ShowAt(std::size_t index);
     // Shows the window and forgets its first entry, if it has one.
     void Show(HWND window);
-    // Shows every window of the program's list in that order and empties the list.
+    // Shows every window of the program's list in that order, without waiting for their
+    // programs, and empties the list.
     void ShowEvery(Order order);
+
+    // Whether the lists take the window for visible: one hidden or shown here counts as such
+    // until the platform says so too (its program may not have done it yet).
+    bool SettledVisibility(HWND window, bool visibleNow);
 
 private:
     void Save() const;
     void Left(HWND window) const;
+    void Expect(HWND window, bool visible);
+    // A destroyed window settles nothing, and its handle may come back on another.
+    void ForgetDestroyed();
 
     std::string m_path;
     CHiddenWindowListener* m_pListener = nullptr;
     std::vector<HWND> m_windows;
     std::vector<HWND> m_allHidden;
     int m_bShowAll = 0;
+    std::vector<std::pair<HWND, bool>> m_expected; // window, visible: not seen so yet
 };

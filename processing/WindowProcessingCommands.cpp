@@ -193,9 +193,7 @@ void CWindowProcessingDlg::HideSelected() {
     if (selected.empty()) {
         return;
     }
-    for (HWND window : selected) {
-        m_hiddenWindows.Hide(CWindowCalls(window));
-    }
+    m_hiddenWindows.HideEvery(selected);
     RefreshLists();
 }
 

@@ -98,7 +98,7 @@ BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM) {
         return TRUE;
     }
     CWindowProcessingDlg& dialog = *s_pRefreshing;
-    if (::IsWindowVisible(window) == 1) {
+    if (dialog.m_hiddenWindows.SettledVisibility(window, ::IsWindowVisible(window) == 1)) {
         if (dialog.m_parentsOnly && ::GetParent(window)) {
             return TRUE;
         }

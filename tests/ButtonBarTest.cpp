@@ -12,6 +12,8 @@ TEST_F(ButtonBar, StartsCollapsedTopmostWithItsBalloonOnlyAtTheFirstRunAndOnlyQu
     Start(nullptr);
     EXPECT_TRUE(::IsWindowVisible(bar->m_hWnd) && IsCollapsed(bar->m_hWnd));
     EXPECT_TRUE(::GetWindowLongA(bar->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::IsWindow(Dialog().m_hWnd) && !::IsWindowVisible(Dialog().m_hWnd));
+    EXPECT_EQ(nullptr, bar->PreferencesDlg()) << "made when first asked for";
     char current[MAX_PATH] = "";
     ::GetCurrentDirectoryA(sizeof current, current);
     EXPECT_STRCASEEQ(CWinApp::ProgramFolder().c_str(), current);

@@ -101,6 +101,10 @@ TEST_F(Tracking, ShellWindowsInFrontCollapseTheBarAndFacesFollowANewTargetOnly) 
         ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == shell; }));
         Tick();
         EXPECT_TRUE(bar->Target() == nullptr && IsCollapsed(bar->m_hWnd));
+        // Still in front on the next tick, which looks up no shell window: still collapsed.
+        ::MoveWindow(bar->m_hWnd, 5, 5, 40, 20, TRUE);
+        Tick();
+        EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
     }
     CForeignWindow topmost("Topmost", RECT{100, 100, 400, 300}, WS_EX_TOPMOST);
     RideOn(topmost.Handle());
