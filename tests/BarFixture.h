@@ -16,9 +16,7 @@
 #include <string>
 #include <vector>
 
-inline std::string SettingsPath() {
-    return CWinApp::ProgramFile("Paneward.cfg");
-}
+const std::string kSettingsPath = CWinApp::ProgramFile("Paneward.cfg");
 
 inline bool Contains(const std::vector<HWND>& windows, HWND window) {
     return std::find(windows.begin(), windows.end(), window) != windows.end();
@@ -46,16 +44,16 @@ class BarFixture : public ::testing::Test {
 protected:
     ~BarFixture() override {
         bar.reset();
-        ::DeleteFileA(SettingsPath().c_str());
+        ::DeleteFileA(kSettingsPath.c_str());
         ::DeleteFileA(CHiddenWindowList::ProgramFile().c_str());
     }
 
     // Null: no settings file. The window timer of kTimerOff is off: only Tick moves the bar.
     void Start(const char* settingsFile = kTimerOff) {
         bar.reset();
-        ::DeleteFileA(SettingsPath().c_str());
+        ::DeleteFileA(kSettingsPath.c_str());
         if (settingsFile) {
-            WriteFileBytes(SettingsPath(), settingsFile);
+            WriteFileAtomically(kSettingsPath, settingsFile);
         }
         bar = std::make_unique<CButtonBarDlg>();
         ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
@@ -78,7 +76,7 @@ protected:
         interaction.m_menuChoices = std::move(choices);
         bar->Button(button).SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
         PumpMessages();
-        return MenuLines(interaction.m_menus.back().items);
+        return interaction.m_menus.back().lines;
     }
     CWindowProcessingDlg& Dialog() { return *bar->ProcessingDlg(); }
     const std::vector<HWND>& Hidden() { return bar->HiddenWindowList().Windows(); }

@@ -1,7 +1,6 @@
 // The real Panewarden.exe, started from a fresh copy with its skin and another working folder.
 #include "platform/Wnd.h"
 #include "tests/TestSupport.h"
-#include "tests/WindowSearch.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +9,21 @@
 #include <cstring>
 
 namespace {
+
+// A visible topmost tool-window dialog of the process.
+HWND FindBar(DWORD processId) {
+    HWND window = nullptr;
+    while ((window = ::FindWindowExA(nullptr, window, "#32770", nullptr))) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        const LONG wanted = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+        if (owner == processId && ::IsWindowVisible(window) &&
+            (::GetWindowLongA(window, GWL_EXSTYLE) & wanted) == wanted) {
+            return window;
+        }
+    }
+    return nullptr;
+}
 
 bool HasExited(HANDLE process) {
     return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
@@ -80,7 +94,7 @@ protected:
 
 TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
     // Bare line feeds and a period of its own: Quit's file shows it was read and written anew.
-    WriteFileBytes(m_settings, "Windows Standard\nFALSE\n700\nTRUE\n10\n");
+    WriteFileAtomically(m_settings, "Windows Standard\nFALSE\n700\nTRUE\n10\n");
     ASSERT_NO_FATAL_FAILURE(Start());
     const POINT place = BarPlaceOn(m_front.Handle());
     const auto placed = [&] {

@@ -169,10 +169,10 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
     ::ShowWindow(shown.Handle(), SW_SHOWNOACTIVATE);
     ::DestroyWindow(gone.Handle());
     const DWORD self = ::GetCurrentProcessId();
-    WriteFileBytes(path,
-                   ReadFileBytes(path) + "junk\r\n" +
-                       FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
-                                            {kept.Handle(), self, "Edit"}}));
+    WriteFileAtomically(path,
+                        ReadFileBytes(path) + "junk\r\n" +
+                            FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
+                                                 {kept.Handle(), self, "Edit"}}));
     CHiddenWindowList started(path);
     started.Load();
     EXPECT_EQ(Handles{kept.Handle()}, started.Windows());

@@ -12,7 +12,6 @@ namespace {
 
 const std::string kSkin = CWinApp::ProgramFile("gfx\\Windows Standard\\");
 const RECT kControl = {10, 10, 28, 25}; // in the host's client coordinates, as big as A's faces
-const std::string kNothing;             // no face: only the background shows
 
 // A button on the bar's kind of static, owned by the test; the host notes what the button
 // showed at each command it heard.
@@ -54,7 +53,6 @@ protected:
         ::ReleaseDC(m_hWnd, dc);
     }
 
-    CTempFolder m_folder;
     const std::string m_faces[2] = {kSkin + "A-UP.BMP", kSkin + "A-DOWN.BMP"};
     CScriptedInteraction m_interaction;
     CForeignWindow m_host{"host", {200, 200, 320, 300}, WS_EX_TOOLWINDOW | WS_EX_TOPMOST};
@@ -63,24 +61,6 @@ protected:
     std::vector<std::string> m_calls;
     std::vector<std::tuple<WPARAM, int, bool>> m_commands; // the state, and whether it showed
 };
-
-TEST_F(SkinButtonTest, FacesNeedBothRepaintAtOnceAndAreCopiedOneToOneClipped) {
-    ASSERT_EQ(1, Load(1, m_faces[1]));
-    m_button.SetState(1);
-    EXPECT_TRUE(Shows(kNothing)) << "one face alone shows nothing, not even the text";
-    ASSERT_EQ(1, Load(0, m_faces[0]));
-    EXPECT_EQ(0, Load(0, "") + Load(1, m_folder.File("none.bmp")));
-    EXPECT_EQ("Usage: LoadBitmapUp(<Filename>)", m_interaction.m_messageBoxes.at(0).text);
-    for (int state : {1, 1, 0}) { // the same face too
-        Scribble();
-        m_button.SetState(state);
-        EXPECT_TRUE(Shows(m_faces[state])) << "state " << state;
-    }
-    m_button.MoveWindow(10, 10, 10, 6);
-    RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(0, Differences(m_hWnd, {10, 10, 20, 16}, m_faces[0]));
-    EXPECT_EQ(0, Differences(m_hWnd, {20, 10, 28, 25}, kNothing));
-}
 
 TEST_F(SkinButtonTest, ClickShowsTheFaceBeforeTheParentHearsOfIt) {
     ASSERT_EQ(2, Load(0, m_faces[0]) + Load(1, m_faces[1]));

@@ -1,6 +1,5 @@
 #include "tests/TestSupport.h"
 
-#include "platform/AtomicFile.h"
 #include "platform/WindowCalls.h"
 #include "windows/BarPlacement.h"
 
@@ -36,7 +35,6 @@ HWND CreateForeign(const char* windowClass, WNDPROC procedure, const std::string
     registration.style = CS_DBLCLKS;
     registration.lpfnWndProc = procedure;
     registration.hInstance = ::GetModuleHandleA(nullptr);
-    registration.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
     registration.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     registration.lpszClassName = windowClass;
     ::RegisterClassA(&registration);
@@ -67,9 +65,7 @@ CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyl
     : m_hWnd(CreateForeign(windowClass, &WindowProc, title, rect, exStyle, this)) {}
 
 CForeignWindow::~CForeignWindow() {
-    if (::IsWindow(m_hWnd)) {
-        ::DestroyWindow(m_hWnd);
-    }
+    ::DestroyWindow(m_hWnd);
 }
 
 void CForeignWindow::BringToFront() const {
@@ -95,11 +91,11 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-CForeignProcess::CForeignProcess(const std::string& mode, const std::string& title) {
+CForeignProcess::CForeignProcess(const std::string& title, bool ignoreClose) {
     char program[MAX_PATH] = "";
     ::GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string commandLine =
-        "\"" + std::string(program) + "\" --foreign-window " + mode + " \"" + title + "\"";
+    std::string commandLine = "\"" + std::string(program) + "\" --foreign-window \"" + title +
+                              "\" " + (ignoreClose ? "1" : "0");
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (::CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -115,10 +111,8 @@ CForeignProcess::CForeignProcess(const std::string& mode, const std::string& tit
 
 CForeignProcess::~CForeignProcess() {
     if (m_process.hProcess) {
-        if (!HasExited()) {
-            ::TerminateProcess(m_process.hProcess, 1);
-            ::WaitForSingleObject(m_process.hProcess, 5000);
-        }
+        ::TerminateProcess(m_process.hProcess, 1);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
         ::CloseHandle(m_process.hThread);
         ::CloseHandle(m_process.hProcess);
     }
@@ -133,14 +127,14 @@ void CForeignProcess::Hang() const {
 }
 
 bool CForeignProcess::Resume() const {
-    HANDLE resume = ResumeEvent(ProcessId());
+    HANDLE resume = ResumeEvent(m_process.dwProcessId);
     ::SetEvent(resume);
     ::CloseHandle(resume);
     return PumpUntil([this] { return CWindowCalls::Ping(m_hWnd); });
 }
 
-int RunForeignWindow(const std::string& mode, const std::string& title) {
-    g_ignoreClose = mode == "ignore-close";
+int RunForeignWindow(const std::string& title, bool ignoreClose) {
+    g_ignoreClose = ignoreClose;
     g_resume = ResumeEvent(::GetCurrentProcessId());
     ::ShowWindow(CreateForeign(kForeignProcessClass, &ForeignProcessWindowProc, title,
                                {200, 200, 600, 500}, 0, nullptr),
@@ -152,9 +146,9 @@ int RunForeignWindow(const std::string& mode, const std::string& title) {
     return 0;
 }
 
-int CScriptedInteraction::MessageBox(HWND owner, const std::string& text,
-                                     const std::string& caption, UINT type) {
-    m_messageBoxes.push_back({owner, text, caption, type});
+int CScriptedInteraction::MessageBox(HWND, const std::string& text, const std::string& caption,
+                                     UINT type) {
+    m_messageBoxes.push_back({text, caption, type});
     if (m_whileAsking) {
         m_whileAsking();
     }
@@ -166,8 +160,8 @@ int CScriptedInteraction::MessageBox(HWND owner, const std::string& text,
     return answer;
 }
 
-BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) {
-    m_menus.push_back({RecordMenu(menu), flags, x, y, owner, ::GetForegroundWindow()});
+BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int, HWND owner) {
+    m_menus.push_back({MenuLines(menu), flags, x, owner, ::GetForegroundWindow()});
     if (m_menuChoices.empty()) {
         return FALSE;
     }
@@ -224,8 +218,7 @@ POINT BarPlaceOn(HWND target) {
     return {bar.left, bar.top};
 }
 
-int Differences(HWND window, const RECT& area, const std::string& face, COLORREF beyond,
-                const RECT& ignore) {
+int Differences(HWND window, const RECT& area, const std::string& face, COLORREF beyond) {
     const auto bitmap = static_cast<HBITMAP>(::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0,
                                                           LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     HDC file = ::CreateCompatibleDC(nullptr), shown = ::GetDC(window);
@@ -235,8 +228,7 @@ int Differences(HWND window, const RECT& area, const std::string& face, COLORREF
         for (int x = area.left; x < area.right; ++x) {
             COLORREF expected = bitmap ? ::GetPixel(file, x - area.left, y - area.top) : beyond;
             expected = expected == CLR_INVALID ? beyond : expected;
-            differences += expected != CLR_INVALID && !::PtInRect(&ignore, {x, y}) &&
-                           ::GetPixel(shown, x, y) != expected;
+            differences += expected != CLR_INVALID && ::GetPixel(shown, x, y) != expected;
         }
     }
     ::SelectObject(file, previous);
@@ -264,42 +256,27 @@ std::string ReadFileBytes(const std::string& path) {
     return content;
 }
 
-void WriteFileBytes(const std::string& path, const std::string& content) {
-    WriteFileAtomically(path, content);
-}
-
 // Texts as the menu holds them, in wide characters, whatever the code page.
-std::vector<MenuItemRecord> RecordMenu(HMENU menu) {
-    std::vector<MenuItemRecord> items;
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        wchar_t text[260] = L"";
-        ::GetMenuStringW(menu, static_cast<UINT>(i), text, 260, MF_BYPOSITION);
-        items.push_back({Utf8Of(text),
-                         ::GetMenuItemID(menu, i),
-                         ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION),
-                         {}});
-        if (HMENU submenu = ::GetSubMenu(menu, i)) {
-            items.back().submenu = RecordMenu(submenu);
-        }
-    }
-    return items;
-}
-
-std::vector<std::string> MenuLines(const std::vector<MenuItemRecord>& items,
-                                   const std::string& path) {
+std::vector<std::string> MenuLines(HMENU menu, const std::string& path) {
     std::vector<std::string> lines;
-    for (const MenuItemRecord& item : items) {
-        const bool popup = item.id == static_cast<UINT>(-1);
-        const UINT state = popup ? item.state & 0xFF : item.state; // high byte: the item count
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        wchar_t wide[260] = L"";
+        ::GetMenuStringW(menu, static_cast<UINT>(i), wide, 260, MF_BYPOSITION);
+        const std::string text = Utf8Of(wide);
+        const HMENU submenu = ::GetSubMenu(menu, i);
+        // A submenu's high byte is its item count.
+        const UINT state =
+            ::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & (submenu ? 0xFF : 0xFFFF);
         if (state & MF_SEPARATOR) {
             lines.push_back(path + "----");
             continue;
         }
-        std::string line = path + item.text + (popup ? "" : " " + std::to_string(item.id));
+        std::string line = path + text;
+        line += submenu ? "" : " " + std::to_string(::GetMenuItemID(menu, i));
         line += state & MF_CHECKED ? " checked" : "";
         line += state & MF_DEFAULT ? " default" : "";
         lines.push_back(line);
-        for (const std::string& inner : MenuLines(item.submenu, path + item.text + "/")) {
+        for (const std::string& inner : MenuLines(submenu, path + text + "/")) {
             lines.push_back(inner);
         }
     }

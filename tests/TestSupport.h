@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AtomicFile.h"
 #include "platform/UserInteraction.h"
 
 #include <deque>
@@ -42,17 +43,15 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-// This test program started again with --foreign-window MODE TITLE: MODE "plain" or
-// "ignore-close".
+// This test program started again with --foreign-window TITLE IGNORECLOSE (0 or 1).
 class CForeignProcess {
 public:
-    CForeignProcess(const std::string& mode, const std::string& title);
+    explicit CForeignProcess(const std::string& title, bool ignoreClose = false);
     ~CForeignProcess(); // terminates the process if it still runs
     CForeignProcess(const CForeignProcess&) = delete;
     CForeignProcess& operator=(const CForeignProcess&) = delete;
 
     HWND Handle() const { return m_hWnd; } // null when the window did not come up
-    DWORD ProcessId() const { return m_process.dwProcessId; }
     bool HasExited(DWORD waitMilliseconds = 0) const;
     // Hang: it stops handling messages. Resume: it carries out what came meanwhile.
     void Hang() const;
@@ -63,33 +62,25 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-int RunForeignWindow(const std::string& mode, const std::string& title);
+int RunForeignWindow(const std::string& title, bool ignoreClose);
 
 struct MessageBoxCall {
-    HWND owner;
     std::string text, caption;
     UINT type;
-};
-
-struct MenuItemRecord {
-    std::string text; // UTF-8
-    UINT id;          // submenus: 0xFFFFFFFF
-    UINT state;
-    std::vector<MenuItemRecord> submenu;
-};
-
-struct MenuCall {
-    std::vector<MenuItemRecord> items;
-    UINT flags;
-    int x, y;
-    HWND owner;
-    HWND foreground; // while the menu was open
 };
 
 struct BrowseCall {
     HWND owner;
     std::string root, title; // root: empty for none
     UINT flags;
+};
+
+struct MenuCall {
+    std::vector<std::string> lines; // as MenuLines gives them
+    UINT flags;
+    int x;
+    HWND owner;
+    HWND foreground; // while the menu was open
 };
 
 // Installed while it lives: records what was asked and answers as scripted.
@@ -139,14 +130,10 @@ POINT BarPlaceOn(HWND target);
 // The pixels of a window's area that differ from a face file put 1:1 at its top-left; past the
 // face (or all of it for no file) `beyond` should show (CLR_INVALID: anything).
 int Differences(HWND window, const RECT& area, const std::string& face,
-                COLORREF beyond = ::GetSysColor(COLOR_WINDOW), const RECT& ignore = {});
+                COLORREF beyond = ::GetSysColor(COLOR_WINDOW));
 
 std::string Utf8Of(const std::wstring& text);
-
 bool FileExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& content);
-std::vector<MenuItemRecord> RecordMenu(HMENU menu);
 // The menu's lines: submenu path, text ("----": separator), id unless a submenu, state.
-std::vector<std::string> MenuLines(const std::vector<MenuItemRecord>& items,
-                                   const std::string& path = "");
+std::vector<std::string> MenuLines(HMENU menu, const std::string& path = "");
