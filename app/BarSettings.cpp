@@ -91,3 +91,8 @@ bool BarSettings::Write(const std::string& path) const {
     content += std::to_string(windowTimerInterval) + "\r\n";
     return WriteFileAtomically(path, FileTextOf(content));
 }
+
+UINT TimerPeriod(int storedPeriod) {
+    return storedPeriod < static_cast<int>(USER_TIMER_MINIMUM) ? USER_TIMER_MINIMUM
+                                                               : static_cast<UINT>(storedPeriod);
+}

@@ -23,3 +23,7 @@ struct BarSettings {
     // Replaces the file only once the new one is complete; false when it failed.
     bool Write(const std::string& path) const;
 };
+
+// The period a timer starts with: a stored period comes from a hand-editable file, and one
+// below what the system accepts is raised to that; the stored value itself stays.
+UINT TimerPeriod(int storedPeriod);

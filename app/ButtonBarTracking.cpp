@@ -7,9 +7,7 @@
 #include "windows/TransparencyDlg.h"
 
 void CButtonBarDlg::StartTimer(UINT timerId, int period) {
-    UINT clamped = period < static_cast<int>(USER_TIMER_MINIMUM) ? USER_TIMER_MINIMUM
-                                                                 : static_cast<UINT>(period);
-    ::SetTimer(m_hWnd, timerId, clamped, nullptr);
+    ::SetTimer(m_hWnd, timerId, TimerPeriod(period), nullptr);
 }
 
 // The timers have no callback, so the default processing of their messages would do

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 bool Same(const RECT& a, const RECT& b) {
@@ -56,6 +58,18 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAndAreWrittenAsFiveCrLfLines)
     missing.SetDefaults();
     EXPECT_FALSE(missing.Read(folder.File("none.cfg")));
     EXPECT_EQ(1, missing.firstRun);
+}
+
+TEST(RulesSettingsFile, TimersStartWithAtLeastTheSystemsMinimumPeriod) {
+    const std::pair<int, UINT> periods[] = {{-40, USER_TIMER_MINIMUM},
+                                            {0, USER_TIMER_MINIMUM},
+                                            {9, USER_TIMER_MINIMUM},
+                                            {10, 10},
+                                            {500, 500},
+                                            {INT_MAX, INT_MAX}};
+    for (const auto& [stored, started] : periods) {
+        EXPECT_EQ(started, TimerPeriod(stored)) << stored;
+    }
 }
 
 TEST(RulesSettingsFile, FailedSaveLeavesThePreviousFileAndCreatesNothing) {
