@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
@@ -35,30 +34,34 @@ const HWND A = reinterpret_cast<HWND>(0xA0), B = reinterpret_cast<HWND>(0xB0),
            C = reinterpret_cast<HWND>(0xC0), O = reinterpret_cast<HWND>(0xD0);
 
 TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListenerInOrder) {
-    const std::tuple<const char*, std::function<void(CHiddenWindowList&)>, Handles> routes[] = {
-        {"entry 1", [](CHiddenWindowList& l) { l.ShowAt(1); }, {B}},
-        {"entry beyond", [](CHiddenWindowList& l) { l.ShowAt(3); }, {}},
-        {"entry 0 of all, parked meanwhile",
-         [](CHiddenWindowList& l) {
-             l.ShowAll({C, O});
-             l.Add(O);
-             l.ShowAt(0);
-             EXPECT_EQ((Handles{O}), l.Shown());
-             l.ShowOwn();
-             EXPECT_EQ((Handles{A, B, O}), l.Shown());
-             l.ShowAt(2);
-         },
-         {C, O}},
-        {"by window", [](CHiddenWindowList& l) { l.Show(B); }, {B}},
-        {"not listed", [](CHiddenWindowList& l) { l.Show(O); }, {}},
-        {"all, last first",
-         [](CHiddenWindowList& l) { l.ShowEvery(Order::LastToFirst); },
-         {C, B, A}},
-        {"all, first first",
-         [](CHiddenWindowList& l) { l.ShowEvery(Order::FirstToLast); },
-         {A, B, C}},
-    };
-    for (const auto& [route, act, shown] : routes) {
+    const std::tuple<const char*, std::function<void(CHiddenWindowList&)>, Handles, Handles>
+        routes[] = {
+            {"entry 1", [](CHiddenWindowList& l) { l.ShowAt(1); }, {B}, {A, C}},
+            {"entry beyond", [](CHiddenWindowList& l) { l.ShowAt(3); }, {}, {A, B, C}},
+            {"entry 0 of all, parked meanwhile",
+             [](CHiddenWindowList& l) {
+                 l.ShowAll({C, O});
+                 l.Add(O);
+                 l.ShowAt(0);
+                 EXPECT_EQ((Handles{O}), l.Shown());
+                 l.ShowOwn();
+                 EXPECT_EQ((Handles{A, B, O}), l.Shown());
+                 l.ShowAt(2);
+             },
+             {C, O},
+             {A, B}},
+            {"by window", [](CHiddenWindowList& l) { l.Show(B); }, {B}, {A, C}},
+            {"not listed", [](CHiddenWindowList& l) { l.Show(O); }, {}, {A, B, C}},
+            {"all, last first",
+             [](CHiddenWindowList& l) { l.ShowEvery(Order::LastToFirst); },
+             {C, B, A},
+             {}},
+            {"all, first first",
+             [](CHiddenWindowList& l) { l.ShowEvery(Order::FirstToLast); },
+             {A, B, C},
+             {}},
+        };
+    for (const auto& [route, act, shown, remaining] : routes) {
         CHiddenWindowList list(path);
         list.SetListener(this);
         for (HWND window : {A, B, C}) {
@@ -67,11 +70,6 @@ TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListen
         EXPECT_EQ((Handles{A, B, C}), InFile());
         left.clear();
         act(list);
-        Handles remaining = {A, B, C};
-        for (HWND window : shown) {
-            remaining.erase(std::remove(remaining.begin(), remaining.end(), window),
-                            remaining.end());
-        }
         EXPECT_EQ(shown, left) << route;
         EXPECT_EQ(remaining, list.Windows()) << route;
         EXPECT_EQ(remaining, InFile()) << route;
