@@ -1,13 +1,11 @@
 #include "processing/HiddenWindowFile.h"
 #include "processing/HiddenWindowList.h"
 #include "processing/HiddenWindowListener.h"
-#include "platform/Handles.h"
 #include "platform/WindowCalls.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 
 namespace {
@@ -36,30 +34,34 @@ const HWND A = reinterpret_cast<HWND>(0xA0), B = reinterpret_cast<HWND>(0xB0),
            C = reinterpret_cast<HWND>(0xC0), O = reinterpret_cast<HWND>(0xD0);
 
 TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListenerInOrder) {
-    const std::tuple<const char*, std::function<void(CHiddenWindowList&)>, Handles> routes[] = {
-        {"entry 1", [](CHiddenWindowList& l) { l.ShowAt(1); }, {B}},
-        {"entry beyond", [](CHiddenWindowList& l) { l.ShowAt(3); }, {}},
-        {"entry 0 of all, parked meanwhile",
-         [](CHiddenWindowList& l) {
-             l.ShowAll({C, O});
-             l.Add(O);
-             l.ShowAt(0);
-             EXPECT_EQ((Handles{O}), l.Shown());
-             l.ShowOwn();
-             EXPECT_EQ((Handles{A, B, O}), l.Shown());
-             l.ShowAt(2);
-         },
-         {C, O}},
-        {"by window", [](CHiddenWindowList& l) { l.Show(B); }, {B}},
-        {"not listed", [](CHiddenWindowList& l) { l.Show(O); }, {}},
-        {"all, last first",
-         [](CHiddenWindowList& l) { l.ShowEvery(Order::LastToFirst); },
-         {C, B, A}},
-        {"all, first first",
-         [](CHiddenWindowList& l) { l.ShowEvery(Order::FirstToLast); },
-         {A, B, C}},
-    };
-    for (const auto& [route, act, shown] : routes) {
+    const std::tuple<const char*, std::function<void(CHiddenWindowList&)>, Handles, Handles>
+        routes[] = {
+            {"entry 1", [](CHiddenWindowList& l) { l.ShowAt(1); }, {B}, {A, C}},
+            {"entry beyond", [](CHiddenWindowList& l) { l.ShowAt(3); }, {}, {A, B, C}},
+            {"entry 0 of all, parked meanwhile",
+             [](CHiddenWindowList& l) {
+                 l.ShowAll({C, O});
+                 l.Add(O);
+                 l.ShowAt(0);
+                 EXPECT_EQ((Handles{O}), l.Shown());
+                 l.ShowOwn();
+                 EXPECT_EQ((Handles{A, B, O}), l.Shown());
+                 l.ShowAt(2);
+             },
+             {C, O},
+             {A, B}},
+            {"by window", [](CHiddenWindowList& l) { l.Show(B); }, {B}, {A, C}},
+            {"not listed", [](CHiddenWindowList& l) { l.Show(O); }, {}, {A, B, C}},
+            {"all, last first",
+             [](CHiddenWindowList& l) { l.ShowEvery(Order::LastToFirst); },
+             {C, B, A},
+             {}},
+            {"all, first first",
+             [](CHiddenWindowList& l) { l.ShowEvery(Order::FirstToLast); },
+             {A, B, C},
+             {}},
+        };
+    for (const auto& [route, act, shown, remaining] : routes) {
         CHiddenWindowList list(path);
         list.SetListener(this);
         for (HWND window : {A, B, C}) {
@@ -68,11 +70,6 @@ TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListen
         EXPECT_EQ((Handles{A, B, C}), InFile());
         left.clear();
         act(list);
-        Handles remaining = {A, B, C};
-        for (HWND window : shown) {
-            remaining.erase(std::remove(remaining.begin(), remaining.end(), window),
-                            remaining.end());
-        }
         EXPECT_EQ(shown, left) << route;
         EXPECT_EQ(remaining, list.Windows()) << route;
         EXPECT_EQ(remaining, InFile()) << route;
@@ -89,88 +86,51 @@ LRESULT CALLBACK HideHook(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return ::CallWindowProcA(g_foreignProc, window, message, wParam, lParam);
 }
 
-// How many times the action puts a file of this name in place in the folder, as the
-// platform reports the folder's changes.
-int WritesDuring(const std::string& folder, const wchar_t* name,
-                 const std::function<void()>& action) {
-    const UniqueHandle watch = OwnFileHandle(::CreateFileA(
-        folder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
-    const UniqueHandle changed(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    alignas(DWORD) char changes[16384];
-    OVERLAPPED overlapped = {};
-    overlapped.hEvent = changed.get();
-    const auto watchOnce = [&] {
-        ::ResetEvent(changed.get());
-        return ::ReadDirectoryChangesW(watch.get(), changes, sizeof changes, FALSE,
-                                       FILE_NOTIFY_CHANGE_FILE_NAME, nullptr, &overlapped, nullptr);
-    };
-    int writes = watchOnce() ? 0 : -1;
-    action();
-    DWORD bytes = 0;
-    while (writes >= 0 && ::WaitForSingleObject(changed.get(), 300) == WAIT_OBJECT_0 &&
-           ::GetOverlappedResult(watch.get(), &overlapped, &bytes, FALSE)) {
-        for (DWORD at = 0; bytes > 0;) {
-            const auto* change = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(changes + at);
-            const std::wstring file(change->FileName, change->FileNameLength / sizeof(WCHAR));
-            if (file == name && (change->Action == FILE_ACTION_ADDED ||
-                                 change->Action == FILE_ACTION_RENAMED_NEW_NAME)) {
-                ++writes;
-            }
-            if (!change->NextEntryOffset) {
-                break;
-            }
-            at += change->NextEntryOffset;
-        }
-        watchOnce();
-    }
-    // The buffer must outlive the cancelled watch.
-    ::CancelIo(watch.get());
-    ::GetOverlappedResult(watch.get(), &overlapped, &bytes, TRUE);
-    return writes;
-}
-
 TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStillHiddenAsItWas) {
     CForeignWindow kept("Kept"), shown("Shown"), gone("Gone");
     const Handles windows = {kept.Handle(), shown.Handle(), gone.Handle()};
-    Handles whileHiding; // the file as the first window found it when hidden
+    // The file as each window found it when hidden, taken away then: only a write after
+    // that brings it back.
+    std::vector<Handles> seen;
     g_onHide = [&] {
-        if (whileHiding.empty()) {
-            whileHiding = InFile();
-        }
+        seen.push_back(InFile());
+        ::DeleteFileA(path.c_str());
     };
     for (HWND window : windows) {
         g_foreignProc = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HideHook)));
     }
     // One by one, each window is on disk before it hides; a batch is on disk whole before
-    // the first window of it hides, in one write.
+    // the first window of it hides, and written only then.
+    const std::vector<Handles> oneByOne = {
+        {kept.Handle()}, {kept.Handle(), shown.Handle()}, windows};
+    const std::vector<Handles> asBatch = {windows, {}, {}};
     for (const bool batch : {false, true}) {
         SCOPED_TRACE(batch ? "a batch" : "one by one");
-        ::DeleteFileA(path.c_str());
         for (HWND window : windows) {
             ::ShowWindow(window, SW_SHOWNOACTIVATE);
         }
-        whileHiding.clear();
+        seen.clear();
         CHiddenWindowList list(path);
-        const int writes = WritesDuring(folder.Path(), L"Paneward.hid", [&] {
-            if (batch) {
-                list.HideEvery(windows);
-            }
-            for (HWND window : batch ? Handles{} : windows) {
-                list.Hide(CWindowCalls(window));
-            }
-        });
-        EXPECT_EQ(batch ? windows : Handles{kept.Handle()}, whileHiding);
-        EXPECT_EQ(batch ? 1 : 3, writes);
-        EXPECT_EQ(windows, InFile());
+        if (batch) {
+            list.HideEvery(windows);
+        }
+        for (HWND window : batch ? Handles{} : windows) {
+            list.Hide(CWindowCalls(window));
+        }
+        EXPECT_EQ(batch ? asBatch : oneByOne, seen);
+        EXPECT_FALSE(FileExists(path));
     }
     g_onHide = nullptr;
+    const DWORD self = ::GetCurrentProcessId();
+    std::vector<HiddenWindowEntry> entries;
+    for (HWND window : windows) {
+        entries.push_back(HiddenWindowEntry::Of(window));
+    }
     ::ShowWindow(shown.Handle(), SW_SHOWNOACTIVATE);
     ::DestroyWindow(gone.Handle());
-    const DWORD self = ::GetCurrentProcessId();
     WriteFileAtomically(path,
-                        ReadFileBytes(path) + "junk\r\n" +
+                        FormatHiddenWindows(entries) + "junk\r\n" +
                             FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
                                                  {kept.Handle(), self, "Edit"}}));
     CHiddenWindowList started(path);
