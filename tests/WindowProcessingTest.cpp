@@ -220,12 +220,9 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
     const std::function<bool()> hidden = [&] { return Contains(Hidden(), hung); };
     const std::function<bool()> shown = [&] { return !hidden(); };
     const auto inFile = [&] {
-        std::vector<HWND> windows;
-        for (const HiddenWindowEntry& entry :
-             ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()))) {
-            windows.push_back(entry.window);
-        }
-        return Contains(windows, hung);
+        const auto entries = ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()));
+        return std::any_of(entries.begin(), entries.end(),
+                           [&](const HiddenWindowEntry& entry) { return entry.window == hung; });
     };
 
     struct Step {
