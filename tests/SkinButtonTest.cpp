@@ -42,9 +42,6 @@ protected:
     int IsAutoMaximizeOn() const override { return 0; }
     void ApplySkin(const std::string& folder) override { m_calls.push_back("skin " + folder); }
 
-    int Load(int down, const std::string& file) {
-        return down ? m_button.LoadBitmapDown(file) : m_button.LoadBitmapUp(file);
-    }
     bool Shows(const std::string& face) const { return Differences(m_hWnd, kControl, face) == 0; }
     // Covers the control without invalidating it: only a repaint brings a face back.
     void Scribble() const {
@@ -63,7 +60,7 @@ protected:
 };
 
 TEST_F(SkinButtonTest, ClickShowsTheFaceBeforeTheParentHearsOfIt) {
-    ASSERT_EQ(2, Load(0, m_faces[0]) + Load(1, m_faces[1]));
+    ASSERT_EQ(2, m_button.LoadBitmapUp(m_faces[0]) + m_button.LoadBitmapDown(m_faces[1]));
     // A toggling button flips at each click; H keeps its face.
     const std::pair<int, int> clicks[] = {{0, 1}, {0, 0}, {1, 0}}; // no-toggle, face
     for (std::size_t i = 0; i < 3; ++i) {

@@ -63,47 +63,40 @@ TEST(SystemTray, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntilUninstall
     }
 }
 
-// The icon's id, its default item and whether by position, the command sent on a double-click.
-class SystemTrayClick : public ::testing::TestWithParam<std::tuple<UINT, int, int, UINT>> {
-protected:
-    SystemTrayClick() {
-        m_target.SubclassWindow(m_window.Handle());
-        ::ShowWindow(m_window.Handle(), SW_SHOWNA);
-        CWinApp::SetMainWnd(&m_target);
+TEST(SystemTray, OnlyADoubleClickOnItsIconSendsItsCommandToTheMainWindowInFront) {
+    CForeignWindow window("Tray target", {20, 20, 200, 100}), other("Other window"),
+        hidden("Hidden window");
+    CWnd target;
+    target.SubclassWindow(window.Handle());
+    ::ShowWindow(window.Handle(), SW_SHOWNA);
+    CWinApp::SetMainWnd(&target);
+    // The icon's id, its default item and whether by position, the command sent.
+    const std::tuple<UINT, int, int, UINT> cases[] = {{IDR_TRAYMENU, ID_QUIT, FALSE, ID_QUIT},
+                                                      {IDR_TRAYMENU, 1, TRUE, ID_WINDOWSELECTOR},
+                                                      {0, 0, TRUE, 70003}};
+    for (const auto& [iconId, item, byPosition, command] : cases) {
+        CSystemTray tray;
+        EXPECT_TRUE(Install(tray, iconId));
+        tray.SetDefaultItem(item, byPosition);
+        if (iconId == 0) { // a hidden-window icon: the whole restore command, with its window
+            tray.SetCarriedWindow(hidden.Handle());
+            tray.SetRestoreCommand(static_cast<int>(command));
+            tray.SetNotifyWindow(&target);
+        }
+        other.BringToFront();
+        window.m_commands.clear();
+        tray.SendMessage(kCallback, iconId + 1, WM_LBUTTONDBLCLK);
+        tray.SendMessage(kCallback + 1, iconId, WM_LBUTTONDBLCLK);
+        for (UINT mouse :
+             {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK}) {
+            tray.SendMessage(kCallback, iconId, mouse);
+        }
+        const LPARAM carried = iconId == 0 ? reinterpret_cast<LPARAM>(hidden.Handle()) : 0;
+        EXPECT_EQ((std::vector<std::pair<WPARAM, LPARAM>>{{command, carried}}), window.m_commands)
+            << command;
+        EXPECT_EQ(window.Handle(), ::GetForegroundWindow()) << command;
     }
-    ~SystemTrayClick() override { CWinApp::SetMainWnd(nullptr); }
-
-    CForeignWindow m_window{"Tray target", {20, 20, 200, 100}};
-    CForeignWindow m_other{"Other window"};
-    CWnd m_target;
-    CSystemTray m_tray;
-};
-
-TEST_P(SystemTrayClick, OnlyADoubleClickOnItsIconSendsItsCommandToTheMainWindowInFront) {
-    const auto [iconId, item, byPosition, command] = GetParam();
-    ASSERT_TRUE(Install(m_tray, iconId));
-    m_tray.SetDefaultItem(item, byPosition);
-    CForeignWindow hidden("Hidden window");
-    if (iconId == 0) { // a hidden-window icon: the whole restore command, with its window
-        m_tray.SetCarriedWindow(hidden.Handle());
-        m_tray.SetRestoreCommand(static_cast<int>(command));
-        m_tray.SetNotifyWindow(&m_target);
-    }
-    m_other.BringToFront();
-    m_tray.SendMessage(kCallback, iconId + 1, WM_LBUTTONDBLCLK);
-    m_tray.SendMessage(kCallback + 1, iconId, WM_LBUTTONDBLCLK);
-    for (UINT mouse :
-         {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK}) {
-        m_tray.SendMessage(kCallback, iconId, mouse);
-    }
-    const LPARAM carried = iconId == 0 ? reinterpret_cast<LPARAM>(hidden.Handle()) : 0;
-    EXPECT_EQ((std::vector<std::pair<WPARAM, LPARAM>>{{command, carried}}), m_window.m_commands);
-    EXPECT_EQ(m_window.Handle(), ::GetForegroundWindow());
+    CWinApp::SetMainWnd(nullptr);
 }
-INSTANTIATE_TEST_SUITE_P(SystemTray, SystemTrayClick,
-                         ::testing::Values(std::make_tuple(IDR_TRAYMENU, ID_QUIT, FALSE, ID_QUIT),
-                                           std::make_tuple(IDR_TRAYMENU, 1, TRUE,
-                                                           ID_WINDOWSELECTOR),
-                                           std::make_tuple(0, 0, TRUE, 70003)));
 
 } // namespace

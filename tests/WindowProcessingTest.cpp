@@ -144,7 +144,6 @@ TEST_F(WindowProcessing, StackingRestoresFirstAndBringToTopRestoresAMinimizedWin
     ::SetForegroundWindow(Dialog().m_hWnd);
     const Handles ordered = Select(made);
     Send(IDC_VERTICAL);
-    EXPECT_EQ(0, ::SendMessageA(Item(IDC_RECTANGLES), BM_GETCHECK, 0, 0));
     Send(IDC_APPLY);
     PumpMessages(20);
     const int cx = ::GetSystemMetrics(SM_CXMAXIMIZED) / 3;
@@ -164,12 +163,6 @@ TEST_F(WindowProcessing, StackingRestoresFirstAndBringToTopRestoresAMinimizedWin
     EXPECT_FALSE(::IsIconic(made[1]));
     EXPECT_EQ(raised[2], ::GetForegroundWindow());
     EXPECT_TRUE(IsAbove(raised[2], raised[1]) && IsAbove(raised[1], raised[0]));
-
-    ::ShowWindow(made[0], SW_SHOWMINNOACTIVE);
-    Select({made[0], made[1]});
-    Send(IDC_MINIMIZESEL);
-    EXPECT_TRUE(!::IsIconic(made[0]) && ::IsIconic(made[1]) && !::IsIconic(made[2]));
-    EXPECT_EQ(std::vector<DWORD>{50}, interaction.m_sleeps);
 }
 
 class WindowProcessingEndProcess : public WindowProcessing,
@@ -221,12 +214,9 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
     const std::function<bool()> hidden = [&] { return Contains(Hidden(), hung); };
     const std::function<bool()> shown = [&] { return !hidden(); };
     const auto inFile = [&] {
-        std::vector<HWND> windows;
-        for (const HiddenWindowEntry& entry :
-             ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()))) {
-            windows.push_back(entry.window);
-        }
-        return Contains(windows, hung);
+        const auto entries = ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()));
+        return std::any_of(entries.begin(), entries.end(),
+                           [&](const HiddenWindowEntry& entry) { return entry.window == hung; });
     };
 
     struct Step {
@@ -261,7 +251,7 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
          },
          [&] { Send(IDC_UPDATE); }, [&] { return WindowRect(hung).top == 0; }},
         {"Minimize sel", [&] { Select({hung}); }, [&] { Send(IDC_MINIMIZESEL); },
-         [&] { return ::IsIconic(hung) != 0; }},
+         [&] { return ::IsIconic(hung) && interaction.m_sleeps == std::vector<DWORD>{50}; }},
         {"Minimize sel, restoring", [&] { Select({hung}); }, [&] { Send(IDC_MINIMIZESEL); },
          [&] { return !::IsIconic(hung); }},
         {"Bring to top",
