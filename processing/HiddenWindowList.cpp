@@ -85,18 +85,15 @@ void CHiddenWindowList::ShowAt(std::size_t index) {
     }
     const HWND window = shown[index];
     shown.erase(shown.begin() + static_cast<std::ptrdiff_t>(index));
-    const bool listed = !m_bShowAll || EraseFirst(m_windows, window);
-    Expect(window, true);
-    CWindowCalls(window).ShowWindow(SW_SHOW);
-    if (listed) {
-        Save();
-        Left(window);
-    }
+    ShowForgotten(window, !m_bShowAll || EraseFirst(m_windows, window));
 }
 
 void CHiddenWindowList::Show(HWND window) {
     EraseFirst(m_allHidden, window);
-    const bool listed = EraseFirst(m_windows, window);
+    ShowForgotten(window, EraseFirst(m_windows, window));
+}
+
+void CHiddenWindowList::ShowForgotten(HWND window, bool listed) {
     Expect(window, true);
     CWindowCalls(window).ShowWindow(SW_SHOW);
     if (listed) {

@@ -60,6 +60,8 @@ public:
 
 private:
     void Save() const;
+    // Shows a window that has left the lists; one that was the program's is saved as gone.
+    void ShowForgotten(HWND window, bool listed);
     void Left(HWND window) const;
     void Expect(HWND window, bool visible);
     // A destroyed window settles nothing, and its handle may come back on another.
