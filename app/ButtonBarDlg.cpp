@@ -103,7 +103,8 @@ BOOL CButtonBarDlg::OnInitDialog() {
     m_btnHide.SetNoToggle(1);
     m_btnTransparency.SetOpensSlider(1);
 
-    ShowWindow(SW_SHOW);
+    // Not activated: a bar with no size would hold the keyboard until a click elsewhere.
+    ShowWindow(SW_SHOWNOACTIVATE);
     CollapseBar();
 
     StartEnabledTimers();

@@ -147,5 +147,6 @@ private:
     // The shell's windows as looked up when that window came to the front: while the same
     // window stays in front, what it is does not change.
     TrackedWindows m_tracked = {};
+    QuietTicks m_quietTicks;
     int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };

@@ -46,6 +46,14 @@ void CButtonBarDlg::OnWindowTimer() {
     case BarMove::Place:
         break;
     }
+    if (newForeground || m_bRestackDue) {
+        m_quietTicks.Reset();
+    } else {
+        m_quietTicks.Advance();
+    }
+    if (!m_quietTicks.Looks()) {
+        return;
+    }
     bool placed = false;
     RECT target = {};
     // Fails exactly where IsWindow would: one call instead of two.
@@ -64,7 +72,11 @@ void CButtonBarDlg::OnWindowTimer() {
         }
         m_pTarget = foreground;
     }
-    KeepBarOnTop(placed || newForeground || m_bRestackDue, foreground);
+    if (placed) {
+        m_quietTicks.Reset();
+    }
+    KeepBarOnTop(placed || newForeground || m_bRestackDue || m_quietTicks.RestacksAgain(),
+                 foreground);
     m_bRestackDue = false;
 }
 

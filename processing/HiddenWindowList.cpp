@@ -109,9 +109,12 @@ void CHiddenWindowList::ShowEvery(Order order) {
     if (order == Order::LastToFirst) {
         std::reverse(windows.begin(), windows.end());
     }
-    for (HWND window : windows) {
-        Expect(window, true);
-        CWindowCalls::WithoutWaiting(window).ShowWindow(SW_SHOW);
+    // Only the last is activated, as if each had been in turn: under Wine each activation
+    // costs the window's program a round of messages.
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        Expect(windows[i], true);
+        CWindowCalls::WithoutWaiting(windows[i])
+            .ShowWindow(i + 1 == windows.size() ? SW_SHOW : SW_SHOWNA);
     }
     Save();
     for (HWND window : windows) {

@@ -54,7 +54,8 @@ BOOL CWindowProcessingDlg::OnInitDialog() {
     m_radioRectangles.SetCheck(1);
     m_radioOwn.SetCheck(1);
     m_selectedTitles.clear();
-    return TRUE;
+    // No focus yet: it would activate the hidden dialog. Showing it focuses its first control.
+    return FALSE;
 }
 
 LRESULT CWindowProcessingDlg::OnShowWindow(WPARAM show, LPARAM status) {

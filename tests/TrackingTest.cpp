@@ -42,6 +42,11 @@ protected:
         EXPECT_TRUE(::EqualRect(&expected, &bar) && bar.right > bar.left);
         EXPECT_TRUE(IsAbove(this->bar->m_hWnd, target));
     }
+    void Ticks(int count) {
+        for (int tick = 0; tick < count; ++tick) {
+            Tick();
+        }
+    }
     CTransparencyDlg* Popup() { return bar->Button(IDC_TRANSPARENCY).TransparencyDlg(); }
     void Scroll(WORD code, int position) {
         HWND slider = ::GetDlgItem(Popup()->m_hWnd, IDC_ALPHASLIDER);
@@ -80,14 +85,49 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     ::ShowWindow(later.Handle(), SW_SHOWNOACTIVATE);
     Tick();
     EXPECT_TRUE(IsAbove(bar->m_hWnd, later.Handle()));
-    // Nothing changed, its own dialog above it, or the bar itself in front: no move at all.
+    // Nothing changed, its own dialog above it, or the bar itself in front: once settled,
+    // no move at all.
     const std::function<void()> stills[] = {[] {}, [&] { Dialog().ShowWindow(SW_SHOWNOACTIVATE); },
                                             [&] { ::SetForegroundWindow(bar->m_hWnd); }};
     for (const auto& still : stills) {
         still();
-        Tick(); // a new window in front, the bar itself too, restacks once
-        EXPECT_EQ(0, TickCountingPositionChanges());
+        Ticks(QuietTicks::kBusy);
+        for (int tick = 0; tick < QuietTicks::kLookEvery; ++tick) {
+            EXPECT_EQ(0, TickCountingPositionChanges());
+        }
         ExpectRidingOn(target.Handle());
+    }
+    // Settled, the bar still follows a move and stays above a later topmost window, within
+    // a few ticks.
+    target.BringToFront();
+    Ticks(QuietTicks::kBusy + 1);
+    ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
+    CForeignWindow latest("Latest", {10, 10, 200, 200}, WS_EX_TOPMOST);
+    ::ShowWindow(latest.Handle(), SW_SHOWNOACTIVATE);
+    Ticks(QuietTicks::kLookEvery);
+    ExpectRidingOn(target.Handle());
+    EXPECT_TRUE(IsAbove(bar->m_hWnd, latest.Handle()));
+}
+
+// After a change every tick looks at the target and the stack; settled, every fifth. The bar
+// restacks anyway at three ticks after the change.
+TEST(QuietTicks, LookEveryTickAfterAChangeThenEveryFifthAndRestackThreeTimesMore) {
+    const struct {
+        int ticks;
+        bool looks, restacks;
+    } rows[] = {{0, true, false},    {4, true, false},  {5, true, true},    {15, true, true},
+                {40, true, true},    {41, true, false}, {50, true, false},  {51, false, false},
+                {54, false, false},  {55, true, false}, {56, false, false}, {1000, true, false},
+                {1001, false, false}};
+    for (const auto& row : rows) {
+        QuietTicks quiet;
+        quiet.Advance(); // from an earlier change
+        quiet.Reset();
+        for (int tick = 0; tick < row.ticks; ++tick) {
+            quiet.Advance();
+        }
+        EXPECT_EQ(row.looks, quiet.Looks()) << row.ticks;
+        EXPECT_EQ(row.restacks, quiet.RestacksAgain()) << row.ticks;
     }
 }
 

@@ -34,3 +34,24 @@ enum class BarMove {
 
 // What a tick does with the window in front.
 BarMove DecideBarMove(HWND foreground, const TrackedWindows& known);
+
+// How much a tick asks the window server once nothing has changed. The window in front is
+// asked for on every tick; its rectangle and the stack above the bar (one request each,
+// and Wine reports no change to either as an event) on every tick for a while after a
+// change, then on every fifth. The count is of ticks since the last change.
+class QuietTicks {
+public:
+    static constexpr int kBusy = 50;
+    static constexpr int kLookEvery = 5;
+
+    // A new window in front, an action on it, or a move of the bar.
+    void Reset() { m_count = 0; }
+    void Advance() { m_count = m_count + 1 < kBusy + kLookEvery ? m_count + 1 : kBusy; }
+    bool Looks() const { return m_count <= kBusy; }
+    // Under Wine the program of a window that has just changed may still raise it over the
+    // bar after the bar restacked: the bar restacks again a few times while that can happen.
+    bool RestacksAgain() const { return m_count == 5 || m_count == 15 || m_count == 40; }
+
+private:
+    int m_count = 0;
+};
