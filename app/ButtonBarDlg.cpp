@@ -75,6 +75,27 @@ BOOL CButtonBarDlg::OnInitDialog() {
     m_settings.SetDefaults();
     LoadSettings();
 
+    m_pTarget = nullptr;
+    m_transparency.Set(CTransparencyLevel::kStartLevel);
+    // Taken before the bar collapses: every placement gives it this size.
+    m_rcBar = GetWindowRect();
+    SetWindowTopmost(1, m_hWnd);
+
+    ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
+    LoadSkin();
+    m_btnHide.SetNoToggle(1);
+    m_btnTransparency.SetOpensSlider(1);
+
+    // Not activated: a bar with no size would hold the keyboard until a click elsewhere.
+    ShowWindow(SW_SHOWNOACTIVATE);
+    CollapseBar();
+    StartEnabledTimers();
+    // The bar is on its window and drawn before the rest starts, not a timer period later.
+    if (m_settings.windowTimerEnabled == 1) {
+        OnWindowTimer();
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+
     // The windows hidden by a run of the program that never asked its exit question.
     m_hiddenWindows.SetListener(this);
     m_hiddenWindows.Load();
@@ -89,34 +110,13 @@ BOOL CButtonBarDlg::OnInitDialog() {
                        firstRun ? NIIF_INFO : 0, 10);
     m_trayIcon.SetNotifyWindow(this);
     m_trayIcon.SetDefaultItem(1, TRUE);
-
     m_hiddenTrayIcons.clear();
-    m_pTarget = nullptr;
-    m_transparency.Set(CTransparencyLevel::kStartLevel);
 
-    // Taken before the bar collapses: every placement gives it this size.
-    m_rcBar = GetWindowRect();
-    SetWindowTopmost(1, m_hWnd);
-
-    ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
-    LoadSkin();
-    m_btnHide.SetNoToggle(1);
-    m_btnTransparency.SetOpensSlider(1);
-
-    // Not activated: a bar with no size would hold the keyboard until a click elsewhere.
-    ShowWindow(SW_SHOWNOACTIVATE);
-    CollapseBar();
-
-    StartEnabledTimers();
     RegisterHotkey(kHideAllHotkey, m_settings.hideAllModifiers, m_settings.hideAllKey,
                    "Uanble to register hotkey for hide-all function");
     RegisterHotkey(kShowAllHotkey, m_settings.showAllModifiers, m_settings.showAllKey,
                    "Uanble to register hotkey for show-all function");
-    // The first tick now rather than a timer period later: the bar is in place sooner.
-    if (m_settings.windowTimerEnabled == 1) {
-        OnWindowTimer();
-    }
-    return TRUE;
+    return FALSE; // no focus: it would activate the bar
 }
 
 void CButtonBarDlg::RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText) {
