@@ -4,6 +4,7 @@
 //   BenchProbe PROGRAM SECONDS   one still window, held in front SECONDS after the placement
 //   BenchProbe PROGRAM hotkeys N N windows; then times Alt+A until all are hidden and Alt+S
 //                                until all are shown again
+//   BenchProbe own-shows N       N windows of its own, hidden, then times showing them itself
 // Prints "startup-ms N" once the bar rides on the window (and "hide-all-ms N" and
 // "show-all-ms N" with hotkeys), then ends the program and waits for its end.
 #include <windows.h>
@@ -185,10 +186,30 @@ bool EndProgram(HWND bar, const PROCESS_INFORMATION& process) {
 
 } // namespace
 
+// The floor under Alt+S: this process hides its own windows and times showing them again,
+// each without activation, the cheapest show there is.
+int TimeOwnShows(int count) {
+    const std::vector<HWND> windows = CreateWindows(count);
+    for (HWND window : windows) {
+        ::ShowWindow(window, SW_HIDE);
+    }
+    PumpMessages();
+    const DWORD start = ::GetTickCount();
+    for (HWND window : windows) {
+        ::ShowWindow(window, SW_SHOWNA);
+    }
+    Report("own-show-ms", ::GetTickCount() - start);
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "own-shows") == 0) {
+        return TimeOwnShows(std::atoi(argv[2]));
+    }
     const bool hotkeys = argc == 4 && std::strcmp(argv[2], "hotkeys") == 0;
     if (argc != 3 && !hotkeys) {
-        return Fail("usage: BenchProbe PROGRAM SECONDS | BenchProbe PROGRAM hotkeys WINDOWS");
+        return Fail("usage: BenchProbe PROGRAM SECONDS | BenchProbe PROGRAM hotkeys WINDOWS | "
+                    "BenchProbe own-shows WINDOWS");
     }
     const std::vector<HWND> windows = CreateWindows(hotkeys ? std::atoi(argv[3]) : 1);
     if (windows.empty()) {
