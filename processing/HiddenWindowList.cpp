@@ -94,8 +94,11 @@ void CHiddenWindowList::Show(HWND window) {
 }
 
 void CHiddenWindowList::ShowForgotten(HWND window, bool listed) {
+    // Behind a hide still queued for its program: shown at once, it would be hidden after.
+    const bool hideQueued = std::find(m_expected.begin(), m_expected.end(),
+                                      std::make_pair(window, false)) != m_expected.end();
     Expect(window, true);
-    CWindowCalls(window).ShowWindow(SW_SHOW);
+    (hideQueued ? CWindowCalls::WithoutWaiting(window) : CWindowCalls(window)).ShowWindow(SW_SHOW);
     if (listed) {
         Save();
         Left(window);
