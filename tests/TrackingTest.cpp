@@ -112,15 +112,16 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
 }
 
 // After a change every tick looks at the target and the stack; settled, every fifth. The bar
-// restacks anyway at three ticks after the change.
-TEST(QuietTicks, LookEveryTickAfterAChangeThenEveryFifthAndRestackThreeTimesMore) {
+// restacks anyway at four ticks after the change, then once every hundred ticks.
+TEST(QuietTicks, LookEveryTickAfterAChangeThenEveryFifthAndRestackAgainLessAndLessOften) {
     const struct {
         int ticks;
         bool looks, restacks;
-    } rows[] = {{0, true, false},    {4, true, false},  {5, true, true},    {15, true, true},
-                {40, true, true},    {41, true, false}, {50, true, false},  {51, false, false},
-                {54, false, false},  {55, true, false}, {56, false, false}, {1000, true, false},
-                {1001, false, false}};
+    } rows[] = {{0, true, false},   {4, true, false},    {5, true, true},     {15, true, true},
+                {40, true, true},   {41, true, false},   {50, true, false},   {51, false, false},
+                {54, false, false}, {55, true, false},   {100, true, true},   {250, true, false},
+                {300, true, true},  {304, false, false}, {305, true, false},  {399, false, false},
+                {400, true, true},  {1000, true, true},  {1001, false, false}};
     for (const auto& row : rows) {
         QuietTicks quiet;
         quiet.Advance(); // from an earlier change
@@ -188,29 +189,38 @@ TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
                            "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID) == 0;
     };
     // A click meant for the bar waits until the bar sits on the window and is seen there.
-    const auto clickBar = [&](UINT button, DWORD down = MOUSEEVENTF_LEFTDOWN,
-                              DWORD up = MOUSEEVENTF_LEFTUP) {
+    // Wine's synthetic input can lose a click on a busy machine: it is made again until it
+    // has done what it is for.
+    const auto clickBar = [&](UINT button, const std::function<bool()>& done,
+                              DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
         const POINT place = BarPlaceOn(second.Handle());
         ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
-        ASSERT_TRUE(PumpUntil(seen, 5000));
-        // And where the platform sends a click: a busy machine may lag behind the screen.
-        const HWND face = bar->Button(button).m_hWnd;
-        const RECT rect = WindowRect(face);
-        const POINT middle = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-        ASSERT_TRUE(PumpUntil([&] { return ::WindowFromPoint(middle) == face; }));
-        ClickInto(face, down, up);
+        for (int attempt = 0; attempt < 3 && !done(); ++attempt) {
+            ASSERT_TRUE(PumpUntil(seen, 5000));
+            ClickInto(bar->Button(button).m_hWnd, down, up);
+            PumpUntil(done, 1000);
+        }
+        ASSERT_TRUE(done());
+    };
+    const auto alpha = [&](int level) {
+        return [&, level] { return LayeredAlpha(second.Handle()) == level; };
     };
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"first program in front", [&] { toFront(first.Handle()); }},
         {"second program in front", [&] { toFront(second.Handle()); }},
-        {"T clicked", [&] { clickBar(IDC_TRANSPARENCY); }},
+        {"T clicked", [&] { clickBar(IDC_TRANSPARENCY, alpha(200)); }},
         {"back into the window after T", [&] { ClickInto(second.Handle()); }},
         {"a level chosen from the menu",
          [&] {
              interaction.m_menuChoices = {ID_TRANSPARENCY_50};
-             clickBar(IDC_HIDE, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+             clickBar(IDC_HIDE, alpha(127), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
          }},
-        {"A clicked", [&] { clickBar(IDC_TOPMOST); }},
+        {"A clicked",
+         [&] {
+             clickBar(IDC_TOPMOST, [&] {
+                 return (::GetWindowLongA(second.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+             });
+         }},
         {"back into the window after A", [&] { ClickInto(second.Handle()); }},
     };
     for (const auto& [name, step] : steps) {
@@ -218,8 +228,6 @@ TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
         PumpMessages(300);
         EXPECT_TRUE(PumpUntil(seen, 5000)) << name;
     }
-    EXPECT_TRUE(::GetWindowLongA(second.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(PumpUntil([&] { return LayeredAlpha(second.Handle()) == 127; }, 5000));
 }
 
 TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarInFront) {

@@ -43,14 +43,22 @@ class QuietTicks {
 public:
     static constexpr int kBusy = 50;
     static constexpr int kLookEvery = 5;
+    // From here on the count goes round a cycle of kRound ticks.
+    static constexpr int kSettled = 300;
+    static constexpr int kRound = 100;
 
     // A new window in front, an action on it, or a move of the bar.
     void Reset() { m_count = 0; }
-    void Advance() { m_count = m_count + 1 < kBusy + kLookEvery ? m_count + 1 : kBusy; }
-    bool Looks() const { return m_count <= kBusy; }
+    void Advance() { m_count = m_count < kSettled + kRound - 1 ? m_count + 1 : kSettled; }
+    bool Looks() const { return m_count <= kBusy || m_count % kLookEvery == 0; }
     // Under Wine the program of a window that has just changed may still raise it over the
-    // bar after the bar restacked: the bar restacks again a few times while that can happen.
-    bool RestacksAgain() const { return m_count == 5 || m_count == 15 || m_count == 40; }
+    // bar after the bar restacked, later the busier the machine, and a click into the window
+    // in front raises it with no change the bar can see: the bar restacks again a few times
+    // after a change, then once a round.
+    bool RestacksAgain() const {
+        return m_count == 5 || m_count == 15 || m_count == 40 || m_count == 100 ||
+               m_count == kSettled;
+    }
 
 private:
     int m_count = 0;
