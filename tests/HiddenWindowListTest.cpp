@@ -77,28 +77,17 @@ TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListen
     }
 }
 
-WNDPROC g_foreignProc = nullptr;
-std::function<void()> g_onHide;
-LRESULT CALLBACK HideHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SHOWWINDOW && !wParam && g_onHide) {
-        g_onHide();
-    }
-    return ::CallWindowProcA(g_foreignProc, window, message, wParam, lParam);
-}
-
 TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStillHiddenAsItWas) {
-    CForeignWindow kept("Kept"), shown("Shown"), gone("Gone");
-    const Handles windows = {kept.Handle(), shown.Handle(), gone.Handle()};
     // The file as each window found it when hidden, taken away then: only a write after
     // that brings it back.
     std::vector<Handles> seen;
-    g_onHide = [&] {
-        seen.push_back(InFile());
-        ::DeleteFileA(path.c_str());
-    };
-    for (HWND window : windows) {
-        g_foreignProc = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HideHook)));
+    CForeignWindow kept("Kept"), shown("Shown"), gone("Gone");
+    const Handles windows = {kept.Handle(), shown.Handle(), gone.Handle()};
+    for (CForeignWindow* window : {&kept, &shown, &gone}) {
+        window->m_onHide = [&] {
+            seen.push_back(InFile());
+            ::DeleteFileA(path.c_str());
+        };
     }
     // One by one, each window is on disk before it hides; a batch is on disk whole before
     // the first window of it hides, and written only then.
@@ -121,7 +110,6 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
         EXPECT_EQ(batch ? asBatch : oneByOne, seen);
         EXPECT_FALSE(FileExists(path));
     }
-    g_onHide = nullptr;
     const DWORD self = ::GetCurrentProcessId();
     std::vector<HiddenWindowEntry> entries;
     for (HWND window : windows) {

@@ -19,53 +19,29 @@ void PumpMessages(DWORD milliseconds) {
 
 namespace {
 
-const char kForeignProcessClass[] = "PanewardenTestForeignProcess";
 const UINT kHangMessage = WM_APP + 1;
 bool g_ignoreClose = false;
-HANDLE g_resume = nullptr; // in the foreign process: set by the test to end a hang
+HANDLE g_resume = nullptr; // set in the foreign process only, by the test to end a hang
 
 HANDLE ResumeEvent(DWORD processId) {
     return ::CreateEventA(nullptr, FALSE, FALSE,
                           ("PanewardenTestResume" + std::to_string(processId)).c_str());
 }
 
-HWND CreateForeign(const char* windowClass, WNDPROC procedure, const std::string& title, RECT rect,
-                   DWORD exStyle, void* param) {
+} // namespace
+
+CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle,
+                               const char* windowClass) {
     WNDCLASSA registration = {};
     registration.style = CS_DBLCLKS;
-    registration.lpfnWndProc = procedure;
+    registration.lpfnWndProc = &WindowProc;
     registration.hInstance = ::GetModuleHandleA(nullptr);
     registration.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     registration.lpszClassName = windowClass;
     ::RegisterClassA(&registration);
-    return ::CreateWindowExA(exStyle, windowClass, title.c_str(), WS_OVERLAPPEDWINDOW, rect.left,
-                             rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-                             nullptr, ::GetModuleHandleA(nullptr), param);
-}
-
-LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE && g_ignoreClose) {
-        return 0;
-    }
-    if (message == kHangMessage) {
-        ::ReplyMessage(0);
-        ::WaitForSingleObject(g_resume, INFINITE);
-        return 0;
-    }
-    if (message == WM_DESTROY) {
-        ::PostQuitMessage(0);
-    }
-    return ::DefWindowProcA(window, message, wParam, lParam);
-}
-
-} // namespace
-
-CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle,
-                               const char* windowClass)
-    : m_hWnd(CreateForeign(windowClass, &WindowProc, title, rect, exStyle, this)) {}
-
-CForeignWindow::~CForeignWindow() {
-    ::DestroyWindow(m_hWnd);
+    m_hWnd = ::CreateWindowExA(exStyle, windowClass, title.c_str(), WS_OVERLAPPEDWINDOW, rect.left,
+                               rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                               nullptr, ::GetModuleHandleA(nullptr), this);
 }
 
 void CForeignWindow::BringToFront() const {
@@ -83,10 +59,19 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
     }
     auto* self = reinterpret_cast<CForeignWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     static int shows = 0;
-    if (self && message == WM_COMMAND) {
+    if (message == WM_COMMAND) {
         self->m_commands.emplace_back(wParam, lParam);
-    } else if (self && message == WM_SHOWWINDOW && wParam) {
+    } else if (message == WM_SHOWWINDOW && wParam) {
         self->m_nShownAt = ++shows;
+    } else if (message == WM_SHOWWINDOW && self->m_onHide) {
+        self->m_onHide();
+    } else if (message == WM_CLOSE && g_ignoreClose) {
+        return 0;
+    } else if (message == kHangMessage) {
+        ::ReplyMessage(0);
+        ::WaitForSingleObject(g_resume, INFINITE);
+    } else if (message == WM_DESTROY && g_resume) {
+        ::PostQuitMessage(0);
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
@@ -102,7 +87,7 @@ CForeignProcess::CForeignProcess(const std::string& title, bool ignoreClose) {
                          &startup, &m_process)) {
         PumpUntil(
             [&] {
-                m_hWnd = ::FindWindowA(kForeignProcessClass, title.c_str());
+                m_hWnd = ::FindWindowA("PanewardenTestForeign", title.c_str());
                 return m_hWnd && ::IsWindowVisible(m_hWnd);
             },
             10000);
@@ -116,10 +101,6 @@ CForeignProcess::~CForeignProcess() {
         ::CloseHandle(m_process.hThread);
         ::CloseHandle(m_process.hProcess);
     }
-}
-
-bool CForeignProcess::HasExited(DWORD waitMilliseconds) const {
-    return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
 }
 
 void CForeignProcess::Hang() const {
@@ -136,9 +117,8 @@ bool CForeignProcess::Resume() const {
 int RunForeignWindow(const std::string& title, bool ignoreClose) {
     g_ignoreClose = ignoreClose;
     g_resume = ResumeEvent(::GetCurrentProcessId());
-    ::ShowWindow(CreateForeign(kForeignProcessClass, &ForeignProcessWindowProc, title,
-                               {200, 200, 600, 500}, 0, nullptr),
-                 SW_SHOWNOACTIVATE);
+    const CForeignWindow window(title, {200, 200, 600, 500});
+    ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::DispatchMessageA(&msg);
@@ -244,16 +224,6 @@ std::string Utf8Of(const std::wstring& text) {
         ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0],
                               static_cast<int>(bytes.size()), nullptr, nullptr)));
     return bytes;
-}
-
-bool FileExists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadFileBytes(const std::string& path) {
-    std::string content;
-    ReadWholeFile(path, content);
-    return content;
 }
 
 // Texts as the menu holds them, in wide characters, whatever the code page.
