@@ -20,7 +20,6 @@ void PumpMessages(DWORD milliseconds) {
 namespace {
 
 const UINT kHangMessage = WM_APP + 1;
-bool g_ignoreClose = false;
 HANDLE g_resume = nullptr; // set in the foreign process only, by the test to end a hang
 
 HANDLE ResumeEvent(DWORD processId) {
@@ -65,7 +64,7 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
         self->m_nShownAt = ++shows;
     } else if (message == WM_SHOWWINDOW && self->m_onHide) {
         self->m_onHide();
-    } else if (message == WM_CLOSE && g_ignoreClose) {
+    } else if (message == WM_CLOSE && self->m_ignoreClose) {
         return 0;
     } else if (message == kHangMessage) {
         ::ReplyMessage(0);
@@ -115,9 +114,9 @@ bool CForeignProcess::Resume() const {
 }
 
 int RunForeignWindow(const std::string& title, bool ignoreClose) {
-    g_ignoreClose = ignoreClose;
     g_resume = ResumeEvent(::GetCurrentProcessId());
-    const CForeignWindow window(title, {200, 200, 600, 500});
+    CForeignWindow window(title, {200, 200, 600, 500});
+    window.m_ignoreClose = ignoreClose;
     ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -37,6 +37,7 @@ public:
     std::vector<std::pair<WPARAM, LPARAM>> m_commands; // the WM_COMMANDs it received
     int m_nShownAt = 0;             // when it was last shown, counted over all foreign windows
     std::function<void()> m_onHide; // runs as it is hidden
+    bool m_ignoreClose = false;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
