@@ -69,18 +69,25 @@ TEST_F(WindowCommands, NumberedCommandsStartAtTheirFirstIdAndHideAllRefreshesFir
     Command(ID_RESTOREWINDOW_FIRST + 9999, second.Handle());
     EXPECT_TRUE(::IsWindowVisible(second.Handle()));
     EXPECT_EQ(Handles{listed}, Hidden());
+    // The last entry a menu can number.
+    Handles many(0xFFFF - ID_HIDDENWINDOW_FIRST - 1, nullptr);
+    many.push_back(third.Handle());
+    bar->HiddenWindowList().HideEvery(many);
+    PumpMessages();
+    Command(0xFFFF);
+    EXPECT_TRUE(::IsWindowVisible(third.Handle()));
 }
 
-TEST_F(WindowCommands, TrayMenuBringsTheBarForwardAndListsTheWindowsOfThisMoment) {
+TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBar) {
     Command(ID_AUTOMAXIMIZE);
     bar->HiddenWindowList().Hide(CWindowCalls(first.Handle()));
     second.BringToFront(); // after the last refresh, and in front of the bar
-    EXPECT_EQ(1, TrayMenu({ID_AUTOMAXIMIZE}));
-    const MenuCall& menu = interaction.m_menus.at(0);
     POINT cursor;
     ::GetCursorPos(&cursor);
-    EXPECT_TRUE(menu.flags == 0 && menu.owner == bar->m_hWnd && menu.foreground == bar->m_hWnd);
-    EXPECT_EQ(cursor.x, menu.x);
+    EXPECT_EQ(1, TrayMenu({ID_AUTOMAXIMIZE}));
+    const MenuCall tray = interaction.m_menus.at(0);
+    EXPECT_TRUE(tray.flags == 0 && tray.owner == bar->m_hWnd && tray.foreground == bar->m_hWnd);
+    EXPECT_EQ(cursor.x, tray.x);
     std::vector<std::string> expected = {"Active windows"};
     for (std::size_t i = 0; i < Dialog().WindowHandles().size(); ++i) {
         expected.push_back("Active windows/" + WindowTitle(Dialog().WindowHandles()[i]) + " " +
@@ -90,16 +97,11 @@ TEST_F(WindowCommands, TrayMenuBringsTheBarForwardAndListsTheWindowsOfThisMoment
                     {"Hidden windows", "Hidden windows/First window 60000", "----",
                      "Window selector 32783 default", "Skin selector 32782",
                      "Automaximize IE 32786 checked", "Preferences 32787", "----", "Quit 32771"});
-    EXPECT_EQ(expected, menu.lines);
-    const Handles& active = Dialog().WindowHandles();
-    EXPECT_NE(active.end(), std::find(active.begin(), active.end(), second.Handle()));
+    EXPECT_EQ(expected, tray.lines);
+    EXPECT_TRUE(Contains(Dialog().WindowHandles(), second.Handle()));
     EXPECT_EQ(0, bar->IsAutoMaximizeOn()) << "the choice reached the bar";
-}
 
-TEST_F(WindowCommands, ButtonMenuListsTheHiddenWindowsAndHandsTheBarsCommandsToIt) {
-    bar->HiddenWindowList().Hide(CWindowCalls(first.Handle()));
-    std::vector<std::string> expected = {"Hidden windows", "Hidden windows/First window 60000",
-                                         "&Transparency"};
+    expected = {"Hidden windows", "Hidden windows/First window 60000", "&Transparency"};
     for (int percent = 90; percent >= 10; percent -= 10) {
         expected.push_back("&Transparency/&" + std::to_string(percent) + "% " +
                            std::to_string(32772 + 9 - percent / 10));
@@ -107,8 +109,6 @@ TEST_F(WindowCommands, ButtonMenuListsTheHiddenWindowsAndHandsTheBarsCommandsToI
     expected.insert(expected.end(), {"&Transparency/----", "&Transparency/&Off 32781",
                                      "&Window Selector 32783", "", "----", "&Quit 32771"});
     for (UINT button : {IDC_HIDE, IDC_TOPMOST, IDC_TRANSPARENCY}) {
-        POINT cursor = {};
-        ::GetCursorPos(&cursor);
         expected[expected.size() - 3] =
             std::string("Automaximize IE 32786") + (bar->IsAutoMaximizeOn() ? " checked" : "");
         EXPECT_EQ(expected, RightClick(button, {ID_AUTOMAXIMIZE})) << button;
