@@ -22,6 +22,12 @@ namespace {
 const UINT kHangMessage = WM_APP + 1;
 HANDLE g_resume = nullptr; // set in the foreign process only, by the test to end a hang
 
+std::string ThisProgram() {
+    char program[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, program, sizeof program);
+    return program;
+}
+
 HANDLE ResumeEvent(DWORD processId) {
     return ::CreateEventA(nullptr, FALSE, FALSE,
                           ("PanewardenTestResume" + std::to_string(processId)).c_str());
@@ -75,22 +81,24 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-CForeignProcess::CForeignProcess(const std::string& title, bool ignoreClose) {
-    char program[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string commandLine = "\"" + std::string(program) + "\" --foreign-window \"" + title +
-                              "\" " + (ignoreClose ? "1" : "0");
+CForeignProcess::CForeignProcess(const std::string& program, const std::string& arguments,
+                                 const char* folder) {
+    std::string commandLine = "\"" + program + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (::CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                         &startup, &m_process)) {
-        PumpUntil(
-            [&] {
-                m_hWnd = ::FindWindowA("PanewardenTestForeign", title.c_str());
-                return m_hWnd && ::IsWindowVisible(m_hWnd);
-            },
-            10000);
-    }
+    ::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
+                     &startup, &m_process);
+}
+
+CForeignProcess::CForeignProcess(const std::string& title, bool ignoreClose)
+    : CForeignProcess(ThisProgram(),
+                      "--foreign-window \"" + title + "\" " + (ignoreClose ? "1" : "0"), nullptr) {
+    PumpUntil(
+        [&] {
+            m_hWnd = ::FindWindowA("PanewardenTestForeign", title.c_str());
+            return m_hWnd && ::IsWindowVisible(m_hWnd);
+        },
+        10000);
 }
 
 CForeignProcess::~CForeignProcess() {
@@ -100,6 +108,13 @@ CForeignProcess::~CForeignProcess() {
         ::CloseHandle(m_process.hThread);
         ::CloseHandle(m_process.hProcess);
     }
+}
+
+DWORD CForeignProcess::ExitCode(DWORD waitMilliseconds) const {
+    DWORD code = STILL_ACTIVE;
+    PumpUntil([&] { return HasExited(); }, waitMilliseconds);
+    ::GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
 }
 
 void CForeignProcess::Hang() const {

@@ -44,14 +44,19 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-// This test program started again with --foreign-window TITLE IGNORECLOSE (0 or 1).
+// A program started in a folder (null: ours), by default this test program again with
+// --foreign-window TITLE IGNORECLOSE (0 or 1), whose window it waits for.
 class CForeignProcess {
 public:
     explicit CForeignProcess(const std::string& title, bool ignoreClose = false);
+    CForeignProcess(const std::string& program, const std::string& arguments, const char* folder);
     ~CForeignProcess(); // terminates the process if it still runs
     CForeignProcess(const CForeignProcess&) = delete;
     CForeignProcess& operator=(const CForeignProcess&) = delete;
 
+    DWORD Id() const { return m_process.dwProcessId; }
+    // Its exit code once it has ended within the time, pumping meanwhile; else STILL_ACTIVE.
+    DWORD ExitCode(DWORD waitMilliseconds) const;
     HWND Handle() const { return m_hWnd; } // null when the window did not come up
     bool HasExited(DWORD waitMilliseconds = 0) const {
         return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
