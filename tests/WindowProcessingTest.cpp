@@ -233,9 +233,14 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
          hidden},
         {"Alt+S", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey); }, shown},
+        {"Hide windows", select, [&] { Send(IDC_HIDESHOW); }, hidden},
+        {"Show windows", [&] { Select({hung}, IDC_HIDDENLIST); }, [&] { Send(IDC_HIDESHOW); },
+         shown},
         {"Update", select, [&] { Send(IDC_UPDATE); }, [&] { return WindowRect(hung).top == 0; }},
         {"Minimize sel", select, [&] { Send(IDC_MINIMIZESEL); },
          [&] { return ::IsIconic(hung) && interaction.m_sleeps == std::vector<DWORD>{50}; }},
+        {"Minimize sel, restoring", select, [&] { Send(IDC_MINIMIZESEL); },
+         [&] { return !::IsIconic(hung); }},
         {"Bring to top", select,
          [&] {
              ::SetWindowPos(responsive.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
