@@ -140,28 +140,31 @@ int RunForeignWindow(const std::string& title, bool ignoreClose) {
     return 0;
 }
 
+// The next scripted answer, if any is left.
+template <class T> bool Next(std::deque<T>& answers, T& answer) {
+    if (answers.empty()) {
+        return false;
+    }
+    answer = answers.front();
+    answers.pop_front();
+    return true;
+}
+
 int CScriptedInteraction::MessageBox(HWND, const std::string& text, const std::string& caption,
                                      UINT type) {
     m_messageBoxes.push_back({text, caption, type});
     if (m_whileAsking) {
         m_whileAsking();
     }
-    if (m_messageBoxAnswers.empty()) {
-        return IDOK;
-    }
-    const int answer = m_messageBoxAnswers.front();
-    m_messageBoxAnswers.pop_front();
+    int answer = IDOK;
+    Next(m_messageBoxAnswers, answer);
     return answer;
 }
 
 BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int, HWND owner) {
     m_menus.push_back({MenuLines(menu), flags, x, owner, ::GetForegroundWindow()});
-    if (m_menuChoices.empty()) {
-        return FALSE;
-    }
-    ::PostMessageA(owner, WM_COMMAND, m_menuChoices.front(), 0);
-    m_menuChoices.pop_front();
-    return TRUE;
+    UINT choice = 0;
+    return Next(m_menuChoices, choice) && ::PostMessageA(owner, WM_COMMAND, choice, 0);
 }
 
 PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
@@ -170,12 +173,8 @@ PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
         ::SHGetPathFromIDListA(info.pidlRoot, root);
     }
     m_browses.push_back({info.hwndOwner, root, info.lpszTitle ? info.lpszTitle : "", info.ulFlags});
-    if (m_folderChoices.empty()) {
-        return nullptr;
-    }
-    const std::string folder = m_folderChoices.front();
-    m_folderChoices.pop_front();
-    return ::ILCreateFromPathA(folder.c_str());
+    std::string folder;
+    return Next(m_folderChoices, folder) ? ::ILCreateFromPathA(folder.c_str()) : nullptr;
 }
 
 CTempFolder::CTempFolder() {
