@@ -51,6 +51,14 @@ TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListen
          {C, O},
          {A, B}},
         {"by window", [](List& l) { l.Show(B); }, {B}, {A, C}},
+        {"by window from all",
+         [](List& l) {
+             l.ShowAll({C, O});
+             l.Show(C);
+             EXPECT_EQ((Handles{O}), l.Shown());
+         },
+         {C},
+         {A, B}},
         {"not listed", [](List& l) { l.Show(O); }, {}, {A, B, C}},
         {"last first", [](List& l) { l.ShowEvery(Order::LastToFirst); }, {C, B, A}, {}},
         {"first first", [](List& l) { l.ShowEvery(Order::FirstToLast); }, {A, B, C}, {}},
