@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -23,10 +24,6 @@ HWND FindBar(DWORD processId) {
         }
     }
     return nullptr;
-}
-
-bool HasExited(HANDLE process) {
-    return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
 }
 
 class EndToEnd : public ::testing::Test {
@@ -48,46 +45,21 @@ protected:
         }
     }
 
-    void TearDown() override {
-        for (PROCESS_INFORMATION* process : {&m_process, &m_second}) {
-            if (process->hProcess && !HasExited(process->hProcess)) {
-                ::TerminateProcess(process->hProcess, 1);
-                ::WaitForSingleObject(process->hProcess, 5000);
-            }
-            ::CloseHandle(process->hProcess);
-            ::CloseHandle(process->hThread);
-        }
-    }
-
-    void Launch(PROCESS_INFORMATION& process) {
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        ASSERT_TRUE(::CreateProcessA(m_program.c_str(), nullptr, nullptr, nullptr, FALSE, 0,
-                                     nullptr, m_workFolder.Path().c_str(), &startup, &process));
+    CForeignProcess* Launch() {
+        return new CForeignProcess(m_program, "", m_workFolder.Path().c_str());
     }
 
     // A program that does not find its skin stops at a message box before its bar shows.
     void Start() {
-        ASSERT_NO_FATAL_FAILURE(Launch(m_process));
-        ASSERT_TRUE(PumpUntil([this] { return (m_bar = FindBar(m_process.dwProcessId)); }, 10000));
-    }
-
-    // Ends the process by the given message, or by Quit; its exit code.
-    DWORD End(PROCESS_INFORMATION& process, UINT message = WM_COMMAND, WPARAM wParam = 32771) {
-        if (message) {
-            ::PostMessageA(m_bar, message, wParam, 0);
-        }
-        EXPECT_TRUE(PumpUntil([&] { return HasExited(process.hProcess); }, 10000));
-        DWORD exitCode = STILL_ACTIVE;
-        ::GetExitCodeProcess(process.hProcess, &exitCode);
-        return exitCode;
+        m_process.reset(Launch());
+        ASSERT_TRUE(PumpUntil([this] { return (m_bar = FindBar(m_process->Id())); }, 10000));
     }
 
     CTempFolder m_programFolder, m_workFolder;
     const std::string m_folder = m_programFolder.File("Pånewarden Ω");
     const std::string m_program = m_folder + "\\Panewarden.exe";
     const std::string m_settings = m_folder + "\\Paneward.cfg";
-    PROCESS_INFORMATION m_process = {}, m_second = {};
+    std::unique_ptr<CForeignProcess> m_process;
     HWND m_bar = nullptr;
     CForeignWindow m_front{"Foreign window", {220, 140, 720, 460}};
 };
@@ -105,8 +77,7 @@ TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
     EXPECT_TRUE(PumpUntil(placed, 1000));
 
     // A second bar would stop at the boxes saying that its hotkeys are taken.
-    ASSERT_NO_FATAL_FAILURE(Launch(m_second));
-    EXPECT_EQ(0u, End(m_second, 0));
+    EXPECT_EQ(0u, std::unique_ptr<CForeignProcess>(Launch())->ExitCode(10000));
     EXPECT_TRUE(PumpUntil([&] {
         return WindowTitle(::GetForegroundWindow()) == "Window processing";
     })) << "the running one did not bring its window selector to the front";
@@ -115,10 +86,7 @@ TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
     ASSERT_TRUE(PumpUntil(placed, 1000));
     ::PostMessageA(m_bar, WM_COMMAND, 1003, 0); // H
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(m_front.Handle()); }));
-    ::TerminateProcess(m_process.hProcess, 1); // without the exit question
-    ::WaitForSingleObject(m_process.hProcess, 5000);
-    ::CloseHandle(m_process.hProcess);
-    ::CloseHandle(m_process.hThread);
+    m_process.reset(); // killed, without the exit question
     ASSERT_NO_FATAL_FAILURE(Start());
     ::PostMessageA(m_bar, WM_HOTKEY, 1001, 0); // Alt+S
     EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(m_front.Handle()) != 0; }));
@@ -127,7 +95,8 @@ TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
     ::ShowWindow(m_front.Handle(), SW_HIDE);
     ::SetForegroundWindow(::GetDesktopWindow());
     EXPECT_TRUE(PumpUntil([this] { return IsCollapsed(m_bar); }, 1000));
-    EXPECT_EQ(0u, End(m_process));
+    ::PostMessageA(m_bar, WM_COMMAND, 32771, 0); // Quit
+    EXPECT_EQ(0u, m_process->ExitCode(10000));
     EXPECT_EQ("Windows Standard\r\nFALSE\r\n700\r\nTRUE\r\n10\r\n", ReadFileBytes(m_settings));
     EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
     EXPECT_FALSE(FileExists(m_folder + "\\Paneward.hid"));

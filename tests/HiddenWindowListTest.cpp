@@ -11,7 +11,8 @@
 namespace {
 
 using Handles = std::vector<HWND>;
-using Order = CHiddenWindowList::Order;
+using List = CHiddenWindowList;
+using Order = List::Order;
 
 class HiddenWindowList : public ::testing::Test, public CHiddenWindowListener {
 protected:
@@ -34,33 +35,34 @@ const HWND A = reinterpret_cast<HWND>(0xA0), B = reinterpret_cast<HWND>(0xB0),
            C = reinterpret_cast<HWND>(0xC0), O = reinterpret_cast<HWND>(0xD0);
 
 TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListenerInOrder) {
-    const std::tuple<const char*, std::function<void(CHiddenWindowList&)>, Handles, Handles>
-        routes[] = {
-            {"entry 1", [](CHiddenWindowList& l) { l.ShowAt(1); }, {B}, {A, C}},
-            {"entry beyond", [](CHiddenWindowList& l) { l.ShowAt(3); }, {}, {A, B, C}},
-            {"entry 0 of all, parked meanwhile",
-             [](CHiddenWindowList& l) {
-                 l.ShowAll({C, O});
-                 l.Add(O);
-                 l.ShowAt(0);
-                 EXPECT_EQ((Handles{O}), l.Shown());
-                 l.ShowOwn();
-                 EXPECT_EQ((Handles{A, B, O}), l.Shown());
-                 l.ShowAt(2);
-             },
-             {C, O},
-             {A, B}},
-            {"by window", [](CHiddenWindowList& l) { l.Show(B); }, {B}, {A, C}},
-            {"not listed", [](CHiddenWindowList& l) { l.Show(O); }, {}, {A, B, C}},
-            {"all, last first",
-             [](CHiddenWindowList& l) { l.ShowEvery(Order::LastToFirst); },
-             {C, B, A},
-             {}},
-            {"all, first first",
-             [](CHiddenWindowList& l) { l.ShowEvery(Order::FirstToLast); },
-             {A, B, C},
-             {}},
-        };
+    const std::tuple<const char*, std::function<void(List&)>, Handles, Handles> routes[] = {
+        {"entry 1", [](List& l) { l.ShowAt(1); }, {B}, {A, C}},
+        {"entry beyond", [](List& l) { l.ShowAt(3); }, {}, {A, B, C}},
+        {"entry 0 of all, parked meanwhile",
+         [](List& l) {
+             l.ShowAll({C, O});
+             l.Add(O);
+             l.ShowAt(0);
+             EXPECT_EQ((Handles{O}), l.Shown());
+             l.ShowOwn();
+             EXPECT_EQ((Handles{A, B, O}), l.Shown());
+             l.ShowAt(2);
+         },
+         {C, O},
+         {A, B}},
+        {"by window", [](List& l) { l.Show(B); }, {B}, {A, C}},
+        {"by window from all",
+         [](List& l) {
+             l.ShowAll({C, O});
+             l.Show(C);
+             EXPECT_EQ((Handles{O}), l.Shown());
+         },
+         {C},
+         {A, B}},
+        {"not listed", [](List& l) { l.Show(O); }, {}, {A, B, C}},
+        {"last first", [](List& l) { l.ShowEvery(Order::LastToFirst); }, {C, B, A}, {}},
+        {"first first", [](List& l) { l.ShowEvery(Order::FirstToLast); }, {A, B, C}, {}},
+    };
     for (const auto& [route, act, shown, remaining] : routes) {
         CHiddenWindowList list(path);
         list.SetListener(this);
@@ -77,28 +79,17 @@ TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListen
     }
 }
 
-WNDPROC g_foreignProc = nullptr;
-std::function<void()> g_onHide;
-LRESULT CALLBACK HideHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SHOWWINDOW && !wParam && g_onHide) {
-        g_onHide();
-    }
-    return ::CallWindowProcA(g_foreignProc, window, message, wParam, lParam);
-}
-
 TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStillHiddenAsItWas) {
-    CForeignWindow kept("Kept"), shown("Shown"), gone("Gone");
-    const Handles windows = {kept.Handle(), shown.Handle(), gone.Handle()};
     // The file as each window found it when hidden, taken away then: only a write after
     // that brings it back.
     std::vector<Handles> seen;
-    g_onHide = [&] {
-        seen.push_back(InFile());
-        ::DeleteFileA(path.c_str());
-    };
-    for (HWND window : windows) {
-        g_foreignProc = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HideHook)));
+    CForeignWindow kept("Kept"), shown("Shown"), gone("Gone");
+    const Handles windows = {kept.Handle(), shown.Handle(), gone.Handle()};
+    for (CForeignWindow* window : {&kept, &shown, &gone}) {
+        window->m_onHide = [&] {
+            seen.push_back(InFile());
+            ::DeleteFileA(path.c_str());
+        };
     }
     // One by one, each window is on disk before it hides; a batch is on disk whole before
     // the first window of it hides, and written only then.
@@ -121,7 +112,6 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
         EXPECT_EQ(batch ? asBatch : oneByOne, seen);
         EXPECT_FALSE(FileExists(path));
     }
-    g_onHide = nullptr;
     const DWORD self = ::GetCurrentProcessId();
     std::vector<HiddenWindowEntry> entries;
     for (HWND window : windows) {

@@ -4,6 +4,7 @@
 #include "platform/WinApp.h"
 #include "platform/Handles.h"
 #include "platform/MessageTable.h"
+#include "platform/Utf8Text.h"
 #include "platform/WindowMenu.h"
 #include "processing/HiddenWindowFile.h"
 #include "processing/Stacking.h"
@@ -25,8 +26,6 @@ bool Same(const RECT& a, const RECT& b) {
 
 TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAndAreWrittenAsFiveCrLfLines) {
     const std::pair<const char*, const char*> files[] = {
-        {"Blue Sky\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n",
-         "Blue Sky\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
         {"", "\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
         {"Blue", "Blue\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
         // A trailing line end is no fifth, empty line.
@@ -223,11 +222,9 @@ TEST(RulesStacking, BandsColumnsAndTwoColumnsOfRectanglesLeaveRemaindersUncovere
     }
 }
 
-// The entries of a table, as the bar's kinds of entries use them; each notes its call.
-class CRouted {
-public:
-    virtual ~CRouted() = default;
-    virtual LRESULT WindowProc(UINT, WPARAM, LPARAM) {
+// Each kind of entry the bar uses notes its call; the rest reach WindowProc, the base's.
+struct CRouted {
+    LRESULT WindowProc(UINT, WPARAM, LPARAM) {
         m_call = "base";
         return -1;
     }
@@ -250,13 +247,6 @@ const MessageEntry<CRouted> kTable[] = {
     OnCommandWordRange(ID_RESTOREWINDOW_FIRST, ID_RESTOREWINDOW_FIRST + 9999, &CRouted::OnWord),
 };
 
-class CRoutedTable : public CRouted {
-public:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        return RouteMessage<CRouted>(static_cast<CRouted*>(this), kTable, message, wParam, lParam);
-    }
-};
-
 TEST(RulesMessageTable, RangesIndexFromTheirFirstIdAndWholeWordsCarryTheirWindow) {
     const std::tuple<UINT, WPARAM, const char*> cases[] = {
         {WM_COMMAND, ID_QUIT, "quit"},
@@ -268,15 +258,15 @@ TEST(RulesMessageTable, RangesIndexFromTheirFirstIdAndWholeWordsCarryTheirWindow
         {WM_COMMAND, 59999, "base"},
         {WM_COMMAND, 60000, "index 0"},
         {WM_COMMAND, 65535, "index 5535"},
-        {WM_COMMAND, MAKEWPARAM(60001, 1), "index 1"}, // the low word only
+        {WM_COMMAND, MAKEWPARAM(60001, 1), "index 1"},
         {WM_COMMAND, 69999, "base"},
         {WM_COMMAND, 70000, "word 0 1"},
         {WM_COMMAND, 79999, "word 9999 1"},
-        {WM_COMMAND, 80000, "base"},
-    };
+        {WM_COMMAND, 80000, "base"}};
     for (const auto& [message, wParam, call] : cases) {
-        CRoutedTable routed;
-        routed.WindowProc(message, wParam, reinterpret_cast<LPARAM>(CRouted::kWindow));
+        CRouted routed;
+        RouteMessage<CRouted>(&routed, kTable, message, wParam,
+                              reinterpret_cast<LPARAM>(CRouted::kWindow));
         EXPECT_EQ(call, routed.m_call) << wParam;
     }
 }
@@ -300,6 +290,23 @@ TEST(RulesWindowMenu, EntriesAreNumberedFromTheFirstIdAndStopWhereSixteenBitsEnd
     EXPECT_EQ((std::vector<std::string>{"Hidden windows", "Hidden windows/<there are no hidden "
                                                           "windows> 0"}),
               MenuLines(menu.get()));
+}
+
+TEST(RulesUtf8Text, CutDropsTheCharacterThatDoesNotFitWhole) {
+    // Text, limit, what is kept. é: 2 bytes, 中: 3, 😀: 4; a text that is not UTF-8 is cut at
+    // the limit.
+    const std::tuple<const char*, std::size_t, const char*> cuts[] = {
+        {"abcd", 3, "abc"},
+        {"aé", 2, "a"},
+        {"a中", 3, "a"},
+        {"a😀", 4, "a"},
+        {"a😀b", 5, "a😀"},
+        {"é中😀", 8, "é中"},
+        {"a\xA9\xA9\xA9", 3, "a\xA9\xA9"},
+        {"é\xA9", 2, "é"}};
+    for (const auto& [text, limit, kept] : cuts) {
+        EXPECT_EQ(kept, CutText(text, limit)) << text << " " << limit;
+    }
 }
 
 } // namespace

@@ -81,16 +81,9 @@ TEST_F(SkinButtonTest, DoubleClicksActivateTheTargetAndMenuCommandsGoToOwnerOrPa
     EXPECT_EQ(MAKEWPARAM(IDC_TOPMOST, STN_DBLCLK), std::get<0>(m_commands[0]));
     EXPECT_EQ(0, m_button.GetState());
     m_commands.clear();
-    const UINT commands[] = {ID_TRANSPARENCY_90,
-                             ID_TRANSPARENCY_50,
-                             ID_TRANSPARENCY_10,
-                             ID_TRANSPARENCY_OFF,
-                             ID_WINDOWSELECTOR,
-                             ID_QUIT,
-                             ID_AUTOMAXIMIZE,
-                             60000,
-                             65535};
-    for (UINT command : commands) {
+    for (UINT command :
+         {ID_TRANSPARENCY_90, ID_TRANSPARENCY_50, ID_TRANSPARENCY_10, ID_TRANSPARENCY_OFF,
+          ID_WINDOWSELECTOR, ID_QUIT, ID_AUTOMAXIMIZE, 60000, 65535}) {
         m_button.SendMessage(WM_COMMAND, command, 0);
     }
     EXPECT_EQ((std::vector<std::string>{"activate", "activate", "level 229", "level 127",

@@ -63,36 +63,29 @@ TEST(SystemTray, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntilUninstall
     }
 }
 
+// The hidden-window icons' whole restore commands are the window commands' test's.
 TEST(SystemTray, OnlyADoubleClickOnItsIconSendsItsCommandToTheMainWindowInFront) {
-    CForeignWindow window("Tray target", {20, 20, 200, 100}), other("Other window"),
-        hidden("Hidden window");
+    CForeignWindow window("Tray target", {20, 20, 200, 100}), other("Other window");
     CWnd target;
     target.SubclassWindow(window.Handle());
     ::ShowWindow(window.Handle(), SW_SHOWNA);
     CWinApp::SetMainWnd(&target);
-    // The icon's id, its default item and whether by position, the command sent.
-    const std::tuple<UINT, int, int, UINT> cases[] = {{IDR_TRAYMENU, ID_QUIT, FALSE, ID_QUIT},
-                                                      {IDR_TRAYMENU, 1, TRUE, ID_WINDOWSELECTOR},
-                                                      {0, 0, TRUE, 70003}};
-    for (const auto& [iconId, item, byPosition, command] : cases) {
+    // The default item and whether by position, the command sent.
+    const std::tuple<int, int, UINT> cases[] = {{ID_QUIT, FALSE, ID_QUIT},
+                                                {1, TRUE, ID_WINDOWSELECTOR}};
+    for (const auto& [item, byPosition, command] : cases) {
         CSystemTray tray;
-        EXPECT_TRUE(Install(tray, iconId));
+        EXPECT_TRUE(Install(tray, IDR_TRAYMENU));
         tray.SetDefaultItem(item, byPosition);
-        if (iconId == 0) { // a hidden-window icon: the whole restore command, with its window
-            tray.SetCarriedWindow(hidden.Handle());
-            tray.SetRestoreCommand(static_cast<int>(command));
-            tray.SetNotifyWindow(&target);
-        }
         other.BringToFront();
         window.m_commands.clear();
-        tray.SendMessage(kCallback, iconId + 1, WM_LBUTTONDBLCLK);
-        tray.SendMessage(kCallback + 1, iconId, WM_LBUTTONDBLCLK);
+        tray.SendMessage(kCallback, IDR_TRAYMENU + 1, WM_LBUTTONDBLCLK);
+        tray.SendMessage(kCallback + 1, IDR_TRAYMENU, WM_LBUTTONDBLCLK);
         for (UINT mouse :
              {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK}) {
-            tray.SendMessage(kCallback, iconId, mouse);
+            tray.SendMessage(kCallback, IDR_TRAYMENU, mouse);
         }
-        const LPARAM carried = iconId == 0 ? reinterpret_cast<LPARAM>(hidden.Handle()) : 0;
-        EXPECT_EQ((std::vector<std::pair<WPARAM, LPARAM>>{{command, carried}}), window.m_commands)
+        EXPECT_EQ((std::vector<std::pair<WPARAM, LPARAM>>{{command, 0}}), window.m_commands)
             << command;
         EXPECT_EQ(window.Handle(), ::GetForegroundWindow()) << command;
     }

@@ -19,53 +19,34 @@ void PumpMessages(DWORD milliseconds) {
 
 namespace {
 
-const char kForeignProcessClass[] = "PanewardenTestForeignProcess";
 const UINT kHangMessage = WM_APP + 1;
-bool g_ignoreClose = false;
-HANDLE g_resume = nullptr; // in the foreign process: set by the test to end a hang
+HANDLE g_resume = nullptr; // set in the foreign process only, by the test to end a hang
+
+std::string ThisProgram() {
+    char program[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, program, sizeof program);
+    return program;
+}
 
 HANDLE ResumeEvent(DWORD processId) {
     return ::CreateEventA(nullptr, FALSE, FALSE,
                           ("PanewardenTestResume" + std::to_string(processId)).c_str());
 }
 
-HWND CreateForeign(const char* windowClass, WNDPROC procedure, const std::string& title, RECT rect,
-                   DWORD exStyle, void* param) {
+} // namespace
+
+CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle,
+                               const char* windowClass) {
     WNDCLASSA registration = {};
     registration.style = CS_DBLCLKS;
-    registration.lpfnWndProc = procedure;
+    registration.lpfnWndProc = &WindowProc;
     registration.hInstance = ::GetModuleHandleA(nullptr);
     registration.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     registration.lpszClassName = windowClass;
     ::RegisterClassA(&registration);
-    return ::CreateWindowExA(exStyle, windowClass, title.c_str(), WS_OVERLAPPEDWINDOW, rect.left,
-                             rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-                             nullptr, ::GetModuleHandleA(nullptr), param);
-}
-
-LRESULT CALLBACK ForeignProcessWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE && g_ignoreClose) {
-        return 0;
-    }
-    if (message == kHangMessage) {
-        ::ReplyMessage(0);
-        ::WaitForSingleObject(g_resume, INFINITE);
-        return 0;
-    }
-    if (message == WM_DESTROY) {
-        ::PostQuitMessage(0);
-    }
-    return ::DefWindowProcA(window, message, wParam, lParam);
-}
-
-} // namespace
-
-CForeignWindow::CForeignWindow(const std::string& title, RECT rect, DWORD exStyle,
-                               const char* windowClass)
-    : m_hWnd(CreateForeign(windowClass, &WindowProc, title, rect, exStyle, this)) {}
-
-CForeignWindow::~CForeignWindow() {
-    ::DestroyWindow(m_hWnd);
+    m_hWnd = ::CreateWindowExA(exStyle, windowClass, title.c_str(), WS_OVERLAPPEDWINDOW, rect.left,
+                               rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                               nullptr, ::GetModuleHandleA(nullptr), this);
 }
 
 void CForeignWindow::BringToFront() const {
@@ -83,30 +64,41 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
     }
     auto* self = reinterpret_cast<CForeignWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     static int shows = 0;
-    if (self && message == WM_COMMAND) {
+    if (message == WM_COMMAND) {
         self->m_commands.emplace_back(wParam, lParam);
-    } else if (self && message == WM_SHOWWINDOW && wParam) {
+    } else if (message == WM_SHOWWINDOW && wParam) {
         self->m_nShownAt = ++shows;
+    } else if (message == WM_SHOWWINDOW && self->m_onHide) {
+        self->m_onHide();
+    } else if (message == WM_CLOSE && self->m_ignoreClose) {
+        return 0;
+    } else if (message == kHangMessage) {
+        ::ReplyMessage(0);
+        ::WaitForSingleObject(g_resume, INFINITE);
+    } else if (message == WM_DESTROY && g_resume) {
+        ::PostQuitMessage(0);
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-CForeignProcess::CForeignProcess(const std::string& title, bool ignoreClose) {
-    char program[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, program, sizeof program);
-    std::string commandLine = "\"" + std::string(program) + "\" --foreign-window \"" + title +
-                              "\" " + (ignoreClose ? "1" : "0");
+CForeignProcess::CForeignProcess(const std::string& program, const std::string& arguments,
+                                 const char* folder) {
+    std::string commandLine = "\"" + program + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (::CreateProcessA(program, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                         &startup, &m_process)) {
-        PumpUntil(
-            [&] {
-                m_hWnd = ::FindWindowA(kForeignProcessClass, title.c_str());
-                return m_hWnd && ::IsWindowVisible(m_hWnd);
-            },
-            10000);
-    }
+    ::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
+                     &startup, &m_process);
+}
+
+CForeignProcess::CForeignProcess(const std::string& title, bool ignoreClose)
+    : CForeignProcess(ThisProgram(),
+                      "--foreign-window \"" + title + "\" " + (ignoreClose ? "1" : "0"), nullptr) {
+    PumpUntil(
+        [&] {
+            m_hWnd = ::FindWindowA("PanewardenTestForeign", title.c_str());
+            return m_hWnd && ::IsWindowVisible(m_hWnd);
+        },
+        10000);
 }
 
 CForeignProcess::~CForeignProcess() {
@@ -118,8 +110,11 @@ CForeignProcess::~CForeignProcess() {
     }
 }
 
-bool CForeignProcess::HasExited(DWORD waitMilliseconds) const {
-    return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
+DWORD CForeignProcess::ExitCode(DWORD waitMilliseconds) const {
+    DWORD code = STILL_ACTIVE;
+    PumpUntil([&] { return HasExited(); }, waitMilliseconds);
+    ::GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
 }
 
 void CForeignProcess::Hang() const {
@@ -134,16 +129,25 @@ bool CForeignProcess::Resume() const {
 }
 
 int RunForeignWindow(const std::string& title, bool ignoreClose) {
-    g_ignoreClose = ignoreClose;
     g_resume = ResumeEvent(::GetCurrentProcessId());
-    ::ShowWindow(CreateForeign(kForeignProcessClass, &ForeignProcessWindowProc, title,
-                               {200, 200, 600, 500}, 0, nullptr),
-                 SW_SHOWNOACTIVATE);
+    CForeignWindow window(title, {200, 200, 600, 500});
+    window.m_ignoreClose = ignoreClose;
+    ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::DispatchMessageA(&msg);
     }
     return 0;
+}
+
+// The next scripted answer, if any is left.
+template <class T> bool Next(std::deque<T>& answers, T& answer) {
+    if (answers.empty()) {
+        return false;
+    }
+    answer = answers.front();
+    answers.pop_front();
+    return true;
 }
 
 int CScriptedInteraction::MessageBox(HWND, const std::string& text, const std::string& caption,
@@ -152,22 +156,15 @@ int CScriptedInteraction::MessageBox(HWND, const std::string& text, const std::s
     if (m_whileAsking) {
         m_whileAsking();
     }
-    if (m_messageBoxAnswers.empty()) {
-        return IDOK;
-    }
-    const int answer = m_messageBoxAnswers.front();
-    m_messageBoxAnswers.pop_front();
+    int answer = IDOK;
+    Next(m_messageBoxAnswers, answer);
     return answer;
 }
 
 BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int, HWND owner) {
     m_menus.push_back({MenuLines(menu), flags, x, owner, ::GetForegroundWindow()});
-    if (m_menuChoices.empty()) {
-        return FALSE;
-    }
-    ::PostMessageA(owner, WM_COMMAND, m_menuChoices.front(), 0);
-    m_menuChoices.pop_front();
-    return TRUE;
+    UINT choice = 0;
+    return Next(m_menuChoices, choice) && ::PostMessageA(owner, WM_COMMAND, choice, 0);
 }
 
 PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
@@ -176,12 +173,8 @@ PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
         ::SHGetPathFromIDListA(info.pidlRoot, root);
     }
     m_browses.push_back({info.hwndOwner, root, info.lpszTitle ? info.lpszTitle : "", info.ulFlags});
-    if (m_folderChoices.empty()) {
-        return nullptr;
-    }
-    const std::string folder = m_folderChoices.front();
-    m_folderChoices.pop_front();
-    return ::ILCreateFromPathA(folder.c_str());
+    std::string folder;
+    return Next(m_folderChoices, folder) ? ::ILCreateFromPathA(folder.c_str()) : nullptr;
 }
 
 CTempFolder::CTempFolder() {
@@ -244,16 +237,6 @@ std::string Utf8Of(const std::wstring& text) {
         ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0],
                               static_cast<int>(bytes.size()), nullptr, nullptr)));
     return bytes;
-}
-
-bool FileExists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ReadFileBytes(const std::string& path) {
-    std::string content;
-    ReadWholeFile(path, content);
-    return content;
 }
 
 // Texts as the menu holds them, in wide characters, whatever the code page.

@@ -28,31 +28,39 @@ class CForeignWindow {
 public:
     explicit CForeignWindow(const std::string& title, RECT rect = {100, 100, 500, 400},
                             DWORD exStyle = 0, const char* windowClass = "PanewardenTestForeign");
-    ~CForeignWindow();
+    ~CForeignWindow() { ::DestroyWindow(m_hWnd); }
     CForeignWindow(const CForeignWindow&) = delete;
     CForeignWindow& operator=(const CForeignWindow&) = delete;
 
     HWND Handle() const { return m_hWnd; }
-    // Shows it and makes it the foreground window.
-    void BringToFront() const;
+    void BringToFront() const;                         // shown, and the foreground window
     std::vector<std::pair<WPARAM, LPARAM>> m_commands; // the WM_COMMANDs it received
-    int m_nShownAt = 0; // when it was last shown, counted over all foreign windows
+    int m_nShownAt = 0;             // when it was last shown, counted over all foreign windows
+    std::function<void()> m_onHide; // runs as it is hidden
+    bool m_ignoreClose = false;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND m_hWnd = nullptr;
 };
 
-// This test program started again with --foreign-window TITLE IGNORECLOSE (0 or 1).
+// A program started in a folder (null: ours), by default this test program again with
+// --foreign-window TITLE IGNORECLOSE (0 or 1), whose window it waits for.
 class CForeignProcess {
 public:
     explicit CForeignProcess(const std::string& title, bool ignoreClose = false);
+    CForeignProcess(const std::string& program, const std::string& arguments, const char* folder);
     ~CForeignProcess(); // terminates the process if it still runs
     CForeignProcess(const CForeignProcess&) = delete;
     CForeignProcess& operator=(const CForeignProcess&) = delete;
 
+    DWORD Id() const { return m_process.dwProcessId; }
+    // Its exit code once it has ended within the time, pumping meanwhile; else STILL_ACTIVE.
+    DWORD ExitCode(DWORD waitMilliseconds) const;
     HWND Handle() const { return m_hWnd; } // null when the window did not come up
-    bool HasExited(DWORD waitMilliseconds = 0) const;
+    bool HasExited(DWORD waitMilliseconds = 0) const {
+        return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
+    }
     // Hang: it stops handling messages. Resume: it carries out what came meanwhile.
     void Hang() const;
     bool Resume() const;
@@ -68,22 +76,20 @@ struct MessageBoxCall {
     std::string text, caption;
     UINT type;
 };
-
 struct BrowseCall {
     HWND owner;
     std::string root, title; // root: empty for none
     UINT flags;
 };
-
 struct MenuCall {
     std::vector<std::string> lines; // as MenuLines gives them
     UINT flags;
     int x;
-    HWND owner;
-    HWND foreground; // while the menu was open
+    HWND owner, foreground; // foreground: while the menu was open
 };
 
-// Installed while it lives: records what was asked and answers as scripted.
+// Installed while it lives: records what was asked and answers as scripted; when no answer
+// is left a box answers IDOK, a menu chooses nothing and the browser is cancelled.
 class CScriptedInteraction : public CUserInteraction {
 public:
     CScriptedInteraction() { CUserInteraction::Install(this); }
@@ -95,13 +101,10 @@ public:
     PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
     void Sleep(DWORD milliseconds) override { m_sleeps.push_back(milliseconds); }
 
-    // Answers in order; when none is left a box answers IDOK, a menu chooses nothing
-    // and the browser is cancelled.
     std::deque<int> m_messageBoxAnswers;
     std::deque<UINT> m_menuChoices;          // command ids posted to the menu's owner
     std::deque<std::string> m_folderChoices; // paths; the browser returns their item lists
-    // Runs inside each message box, as the person's other clicks could.
-    std::function<void()> m_whileAsking;
+    std::function<void()> m_whileAsking;     // runs inside each box, as other clicks could
 
     std::vector<MessageBoxCall> m_messageBoxes;
     std::vector<MenuCall> m_menus;
@@ -133,7 +136,13 @@ int Differences(HWND window, const RECT& area, const std::string& face,
                 COLORREF beyond = ::GetSysColor(COLOR_WINDOW));
 
 std::string Utf8Of(const std::wstring& text);
-bool FileExists(const std::string& path);
-std::string ReadFileBytes(const std::string& path);
+inline bool FileExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+inline std::string ReadFileBytes(const std::string& path) {
+    std::string content;
+    ReadWholeFile(path, content);
+    return content;
+}
 // The menu's lines: submenu path, text ("----": separator), id unless a submenu, state.
 std::vector<std::string> MenuLines(HMENU menu, const std::string& path = "");

@@ -9,10 +9,6 @@ namespace {
 
 using Handles = std::vector<HWND>;
 
-LRESULT CALLBACK IgnoreClose(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return message == WM_CLOSE ? 0 : ::DefWindowProcA(window, message, wParam, lParam);
-}
-
 // The bar started, with its window-processing dialog shown and active.
 class WindowProcessing : public BarFixture {
 protected:
@@ -26,16 +22,14 @@ protected:
     void Send(int id, WORD code = BN_CLICKED) {
         Dialog().SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
     }
+    const Handles& Of(int listId) {
+        return listId == IDC_WINDOWLIST ? Dialog().WindowHandles() : Dialog().HiddenHandles();
+    }
     // "-": not listed.
     std::string Listed(int listId, HWND window) {
-        const Handles& handles =
-            listId == IDC_WINDOWLIST ? Dialog().WindowHandles() : Dialog().HiddenHandles();
-        const auto found = std::find(handles.begin(), handles.end(), window);
-        if (found == handles.end()) {
-            return "-";
-        }
-        char text[400] = "";
-        ::SendMessageA(Item(listId), LB_GETTEXT, found - handles.begin(),
+        const auto found = std::find(Of(listId).begin(), Of(listId).end(), window);
+        char text[400] = "-";
+        ::SendMessageA(Item(listId), LB_GETTEXT, found - Of(listId).begin(),
                        reinterpret_cast<LPARAM>(text));
         return text;
     }
@@ -43,13 +37,11 @@ protected:
     Handles Select(const Handles& chosen, int listId = IDC_WINDOWLIST) {
         ::SendMessageA(Item(IDC_WINDOWLIST), LB_SETSEL, FALSE, -1); // else the refresh keeps it
         Dialog().RefreshLists();
-        const Handles& handles =
-            listId == IDC_WINDOWLIST ? Dialog().WindowHandles() : Dialog().HiddenHandles();
         Handles ordered;
-        for (std::size_t i = 0; i < handles.size(); ++i) {
-            if (std::find(chosen.begin(), chosen.end(), handles[i]) != chosen.end()) {
+        for (std::size_t i = 0; i < Of(listId).size(); ++i) {
+            if (Contains(chosen, Of(listId)[i])) {
                 ::SendMessageA(Item(listId), LB_SETSEL, TRUE, static_cast<LPARAM>(i));
-                ordered.push_back(handles[i]);
+                ordered.push_back(Of(listId)[i]);
             }
         }
         Send(listId, LBN_SELCHANGE);
@@ -172,7 +164,7 @@ TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnY
     CForeignProcess closes("Ends plain"), ignores("Ends ignoring", true), hung("Ends hung");
     // The test program stands for Panewarden, whose own windows are never terminated.
     CForeignWindow own("Ends own");
-    ::SetWindowLongPtrA(own.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&IgnoreClose));
+    own.m_ignoreClose = true;
     ::ShowWindow(own.Handle(), SW_SHOWNOACTIVATE);
     ASSERT_TRUE(closes.Handle() && ignores.Handle() && hung.Handle());
     hung.Hang();
@@ -203,9 +195,9 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
     const HWND hung = other.Handle();
     ASSERT_NE(nullptr, hung);
     CForeignWindow responsive("Answers", {50, 60, 450, 360});
-    const auto click = [](CSkinButton& button) {
-        button.SendMessage(WM_LBUTTONDOWN);
-        button.SendMessage(WM_LBUTTONUP);
+    const auto click = [&](UINT id) {
+        bar->Button(id).SendMessage(WM_LBUTTONDOWN);
+        bar->Button(id).SendMessage(WM_LBUTTONUP);
     };
     const auto index = [&](const Handles& windows) {
         return static_cast<WPARAM>(std::find(windows.begin(), windows.end(), hung) -
@@ -218,6 +210,8 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         return std::any_of(entries.begin(), entries.end(),
                            [&](const HiddenWindowEntry& entry) { return entry.window == hung; });
     };
+    const std::function<void()> ride = [&] { RideOn(hung); }, select = [&] { Select({hung}); },
+                                none = [] {};
 
     struct Step {
         const char* name;
@@ -225,42 +219,36 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         std::function<bool()> done; // once the program answers again, as are the lists
     };
     const Step steps[] = {
-        {"A", [&] { RideOn(hung); }, [&] { click(bar->Button(IDC_TOPMOST)); },
-         [&] { return IsTopmost(hung) == 1; }},
-        {"T", [&] { RideOn(hung); }, [&] { click(bar->Button(IDC_TRANSPARENCY)); },
+        {"A", ride, [&] { click(IDC_TOPMOST); }, [&] { return IsTopmost(hung) == 1; }},
+        {"T", ride, [&] { click(IDC_TRANSPARENCY); },
          [&] { return LayeredAlpha(hung) == -1 && bar->Button(IDC_TRANSPARENCY).GetState() == 0; }},
-        {"H", [&] { RideOn(hung); }, [&] { click(bar->Button(IDC_HIDE)); },
+        {"H", ride, [&] { click(IDC_HIDE); },
          [&] { return hidden() && bar->HiddenTrayIcons().size() == 1; }},
-        {"its icon's restore command", [] {}, [&] { Command(ID_RESTOREWINDOW_FIRST, hung); },
+        {"its icon's restore command", none, [&] { Command(ID_RESTOREWINDOW_FIRST, hung); },
          [&] { return shown() && bar->HiddenTrayIcons().empty(); }},
-        {"an active-window command", [&] { Dialog().RefreshLists(); },
+        {"an active-window command", select,
          [&] { Command(ID_ACTIVEWINDOW_FIRST + index(Dialog().WindowHandles())); }, hidden},
-        {"a hidden-window command", [] {},
+        {"a hidden-window command", none,
          [&] { Command(ID_HIDDENWINDOW_FIRST + index(bar->HiddenWindows())); }, shown},
-        {"Alt+A", [] {}, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
+        {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
          hidden},
-        {"Alt+S", [] {}, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey); },
-         shown},
-        {"Hide windows", [&] { Select({hung}); }, [&] { Send(IDC_HIDESHOW); }, hidden},
+        {"Alt+S", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey); }, shown},
+        {"Hide windows", select, [&] { Send(IDC_HIDESHOW); }, hidden},
         {"Show windows", [&] { Select({hung}, IDC_HIDDENLIST); }, [&] { Send(IDC_HIDESHOW); },
          shown},
-        {"Update",
-         [&] {
-             Select({hung});
-             Send(IDC_HORIZONTAL);
-         },
-         [&] { Send(IDC_UPDATE); }, [&] { return WindowRect(hung).top == 0; }},
-        {"Minimize sel", [&] { Select({hung}); }, [&] { Send(IDC_MINIMIZESEL); },
+        {"Update", select, [&] { Send(IDC_UPDATE); }, [&] { return WindowRect(hung).top == 0; }},
+        {"Minimize sel", select, [&] { Send(IDC_MINIMIZESEL); },
          [&] { return ::IsIconic(hung) && interaction.m_sleeps == std::vector<DWORD>{50}; }},
-        {"Minimize sel, restoring", [&] { Select({hung}); }, [&] { Send(IDC_MINIMIZESEL); },
+        {"Minimize sel, restoring", select, [&] { Send(IDC_MINIMIZESEL); },
          [&] { return !::IsIconic(hung); }},
-        {"Bring to top",
+        {"Bring to top", select,
          [&] {
-             Select({hung});
              ::SetWindowPos(responsive.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+             Send(IDC_BRINGTOTOP);
          },
-         [&] { Send(IDC_BRINGTOTOP); }, [&] { return IsAbove(hung, responsive.Handle()); }},
+         [&] { return IsAbove(hung, responsive.Handle()); }},
     };
+    Send(IDC_HORIZONTAL); // for Update
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         ASSERT_NO_FATAL_FAILURE(step.prepare());
