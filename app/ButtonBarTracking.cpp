@@ -75,8 +75,10 @@ void CButtonBarDlg::OnWindowTimer() {
     if (placed) {
         m_quietTicks.Reset();
     }
-    KeepBarOnTop(placed || newForeground || m_bRestackDue || m_quietTicks.RestacksAgain(),
-                 foreground);
+    const bool restack = placed || newForeground || m_bRestackDue || m_quietTicks.RestacksAgain();
+    if (restack || m_quietTicks.ChecksStack()) {
+        KeepBarOnTop(restack, foreground);
+    }
     m_bRestackDue = false;
 }
 

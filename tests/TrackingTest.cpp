@@ -99,24 +99,28 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     target.BringToFront();
     Ticks(QuietTicks::kBusy + 1);
     ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
+    Ticks(QuietTicks::kLookEvery);
+    ExpectRidingOn(target.Handle());
     CForeignWindow later("Later", {10, 10, 200, 200}, WS_EX_TOPMOST);
     ::ShowWindow(later.Handle(), SW_SHOWNOACTIVATE);
-    Ticks(QuietTicks::kLookEvery);
+    Ticks(QuietTicks::kStackEvery);
     ExpectRidingOn(target.Handle());
     EXPECT_TRUE(IsAbove(bar->m_hWnd, later.Handle()));
 }
 
-// After a change every tick looks at the target and the stack; settled, every fifth. The bar
-// restacks anyway at four ticks after the change, then once every hundred ticks.
-TEST(QuietTicks, LookEveryTickAfterAChangeThenEveryFifthAndRestackAgainLessAndLessOften) {
+// After a change every tick looks at the target and the stack; settled, at the target every
+// fifth and at the stack every twentieth. The bar restacks anyway at four ticks after the
+// change, then once every hundred.
+TEST(QuietTicks, EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
     const struct {
         int ticks;
-        bool looks, restacks;
-    } rows[] = {{0, true, false},   {4, true, false},    {5, true, true},     {15, true, true},
-                {40, true, true},   {41, true, false},   {50, true, false},   {51, false, false},
-                {54, false, false}, {55, true, false},   {100, true, true},   {250, true, false},
-                {300, true, true},  {304, false, false}, {305, true, false},  {399, false, false},
-                {400, true, true},  {1000, true, true},  {1001, false, false}};
+        bool looks, stack, restacks;
+    } rows[] = {{0, true, true, false},     {5, true, true, true},     {15, true, true, true},
+                {40, true, true, true},     {41, true, true, false},   {50, true, true, false},
+                {51, false, false, false},  {55, true, false, false},  {60, true, true, false},
+                {100, true, true, true},    {250, true, false, false}, {300, true, true, true},
+                {304, false, false, false}, {305, true, false, false}, {399, false, false, false},
+                {400, true, true, true},    {1000, true, true, true},  {1001, false, false, false}};
     for (const auto& row : rows) {
         QuietTicks quiet;
         quiet.Advance(); // from an earlier change
@@ -125,6 +129,7 @@ TEST(QuietTicks, LookEveryTickAfterAChangeThenEveryFifthAndRestackAgainLessAndLe
             quiet.Advance();
         }
         EXPECT_EQ(row.looks, quiet.Looks()) << row.ticks;
+        EXPECT_EQ(row.stack, quiet.ChecksStack()) << row.ticks;
         EXPECT_EQ(row.restacks, quiet.RestacksAgain()) << row.ticks;
     }
 }

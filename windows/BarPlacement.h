@@ -38,11 +38,14 @@ BarMove DecideBarMove(HWND foreground, const TrackedWindows& known);
 // How much a tick asks the window server once nothing has changed. The window in front is
 // asked for on every tick; its rectangle and the stack above the bar (one request each,
 // and Wine reports no change to either as an event) on every tick for a while after a
-// change, then on every fifth. The count is of ticks since the last change.
+// change, then the rectangle on every fifth and the stack on every twentieth: a window
+// that starts to move is followed within five ticks, a topmost window of another program
+// stays over the bar no longer than twenty. The count is of ticks since the last change.
 class QuietTicks {
 public:
     static constexpr int kBusy = 50;
     static constexpr int kLookEvery = 5;
+    static constexpr int kStackEvery = 20;
     // From here on the count goes round a cycle of kRound ticks.
     static constexpr int kSettled = 300;
     static constexpr int kRound = 100;
@@ -51,6 +54,7 @@ public:
     void Reset() { m_count = 0; }
     void Advance() { m_count = m_count < kSettled + kRound - 1 ? m_count + 1 : kSettled; }
     bool Looks() const { return m_count <= kBusy || m_count % kLookEvery == 0; }
+    bool ChecksStack() const { return m_count <= kBusy || m_count % kStackEvery == 0; }
     // Under Wine the program of a window that has just changed may still raise it over the
     // bar after the bar restacked, later the busier the machine, and a click into the window
     // in front raises it with no change the bar can see: the bar restacks again a few times
