@@ -48,7 +48,7 @@ public:
     static constexpr int kStackEvery = 20;
     // From here on the count goes round a cycle of kRound ticks.
     static constexpr int kSettled = 300;
-    static constexpr int kRound = 100;
+    static constexpr int kRound = 500;
 
     // A new window in front, an action on it, or a move of the bar.
     void Reset() { m_count = 0; }
