@@ -1,6 +1,7 @@
 // The bar on real windows: its place, its stacking, what it shows, and the pop-up with it.
 #include "tests/BarFixture.h"
 #include "windows/BarPlacement.h"
+#include "windows/Topmost.h"
 #include "windows/TransparencyDlg.h"
 
 #include <commctrl.h>
@@ -158,9 +159,8 @@ TEST_F(Tracking, ShellWindowsInFrontCollapseTheBarAndFacesFollowANewTargetOnly) 
     EXPECT_EQ(0, a.GetState());
 }
 
-// A real click in the middle of a window: the platform decides where it lands.
-// The move goes with the clicks: under Wine a cursor set apart can be taken back by a late
-// motion of the display's pointer.
+// A real click in the middle of a window: the platform decides where it lands. The move
+// goes with it: under Wine a cursor set apart can be taken back by a late pointer motion.
 void ClickInto(HWND window, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
     const RECT rect = WindowRect(window);
     const LONG x = (rect.left + rect.right) / 2 * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
@@ -205,6 +205,7 @@ TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
     const auto alpha = [&](int level) {
         return [&, level] { return LayeredAlpha(second.Handle()) == level; };
     };
+    const auto topmost = [&] { return IsTopmost(second.Handle()) == 1; };
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"first program in front", [&] { toFront(first.Handle()); }},
         {"second program in front", [&] { toFront(second.Handle()); }},
@@ -215,12 +216,7 @@ TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
              interaction.m_menuChoices = {ID_TRANSPARENCY_50};
              clickBar(IDC_HIDE, alpha(127), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
          }},
-        {"A clicked",
-         [&] {
-             clickBar(IDC_TOPMOST, [&] {
-                 return (::GetWindowLongA(second.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-             });
-         }},
+        {"A clicked", [&] { clickBar(IDC_TOPMOST, topmost); }},
         {"back into the window after A", [&] { ClickInto(second.Handle()); }},
     };
     for (const auto& [name, step] : steps) {
