@@ -22,6 +22,24 @@ void CWindowCalls::ShowWindow(int command) const {
     }
 }
 
+void CWindowCalls::ShowAgain(int command) const {
+    ShowWindow(command);
+    static const bool underWine =
+        ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    const LONG exStyle = ::GetWindowLongA(m_hWnd, GWL_EXSTYLE);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if (!underWine || !m_bAnswers || !(exStyle & WS_EX_LAYERED) ||
+        !::GetLayeredWindowAttributes(m_hWnd, nullptr, &alpha, &flags) || flags != LWA_ALPHA) {
+        return;
+    }
+    SetExStyle(exStyle & ~WS_EX_LAYERED);
+    SetWindowPos(nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetExStyle(exStyle);
+    SetLayeredAlpha(alpha);
+}
+
 void CWindowCalls::SetWindowPos(HWND insertAfter, int x, int y, int width, int height,
                                 UINT flags) const {
     ::SetWindowPos(m_hWnd, insertAfter, x, y, width, height,

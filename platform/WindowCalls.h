@@ -26,6 +26,10 @@ public:
     // it returns; one that does not gets the asynchronous form, which its program
     // carries out, in order, when it answers again.
     void ShowWindow(int command) const;
+    // ShowWindow for a window hidden earlier. Under Wine a window that another program made
+    // layered is not drawn again once hidden and shown, until its layered style is set anew:
+    // there it is, at the level it had.
+    void ShowAgain(int command) const;
     void SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) const;
     // CloseWindow: minimizes it.
     void Minimize() const;

@@ -98,7 +98,7 @@ void CHiddenWindowList::ShowForgotten(HWND window, bool listed) {
     const bool hideQueued = std::find(m_expected.begin(), m_expected.end(),
                                       std::make_pair(window, false)) != m_expected.end();
     Expect(window, true);
-    (hideQueued ? CWindowCalls::WithoutWaiting(window) : CWindowCalls(window)).ShowWindow(SW_SHOW);
+    (hideQueued ? CWindowCalls::WithoutWaiting(window) : CWindowCalls(window)).ShowAgain(SW_SHOW);
     if (listed) {
         Save();
         Left(window);
@@ -116,8 +116,10 @@ void CHiddenWindowList::ShowEvery(Order order) {
     // costs the window's program a round of messages.
     for (std::size_t i = 0; i < windows.size(); ++i) {
         Expect(windows[i], true);
-        CWindowCalls::WithoutWaiting(windows[i])
-            .ShowWindow(i + 1 == windows.size() ? SW_SHOW : SW_SHOWNA);
+        // A layered window is waited for: its style is set anew once it shows.
+        const bool layered = ::GetWindowLongA(windows[i], GWL_EXSTYLE) & WS_EX_LAYERED;
+        (layered ? CWindowCalls(windows[i]) : CWindowCalls::WithoutWaiting(windows[i]))
+            .ShowAgain(i + 1 == windows.size() ? SW_SHOW : SW_SHOWNA);
     }
     Save();
     for (HWND window : windows) {

@@ -224,6 +224,17 @@ TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
         PumpMessages(300);
         EXPECT_TRUE(PumpUntil(seen, 5000)) << name;
     }
+    // Made transparent by the bar, hidden and shown again: drawn again (Wine once forgot it).
+    ::ShowWindow(first.Handle(), SW_HIDE);
+    Command(IDC_HIDE);
+    bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey);
+    const RECT r = WindowRect(second.Handle());
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            return Differences(nullptr, {r.left + 40, r.top + 80, r.left + 48, r.top + 88}, "") ==
+                   0;
+        },
+        5000));
 }
 
 TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarInFront) {
