@@ -99,14 +99,13 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     // a few ticks.
     target.BringToFront();
     Ticks(QuietTicks::kBusy + 1);
-    ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
-    Ticks(QuietTicks::kLookEvery);
-    ExpectRidingOn(target.Handle());
     CForeignWindow later("Later", {10, 10, 200, 200}, WS_EX_TOPMOST);
     ::ShowWindow(later.Handle(), SW_SHOWNOACTIVATE);
     Ticks(QuietTicks::kStackEvery);
-    ExpectRidingOn(target.Handle());
     EXPECT_TRUE(IsAbove(bar->m_hWnd, later.Handle()));
+    ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
+    Ticks(QuietTicks::kLookEvery);
+    ExpectRidingOn(target.Handle());
 }
 
 // After a change every tick looks at the target and the stack; settled, at the target every
