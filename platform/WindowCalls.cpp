@@ -24,20 +24,25 @@ void CWindowCalls::ShowWindow(int command) const {
 
 void CWindowCalls::ShowAgain(int command) const {
     ShowWindow(command);
-    static const bool underWine =
-        ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-    const LONG exStyle = ::GetWindowLongA(m_hWnd, GWL_EXSTYLE);
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    if (!underWine || !m_bAnswers || !(exStyle & WS_EX_LAYERED) ||
-        !::GetLayeredWindowAttributes(m_hWnd, nullptr, &alpha, &flags) || flags != LWA_ALPHA) {
+    if (!m_bAnswers || !RestyledWhenShownAgain(m_hWnd)) {
         return;
     }
+    const LONG exStyle = ::GetWindowLongA(m_hWnd, GWL_EXSTYLE);
+    BYTE alpha = 0;
+    ::GetLayeredWindowAttributes(m_hWnd, nullptr, &alpha, nullptr);
     SetExStyle(exStyle & ~WS_EX_LAYERED);
     SetWindowPos(nullptr, 0, 0, 0, 0,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetExStyle(exStyle);
     SetLayeredAlpha(alpha);
+}
+
+bool CWindowCalls::RestyledWhenShownAgain(HWND window) {
+    static const bool underWine =
+        ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    DWORD flags = 0;
+    return underWine && (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+           ::GetLayeredWindowAttributes(window, nullptr, nullptr, &flags) && flags == LWA_ALPHA;
 }
 
 void CWindowCalls::SetWindowPos(HWND insertAfter, int x, int y, int width, int height,

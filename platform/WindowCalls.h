@@ -28,8 +28,10 @@ public:
     void ShowWindow(int command) const;
     // ShowWindow for a window hidden earlier. Under Wine a window that another program made
     // layered is not drawn again once hidden and shown, until its layered style is set anew:
-    // there it is, at the level it had.
+    // for one that answers, it is, at the level it had.
     void ShowAgain(int command) const;
+    // Whether ShowAgain sets the window's layered style anew, if it answers.
+    static bool RestyledWhenShownAgain(HWND window);
     void SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) const;
     // CloseWindow: minimizes it.
     void Minimize() const;

@@ -116,9 +116,10 @@ void CHiddenWindowList::ShowEvery(Order order) {
     // costs the window's program a round of messages.
     for (std::size_t i = 0; i < windows.size(); ++i) {
         Expect(windows[i], true);
-        // A layered window is waited for: its style is set anew once it shows.
-        const bool layered = ::GetWindowLongA(windows[i], GWL_EXSTYLE) & WS_EX_LAYERED;
-        (layered ? CWindowCalls(windows[i]) : CWindowCalls::WithoutWaiting(windows[i]))
+        // Waited for only where its style is set anew once it shows.
+        (CWindowCalls::RestyledWhenShownAgain(windows[i])
+             ? CWindowCalls(windows[i])
+             : CWindowCalls::WithoutWaiting(windows[i]))
             .ShowAgain(i + 1 == windows.size() ? SW_SHOW : SW_SHOWNA);
     }
     Save();
