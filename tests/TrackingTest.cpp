@@ -109,7 +109,7 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
 }
 
 // After a change every tick looks at the target and the stack; settled, at the target every
-// fifth and at the stack every twentieth. The bar restacks anyway at four ticks after the
+// fifth and at the stack every twentieth. The bar restacks anyway at five ticks after the
 // change, then once every five hundred.
 TEST(QuietTicks, EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
     const struct {

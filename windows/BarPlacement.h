@@ -56,9 +56,8 @@ public:
     bool Looks() const { return m_count <= kBusy || m_count % kLookEvery == 0; }
     bool ChecksStack() const { return m_count <= kBusy || m_count % kStackEvery == 0; }
     // Under Wine the program of a window that has just changed may still raise it over the
-    // bar after the bar restacked, later the busier the machine, and a click into the window
-    // in front raises it with no change the bar can see: the bar restacks again a few times
-    // after a change, then once a round.
+    // bar after the bar restacked, later the busier the machine: the bar restacks again a
+    // few times after a change, then once a round.
     bool RestacksAgain() const {
         return m_count == 5 || m_count == 15 || m_count == 40 || m_count == 100 ||
                m_count == kSettled;
