@@ -27,6 +27,12 @@ TEST_F(ButtonBar, StartsCollapsedTopmostWithItsBalloonOnlyAtTheFirstRunAndOnlyQu
     EXPECT_TRUE(icon->uID == 133 && icon->dwInfoFlags == NIIF_INFO && icon->uTimeout == 10000);
     EXPECT_STREQ("Panewarden - Controll your windows", icon->szTip);
     EXPECT_STREQ(icon->szTip, icon->szInfoTitle);
+    // Only a double-click on the icon gives its default item, the window selector.
+    for (WORD mouse : {WM_LBUTTONUP, WM_RBUTTONDBLCLK, WM_LBUTTONDBLCLK}) {
+        EXPECT_FALSE(::IsWindowVisible(Dialog().m_hWnd)) << mouse;
+        bar->TrayIcon().SendMessage(icon->uCallbackMessage, icon->uID, mouse);
+    }
+    EXPECT_TRUE(::IsWindowVisible(Dialog().m_hWnd));
     Command(IDOK);
     Command(IDCANCEL);
     bar->SendMessage(WM_CLOSE);
@@ -39,6 +45,42 @@ TEST_F(ButtonBar, StartsCollapsedTopmostWithItsBalloonOnlyAtTheFirstRunAndOnlyQu
     Start("Windows Standard\r\n");
     EXPECT_EQ(static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP),
               bar->TrayIcon().GetIconData().uFlags);
+}
+
+// A's face is down before the bar hears of the click, H's stays up; the menu's levels reach
+// the target and a double-click activates it.
+TEST_F(ButtonBar, FacesShowBeforeTheBarActsAndTheButtonMenuSetsLevels) {
+    Start();
+    CForeignWindow target("Target"), other("Other");
+    RideOn(target.Handle());
+    for (const auto& [button, face] : {std::pair{IDC_TOPMOST, "A-DOWN"}, {IDC_HIDE, "H-UP"}}) {
+        const HWND pressed = bar->Button(button).m_hWnd;
+        RECT client;
+        ::GetClientRect(pressed, &client);
+        int differences = -1;
+        const auto check = [&] {
+            differences = Differences(
+                pressed, client, GfxFolder() + "\\Windows Standard\\" + face + ".BMP", CLR_INVALID);
+        };
+        Tick(); // above the target made topmost
+        Watch(bar->m_hWnd, WM_COMMAND, check, [&] {
+            ::SendMessageA(pressed, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            ::SendMessageA(pressed, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        });
+        EXPECT_EQ(0, differences) << face;
+    }
+    RideOn(other.Handle());
+    const std::pair<UINT, int> levels[] = {
+        {ID_TRANSPARENCY_90, 229}, {ID_TRANSPARENCY_10, 25}, {ID_TRANSPARENCY_OFF, -1}};
+    for (const auto& [command, alpha] : levels) {
+        RightClick(IDC_TOPMOST, {command});
+        EXPECT_EQ(alpha, LayeredAlpha(other.Handle())) << command;
+    }
+    for (UINT message : {WM_RBUTTONDBLCLK, WM_LBUTTONDBLCLK}) {
+        target.BringToFront();
+        bar->Button(IDC_HIDE).SendMessage(message);
+        EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
+    }
 }
 
 // The answer to the exit question; 0: nothing is hidden, nothing is asked.

@@ -1,6 +1,5 @@
 #include "tray/SystemTray.h"
 
-#include "platform/WinApp.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
 
@@ -10,14 +9,11 @@
 
 namespace {
 
-const UINT kCallback = WM_APP + 10;
 const UINT kTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
 
-int Install(CSystemTray& tray, UINT iconId, const std::string& tooltip = "Tip",
-            const char* balloon = nullptr, const char* title = nullptr) {
-    return tray.Install(kCallback, tooltip.c_str(),
-                        ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY)),
-                        iconId, balloon, title, NIIF_WARNING, 3);
+int Install(CSystemTray& tray, const char* balloon = nullptr) {
+    return tray.Install(WM_APP, "Tip", ::LoadIconA(nullptr, IDI_APPLICATION), IDR_TRAYMENU, balloon,
+                        "Title", NIIF_WARNING, 3);
 }
 
 // A change of nothing succeeds only for an icon the shell holds.
@@ -26,16 +22,13 @@ bool IsInTray(NOTIFYICONDATAA record) {
     return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
-TEST(SystemTray, CutTextsABalloonForTheFirstAddOnlyAndTheIconGoesWithTheObject) {
-    const std::string tooltip(285, 't'), title(99, 'T');
+TEST(SystemTray, ABalloonComesWithTheFirstAddOnlyAndTheIconGoesWithTheObject) {
     NOTIFYICONDATAA record = {};
     for (const char* balloon : {static_cast<const char*>(nullptr), "Balloon"}) {
         CSystemTray tray; // a title alone is no balloon
-        ASSERT_TRUE(Install(tray, IDR_TRAYMENU, tooltip, balloon, title.c_str()));
+        ASSERT_TRUE(Install(tray, balloon));
         record = tray.GetIconData();
         EXPECT_EQ(balloon ? NIF_INFO : 0u, record.uFlags & NIF_INFO);
-        EXPECT_EQ(tooltip.substr(0, 127), record.szTip);
-        EXPECT_EQ(balloon ? title.substr(0, 63) : "", record.szInfoTitle);
         EXPECT_STREQ("", record.szInfo) << "a later re-add stays quiet";
         EXPECT_TRUE(IsInTray(record));
     }
@@ -49,7 +42,7 @@ TEST(SystemTray, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntilUninstall
         {WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, false}};
     for (const auto& [message, flag, readds] : triggers) {
         CSystemTray tray;
-        ASSERT_TRUE(Install(tray, IDR_TRAYMENU));
+        ASSERT_TRUE(Install(tray));
         NOTIFYICONDATAA record = tray.GetIconData();
         ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &record)); // as a restarting taskbar does
         tray.SendMessage(message, flag, 0);
@@ -61,35 +54,6 @@ TEST(SystemTray, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntilUninstall
         tray.SendMessage(kTaskbarCreated, 0, 0);
         EXPECT_FALSE(IsInTray(tray.GetIconData())) << message << " " << flag;
     }
-}
-
-// The hidden-window icons' whole restore commands are the window commands' test's.
-TEST(SystemTray, OnlyADoubleClickOnItsIconSendsItsCommandToTheMainWindowInFront) {
-    CForeignWindow window("Tray target", {20, 20, 200, 100}), other("Other window");
-    CWnd target;
-    target.SubclassWindow(window.Handle());
-    ::ShowWindow(window.Handle(), SW_SHOWNA);
-    CWinApp::SetMainWnd(&target);
-    // The default item and whether by position, the command sent.
-    const std::tuple<int, int, UINT> cases[] = {{ID_QUIT, FALSE, ID_QUIT},
-                                                {1, TRUE, ID_WINDOWSELECTOR}};
-    for (const auto& [item, byPosition, command] : cases) {
-        CSystemTray tray;
-        EXPECT_TRUE(Install(tray, IDR_TRAYMENU));
-        tray.SetDefaultItem(item, byPosition);
-        other.BringToFront();
-        window.m_commands.clear();
-        tray.SendMessage(kCallback, IDR_TRAYMENU + 1, WM_LBUTTONDBLCLK);
-        tray.SendMessage(kCallback + 1, IDR_TRAYMENU, WM_LBUTTONDBLCLK);
-        for (UINT mouse :
-             {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE, WM_LBUTTONDBLCLK}) {
-            tray.SendMessage(kCallback, IDR_TRAYMENU, mouse);
-        }
-        EXPECT_EQ((std::vector<std::pair<WPARAM, LPARAM>>{{command, 0}}), window.m_commands)
-            << command;
-        EXPECT_EQ(window.Handle(), ::GetForegroundWindow()) << command;
-    }
-    CWinApp::SetMainWnd(nullptr);
 }
 
 } // namespace

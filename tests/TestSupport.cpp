@@ -231,6 +231,32 @@ int Differences(HWND window, const RECT& area, const std::string& face, COLORREF
     return differences;
 }
 
+namespace {
+
+HWND g_watched = nullptr;
+UINT g_message = 0;
+const std::function<void()>* g_heard = nullptr;
+
+LRESULT CALLBACK Heard(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == g_watched && call->message == g_message) {
+        (*g_heard)();
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+void Watch(HWND window, UINT message, const std::function<void()>& heard,
+           const std::function<void()>& during) {
+    g_watched = window;
+    g_message = message;
+    g_heard = &heard;
+    HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &Heard, nullptr, ::GetCurrentThreadId());
+    during();
+    ::UnhookWindowsHookEx(hook);
+}
+
 std::string Utf8Of(const std::wstring& text) {
     std::string bytes(text.size() * 3, '\0');
     bytes.resize(static_cast<std::size_t>(

@@ -135,6 +135,10 @@ POINT BarPlaceOn(HWND target);
 int Differences(HWND window, const RECT& area, const std::string& face,
                 COLORREF beyond = ::GetSysColor(COLOR_WINDOW));
 
+// Runs `heard` whenever `window` is sent `message` while `during` runs.
+void Watch(HWND window, UINT message, const std::function<void()>& heard,
+           const std::function<void()>& during);
+
 std::string Utf8Of(const std::wstring& text);
 inline bool FileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

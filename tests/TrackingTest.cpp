@@ -10,30 +10,16 @@
 
 namespace {
 
-HWND g_watched = nullptr;
-int g_positionChanges = 0;
-
-LRESULT CALLBACK CountPositionChanges(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->hwnd == g_watched && call->message == WM_WINDOWPOSCHANGING) {
-        ++g_positionChanges;
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 class Tracking : public BarFixture {
 protected:
     void SetUp() override { Start(); }
 
     // Every move and restack asks first with WM_WINDOWPOSCHANGING.
     int TickCountingPositionChanges() {
-        g_watched = bar->m_hWnd;
-        g_positionChanges = 0;
-        HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &CountPositionChanges, nullptr,
-                                         ::GetCurrentThreadId());
-        Tick();
-        ::UnhookWindowsHookEx(hook);
-        return g_positionChanges;
+        int changes = 0;
+        Watch(
+            bar->m_hWnd, WM_WINDOWPOSCHANGING, [&] { ++changes; }, [this] { Tick(); });
+        return changes;
     }
     void ExpectRidingOn(HWND target) const {
         const RECT bar = WindowRect(this->bar->m_hWnd);
