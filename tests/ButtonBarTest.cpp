@@ -27,6 +27,7 @@ TEST_F(ButtonBar, StartsCollapsedTopmostWithItsBalloonOnlyAtTheFirstRunAndOnlyQu
     EXPECT_TRUE(icon->uID == 133 && icon->dwInfoFlags == NIIF_INFO && icon->uTimeout == 10000);
     EXPECT_STREQ("Panewarden - Controll your windows", icon->szTip);
     EXPECT_STREQ(icon->szTip, icon->szInfoTitle);
+    EXPECT_STREQ("", icon->szInfo) << "shown once: a later re-add stays quiet";
     // Only a double-click on the icon gives its default item, the window selector.
     for (WORD mouse : {WM_LBUTTONUP, WM_RBUTTONDBLCLK, WM_LBUTTONDBLCLK}) {
         EXPECT_FALSE(::IsWindowVisible(Dialog().m_hWnd)) << mouse;
@@ -124,40 +125,35 @@ INSTANTIATE_TEST_SUITE_P(ButtonBarAnswers, ButtonBarExit, ::testing::Values(0, I
 TEST_F(ButtonBar, PreferencesShowTheStoredValuesFollowOnlyDragsAndApplyOnClose) {
     CForeignWindow frame("Browser", {100, 100, 400, 300}, 0, "IEFrame");
     Start("Blue\r\nTRUE\r\n3\r\nFALSE\r\n5000\r\n");
-    const auto item = [&](int id) { return ::GetDlgItem(bar->PreferencesDlg()->m_hWnd, id); };
+    Command(ID_PREFERENCES);
+    CWnd& dialog = *bar->PreferencesDlg();
+    const auto item = [&](int id) { return ::GetDlgItem(dialog.m_hWnd, id); };
     const auto shown = [&](int slider, int label) {
         return std::to_string(::SendMessageA(item(slider), TBM_GETPOS, 0, 0)) + " " +
                WindowTitle(item(label)) + (::IsWindowEnabled(item(label)) ? " on" : " off");
     };
-    const auto scroll = [&](int code, int position) {
-        ::SendMessageA(item(IDC_WINDOWTIMERSLIDER), TBM_SETPOS, TRUE, position);
-        bar->PreferencesDlg()->SendMessage(WM_HSCROLL, MAKEWPARAM(code, position),
-                                           reinterpret_cast<LPARAM>(item(IDC_WINDOWTIMERSLIDER)));
-    };
-    Command(ID_PREFERENCES);
-    ::SendMessageA(item(IDC_WINDOWTIMER), BM_CLICK, 0, 0);
-    scroll(SB_THUMBTRACK, 400);
-    EXPECT_EQ("400 400 ms on", shown(IDC_WINDOWTIMERSLIDER, IDC_WINDOWTIMERLABEL));
-    Command(ID_PREFERENCES); // again: unapplied changes are gone
     EXPECT_EQ("10 3 ms on", shown(IDC_AUTOMAXIMIZESLIDER, IDC_AUTOMAXIMIZELABEL));
     EXPECT_EQ("1000 5000 ms off", shown(IDC_WINDOWTIMERSLIDER, IDC_WINDOWTIMERLABEL));
-    ::ShowWindow(frame.Handle(), SW_RESTORE);
-    bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDOK); // Enter waits
-    EXPECT_TRUE(::IsWindowVisible(bar->PreferencesDlg()->m_hWnd));
-    bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL);
-    EXPECT_FALSE(::IsWindowVisible(bar->PreferencesDlg()->m_hWnd));
-    EXPECT_EQ("Blue\r\nTRUE\r\n10\r\nFALSE\r\n1000\r\n", ReadFileBytes(kSettingsPath));
-    EXPECT_TRUE(PumpUntil([&] { return ::IsZoomed(frame.Handle()) != 0; }, 500));
-    // Only dragging moves a label; the close box applies too.
-    Command(ID_PREFERENCES);
-    scroll(SB_THUMBPOSITION, 600);
-    for (int code : {SB_PAGEDOWN, SB_TOP, SB_ENDSCROLL}) {
-        scroll(code, 700);
+    ::SendMessageA(item(IDC_WINDOWTIMER), BM_CLICK, 0, 0);
+    // Only a drag moves the label: the thumb's track and its final position.
+    for (const auto& [code, position] : {std::pair{SB_THUMBTRACK, 400},
+                                         {SB_THUMBPOSITION, 600},
+                                         {SB_PAGEDOWN, 700},
+                                         {SB_TOP, 700},
+                                         {SB_ENDSCROLL, 700}}) {
+        ::SendMessageA(item(IDC_WINDOWTIMERSLIDER), TBM_SETPOS, TRUE, position);
+        dialog.SendMessage(WM_HSCROLL, MAKEWPARAM(code, position),
+                           reinterpret_cast<LPARAM>(item(IDC_WINDOWTIMERSLIDER)));
     }
-    EXPECT_EQ("700 600 ms off", shown(IDC_WINDOWTIMERSLIDER, IDC_WINDOWTIMERLABEL));
-    bar->PreferencesDlg()->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ("700 600 ms on", shown(IDC_WINDOWTIMERSLIDER, IDC_WINDOWTIMERLABEL));
+    ::ShowWindow(frame.Handle(), SW_RESTORE);
+    dialog.SendMessage(WM_COMMAND, IDOK); // Enter waits
+    EXPECT_TRUE(::IsWindowVisible(dialog.m_hWnd));
+    dialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
     PumpMessages();
-    EXPECT_EQ("Blue\r\nTRUE\r\n10\r\nFALSE\r\n700\r\n", ReadFileBytes(kSettingsPath));
+    EXPECT_FALSE(::IsWindowVisible(dialog.m_hWnd));
+    EXPECT_EQ("Blue\r\nTRUE\r\n10\r\nTRUE\r\n700\r\n", ReadFileBytes(kSettingsPath));
+    EXPECT_TRUE(PumpUntil([&] { return ::IsZoomed(frame.Handle()) != 0; }, 500));
 }
 
 TEST_F(ButtonBar, TheChosenSkinRepaintsAtOnceComesBackAtTheNextStartAndKeepsMissingFaces) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -100,16 +99,6 @@ TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
     EXPECT_EQ("Windows Standard\r\nFALSE\r\n700\r\nTRUE\r\n10\r\n", ReadFileBytes(m_settings));
     EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
     EXPECT_FALSE(FileExists(m_folder + "\\Paneward.hid"));
-}
-
-// The test program links the program's manifest: the common controls of version 6, and
-// UTF-8 as the code page of the "A" calls.
-TEST(EndToEndManifest, CommonControlsAreVersionSixAndTheCodePageIsUtf8) {
-    char path[MAX_PATH] = "";
-    ASSERT_TRUE(::GetModuleFileNameA(::GetModuleHandleA("comctl32.dll"), path, sizeof path));
-    ::CharLowerA(path);
-    EXPECT_NE(std::strstr(path, "common-controls_6595b64144ccf1df_6."), nullptr) << path;
-    EXPECT_EQ(65001u, ::GetACP());
 }
 
 } // namespace

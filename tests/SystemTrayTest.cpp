@@ -5,15 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <tuple>
 
 namespace {
 
 const UINT kTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
 
-int Install(CSystemTray& tray, const char* balloon = nullptr) {
-    return tray.Install(WM_APP, "Tip", ::LoadIconA(nullptr, IDI_APPLICATION), IDR_TRAYMENU, balloon,
-                        "Title", NIIF_WARNING, 3);
+int Install(CSystemTray& tray) {
+    return tray.Install(WM_APP, "Tip", ::LoadIconA(nullptr, IDI_APPLICATION), IDR_TRAYMENU, nullptr,
+                        nullptr, 0, 0);
 }
 
 // A change of nothing succeeds only for an icon the shell holds.
@@ -22,20 +23,7 @@ bool IsInTray(NOTIFYICONDATAA record) {
     return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
-TEST(SystemTray, ABalloonComesWithTheFirstAddOnlyAndTheIconGoesWithTheObject) {
-    NOTIFYICONDATAA record = {};
-    for (const char* balloon : {static_cast<const char*>(nullptr), "Balloon"}) {
-        CSystemTray tray; // a title alone is no balloon
-        ASSERT_TRUE(Install(tray, balloon));
-        record = tray.GetIconData();
-        EXPECT_EQ(balloon ? NIF_INFO : 0u, record.uFlags & NIF_INFO);
-        EXPECT_STREQ("", record.szInfo) << "a later re-add stays quiet";
-        EXPECT_TRUE(IsInTray(record));
-    }
-    EXPECT_FALSE(IsInTray(record) || ::IsWindow(record.hWnd));
-}
-
-TEST(SystemTray, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntilUninstall) {
+TEST(SystemTray, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntilUninstallOrDestruction) {
     const std::tuple<UINT, WPARAM, bool> triggers[] = {
         {kTaskbarCreated, 0, true},
         {WM_SETTINGCHANGE, SPI_SETWORKAREA, true},
@@ -54,6 +42,11 @@ TEST(SystemTray, LostIconGoesBackAtATaskbarRestartOrWorkAreaChangeUntilUninstall
         tray.SendMessage(kTaskbarCreated, 0, 0);
         EXPECT_FALSE(IsInTray(tray.GetIconData())) << message << " " << flag;
     }
+    auto tray = std::make_unique<CSystemTray>();
+    ASSERT_TRUE(Install(*tray));
+    const NOTIFYICONDATAA record = tray->GetIconData();
+    tray.reset();
+    EXPECT_FALSE(IsInTray(record) || ::IsWindow(record.hWnd));
 }
 
 } // namespace

@@ -64,9 +64,7 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
     }
     auto* self = reinterpret_cast<CForeignWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     static int shows = 0;
-    if (message == WM_COMMAND) {
-        self->m_commands.emplace_back(wParam, lParam);
-    } else if (message == WM_SHOWWINDOW && wParam) {
+    if (message == WM_SHOWWINDOW && wParam) {
         self->m_nShownAt = ++shows;
     } else if (message == WM_SHOWWINDOW && self->m_onHide) {
         self->m_onHide();

@@ -33,8 +33,7 @@ public:
     CForeignWindow& operator=(const CForeignWindow&) = delete;
 
     HWND Handle() const { return m_hWnd; }
-    void BringToFront() const;                         // shown, and the foreground window
-    std::vector<std::pair<WPARAM, LPARAM>> m_commands; // the WM_COMMANDs it received
+    void BringToFront() const;      // shown, and the foreground window
     int m_nShownAt = 0;             // when it was last shown, counted over all foreign windows
     std::function<void()> m_onHide; // runs as it is hidden
     bool m_ignoreClose = false;

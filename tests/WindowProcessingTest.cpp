@@ -67,7 +67,6 @@ TEST_F(WindowProcessing, ListsVisibleTitledWindowsAndUnderAllTheHiddenOnes) {
         bool visible, owned;
         std::string parents, childs, all; // the entry under each choice; "-": not listed
     };
-    const std::string cut(259, 'L');
     const Case cases[] = {
         {"Plain", true, false, "Plain", "Plain", "-"},
         {"", true, false, "-", "-", "-"},
@@ -75,7 +74,6 @@ TEST_F(WindowProcessing, ListsVisibleTitledWindowsAndUnderAllTheHiddenOnes) {
         {"program manager", true, false, "program manager", "program manager", "-"},
         {"Window processing", true, false, "-", "-", "-"},
         {"Owned pop-up", true, true, "-", "Owned pop-up", "-"},
-        {std::string(300, 'L'), true, false, cut, cut, "-"},
         {"Hidden titled", false, false, "-", "-", "Hidden titled"},
         {"", false, false, "-", "-", "-"},
     };
@@ -102,31 +100,8 @@ TEST_F(WindowProcessing, ListsVisibleTitledWindowsAndUnderAllTheHiddenOnes) {
     }
     Send(IDC_PARENTS);
     EXPECT_EQ("-", Listed(IDC_WINDOWLIST, made[5]));
-}
-
-TEST_F(WindowProcessing, OwnListIsParkedUnderAllAndWhatAllShowsLeavesIt) {
-    const Handles mine = Make(3, SW_HIDE);
-    CForeignWindow gone("Gone");
-    const HWND destroyed = gone.Handle();
-    for (HWND window : {mine[0], mine[1], destroyed}) {
-        bar->HiddenWindowList().Add(window);
-    }
-    ::DestroyWindow(destroyed);
-    Dialog().RefreshLists();
-    EXPECT_EQ("", Listed(IDC_HIDDENLIST, destroyed)) << "listed whatever its title reads";
-    Send(IDC_SHOWALLHIDDEN);
-    Send(IDC_SHOWALLHIDDEN);
-    EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(Item(IDC_SHOWOWNHIDDEN), BM_GETCHECK, 0, 0));
-    EXPECT_EQ("Made 2", Listed(IDC_HIDDENLIST, mine[2]));
-    bar->HiddenWindowList().Add(mine[2]);
-    EXPECT_EQ("-", Listed(IDC_HIDDENLIST, destroyed));
-    // Shown from the list of all: it leaves the program's list too.
-    Select({mine[0]}, IDC_HIDDENLIST);
-    Send(IDC_HIDESHOW);
-    EXPECT_TRUE(::IsWindowVisible(mine[0]));
     Send(IDC_SHOWOWNHIDDEN);
-    EXPECT_EQ(BST_CHECKED, ::SendMessageA(Item(IDC_SHOWOWNHIDDEN), BM_GETCHECK, 0, 0));
-    EXPECT_EQ((Handles{mine[1], destroyed, mine[2]}), Dialog().HiddenHandles());
+    EXPECT_EQ("-", Listed(IDC_HIDDENLIST, made[6]));
 }
 
 TEST_F(WindowProcessing, StackingRestoresFirstAndBringToTopRestoresAMinimizedWindow) {
@@ -199,10 +174,6 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         bar->Button(id).SendMessage(WM_LBUTTONDOWN);
         bar->Button(id).SendMessage(WM_LBUTTONUP);
     };
-    const auto index = [&](const Handles& windows) {
-        return static_cast<WPARAM>(std::find(windows.begin(), windows.end(), hung) -
-                                   windows.begin());
-    };
     const std::function<bool()> hidden = [&] { return Contains(Hidden(), hung); };
     const std::function<bool()> shown = [&] { return !hidden(); };
     const auto inFile = [&] {
@@ -226,10 +197,6 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
          [&] { return hidden() && bar->HiddenTrayIcons().size() == 1; }},
         {"its icon's restore command", none, [&] { Command(ID_RESTOREWINDOW_FIRST, hung); },
          [&] { return shown() && bar->HiddenTrayIcons().empty(); }},
-        {"an active-window command", select,
-         [&] { Command(ID_ACTIVEWINDOW_FIRST + index(Dialog().WindowHandles())); }, hidden},
-        {"a hidden-window command", none,
-         [&] { Command(ID_HIDDENWINDOW_FIRST + index(bar->HiddenWindows())); }, shown},
         {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
          hidden},
         {"Alt+S", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey); }, shown},
