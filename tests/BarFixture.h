@@ -21,6 +21,7 @@ const std::string kSettingsPath = CWinApp::ProgramFile("Paneward.cfg");
 inline bool Contains(const std::vector<HWND>& windows, HWND window) {
     return std::find(windows.begin(), windows.end(), window) != windows.end();
 }
+using Strings = std::vector<std::string>;
 const char kTimerOff[] = "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n";
 
 // A window's layered alpha, or -1 when it is plain.

@@ -13,10 +13,8 @@ TEST_F(ButtonBar, StartsCollapsedTopmostWithItsBalloonOnlyAtTheFirstRunAndOnlyQu
     ASSERT_TRUE(::RegisterHotKey(other.Handle(), 1, MOD_ALT, 'A'));
     Start(nullptr);
     // A taken hotkey is reported once and the other still works.
-    ASSERT_EQ(1u, interaction.m_messageBoxes.size());
-    const MessageBoxCall& box = interaction.m_messageBoxes[0];
-    EXPECT_TRUE(box.text == "Uanble to register hotkey for hide-all function" &&
-                box.caption == "Panewarden" && box.type == MB_OK);
+    EXPECT_EQ(Strings{"Uanble to register hotkey for hide-all function|Panewarden|0"},
+              interaction.m_messageBoxes);
     EXPECT_FALSE(::RegisterHotKey(other.Handle(), 2, MOD_ALT, 'S')) << "Alt+S is the bar's";
     ::UnregisterHotKey(other.Handle(), 1);
     EXPECT_TRUE(::IsWindowVisible(bar->m_hWnd) && IsCollapsed(bar->m_hWnd));
@@ -104,13 +102,10 @@ TEST_P(ButtonBarExit, QuitAsksOnceShowsFirstToLastOnYesAndOnNoTheNextStartKnowsT
     };
     const HWND trayWindow = bar->TrayIcon().m_hWnd;
     Command(ID_QUIT);
-    ASSERT_EQ(GetParam() ? 1u : 0u, interaction.m_messageBoxes.size());
-    if (GetParam()) {
-        const MessageBoxCall& question = interaction.m_messageBoxes[0];
-        EXPECT_TRUE(question.text == "Would you like to show the windows that you have hidden?" &&
-                    question.caption == "Panewardweb - Exit Question" &&
-                    question.type == (MB_YESNO | MB_ICONINFORMATION));
-    }
+    const std::string question = "Would you like to show the windows that you have hidden?|"
+                                 "Panewardweb - Exit Question|" +
+                                 std::to_string(MB_YESNO | MB_ICONINFORMATION);
+    EXPECT_EQ(GetParam() ? Strings{question} : Strings{}, interaction.m_messageBoxes);
     EXPECT_TRUE(GetParam() != IDYES ||
                 (first.m_nShownAt < second.m_nShownAt && second.m_nShownAt < third.m_nShownAt));
     EXPECT_EQ(GetParam() != IDNO, ::IsWindowVisible(third.Handle()) != 0);
@@ -195,9 +190,10 @@ TEST_F(ButtonBar, TheChosenSkinRepaintsAtOnceComesBackAtTheNextStartAndKeepsMiss
         bar->MoveWindow(300, 300, 60, 20);
         EXPECT_TRUE(shows(skin)) << folder;
     }
-    ASSERT_EQ(2u, interaction.m_messageBoxes.size()); // at the choice and at the next start
-    EXPECT_EQ("Path to the bitmap does not exists...\n" + partial.File("T-DOWN.BMP"),
-              interaction.m_messageBoxes[0].text);
+    // At the choice and at the next start.
+    const std::string missing =
+        "Path to the bitmap does not exists...\n" + partial.File("T-DOWN.BMP") + "|Panewarden|0";
+    EXPECT_EQ((Strings{missing, missing}), interaction.m_messageBoxes);
 }
 
 } // namespace

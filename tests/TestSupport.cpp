@@ -150,7 +150,7 @@ template <class T> bool Next(std::deque<T>& answers, T& answer) {
 
 int CScriptedInteraction::MessageBox(HWND, const std::string& text, const std::string& caption,
                                      UINT type) {
-    m_messageBoxes.push_back({text, caption, type});
+    m_messageBoxes.push_back(text + "|" + caption + "|" + std::to_string(type));
     if (m_whileAsking) {
         m_whileAsking();
     }
@@ -255,21 +255,11 @@ void Watch(HWND window, UINT message, const std::function<void()>& heard,
     ::UnhookWindowsHookEx(hook);
 }
 
-std::string Utf8Of(const std::wstring& text) {
-    std::string bytes(text.size() * 3, '\0');
-    bytes.resize(static_cast<std::size_t>(
-        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &bytes[0],
-                              static_cast<int>(bytes.size()), nullptr, nullptr)));
-    return bytes;
-}
-
-// Texts as the menu holds them, in wide characters, whatever the code page.
 std::vector<std::string> MenuLines(HMENU menu, const std::string& path) {
     std::vector<std::string> lines;
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        wchar_t wide[260] = L"";
-        ::GetMenuStringW(menu, static_cast<UINT>(i), wide, 260, MF_BYPOSITION);
-        const std::string text = Utf8Of(wide);
+        char text[1024] = "";
+        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
         const HMENU submenu = ::GetSubMenu(menu, i);
         // A submenu's high byte is its item count.
         const UINT state =

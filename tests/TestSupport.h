@@ -71,10 +71,6 @@ private:
 
 int RunForeignWindow(const std::string& title, bool ignoreClose);
 
-struct MessageBoxCall {
-    std::string text, caption;
-    UINT type;
-};
 struct BrowseCall {
     HWND owner;
     std::string root, title; // root: empty for none
@@ -105,7 +101,7 @@ public:
     std::deque<std::string> m_folderChoices; // paths; the browser returns their item lists
     std::function<void()> m_whileAsking;     // runs inside each box, as other clicks could
 
-    std::vector<MessageBoxCall> m_messageBoxes;
+    std::vector<std::string> m_messageBoxes; // "text|caption|type"
     std::vector<MenuCall> m_menus;
     std::vector<BrowseCall> m_browses;
     std::vector<DWORD> m_sleeps;
@@ -138,7 +134,6 @@ int Differences(HWND window, const RECT& area, const std::string& face,
 void Watch(HWND window, UINT message, const std::function<void()>& heard,
            const std::function<void()>& during);
 
-std::string Utf8Of(const std::wstring& text);
 inline bool FileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -127,14 +127,16 @@ TEST_F(WindowCommands, TitlesInAnyScriptAreListedAndTippedWholeOrCutBeforeAChara
     CForeignProcess other("Wide title");
     ASSERT_NE(nullptr, other.Handle());
     std::wstring title;
+    std::string utf8;
     for (int i = 0; i < 40; ++i) {
         title += L"é中😀";
+        utf8 += "é中😀";
     }
     ::SetWindowTextW(other.Handle(), title.c_str());
     ASSERT_NO_FATAL_FAILURE(Hide(other.Handle()));
-    EXPECT_EQ(Utf8Of(L"Hidden window: " + title.substr(0, 49)),
+    EXPECT_EQ("Hidden window: " + utf8.substr(0, 12 * 9 + 2),
               bar->HiddenTrayIcons().back()->GetIconData().szTip);
-    const std::string listed = Utf8Of(title.substr(0, 114));
+    const std::string listed = utf8.substr(0, 28 * 9 + 5);
     EXPECT_EQ("Hidden windows/" + listed + " 60000", RightClick(IDC_HIDE).at(1));
     char text[400] = "";
     ::SendDlgItemMessageA(Dialog().m_hWnd, IDC_HIDDENLIST, LB_GETTEXT, 0,

@@ -148,12 +148,10 @@ TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnY
     Send(IDC_ENDPROCESS);
 
     EXPECT_TRUE(closes.HasExited(5000));
-    ASSERT_EQ(1u, interaction.m_messageBoxes.size());
-    const MessageBoxCall& question = interaction.m_messageBoxes[0];
-    EXPECT_EQ("There are 3 of 4 windows that could not be close normally, do you want to force "
-              "close them?",
-              question.text);
-    EXPECT_TRUE(question.caption == "Force close" && question.type == MB_YESNO);
+    EXPECT_EQ(Strings{"There are 3 of 4 windows that could not be close normally, do you want "
+                      "to force close them?|Force close|" +
+                      std::to_string(MB_YESNO)},
+              interaction.m_messageBoxes);
     const bool yes = GetParam() == IDYES;
     EXPECT_EQ(yes, ignores.HasExited(yes ? 5000 : 200) && hung.HasExited(yes ? 5000 : 0));
     EXPECT_TRUE(::IsWindow(own.Handle()));
