@@ -32,10 +32,8 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAndAreWrittenAsFiveCrLfLines)
         {"S\r\nTRUE\r\n750\r\nFALSE\r\n", "S\r\nTRUE\r\n750\r\nFALSE\r\n10\r\n"},
         // Flags are exactly "TRUE" or "FALSE"; anything else keeps the value held.
         {"S\r\ntrue\r\n500\r\nFALSE \r\n35", "S\r\nFALSE\r\n500\r\nTRUE\r\n35\r\n"},
-        // Numbers as atoi reads them, saturating.
+        // Numbers as atoi reads them.
         {"S\r\nFALSE\r\n  -25x\r\nTRUE\r\nabc\r\n", "S\r\nFALSE\r\n-25\r\nTRUE\r\n0\r\n"},
-        {"S\r\nFALSE\r\n99999999999999999999\r\nTRUE\r\n-99999999999\r\n",
-         "S\r\nFALSE\r\n2147483647\r\nTRUE\r\n-2147483648\r\n"},
         {"Green\nTRUE\n600\nFALSE\n40\nextra\n", "Green\r\nTRUE\r\n600\r\nFALSE\r\n40\r\n"},
         // Written in UTF-8; a line that is not UTF-8 is an older file's, in cp1252 here.
         {"Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n", "Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},

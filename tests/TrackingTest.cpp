@@ -35,12 +35,6 @@ protected:
         }
     }
     CTransparencyDlg* Popup() { return bar->Button(IDC_TRANSPARENCY).TransparencyDlg(); }
-    void Scroll(WORD code, int position) {
-        HWND slider = ::GetDlgItem(Popup()->m_hWnd, IDC_ALPHASLIDER);
-        ::SendMessageA(slider, TBM_SETPOS, TRUE, position);
-        Popup()->SendMessage(WM_HSCROLL, MAKEWPARAM(code, position),
-                             reinterpret_cast<LPARAM>(slider));
-    }
 
     CForeignWindow target{"Target", {200, 150, 700, 450}};
 };
@@ -49,8 +43,6 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     // Started, neither the bar nor its hidden dialog has taken the keyboard.
     EXPECT_TRUE(::GetActiveWindow() != bar->m_hWnd && ::GetActiveWindow() != Dialog().m_hWnd);
     target.BringToFront();
-    PumpMessages(150);
-    EXPECT_TRUE(IsCollapsed(bar->m_hWnd)) << "the switched-off timer never ticks";
     Tick();
     ExpectRidingOn(target.Handle());
     const std::pair<RECT, bool> changes[] = {
@@ -228,10 +220,14 @@ TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarIn
     };
     const HWND first = open();
     EXPECT_EQ(200, LayeredAlpha(target.Handle())) << "the stored level is applied";
+    const HWND slider = ::GetDlgItem(first, IDC_ALPHASLIDER);
     for (WORD code : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL, SB_PAGEDOWN, SB_LINEDOWN}) {
-        Scroll(code, code == SB_THUMBTRACK ? 77 : 90);
+        const int position = code == SB_THUMBTRACK ? 77 : 90;
+        ::SendMessageA(slider, TBM_SETPOS, TRUE, position);
+        Popup()->SendMessage(WM_HSCROLL, MAKEWPARAM(code, position),
+                             reinterpret_cast<LPARAM>(slider));
     }
-    MSG enter = {::GetDlgItem(first, IDC_ALPHASLIDER), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    MSG enter = {slider, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(CWinApp::PreTranslateMessage(enter));
     EXPECT_TRUE(::IsWindowVisible(first) && open() != first && !::IsWindow(first));
     EXPECT_EQ(77, ::SendDlgItemMessageA(Popup()->m_hWnd, IDC_ALPHASLIDER, TBM_GETPOS, 0, 0));
