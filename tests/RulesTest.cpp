@@ -169,18 +169,13 @@ TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {
     EXPECT_EQ(other | WS_EX_LAYERED, CTransparencyLevel::Toggle(other));
     EXPECT_EQ(other, CTransparencyLevel::Toggle(other | WS_EX_LAYERED));
 
-    // Platform, major and minor version; whether layered windows are offered.
-    const std::tuple<DWORD, DWORD, DWORD, int> versions[] = {
-        {VER_PLATFORM_WIN32_NT, 4, 0, 0},
-        {VER_PLATFORM_WIN32_NT, 5, 0, 1},
-        {VER_PLATFORM_WIN32_WINDOWS, 4, 90, 0}};
-    for (const auto& [platform, major, minor, supported] : versions) {
-        OSVERSIONINFOA version = {};
-        version.dwPlatformId = platform;
-        version.dwMajorVersion = major;
-        version.dwMinorVersion = minor;
-        EXPECT_EQ(supported, TransparencySupported(version)) << major << "." << minor;
-    }
+    // Layered windows came with Windows 2000 (NT 5), never to Windows 9x.
+    OSVERSIONINFOA version = {sizeof version, 5, 0, 0, VER_PLATFORM_WIN32_NT, ""};
+    EXPECT_EQ(1, TransparencySupported(version));
+    version.dwMajorVersion = 4;
+    EXPECT_EQ(0, TransparencySupported(version));
+    version = {sizeof version, 4, 90, 0, VER_PLATFORM_WIN32_WINDOWS, ""};
+    EXPECT_EQ(0, TransparencySupported(version));
 }
 
 TEST(RulesTopmost, ModesMoveIntoOrOutOfTheBandWithoutActivatingTheBar) {
