@@ -19,18 +19,12 @@ void PumpMessages(DWORD milliseconds) {
 
 namespace {
 
-const UINT kHangMessage = WM_APP + 1;
-HANDLE g_resume = nullptr; // set in the foreign process only, by the test to end a hang
+bool g_foreignProcess = false; // set in the foreign process, which ends with its window
 
 std::string ThisProgram() {
     char program[MAX_PATH] = "";
     ::GetModuleFileNameA(nullptr, program, sizeof program);
     return program;
-}
-
-HANDLE ResumeEvent(DWORD processId) {
-    return ::CreateEventA(nullptr, FALSE, FALSE,
-                          ("PanewardenTestResume" + std::to_string(processId)).c_str());
 }
 
 } // namespace
@@ -70,10 +64,7 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
         self->m_onHide();
     } else if (message == WM_CLOSE && self->m_ignoreClose) {
         return 0;
-    } else if (message == kHangMessage) {
-        ::ReplyMessage(0);
-        ::WaitForSingleObject(g_resume, INFINITE);
-    } else if (message == WM_DESTROY && g_resume) {
+    } else if (message == WM_DESTROY && g_foreignProcess) {
         ::PostQuitMessage(0);
     }
     return ::DefWindowProcA(window, message, wParam, lParam);
@@ -115,19 +106,13 @@ DWORD CForeignProcess::ExitCode(DWORD waitMilliseconds) const {
     return code;
 }
 
-void CForeignProcess::Hang() const {
-    ::SendMessageA(m_hWnd, kHangMessage, 0, 0);
-}
-
 bool CForeignProcess::Resume() const {
-    HANDLE resume = ResumeEvent(m_process.dwProcessId);
-    ::SetEvent(resume);
-    ::CloseHandle(resume);
+    ::ResumeThread(m_process.hThread);
     return PumpUntil([this] { return CWindowCalls::Ping(m_hWnd); });
 }
 
 int RunForeignWindow(const std::string& title, bool ignoreClose) {
-    g_resume = ResumeEvent(::GetCurrentProcessId());
+    g_foreignProcess = true;
     CForeignWindow window(title, {200, 200, 600, 500});
     window.m_ignoreClose = ignoreClose;
     ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);

@@ -61,7 +61,7 @@ public:
         return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
     }
     // Hang: it stops handling messages. Resume: it carries out what came meanwhile.
-    void Hang() const;
+    void Hang() const { ::SuspendThread(m_process.hThread); }
     bool Resume() const;
 
 private:
