@@ -84,12 +84,15 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
     Ticks(QuietTicks::kLookEvery);
     ExpectRidingOn(target.Handle());
+    // Settled, it restacks again now and then all the same: Wine may have drawn over it.
+    Ticks(QuietTicks::kSettled - 1);
+    EXPECT_GT(TickCountingPositionChanges(), 0);
 }
 
 // After a change every tick looks at the target and the stack; settled, at the target every
 // fifth and at the stack every twentieth. The bar restacks anyway at five ticks after the
 // change, then once every five hundred.
-TEST(QuietTicks, EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
+TEST(TrackingQuietTicks, EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
     const struct {
         int ticks;
         bool looks, stack, restacks;
