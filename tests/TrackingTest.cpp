@@ -92,7 +92,8 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
 // After a change every tick looks at the target and the stack; settled, at the target every
 // fifth and at the stack every twentieth. The bar restacks anyway at five ticks after the
 // change, then once every five hundred.
-TEST(TrackingQuietTicks, EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
+TEST(TrackingQuietTicks,
+     EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
     const struct {
         int ticks;
         bool looks, stack, restacks;
@@ -230,7 +231,8 @@ TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarIn
 
     // A corner box only hides it; levels activate the target again.
     ::SendDlgItemMessageA(Popup()->m_hWnd, IDC_CLOSELEFT, BM_CLICK, 0, 0);
-    EXPECT_FALSE(Popup()->IsShown() || ::IsWindowVisible(Popup()->m_hWnd));
+    EXPECT_TRUE(::IsWindow(Popup()->m_hWnd) && !Popup()->IsShown() &&
+                !::IsWindowVisible(Popup()->m_hWnd));
     ::SetForegroundWindow(bar->m_hWnd);
     bar->SetTransparencyLevel(150);
     EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }));
