@@ -94,9 +94,11 @@ void CHiddenWindowList::Show(HWND window) {
 }
 
 void CHiddenWindowList::ShowForgotten(HWND window, bool listed) {
-    // Behind a hide still queued for its program: shown at once, it would be hidden after.
-    const bool hideQueued = std::find(m_expected.begin(), m_expected.end(),
-                                      std::make_pair(window, false)) != m_expected.end();
+    // Still visible though a hide is expected: that hide is queued for its program, and a
+    // show made at once would be undone by it. The expectation alone may be long carried out.
+    const bool hideQueued =
+        ::IsWindowVisible(window) && std::find(m_expected.begin(), m_expected.end(),
+                                               std::make_pair(window, false)) != m_expected.end();
     Expect(window, true);
     (hideQueued ? CWindowCalls::WithoutWaiting(window) : CWindowCalls(window)).ShowAgain(SW_SHOW);
     if (listed) {
