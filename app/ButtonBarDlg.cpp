@@ -58,9 +58,38 @@ void CButtonBarDlg::DoDataExchange() {
     DDX_Control(IDC_TOPMOST, m_btnTopmost);
 }
 
+// A box runs a message loop, whose messages may need every object: what went wrong is told
+// once everything is made.
 BOOL CButtonBarDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    AddAboutToSystemMenu();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
+    m_settings.SetDefaults();
+    LoadSettings();
+    m_pTarget = nullptr;
+    m_transparency.Set(CTransparencyLevel::kStartLevel);
+    // Taken before the bar collapses: every placement gives it this size.
+    m_rcBar = GetWindowRect();
+    SetWindowTopmost(1, m_hWnd);
+
+    ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
+    Faults faults = LoadSkinFaces(SkinFolderOf(m_settings.skinName));
+    m_btnHide.SetNoToggle(1);
+    m_btnTransparency.SetOpensSlider(1);
+    ShowOnWindowInFront();
+    CreateProcessingDlg();
+    InstallTrayIcon();
+    RegisterHotkey(kHideAllHotkey, m_settings.hideAllModifiers, m_settings.hideAllKey,
+                   "Uanble to register hotkey for hide-all function", faults);
+    RegisterHotkey(kShowAllHotkey, m_settings.showAllModifiers, m_settings.showAllKey,
+                   "Uanble to register hotkey for show-all function", faults);
+    TellFaults(faults);
+    return FALSE; // no focus: it would activate the bar
+}
+
+void CButtonBarDlg::AddAboutToSystemMenu() {
     if (HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
         char about[256] = "";
         ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, about, sizeof about);
@@ -69,39 +98,29 @@ BOOL CButtonBarDlg::OnInitDialog() {
             ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
         }
     }
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+}
 
-    m_settings.SetDefaults();
-    LoadSettings();
-
-    m_pTarget = nullptr;
-    m_transparency.Set(CTransparencyLevel::kStartLevel);
-    // Taken before the bar collapses: every placement gives it this size.
-    m_rcBar = GetWindowRect();
-    SetWindowTopmost(1, m_hWnd);
-
-    ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
-    LoadSkin();
-    m_btnHide.SetNoToggle(1);
-    m_btnTransparency.SetOpensSlider(1);
-
-    // Not activated: a bar with no size would hold the keyboard until a click elsewhere.
+// Not activated: a bar with no size would hold the keyboard until a click elsewhere. It is
+// on its window and drawn before the rest starts, not a timer period later.
+void CButtonBarDlg::ShowOnWindowInFront() {
     ShowWindow(SW_SHOWNOACTIVATE);
     CollapseBar();
     StartEnabledTimers();
-    // The bar is on its window and drawn before the rest starts, not a timer period later.
     if (m_settings.windowTimerEnabled == 1) {
         OnWindowTimer();
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
+}
 
-    // The windows hidden by a run of the program that never asked its exit question.
+// With the windows hidden by a run of the program that never asked its exit question.
+void CButtonBarDlg::CreateProcessingDlg() {
     m_hiddenWindows.SetListener(this);
     m_hiddenWindows.Load();
     m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(m_hiddenWindows);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
+}
 
+void CButtonBarDlg::InstallTrayIcon() {
     m_trayImage.reset(static_cast<HICON>(::LoadImageA(
         ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0)));
     const bool firstRun = m_settings.firstRun == 1;
@@ -111,36 +130,41 @@ BOOL CButtonBarDlg::OnInitDialog() {
     m_trayIcon.SetNotifyWindow(this);
     m_trayIcon.SetDefaultItem(1, TRUE);
     m_hiddenTrayIcons.clear();
-
-    RegisterHotkey(kHideAllHotkey, m_settings.hideAllModifiers, m_settings.hideAllKey,
-                   "Uanble to register hotkey for hide-all function");
-    RegisterHotkey(kShowAllHotkey, m_settings.showAllModifiers, m_settings.showAllKey,
-                   "Uanble to register hotkey for show-all function");
-    return FALSE; // no focus: it would activate the bar
 }
 
-void CButtonBarDlg::RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText) {
+void CButtonBarDlg::RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText,
+                                   Faults& faults) {
     if (!::RegisterHotKey(m_hWnd, id, modifiers, key)) {
-        AppMessageBox(m_hWnd, failureText, MB_OK);
+        faults.push_back(failureText);
     }
 }
 
-void CButtonBarDlg::LoadSkin() {
-    LoadSkinFaces(SkinFolderOf(m_settings.skinName));
+void CButtonBarDlg::TellFaults(const Faults& faults) {
+    for (const std::string& fault : faults) {
+        AppMessageBox(m_hWnd, fault, MB_OK);
+    }
 }
 
-void CButtonBarDlg::LoadSkinFaces(const std::string& skinFolder) {
-    m_btnTopmost.LoadBitmapDown(skinFolder + "\\A-DOWN.BMP");
-    m_btnTopmost.LoadBitmapUp(skinFolder + "\\A-UP.BMP");
-    m_btnTransparency.LoadBitmapDown(skinFolder + "\\T-DOWN.BMP");
-    m_btnTransparency.LoadBitmapUp(skinFolder + "\\T-UP.BMP");
-    m_btnHide.LoadBitmapDown(skinFolder + "\\H-DOWN.BMP");
-    m_btnHide.LoadBitmapUp(skinFolder + "\\H-UP.BMP");
+CButtonBarDlg::Faults CButtonBarDlg::LoadSkinFaces(const std::string& skinFolder) {
+    Faults faults;
+    const auto load = [&](CSkinButton& button, const char* down, const char* up) {
+        std::string fault;
+        if (!button.LoadBitmapDown(skinFolder + down, fault)) {
+            faults.push_back(fault);
+        }
+        if (!button.LoadBitmapUp(skinFolder + up, fault)) {
+            faults.push_back(fault);
+        }
+    };
+    load(m_btnTopmost, "\\A-DOWN.BMP", "\\A-UP.BMP");
+    load(m_btnTransparency, "\\T-DOWN.BMP", "\\T-UP.BMP");
+    load(m_btnHide, "\\H-DOWN.BMP", "\\H-UP.BMP");
+    return faults;
 }
 
 // Faces that failed to load stay as they were; the name is stored all the same.
 void CButtonBarDlg::ApplySkin(const std::string& skinFolder) {
-    LoadSkinFaces(skinFolder);
+    TellFaults(LoadSkinFaces(skinFolder));
     m_settings.skinName = SkinNameOf(skinFolder);
     for (CSkinButton* button : {&m_btnTopmost, &m_btnTransparency, &m_btnHide}) {
         button->RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

@@ -90,9 +90,15 @@ private:
     void LoadSettings();
     void SaveSettings();
     void StartEnabledTimers();
-    void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
-    void LoadSkin();
-    void LoadSkinFaces(const std::string& skinFolder);
+    // Start-up's steps.
+    using Faults = std::vector<std::string>; // what to tell the user, in order
+    void AddAboutToSystemMenu();
+    void ShowOnWindowInFront();
+    void CreateProcessingDlg();
+    void InstallTrayIcon();
+    void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText, Faults& faults);
+    Faults LoadSkinFaces(const std::string& skinFolder);
+    void TellFaults(const Faults& faults);
 
     // Following the window in front (ButtonBarTracking.cpp).
     LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
@@ -119,6 +125,8 @@ private:
     void OnHideListed(UINT index);
     void ShowHiddenWindowAt(UINT index);
     void OnRestoreWindow(UINT iconNumber, HWND window);
+    // After a hide that leaves the bar in front, the next window takes the foreground.
+    void HandOnForeground();
     void RemoveHiddenWindowIcon(HWND window);
     int TransparencySupported() const;
     // False when the window's style stayed as it was.

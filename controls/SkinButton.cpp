@@ -28,25 +28,26 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return RouteMessage<CStatic>(this, s_messageTable, message, wParam, lParam);
 }
 
-int CSkinButton::LoadBitmapUp(const std::string& fileName) {
-    return LoadFace(m_bmpUp, fileName, "Usage: LoadBitmapUp(<Filename>)");
+int CSkinButton::LoadBitmapUp(const std::string& fileName, std::string& fault) {
+    return LoadFace(m_bmpUp, fileName, "Usage: LoadBitmapUp(<Filename>)", fault);
 }
 
-int CSkinButton::LoadBitmapDown(const std::string& fileName) {
-    return LoadFace(m_bmpDown, fileName, "Usage: LoadBitmapDown(<Filename>)");
+int CSkinButton::LoadBitmapDown(const std::string& fileName, std::string& fault) {
+    return LoadFace(m_bmpDown, fileName, "Usage: LoadBitmapDown(<Filename>)", fault);
 }
 
 // A failed load keeps the face held before, so a broken skin file leaves the button usable.
-int CSkinButton::LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage) {
+int CSkinButton::LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage,
+                          std::string& fault) {
     if (fileName.empty()) {
-        AppMessageBox(m_hWnd, usage, MB_OK);
+        fault = usage;
         return 0;
     }
     UniqueBitmap bitmap(
         static_cast<HBITMAP>(::LoadImageA(nullptr, fileName.c_str(), IMAGE_BITMAP, 0, 0,
                                           LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION)));
     if (!bitmap) {
-        AppMessageBox(m_hWnd, "Path to the bitmap does not exists...\n" + fileName, MB_OK);
+        fault = "Path to the bitmap does not exists...\n" + fileName;
         return 0;
     }
     face = std::move(bitmap);

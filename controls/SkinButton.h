@@ -22,9 +22,10 @@ public:
     // The pop-up last opened from this button, shown or not; null before the first.
     CTransparencyDlg* TransparencyDlg() const { return m_pTransparencyDlg.get(); }
 
-    // 1 on success; 0 after telling the user, keeping the face held before.
-    int LoadBitmapUp(const std::string& fileName);
-    int LoadBitmapDown(const std::string& fileName);
+    // 1 on success; 0 with what to tell the user in fault, keeping the face held before.
+    // The caller tells it: at start-up, only once everything is made.
+    int LoadBitmapUp(const std::string& fileName, std::string& fault);
+    int LoadBitmapDown(const std::string& fileName, std::string& fault);
 
     void SetState(int state);
     int GetState() const { return m_nState; }
@@ -48,7 +49,8 @@ private:
     void OnTransparencyItem(UINT index);
     void OpenTransparencyDlg();
 
-    int LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage);
+    static int LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage,
+                        std::string& fault);
     void DrawBitmap(HBITMAP bitmap, HDC paintDC) const;
 
     CSkinButtonOwner& m_owner;

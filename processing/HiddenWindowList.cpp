@@ -116,13 +116,21 @@ void CHiddenWindowList::ShowEvery(Order order) {
     }
     // Only the last is activated, as if each had been in turn: under Wine each activation
     // costs the window's program a round of messages.
-    for (std::size_t i = 0; i < windows.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < windows.size(); ++i) {
         Expect(windows[i], true);
         // Waited for only where its style is set anew once it shows.
         (CWindowCalls::RestyledWhenShownAgain(windows[i])
              ? CWindowCalls(windows[i])
              : CWindowCalls::WithoutWaiting(windows[i]))
-            .ShowAgain(i + 1 == windows.size() ? SW_SHOW : SW_SHOWNA);
+            .ShowAgain(SW_SHOWNA);
+    }
+    if (!windows.empty()) {
+        // Activated from this thread, which the hotkey gave the right to: left to the
+        // window's own thread, the system's foreground lock may refuse it.
+        const CWindowCalls last(windows.back());
+        Expect(last.Handle(), true);
+        last.ShowAgain(SW_SHOW);
+        last.BringToFront();
     }
     Save();
     for (HWND window : windows) {

@@ -64,6 +64,8 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
         self->m_onHide();
     } else if (message == WM_CLOSE && self->m_ignoreClose) {
         return 0;
+    } else if (message == kBusyMessage) {
+        ::Sleep(static_cast<DWORD>(wParam));
     } else if (message == WM_DESTROY && g_foreignProcess) {
         ::PostQuitMessage(0);
     }

@@ -23,6 +23,9 @@ template <class Condition> bool PumpUntil(Condition condition, DWORD millisecond
     return true;
 }
 
+// Posted to a test window: its program is busy for wParam ms, answering nothing meanwhile.
+constexpr UINT kBusyMessage = WM_APP + 1;
+
 // A top-level window of another program, as far as the bar can tell.
 class CForeignWindow {
 public:

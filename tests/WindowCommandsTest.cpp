@@ -45,6 +45,36 @@ TEST_F(WindowCommands, HideGivesEachWindowAnIconWhoseDoubleClickAndAltSShowItAga
     EXPECT_TRUE(Hidden().empty() && IconWindows().empty());
 }
 
+// A click on H, or the tray menu, made the bar the foreground window: the keyboard goes on
+// to the next window down, not nowhere.
+TEST_F(WindowCommands, AHideThatLeavesTheBarInFrontHandsTheKeyboardToTheNextWindow) {
+    const HWND A = first.Handle(), B = second.Handle();
+    for (const bool fromMenu : {false, true}) {
+        second.BringToFront();
+        ASSERT_NO_FATAL_FAILURE(RideOn(A));
+        Dialog().RefreshLists();
+        ASSERT_TRUE(::SetForegroundWindow(bar->m_hWnd));
+        Command(fromMenu ? ID_ACTIVEWINDOW_FIRST + (Dialog().WindowHandles().at(0) == A ? 0 : 1)
+                         : IDC_HIDE);
+        EXPECT_FALSE(::IsWindowVisible(A)) << fromMenu;
+        EXPECT_TRUE(::GetForegroundWindow() == B && ::GetFocus() == B) << fromMenu;
+        Tick();
+        EXPECT_EQ(B, bar->Target()) << fromMenu;
+    }
+}
+
+// Alt+S activates the window that ends in front from the bar's own thread, once its program
+// answers: left to that program, the system may refuse it the foreground.
+TEST_F(WindowCommands, AltSMakesTheLastWindowShownTheForegroundWindowItself) {
+    CForeignProcess other("Other program");
+    ASSERT_NE(nullptr, other.Handle());
+    bar->HiddenWindowList().Hide(CWindowCalls(other.Handle()));
+    first.BringToFront();
+    ::PostMessageA(other.Handle(), kBusyMessage, 150, 0);
+    Hotkey(CButtonBarDlg::kShowAllHotkey);
+    EXPECT_EQ(other.Handle(), ::GetForegroundWindow());
+}
+
 TEST_F(WindowCommands, NumberedCommandsStartAtTheirFirstIdAndHideAllRefreshesFirst) {
     ::ShowWindow(first.Handle(), SW_SHOWNOACTIVATE);
     Dialog().RefreshLists();
@@ -59,8 +89,9 @@ TEST_F(WindowCommands, NumberedCommandsStartAtTheirFirstIdAndHideAllRefreshesFir
     Command(ID_HIDDENWINDOW_FIRST);
     EXPECT_TRUE(::IsWindowVisible(listed) && Hidden().empty());
 
-    // Shown after the last refresh, and still hidden by Alt+A.
-    ::ShowWindow(second.Handle(), SW_SHOWNOACTIVATE);
+    // Shown after the last refresh, and still hidden by Alt+A, which collapses the bar on it.
+    ASSERT_NO_FATAL_FAILURE(RideOn(second.Handle()));
+    ASSERT_FALSE(IsCollapsed(bar->m_hWnd));
     Hotkey(CButtonBarDlg::kHideAllHotkey);
     EXPECT_FALSE(::IsWindowVisible(second.Handle()) || ::IsWindowVisible(listed));
     EXPECT_TRUE(IsCollapsed(bar->m_hWnd) && IconWindows().empty());
