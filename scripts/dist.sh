@@ -22,7 +22,8 @@ package() {
     rm -rf "$folder" "$zip"
     mkdir -p "$folder"
     cp "build/$1/Panewarden.exe" "$folder/Panewarden.exe"
-    "$1-w64-mingw32-strip" "$folder/Panewarden.exe"
+    # Strip stamps the file with the time it runs, unless given one: none, as the linker.
+    SOURCE_DATE_EPOCH=0 "$1-w64-mingw32-strip" "$folder/Panewarden.exe"
     cp -R gfx "$folder/gfx"
     # Windows line ends, for Notepad.
     sed 's/$/\r/' docs/README.txt >"$folder/README.txt"
