@@ -1,6 +1,16 @@
 #include "platform/WindowCalls.h"
 
+#include <algorithm>
+
 namespace {
+
+// Sends are numbered, so that the late answer to one given up on is not taken for a later one's.
+ULONG_PTR g_lastSend = 0;
+ULONG_PTR g_lastAnswer = 0;
+
+void CALLBACK Answered(HWND, UINT, ULONG_PTR send, LRESULT) {
+    g_lastAnswer = std::max(g_lastAnswer, send);
+}
 
 bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result) {
     return ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
@@ -69,10 +79,25 @@ void CWindowCalls::BringToFront() const {
 }
 
 void CWindowCalls::Close() const {
-    if (m_bAnswers) {
-        Send(WM_CLOSE, 0, 0);
-    } else {
+    if (!m_bAnswers) {
         ::PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
+        return;
+    }
+    const ULONG_PTR send = ++g_lastSend;
+    if (!::SendMessageCallbackA(m_hWnd, WM_CLOSE, 0, 0, &Answered, send)) {
+        return;
+    }
+    // Only sent messages are handled meanwhile: the answer comes as one, and no other input
+    // may start a command in the middle of this one.
+    while (g_lastAnswer < send && ::IsWindow(m_hWnd)) {
+        MSG msg;
+        ::PeekMessageA(&msg, nullptr, 0, 0, PM_QS_SENDMESSAGE | PM_NOREMOVE);
+        if (g_lastAnswer < send &&
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kAnswerTimeoutMs, QS_SENDMESSAGE) ==
+                WAIT_TIMEOUT &&
+            !Ping(m_hWnd)) {
+            return;
+        }
     }
 }
 

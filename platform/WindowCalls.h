@@ -1,5 +1,5 @@
 // The calls Panewarden makes on windows that may belong to other programs, any of which
-// may have stopped answering messages: the thread never waits on one for long.
+// may have stopped answering messages: the thread never waits long on one that does not answer.
 #pragma once
 
 #include <windows.h>
@@ -38,8 +38,9 @@ public:
     // BringWindowToTop, then SetForegroundWindow. One that does not answer is only raised,
     // once it answers again: in the foreground it would swallow the keyboard.
     void BringToFront() const;
-    // WM_CLOSE, sent to a window that answers (waiting for it no longer than a ping) and
-    // posted to one that does not.
+    // WM_CLOSE, posted to a window that does not answer. One that answers is waited for
+    // until it has handled it, however long it asks its user first (whether to save, say),
+    // as long as it answers pings meanwhile; Wine ignores SMTO_NOTIMEOUTIFNOTHUNG.
     void Close() const;
 
     // No asynchronous form: a window that does not answer is left alone (false).

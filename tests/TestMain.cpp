@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "--foreign-window") {
-        return RunForeignWindow(argv[2], argv[3][0] == '1');
+        return RunForeignWindow(argv[2], static_cast<CloseMode>(argv[3][0] - '0'));
     }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);

@@ -62,10 +62,16 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
         self->m_nShownAt = ++shows;
     } else if (message == WM_SHOWWINDOW && self->m_onHide) {
         self->m_onHide();
-    } else if (message == WM_CLOSE && self->m_ignoreClose) {
+    } else if (message == WM_CLOSE && self->m_closeMode == CloseMode::Ignores) {
         return 0;
     } else if (message == kBusyMessage) {
         ::Sleep(static_cast<DWORD>(wParam));
+    } else if (message == WM_CLOSE && self->m_closeMode == CloseMode::Asks) {
+        char title[256] = "";
+        ::GetWindowTextA(window, title, sizeof title);
+        if (::MessageBoxA(window, "Save the changes?", title, MB_YESNOCANCEL) == IDCANCEL) {
+            return 0;
+        }
     } else if (message == WM_DESTROY && g_foreignProcess) {
         ::PostQuitMessage(0);
     }
@@ -81,9 +87,11 @@ CForeignProcess::CForeignProcess(const std::string& program, const std::string& 
                      &startup, &m_process);
 }
 
-CForeignProcess::CForeignProcess(const std::string& title, bool ignoreClose)
+CForeignProcess::CForeignProcess(const std::string& title, CloseMode closeMode)
     : CForeignProcess(ThisProgram(),
-                      "--foreign-window \"" + title + "\" " + (ignoreClose ? "1" : "0"), nullptr) {
+                      "--foreign-window \"" + title + "\" " +
+                          std::to_string(static_cast<int>(closeMode)),
+                      nullptr) {
     PumpUntil(
         [&] {
             m_hWnd = ::FindWindowA("PanewardenTestForeign", title.c_str());
@@ -94,7 +102,7 @@ CForeignProcess::CForeignProcess(const std::string& title, bool ignoreClose)
 
 CForeignProcess::~CForeignProcess() {
     if (m_process.hProcess) {
-        ::TerminateProcess(m_process.hProcess, 1);
+        End();
         ::WaitForSingleObject(m_process.hProcess, 5000);
         ::CloseHandle(m_process.hThread);
         ::CloseHandle(m_process.hProcess);
@@ -113,10 +121,10 @@ bool CForeignProcess::Resume() const {
     return PumpUntil([this] { return CWindowCalls::Ping(m_hWnd); });
 }
 
-int RunForeignWindow(const std::string& title, bool ignoreClose) {
+int RunForeignWindow(const std::string& title, CloseMode closeMode) {
     g_foreignProcess = true;
     CForeignWindow window(title, {200, 200, 600, 500});
-    window.m_ignoreClose = ignoreClose;
+    window.m_closeMode = closeMode;
     ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

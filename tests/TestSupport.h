@@ -25,6 +25,9 @@ template <class Condition> bool PumpUntil(Condition condition, DWORD millisecond
 
 // Posted to a test window: its program is busy for wParam ms, answering nothing meanwhile.
 constexpr UINT kBusyMessage = WM_APP + 1;
+// What a foreign window does with WM_CLOSE. Asks: a Yes/No/Cancel box captioned with its
+// title, after which Cancel keeps it open.
+enum class CloseMode { Closes, Ignores, Asks };
 
 // A top-level window of another program, as far as the bar can tell.
 class CForeignWindow {
@@ -39,7 +42,7 @@ public:
     void BringToFront() const;      // shown, and the foreground window
     int m_nShownAt = 0;             // when it was last shown, counted over all foreign windows
     std::function<void()> m_onHide; // runs as it is hidden
-    bool m_ignoreClose = false;
+    CloseMode m_closeMode = CloseMode::Closes;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -47,10 +50,10 @@ private:
 };
 
 // A program started in a folder (null: ours), by default this test program again with
-// --foreign-window TITLE IGNORECLOSE (0 or 1), whose window it waits for.
+// --foreign-window TITLE CLOSEMODE (0, 1 or 2, as in CloseMode), whose window it waits for.
 class CForeignProcess {
 public:
-    explicit CForeignProcess(const std::string& title, bool ignoreClose = false);
+    explicit CForeignProcess(const std::string& title, CloseMode closeMode = CloseMode::Closes);
     CForeignProcess(const std::string& program, const std::string& arguments, const char* folder);
     ~CForeignProcess(); // terminates the process if it still runs
     CForeignProcess(const CForeignProcess&) = delete;
@@ -63,6 +66,7 @@ public:
     bool HasExited(DWORD waitMilliseconds = 0) const {
         return ::WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
     }
+    void End() const { ::TerminateProcess(m_process.hProcess, 1); } // exit code 1
     // Hang: it stops handling messages. Resume: it carries out what came meanwhile.
     void Hang() const { ::SuspendThread(m_process.hThread); }
     bool Resume() const;
@@ -72,7 +76,7 @@ private:
     HWND m_hWnd = nullptr;
 };
 
-int RunForeignWindow(const std::string& title, bool ignoreClose);
+int RunForeignWindow(const std::string& title, CloseMode closeMode);
 
 struct BrowseCall {
     HWND owner;

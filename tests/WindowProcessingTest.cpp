@@ -2,7 +2,9 @@
 #include "windows/Topmost.h"
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
+#include <thread>
 
 namespace {
 
@@ -135,10 +137,11 @@ class WindowProcessingEndProcess : public WindowProcessing,
                                    public ::testing::WithParamInterface<int> {};
 
 TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnYes) {
-    CForeignProcess closes("Ends plain"), ignores("Ends ignoring", true), hung("Ends hung");
+    CForeignProcess closes("Ends plain"), ignores("Ends ignoring", CloseMode::Ignores),
+        hung("Ends hung");
     // The test program stands for Panewarden, whose own windows are never terminated.
     CForeignWindow own("Ends own");
-    own.m_ignoreClose = true;
+    own.m_closeMode = CloseMode::Ignores;
     ::ShowWindow(own.Handle(), SW_SHOWNOACTIVATE);
     ASSERT_TRUE(closes.Handle() && ignores.Handle() && hung.Handle());
     hung.Hang();
@@ -159,6 +162,69 @@ TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnY
 }
 INSTANTIATE_TEST_SUITE_P(WindowProcessing, WindowProcessingEndProcess,
                          ::testing::Values(IDYES, IDNO));
+
+// A window that asks its user first (whether to save, say) is waited for as long as its box
+// stays open; the force-close question comes after the answer, and only if a window stays.
+TEST_F(WindowProcessing, EndProcessWaitsWhileAWindowAsksItsOwnQuestion) {
+    const std::string forceClose = "There are 1 of 2 windows that could not be close normally, do "
+                                   "you want to force close them?|Force close|" +
+                                   std::to_string(MB_YESNO);
+    struct Case {
+        const char* name;
+        int answer; // in the window's own box; 0: its program stops answering instead
+        Strings asked;
+        bool ends;
+    };
+    const Case cases[] = {
+        {"No: every window closes", IDNO, {}, true},
+        {"Cancel", IDCANCEL, {forceClose}, false},
+        {"stops answering while it asks", 0, {forceClose}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CForeignProcess plain("Ends plain"), asking("Ends asking", CloseMode::Asks);
+        ASSERT_TRUE(plain.Handle() && asking.Handle());
+        Select({plain.Handle(), asking.Handle()});
+        interaction.m_messageBoxes.clear();
+        interaction.m_messageBoxAnswers = {IDNO};
+        std::atomic<bool> answered{false}, done{false};
+        bool askedFirst = false;
+        interaction.m_whileAsking = [&] { askedFirst = !answered; };
+        // This thread waits inside the command: the user answers from another one.
+        const HWND dialog = Dialog().m_hWnd;
+        std::thread user([&] {
+            HWND box = nullptr;
+            for (int i = 0; i < 1000 && !(box = ::FindWindowA("#32770", "Ends asking")); ++i) {
+                ::Sleep(10);
+            }
+            ::Sleep(600); // the box stays open for more than a ping's time
+            ::PostMessageA(dialog, WM_COMMAND, IDC_ENDPROCESS, 0); // a second click meanwhile
+            answered = true;
+            if (c.answer) {
+                ::PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(c.answer), 0);
+            } else {
+                asking.Hang();
+            }
+            // A command that waits on for good would hold the test: the program ends instead.
+            for (int i = 0; i < 1000 && !done; ++i) {
+                ::Sleep(10);
+            }
+            if (!done) {
+                asking.End();
+            }
+        });
+        Send(IDC_ENDPROCESS);
+        done = true;
+        user.join();
+        MSG click;
+        EXPECT_TRUE(::PeekMessageA(&click, dialog, WM_COMMAND, WM_COMMAND, PM_REMOVE))
+            << "the second click is taken only after the command";
+        EXPECT_FALSE(askedFirst);
+        EXPECT_EQ(c.asked, interaction.m_messageBoxes);
+        EXPECT_TRUE(plain.HasExited(5000));
+        EXPECT_EQ(c.ends, asking.HasExited(c.ends ? 5000 : 200));
+    }
+}
 
 // Each action on a window whose program has stopped answering is over within a second; once
 // the program answers again the window is as the lists, the icons and the file say.
