@@ -261,8 +261,8 @@ void CButtonBarDlg::OnPreferences() {
 
 // The bar shows up again on the window timer's next tick, if it runs at all.
 void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
-    ::KillTimer(m_hWnd, kWindowTimer);
-    ::KillTimer(m_hWnd, kAutoMaximizeTimer);
+    StopTimer(kWindowTimer);
+    StopTimer(kAutoMaximizeTimer);
     CollapseBar();
     m_settings.autoMaximizeInterval = chosen.autoMaximizeInterval;
     m_settings.windowTimerInterval = chosen.windowTimerInterval;

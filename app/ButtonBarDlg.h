@@ -15,6 +15,7 @@
 #include "windows/BarPlacement.h"
 #include "windows/Transparency.h"
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -59,6 +60,8 @@ public:
     CHiddenWindowList& HiddenWindowList() { return m_hiddenWindows; }
     CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
     CPreferencesDlg* PreferencesDlg() const { return m_pPreferencesDlg.get(); }
+    // The timers running, by id, with their periods.
+    const std::map<UINT, UINT>& TimerPeriods() const { return m_timerPeriods; }
 
     // CSkinButtonOwner
     void ActivateTarget() override;
@@ -109,6 +112,7 @@ private:
     void OnAutoMaximize();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
     void StartTimer(UINT timerId, int period);
+    void StopTimer(UINT timerId);
     void CollapseBar();
     void SetWindowTopmost(int mode, HWND window);
     // The T button's pop-up while it is on screen, else null.
@@ -149,6 +153,7 @@ private:
     CSystemTray m_trayIcon{this};
     std::vector<std::unique_ptr<CSystemTray>> m_hiddenTrayIcons;
     BarSettings m_settings;
+    std::map<UINT, UINT> m_timerPeriods;
     std::unique_ptr<CPreferencesDlg> m_pPreferencesDlg;
     HWND m_hLastForeground = nullptr; // the foreground window of the last tick
     bool m_bRestackDue = false;       // an action activated, restyled or restacked the target

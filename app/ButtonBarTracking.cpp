@@ -7,7 +7,13 @@
 #include "windows/TransparencyDlg.h"
 
 void CButtonBarDlg::StartTimer(UINT timerId, int period) {
-    ::SetTimer(m_hWnd, timerId, TimerPeriod(period), nullptr);
+    m_timerPeriods[timerId] = TimerPeriod(period);
+    ::SetTimer(m_hWnd, timerId, m_timerPeriods[timerId], nullptr);
+}
+
+void CButtonBarDlg::StopTimer(UINT timerId) {
+    m_timerPeriods.erase(timerId);
+    ::KillTimer(m_hWnd, timerId);
 }
 
 // The timers have no callback, so the default processing of their messages would do
@@ -160,7 +166,7 @@ CTransparencyDlg* CButtonBarDlg::ShownTransparencyDlg() const {
 void CButtonBarDlg::OnAutoMaximize() {
     if (m_settings.autoMaximize == 1) {
         m_settings.autoMaximize = 0;
-        ::KillTimer(m_hWnd, kAutoMaximizeTimer);
+        StopTimer(kAutoMaximizeTimer);
     } else {
         m_settings.autoMaximize = 1;
         StartTimer(kAutoMaximizeTimer, m_settings.autoMaximizeInterval);

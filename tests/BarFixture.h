@@ -7,11 +7,13 @@
 #include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
+#include "tests/Scene.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -89,6 +91,18 @@ protected:
         return carried;
     }
 
+    Scene Snapshot() { return camera.Take(*bar, interaction); }
+    // The action's whole effect: the scene before it with the changes stated, against the
+    // scene after it.
+    void ExpectEffect(const std::string& name, const std::function<void()>& act,
+                      const std::function<void(Scene&)>& changes) {
+        Scene expected = Snapshot();
+        changes(expected);
+        act();
+        EXPECT_EQ(expected.Text(), Snapshot().Text()) << name;
+    }
+
     CScriptedInteraction interaction;
     std::unique_ptr<CButtonBarDlg> bar;
+    CSceneCamera camera;
 };

@@ -2,6 +2,7 @@
 #include "tests/BarFixture.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -15,51 +16,214 @@ protected:
         Command(IDC_HIDE);
     }
     void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
+    // No pumping: what the menu posts stays in the queue.
     LRESULT TrayMenu(std::deque<UINT> choices = {}) {
         interaction.m_menuChoices = std::move(choices);
         const CSystemTray& icon = bar->TrayIcon();
-        const LRESULT result =
-            icon.SendMessage(icon.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
-        PumpMessages();
-        return result;
+        return icon.SendMessage(icon.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
     }
-    CForeignWindow first{"First window"}, second{"Second window"}, third{"Third window"};
+    CForeignWindow first{"First window", {100, 100, 500, 400}},
+        second{"Second window", {150, 120, 550, 420}}, third{"Third window", {200, 140, 600, 440}};
 };
 
-// The other routes back meet the same list: the hidden-window list's and the hung-window tests.
-TEST_F(WindowCommands, HideGivesEachWindowAnIconWhoseDoubleClickAndAltSShowItAgain) {
-    const HWND A = first.Handle(), B = second.Handle(), C = third.Handle();
-    for (HWND window : {A, B, C}) {
-        ASSERT_NO_FATAL_FAILURE(Hide(window));
-        EXPECT_FALSE(::IsWindowVisible(window));
-    }
-    EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
-    EXPECT_EQ((Handles{A, B, C}), IconWindows());
-    const CSystemTray& icon = *bar->HiddenTrayIcons().at(1);
-    icon.SendMessage(icon.GetIconData().uCallbackMessage, 0, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(::IsWindowVisible(B) && Hidden() == (Handles{A, C}));
-    EXPECT_EQ((Handles{A, C}), IconWindows());
-    // Alt+S: last to first, so that the first hidden ends in front.
-    Hotkey(CButtonBarDlg::kShowAllHotkey);
-    EXPECT_TRUE(::IsWindowVisible(C) && A == ::GetForegroundWindow());
-    EXPECT_TRUE(Hidden().empty() && IconWindows().empty());
-}
-
-// A click on H, or the tray menu, made the bar the foreground window: the keyboard goes on
-// to the next window down, not nowhere.
-TEST_F(WindowCommands, AHideThatLeavesTheBarInFrontHandsTheKeyboardToTheNextWindow) {
-    const HWND A = first.Handle(), B = second.Handle();
-    for (const bool fromMenu : {false, true}) {
+// Each action on the bar's world, from one scene: First in front with the bar on it, Second
+// and Third behind it.
+class WindowCommandsRows : public WindowCommands {
+protected:
+    void SetUp() override {
+        for (HWND window : {first.Handle(), second.Handle(), third.Handle()}) {
+            ::SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+            ::SetWindowLongA(window, GWL_EXSTYLE, 0);
+            ::ShowWindow(window, SW_SHOWNOACTIVATE);
+        }
+        WindowCommands::SetUp();
+        camera = {};
+        camera.Name("First", first.Handle());
+        camera.Name("Second", second.Handle());
+        camera.Name("Third", third.Handle());
+        third.BringToFront();
         second.BringToFront();
-        ASSERT_NO_FATAL_FAILURE(RideOn(A));
+        RideOn(first.Handle());
         Dialog().RefreshLists();
-        ASSERT_TRUE(::SetForegroundWindow(bar->m_hWnd));
-        Command(fromMenu ? ID_ACTIVEWINDOW_FIRST + (Dialog().WindowHandles().at(0) == A ? 0 : 1)
-                         : IDC_HIDE);
-        EXPECT_FALSE(::IsWindowVisible(A)) << fromMenu;
-        EXPECT_TRUE(::GetForegroundWindow() == B && ::GetFocus() == B) << fromMenu;
-        Tick();
-        EXPECT_EQ(B, bar->Target()) << fromMenu;
+        PumpMessages(50); // the platform's own events of these changes
+    }
+    WPARAM Entry(HWND window) {
+        const std::vector<HWND>& listed = Dialog().WindowHandles();
+        return ID_ACTIVEWINDOW_FIRST +
+               (std::find(listed.begin(), listed.end(), window) - listed.begin());
+    }
+    void Click(UINT button) {
+        bar->Button(button).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        bar->Button(button).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+};
+
+struct Row {
+    const char* name;
+    std::function<void()> prepare, act;
+    std::function<void(Scene&)> changes;
+};
+
+TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
+    const HWND B = second.Handle();
+    const auto hidden = [](Scene& s, const std::vector<std::string>& windows) {
+        for (const std::string& window : windows) {
+            s.Hide(window);
+        }
+        s.hidden = s.hidFile = windows;
+    };
+    const auto menu = [](Scene& s, const char* owner) {
+        s.asked.push_back(std::string("menu of ") + owner);
+    };
+    const std::function<void()> none = [] {};
+    // Shown centred on the desktop, and in front.
+    const auto selector = [](Scene& s) {
+        RECT& rect = s["processing"].rect;
+        const RECT desktop = WindowRect(::GetDesktopWindow());
+        ::OffsetRect(&rect, (desktop.right - rect.right - rect.left) / 2 - rect.left,
+                     (desktop.bottom - rect.bottom - rect.top) / 2 - rect.top);
+        s.Put("processing", 0);
+        s.foreground = "processing";
+    };
+    const Row rows[] = {
+        {"H, the bar in front", [&] { ::SetForegroundWindow(bar->m_hWnd); },
+         [&] { Click(IDC_HIDE); },
+         [&](Scene& s) {
+             hidden(s, {"First"});
+             s.icons = {"First"};
+             s.foreground = "Second";
+             s.Put("Second", 1);
+             s.bar = "collapsed";
+         }},
+        {"A", none, [&] { Click(IDC_TOPMOST); },
+         [](Scene& s) {
+             s["First"].topmost = true;
+             s.Put("First", 0);
+             s.faceA = 1;
+         }},
+        {"A on a topmost window", [&] { Click(IDC_TOPMOST); }, [&] { Click(IDC_TOPMOST); },
+         [](Scene& s) {
+             s["First"].topmost = false;
+             s.Put("First", 1);
+             s.faceA = 0;
+         }},
+        {"T, the bar in front", [&] { ::SetForegroundWindow(bar->m_hWnd); },
+         [&] { Click(IDC_TRANSPARENCY); },
+         [](Scene& s) {
+             s["First"].alpha = 200;
+             s.faceT = 1;
+             s.foreground = "First";
+         }},
+        {"T on a transparent window", [&] { Click(IDC_TRANSPARENCY); },
+         [&] { Click(IDC_TRANSPARENCY); },
+         [](Scene& s) {
+             s["First"].alpha = -1;
+             s.faceT = 0;
+         }},
+        {"menu: 50%", [&] { ::SetForegroundWindow(bar->m_hWnd); },
+         [&] { RightClick(IDC_TOPMOST, {ID_TRANSPARENCY_50}); },
+         [&](Scene& s) {
+             s["First"].alpha = 127;
+             s.faceT = 1;
+             s.foreground = "First";
+             menu(s, "A");
+         }},
+        {"menu: Off", [&] { Click(IDC_TRANSPARENCY); },
+         [&] { RightClick(IDC_HIDE, {ID_TRANSPARENCY_OFF}); },
+         [&](Scene& s) {
+             s["First"].alpha = -1;
+             s.faceT = 0;
+             menu(s, "H");
+         }},
+        {"menu: a hidden window", [&] { Command(Entry(B)); },
+         [&] { RightClick(IDC_TRANSPARENCY, {ID_HIDDENWINDOW_FIRST}); },
+         [&](Scene& s) {
+             s.Put("Second", 1);
+             s.hidden = s.hidFile = {};
+             s.foreground = "Second";
+             menu(s, "T");
+         }},
+        {"menu: Window selector", none, [&] { RightClick(IDC_HIDE, {ID_WINDOWSELECTOR}); },
+         [&](Scene& s) {
+             selector(s);
+             menu(s, "H");
+         }},
+        {"menu: Automaximize IE", none, [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
+         [&](Scene& s) {
+             s.timers[CButtonBarDlg::kAutoMaximizeTimer] = 500;
+             menu(s, "H");
+         }},
+        {"Alt+A", none, [&] { Hotkey(CButtonBarDlg::kHideAllHotkey); },
+         [&](Scene& s) {
+             hidden(s, {"First", "Second", "Third"});
+             s.foreground = "?Shell_TrayWnd"; // as the platform has it, with nothing else left
+             s.bar = "collapsed";
+         }},
+        {"Alt+S",
+         [&] {
+             ::SetForegroundWindow(bar->m_hWnd);
+             Click(IDC_HIDE);
+             Hotkey(CButtonBarDlg::kHideAllHotkey);
+         },
+         [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
+         [](Scene& s) {
+             for (const char* window : {"Third", "Second", "First"}) {
+                 s.Put(window, 1);
+             }
+             s.hidden = s.hidFile = s.icons = {};
+             s.foreground = "First";
+         }},
+        {"Active windows: an entry", none, [&] { Command(Entry(B)); },
+         [&](Scene& s) { hidden(s, {"Second"}); }},
+        {"Active windows: an entry, the bar in front", [&] { ::SetForegroundWindow(bar->m_hWnd); },
+         [&] { Command(Entry(first.Handle())); },
+         [&](Scene& s) {
+             hidden(s, {"First"});
+             s.foreground = "Second";
+         }},
+        {"Active windows: beyond", none, [&] { Command(ID_ACTIVEWINDOW_FIRST + 3); },
+         [](Scene&) {}},
+        {"Hidden windows: entry 1",
+         [&] {
+             Command(Entry(third.Handle()));
+             Command(Entry(B));
+         },
+         [&] { Command(ID_HIDDENWINDOW_FIRST + 1); },
+         [](Scene& s) {
+             s.Put("Second", 1);
+             s.hidden = s.hidFile = {"Third"};
+             s.foreground = "Second";
+         }},
+        {"an icon's double-click", [&] { Click(IDC_HIDE); },
+         [&] {
+             const CSystemTray& icon = *bar->HiddenTrayIcons().at(0);
+             icon.SendMessage(icon.GetIconData().uCallbackMessage, 0, WM_LBUTTONDBLCLK);
+         },
+         [](Scene& s) {
+             s.Put("First", 1);
+             s.hidden = s.hidFile = s.icons = {};
+             s.foreground = "First";
+         }},
+        {"a restore command for a window not listed", none,
+         [&] { Command(ID_RESTOREWINDOW_FIRST + 9999, B); }, [](Scene&) {}},
+        {"tray menu", none, [&] { TrayMenu({ID_AUTOMAXIMIZE}); },
+         [&](Scene& s) {
+             menu(s, "bar");
+             s.foreground = "bar";
+             s.queued = {"273 32786", "0 0"};
+         }},
+        {"tray icon's double-click", none,
+         [&] {
+             const CSystemTray& icon = bar->TrayIcon();
+             icon.SendMessage(icon.GetIconData().uCallbackMessage, icon.GetIconData().uID,
+                              WM_LBUTTONDBLCLK);
+         },
+         selector},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        row.prepare();
+        ExpectEffect(row.name, row.act, row.changes);
     }
 }
 
@@ -75,39 +239,6 @@ TEST_F(WindowCommands, AltSMakesTheLastWindowShownTheForegroundWindowItself) {
     EXPECT_EQ(other.Handle(), ::GetForegroundWindow());
 }
 
-TEST_F(WindowCommands, NumberedCommandsStartAtTheirFirstIdAndHideAllRefreshesFirst) {
-    ::ShowWindow(first.Handle(), SW_SHOWNOACTIVATE);
-    Dialog().RefreshLists();
-    const HWND listed = Dialog().WindowHandles().at(0);
-    Command(ID_ACTIVEWINDOW_FIRST);
-    EXPECT_FALSE(::IsWindowVisible(listed));
-    EXPECT_EQ(Handles{listed}, Hidden());
-    EXPECT_TRUE(IconWindows().empty());
-    Command(ID_ACTIVEWINDOW_FIRST + Dialog().WindowHandles().size()); // beyond: nothing
-    Command(ID_HIDDENWINDOW_FIRST + 1);
-    EXPECT_EQ(Handles{listed}, Hidden());
-    Command(ID_HIDDENWINDOW_FIRST);
-    EXPECT_TRUE(::IsWindowVisible(listed) && Hidden().empty());
-
-    // Shown after the last refresh, and still hidden by Alt+A, which collapses the bar on it.
-    ASSERT_NO_FATAL_FAILURE(RideOn(second.Handle()));
-    ASSERT_FALSE(IsCollapsed(bar->m_hWnd));
-    Hotkey(CButtonBarDlg::kHideAllHotkey);
-    EXPECT_FALSE(::IsWindowVisible(second.Handle()) || ::IsWindowVisible(listed));
-    EXPECT_TRUE(IsCollapsed(bar->m_hWnd) && IconWindows().empty());
-    // Any icon number will do: the window travels with the command.
-    Command(ID_RESTOREWINDOW_FIRST + 9999, second.Handle());
-    EXPECT_TRUE(::IsWindowVisible(second.Handle()));
-    EXPECT_EQ(Handles{listed}, Hidden());
-    // The last entry a menu can number, and choose.
-    Handles many(0xFFFF - ID_HIDDENWINDOW_FIRST - 1, nullptr);
-    many.push_back(third.Handle());
-    bar->HiddenWindowList().HideEvery(many);
-    PumpMessages();
-    EXPECT_EQ("Hidden windows/Third window 65535", RightClick(IDC_HIDE, {0xFFFF}).at(5536));
-    EXPECT_TRUE(::IsWindowVisible(third.Handle()));
-}
-
 TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBar) {
     Command(ID_AUTOMAXIMIZE);
     bar->HiddenWindowList().Hide(CWindowCalls(first.Handle()));
@@ -115,6 +246,7 @@ TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBa
     POINT cursor;
     ::GetCursorPos(&cursor);
     EXPECT_EQ(1, TrayMenu({ID_AUTOMAXIMIZE}));
+    PumpMessages();
     const MenuCall tray = interaction.m_menus.at(0);
     EXPECT_TRUE(tray.flags == 0 && tray.owner == bar->m_hWnd && tray.foreground == bar->m_hWnd);
     EXPECT_EQ(cursor.x, tray.x);
@@ -147,8 +279,13 @@ TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBa
         EXPECT_TRUE(menu.owner == bar->Button(button).m_hWnd && menu.x == cursor.x);
     }
     EXPECT_EQ(1, bar->IsAutoMaximizeOn()) << "switched three times";
-    RightClick(IDC_TOPMOST, {ID_WINDOWSELECTOR});
-    EXPECT_TRUE(::IsWindowVisible(Dialog().m_hWnd));
+    // The last entry a menu can number, and choose.
+    std::vector<HWND> many(0xFFFF - ID_HIDDENWINDOW_FIRST - 1, nullptr);
+    many.push_back(third.Handle());
+    bar->HiddenWindowList().HideEvery(many);
+    PumpMessages();
+    EXPECT_EQ("Hidden windows/Third window 65535", RightClick(IDC_HIDE, {0xFFFF}).at(5536));
+    EXPECT_TRUE(::IsWindowVisible(third.Handle()));
 }
 
 // A title set through the wide API on another program's window, as the system holds it: é中😀
