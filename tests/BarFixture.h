@@ -95,9 +95,9 @@ protected:
     // The action's whole effect: the scene before it with the changes stated, against the
     // scene after it.
     void ExpectEffect(const std::string& name, const std::function<void()>& act,
-                      const std::function<void(Scene&)>& changes) {
+                      const std::string& changes) {
         Scene expected = Snapshot();
-        changes(expected);
+        expected.Apply(changes);
         act();
         EXPECT_EQ(expected.Text(), Snapshot().Text()) << name;
     }

@@ -13,28 +13,9 @@
 
 namespace {
 
-std::string Joined(const std::vector<std::string>& items) {
-    std::string joined;
-    for (const std::string& item : items) {
-        joined += (joined.empty() ? "" : " ") + item;
-    }
-    return joined;
-}
-
-SceneWindow StateOf(HWND window) {
-    SceneWindow state;
-    state.visible = ::IsWindowVisible(window) != 0;
-    state.minimized = ::IsIconic(window) != 0;
-    state.maximized = ::IsZoomed(window) != 0;
-    const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
-    state.topmost = (exStyle & WS_EX_TOPMOST) != 0;
-    BYTE alpha = 0;
-    if ((exStyle & WS_EX_LAYERED) &&
-        ::GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr)) {
-        state.alpha = alpha;
-    }
-    ::GetWindowRect(window, &state.rect);
-    return state;
+std::string Rect(const RECT& rect) {
+    return std::to_string(rect.left) + ":" + std::to_string(rect.top) + " " +
+           std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
 }
 
 // The messages posted to the thread, taken off its queue and put back in the same order.
@@ -56,46 +37,35 @@ std::vector<MSG> QueuedMessages() {
 
 } // namespace
 
-std::string Scene::Text() const {
-    std::ostringstream text;
-    for (const auto& [name, w] : windows) {
-        text << name << ": " << (w.visible ? "visible" : "hidden")
-             << (w.minimized ? " minimized" : "") << (w.maximized ? " maximized" : "")
-             << (w.topmost ? " topmost" : "") << " alpha " << w.alpha;
-        // The bar's place has a line of its own.
-        if (name != "bar") {
-            text << " at " << w.rect.left << "," << w.rect.top << " " << w.rect.right - w.rect.left
-                 << "x" << w.rect.bottom - w.rect.top;
+void Scene::Apply(const std::string& changes) {
+    std::istringstream tokens(changes);
+    std::string token;
+    while (tokens >> token) {
+        const std::size_t equals = token.find('=');
+        std::string value = token.substr(equals + 1);
+        std::replace(value.begin(), value.end(), ',', ' ');
+        if (equals > 0 && token[equals - 1] == '+') {
+            std::string& list = items[token.substr(0, equals - 1)];
+            list += (list.empty() ? "" : token[0] == 'a' ? "; " : " ") + value; // asked: boxes
+        } else {
+            items[token.substr(0, equals)] = value;
         }
-        text << " owner " << w.owner << "\n";
     }
-    text << "stack: " << Joined(stack) << "\n";
-    text << "foreground: " << foreground << "\ntarget: " << target << "\nbar: " << bar
-         << "\nfaces: A " << faceA << " T " << faceT << "\nhidden: " << Joined(hidden)
-         << "\nicons: " << Joined(icons) << "\nPaneward.hid: " << Joined(hidFile)
-         << "\nPaneward.cfg: " << cfgFile << "\n";
-    for (const std::string& question : asked) {
-        text << "asked: " << question << "\n";
-    }
-    for (const auto& [id, period] : timers) {
-        text << "timer " << id << ": " << period << " ms\n";
-    }
-    text << "queued: " << Joined(queued) << "\n";
-    return text.str();
 }
 
-void Scene::Hide(const std::string& name) {
-    windows.at(name).visible = false;
-    stack.erase(std::find(stack.begin(), stack.end(), name));
-}
-
-void Scene::Put(const std::string& name, std::size_t place) {
-    const auto found = std::find(stack.begin(), stack.end(), name);
-    if (found != stack.end()) {
-        stack.erase(found);
+// A window's items on one line.
+std::string Scene::Text() const {
+    std::string text, window;
+    for (const auto& [key, value] : items) {
+        const std::size_t dot = key.find('.');
+        const std::string owner = dot == std::string::npos ? "" : key.substr(0, dot);
+        if (owner.empty() || owner != window) {
+            text += (text.empty() ? "" : "\n") + (owner.empty() ? key : owner) + ":";
+        }
+        window = owner;
+        text += " " + (owner.empty() ? value : key.substr(dot + 1) + "=" + value);
     }
-    windows.at(name).visible = true;
-    stack.insert(stack.begin() + static_cast<std::ptrdiff_t>(place), name);
+    return text + "\n";
 }
 
 std::string CSceneCamera::NameOf(HWND window) const {
@@ -112,72 +82,107 @@ std::string CSceneCamera::NameOf(HWND window) const {
     return std::string("?") + windowClass;
 }
 
-Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interaction) {
-    const CTransparencyDlg* popup = bar.Button(IDC_TRANSPARENCY).TransparencyDlg();
-    CSceneCamera camera = *this;
-    camera.Name("bar", bar.m_hWnd);
-    camera.Name("processing", bar.ProcessingDlg()->m_hWnd);
-    camera.Name("preferences", bar.PreferencesDlg() ? bar.PreferencesDlg()->m_hWnd : nullptr);
-    camera.Name("pop-up", popup ? popup->m_hWnd : nullptr);
-    Scene scene;
-    for (const auto& [name, window] : camera.m_named) {
-        if (window) {
-            scene.windows[name] = StateOf(window);
-            scene.windows[name].owner = camera.NameOf(::GetWindow(window, GW_OWNER));
+std::string CSceneCamera::NamesOf(const std::vector<HWND>& windows) const {
+    std::string names;
+    for (HWND window : windows) {
+        names += (names.empty() ? "" : " ") + NameOf(window);
+    }
+    return names;
+}
+
+void CSceneCamera::AddWindows(Scene& scene) const {
+    for (const auto& [name, window] : m_named) {
+        const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
+        BYTE alpha = 0;
+        const bool layered = (exStyle & WS_EX_LAYERED) &&
+                             ::GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr);
+        std::map<std::string, std::string>& items = scene.items;
+        items[name + ".visible"] = std::to_string(::IsWindowVisible(window) != 0);
+        items[name + ".minimized"] = std::to_string(::IsIconic(window) != 0);
+        items[name + ".maximized"] = std::to_string(::IsZoomed(window) != 0);
+        items[name + ".topmost"] = std::to_string((exStyle & WS_EX_TOPMOST) != 0);
+        items[name + ".alpha"] = layered ? std::to_string(alpha) : "-";
+        items[name + ".owner"] = NameOf(::GetWindow(window, GW_OWNER));
+        if (name != "bar") { // its place is an item of its own
+            items[name + ".rect"] = Rect(WindowRect(window));
         }
     }
     // Where a hidden window sits shows nowhere.
+    std::vector<HWND> stack;
     for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
-        const std::string name = camera.NameOf(w);
-        if (name[0] != '?' && ::IsWindowVisible(w)) {
-            scene.stack.push_back(name);
+        if (NameOf(w)[0] != '?' && ::IsWindowVisible(w)) {
+            stack.push_back(w);
         }
     }
-    scene.foreground = camera.NameOf(::GetForegroundWindow());
-    scene.target = camera.NameOf(bar.Target());
+    scene.items["stack"] = NamesOf(stack);
+}
+
+Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interaction) const {
+    CSceneCamera camera = *this;
+    camera.Name("bar", bar.m_hWnd);
+    camera.Name("processing", bar.ProcessingDlg()->m_hWnd);
+    if (bar.PreferencesDlg()) {
+        camera.Name("preferences", bar.PreferencesDlg()->m_hWnd);
+    }
+    if (const CTransparencyDlg* popup = bar.Button(IDC_TRANSPARENCY).TransparencyDlg()) {
+        camera.Name("pop-up", popup->m_hWnd);
+    }
+    Scene scene;
+    camera.AddWindows(scene);
+    std::map<std::string, std::string>& items = scene.items;
+    items["foreground"] = camera.NameOf(::GetForegroundWindow());
+    items["target"] = camera.NameOf(bar.Target());
     const RECT place = WindowRect(bar.m_hWnd);
-    scene.bar = IsCollapsed(bar.m_hWnd)
-                    ? "collapsed"
-                    : "at " + std::to_string(place.left) + "," + std::to_string(place.top);
+    items["bar"] = IsCollapsed(bar.m_hWnd) ? "collapsed" : "at " + Rect(place);
     for (const auto& [name, window] : camera.m_named) {
         const POINT on = BarPlaceOn(window);
-        if (window && name != "bar" && scene.bar.front() == 'a' && on.x == place.left &&
-            on.y == place.top) {
-            scene.bar = "on " + name;
+        if (name != "bar" && items["bar"][0] == 'a' && on.x == place.left && on.y == place.top) {
+            items["bar"] = "on " + name;
         }
     }
-    scene.faceA = bar.Button(IDC_TOPMOST).GetState();
-    scene.faceT = bar.Button(IDC_TRANSPARENCY).GetState();
-    for (HWND window : bar.HiddenWindowList().Windows()) {
-        scene.hidden.push_back(camera.NameOf(window));
-    }
+    items["A"] = std::to_string(bar.Button(IDC_TOPMOST).GetState());
+    items["T"] = std::to_string(bar.Button(IDC_TRANSPARENCY).GetState());
+    items["hidden"] = camera.NamesOf(bar.HiddenWindowList().Windows());
+    std::vector<HWND> carried, listed;
     for (const auto& icon : bar.HiddenTrayIcons()) {
-        scene.icons.push_back(camera.NameOf(icon->GetCarriedWindow()));
+        carried.push_back(icon->GetCarriedWindow());
     }
+    items["icons"] = camera.NamesOf(carried);
     for (const HiddenWindowEntry& entry :
          ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()))) {
-        scene.hidFile.push_back(camera.NameOf(entry.window));
+        listed.push_back(entry.window);
     }
-    scene.cfgFile = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));
-    for (std::size_t line = scene.cfgFile.find("\r\n"); line != std::string::npos;
-         line = scene.cfgFile.find("\r\n")) {
-        scene.cfgFile.replace(line, 2, "|");
+    items["hid"] = camera.NamesOf(listed);
+    std::string cfg = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));
+    std::replace(cfg.begin(), cfg.end(), '\r', ' ');
+    std::replace(cfg.begin(), cfg.end(), '\n', '|');
+    items["cfg"] = cfg;
+    std::string asked;
+    for (const std::string& box : interaction.m_messageBoxes) { // "text|caption|type"
+        const std::size_t caption = box.find('|') + 1;
+        asked += (asked.empty() ? "" : "; ") + box.substr(caption, box.rfind('|') - caption);
     }
-    scene.asked = interaction.m_messageBoxes;
     for (const MenuCall& menu : interaction.m_menus) {
         std::string owner = camera.NameOf(menu.owner);
-        for (const auto& [id, button] :
+        for (const auto& [id, name] :
              {std::pair{IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}}) {
-            owner = menu.owner == bar.Button(id).m_hWnd ? button : owner;
+            owner = menu.owner == bar.Button(id).m_hWnd ? name : owner;
         }
-        scene.asked.push_back("menu of " + owner);
+        asked += (asked.empty() ? "" : "; ") + std::string("menu of ") + owner;
     }
-    scene.timers = bar.TimerPeriods();
+    items["asked"] = asked;
+    std::string timers, queued;
+    for (const auto& [id, period] : bar.TimerPeriods()) {
+        timers += (timers.empty() ? "" : " ") + std::to_string(id) + ":" + std::to_string(period);
+    }
+    items["timers"] = timers;
     for (const MSG& msg : QueuedMessages()) {
         // A timer's message comes whenever it is due.
         if (msg.hwnd == bar.m_hWnd && msg.message != WM_TIMER) {
-            scene.queued.push_back(std::to_string(msg.message) + " " + std::to_string(msg.wParam));
+            queued += (queued.empty() ? "" : " ") + std::to_string(msg.message) + ":" +
+                      std::to_string(msg.wParam);
         }
     }
+    items["queued"] = queued;
     return scene;
 }

@@ -37,6 +37,7 @@ protected:
             ::ShowWindow(window, SW_SHOWNOACTIVATE);
         }
         WindowCommands::SetUp();
+        interaction.m_menus.clear();
         camera = {};
         camera.Name("First", first.Handle());
         camera.Name("Second", second.Handle());
@@ -58,160 +59,87 @@ protected:
     }
 };
 
+// A row: what is done before, the action, and the changes it makes to the scene.
 struct Row {
     const char* name;
     std::function<void()> prepare, act;
-    std::function<void(Scene&)> changes;
+    std::string changes;
 };
 
 TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
     const HWND B = second.Handle();
-    const auto hidden = [](Scene& s, const std::vector<std::string>& windows) {
-        for (const std::string& window : windows) {
-            s.Hide(window);
-        }
-        s.hidden = s.hidFile = windows;
-    };
-    const auto menu = [](Scene& s, const char* owner) {
-        s.asked.push_back(std::string("menu of ") + owner);
-    };
-    const std::function<void()> none = [] {};
-    // Shown centred on the desktop, and in front.
-    const auto selector = [](Scene& s) {
-        RECT& rect = s["processing"].rect;
-        const RECT desktop = WindowRect(::GetDesktopWindow());
-        ::OffsetRect(&rect, (desktop.right - rect.right - rect.left) / 2 - rect.left,
-                     (desktop.bottom - rect.bottom - rect.top) / 2 - rect.top);
-        s.Put("processing", 0);
-        s.foreground = "processing";
-    };
+    const std::function<void()> none = [] {},
+                                barInFront = [&] { ::SetForegroundWindow(bar->m_hWnd); };
+    const std::function<void()> hideAll = [&] { Hotkey(CButtonBarDlg::kHideAllHotkey); };
+    RECT centred = WindowRect(Dialog().m_hWnd);
+    const RECT desktop = WindowRect(::GetDesktopWindow());
+    ::OffsetRect(&centred, (desktop.right - centred.right - centred.left) / 2 - centred.left,
+                 (desktop.bottom - centred.bottom - centred.top) / 2 - centred.top);
+    const std::string selector =
+        " processing.visible=1 processing.rect=" + std::to_string(centred.left) + ":" +
+        std::to_string(centred.top) + "," + std::to_string(centred.right - centred.left) + "x" +
+        std::to_string(centred.bottom - centred.top) +
+        " stack=processing,bar,First,Second,Third foreground=processing";
     const Row rows[] = {
-        {"H, the bar in front", [&] { ::SetForegroundWindow(bar->m_hWnd); },
-         [&] { Click(IDC_HIDE); },
-         [&](Scene& s) {
-             hidden(s, {"First"});
-             s.icons = {"First"};
-             s.foreground = "Second";
-             s.Put("Second", 1);
-             s.bar = "collapsed";
-         }},
+        {"H, the bar in front", barInFront, [&] { Click(IDC_HIDE); },
+         "First.visible=0 stack=bar,Second,Third foreground=Second bar=collapsed hidden=First "
+         "icons=First hid=First"},
         {"A", none, [&] { Click(IDC_TOPMOST); },
-         [](Scene& s) {
-             s["First"].topmost = true;
-             s.Put("First", 0);
-             s.faceA = 1;
-         }},
+         "First.topmost=1 stack=First,bar,Second,Third A=1"},
         {"A on a topmost window", [&] { Click(IDC_TOPMOST); }, [&] { Click(IDC_TOPMOST); },
-         [](Scene& s) {
-             s["First"].topmost = false;
-             s.Put("First", 1);
-             s.faceA = 0;
-         }},
-        {"T, the bar in front", [&] { ::SetForegroundWindow(bar->m_hWnd); },
-         [&] { Click(IDC_TRANSPARENCY); },
-         [](Scene& s) {
-             s["First"].alpha = 200;
-             s.faceT = 1;
-             s.foreground = "First";
-         }},
+         "First.topmost=0 stack=bar,First,Second,Third A=0"},
+        {"T, the bar in front", barInFront, [&] { Click(IDC_TRANSPARENCY); },
+         "First.alpha=200 T=1 foreground=First"},
         {"T on a transparent window", [&] { Click(IDC_TRANSPARENCY); },
-         [&] { Click(IDC_TRANSPARENCY); },
-         [](Scene& s) {
-             s["First"].alpha = -1;
-             s.faceT = 0;
-         }},
-        {"menu: 50%", [&] { ::SetForegroundWindow(bar->m_hWnd); },
-         [&] { RightClick(IDC_TOPMOST, {ID_TRANSPARENCY_50}); },
-         [&](Scene& s) {
-             s["First"].alpha = 127;
-             s.faceT = 1;
-             s.foreground = "First";
-             menu(s, "A");
-         }},
+         [&] { Click(IDC_TRANSPARENCY); }, "First.alpha=- T=0"},
+        {"menu: 50%", barInFront, [&] { RightClick(IDC_TOPMOST, {ID_TRANSPARENCY_50}); },
+         "First.alpha=127 T=1 foreground=First asked+=menu,of,A"},
         {"menu: Off", [&] { Click(IDC_TRANSPARENCY); },
          [&] { RightClick(IDC_HIDE, {ID_TRANSPARENCY_OFF}); },
-         [&](Scene& s) {
-             s["First"].alpha = -1;
-             s.faceT = 0;
-             menu(s, "H");
-         }},
+         "First.alpha=- T=0 asked+=menu,of,H"},
         {"menu: a hidden window", [&] { Command(Entry(B)); },
          [&] { RightClick(IDC_TRANSPARENCY, {ID_HIDDENWINDOW_FIRST}); },
-         [&](Scene& s) {
-             s.Put("Second", 1);
-             s.hidden = s.hidFile = {};
-             s.foreground = "Second";
-             menu(s, "T");
-         }},
+         "Second.visible=1 stack=bar,Second,First,Third hidden= hid= foreground=Second "
+         "asked+=menu,of,T"},
         {"menu: Window selector", none, [&] { RightClick(IDC_HIDE, {ID_WINDOWSELECTOR}); },
-         [&](Scene& s) {
-             selector(s);
-             menu(s, "H");
-         }},
+         "asked+=menu,of,H" + selector},
         {"menu: Automaximize IE", none, [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
-         [&](Scene& s) {
-             s.timers[CButtonBarDlg::kAutoMaximizeTimer] = 500;
-             menu(s, "H");
-         }},
-        {"Alt+A", none, [&] { Hotkey(CButtonBarDlg::kHideAllHotkey); },
-         [&](Scene& s) {
-             hidden(s, {"First", "Second", "Third"});
-             s.foreground = "?Shell_TrayWnd"; // as the platform has it, with nothing else left
-             s.bar = "collapsed";
-         }},
+         "timers=1125:500 asked+=menu,of,H"},
+        {"Alt+A", none, hideAll,
+         "First.visible=0 Second.visible=0 Third.visible=0 stack=bar bar=collapsed "
+         "hidden=First,Second,Third hid=First,Second,Third foreground=?Shell_TrayWnd"},
         {"Alt+S",
          [&] {
              ::SetForegroundWindow(bar->m_hWnd);
              Click(IDC_HIDE);
-             Hotkey(CButtonBarDlg::kHideAllHotkey);
+             hideAll();
          },
          [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
-         [](Scene& s) {
-             for (const char* window : {"Third", "Second", "First"}) {
-                 s.Put(window, 1);
-             }
-             s.hidden = s.hidFile = s.icons = {};
-             s.foreground = "First";
-         }},
+         "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third hidden= "
+         "hid= icons= foreground=First"},
         {"Active windows: an entry", none, [&] { Command(Entry(B)); },
-         [&](Scene& s) { hidden(s, {"Second"}); }},
-        {"Active windows: an entry, the bar in front", [&] { ::SetForegroundWindow(bar->m_hWnd); },
+         "Second.visible=0 stack=bar,First,Third hidden=Second hid=Second"},
+        {"Active windows: an entry, the bar in front", barInFront,
          [&] { Command(Entry(first.Handle())); },
-         [&](Scene& s) {
-             hidden(s, {"First"});
-             s.foreground = "Second";
-         }},
-        {"Active windows: beyond", none, [&] { Command(ID_ACTIVEWINDOW_FIRST + 3); },
-         [](Scene&) {}},
-        {"Hidden windows: entry 1",
+         "First.visible=0 stack=bar,Second,Third hidden=First hid=First foreground=Second"},
+        {"Active windows: beyond", none, [&] { Command(ID_ACTIVEWINDOW_FIRST + 3); }, ""},
+        {"Hidden windows: an entry",
          [&] {
              Command(Entry(third.Handle()));
              Command(Entry(B));
          },
          [&] { Command(ID_HIDDENWINDOW_FIRST + 1); },
-         [](Scene& s) {
-             s.Put("Second", 1);
-             s.hidden = s.hidFile = {"Third"};
-             s.foreground = "Second";
-         }},
+         "Second.visible=1 stack=bar,Second,First hidden=Third hid=Third foreground=Second"},
         {"an icon's double-click", [&] { Click(IDC_HIDE); },
          [&] {
              const CSystemTray& icon = *bar->HiddenTrayIcons().at(0);
              icon.SendMessage(icon.GetIconData().uCallbackMessage, 0, WM_LBUTTONDBLCLK);
          },
-         [](Scene& s) {
-             s.Put("First", 1);
-             s.hidden = s.hidFile = s.icons = {};
-             s.foreground = "First";
-         }},
+         "First.visible=1 stack=bar,First,Second,Third hidden= hid= icons= foreground=First"},
         {"a restore command for a window not listed", none,
-         [&] { Command(ID_RESTOREWINDOW_FIRST + 9999, B); }, [](Scene&) {}},
+         [&] { Command(ID_RESTOREWINDOW_FIRST + 9999, B); }, ""},
         {"tray menu", none, [&] { TrayMenu({ID_AUTOMAXIMIZE}); },
-         [&](Scene& s) {
-             menu(s, "bar");
-             s.foreground = "bar";
-             s.queued = {"273 32786", "0 0"};
-         }},
+         "asked+=menu,of,bar foreground=bar queued=273:32786,0:0"},
         {"tray icon's double-click", none,
          [&] {
              const CSystemTray& icon = bar->TrayIcon();
