@@ -130,7 +130,9 @@ Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interac
     Scene scene;
     camera.AddWindows(scene);
     std::map<std::string, std::string>& items = scene.items;
+    // What the platform puts in front when nothing else is left varies.
     items["foreground"] = camera.NameOf(::GetForegroundWindow());
+    items["foreground"] = items["foreground"][0] == '?' ? "-" : items["foreground"];
     items["target"] = camera.NameOf(bar.Target());
     const RECT place = WindowRect(bar.m_hWnd);
     items["bar"] = IsCollapsed(bar.m_hWnd) ? "collapsed" : "at " + Rect(place);
@@ -143,6 +145,8 @@ Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interac
     items["A"] = std::to_string(bar.Button(IDC_TOPMOST).GetState());
     items["T"] = std::to_string(bar.Button(IDC_TRANSPARENCY).GetState());
     items["hidden"] = camera.NamesOf(bar.HiddenWindowList().Windows());
+    items["listed"] = camera.NamesOf(bar.ProcessingDlg()->WindowHandles());
+    items["listedHidden"] = camera.NamesOf(bar.ProcessingDlg()->HiddenHandles());
     std::vector<HWND> carried, listed;
     for (const auto& icon : bar.HiddenTrayIcons()) {
         carried.push_back(icon->GetCarriedWindow());

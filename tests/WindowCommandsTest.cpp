@@ -45,8 +45,8 @@ protected:
         third.BringToFront();
         second.BringToFront();
         RideOn(first.Handle());
-        Dialog().RefreshLists();
         PumpMessages(50); // the platform's own events of these changes
+        Dialog().RefreshLists();
     }
     WPARAM Entry(HWND window) {
         const std::vector<HWND>& listed = Dialog().WindowHandles();
@@ -83,7 +83,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
     const Row rows[] = {
         {"H, the bar in front", barInFront, [&] { Click(IDC_HIDE); },
          "First.visible=0 stack=bar,Second,Third foreground=Second bar=collapsed hidden=First "
-         "icons=First hid=First"},
+         "icons=First hid=First listed=Second,Third listedHidden=First"},
         {"A", none, [&] { Click(IDC_TOPMOST); },
          "First.topmost=1 stack=First,bar,Second,Third A=1"},
         {"A on a topmost window", [&] { Click(IDC_TOPMOST); }, [&] { Click(IDC_TOPMOST); },
@@ -100,14 +100,15 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
         {"menu: a hidden window", [&] { Command(Entry(B)); },
          [&] { RightClick(IDC_TRANSPARENCY, {ID_HIDDENWINDOW_FIRST}); },
          "Second.visible=1 stack=bar,Second,First,Third hidden= hid= foreground=Second "
-         "asked+=menu,of,T"},
+         "listed=Second,First,Third listedHidden= asked+=menu,of,T"},
         {"menu: Window selector", none, [&] { RightClick(IDC_HIDE, {ID_WINDOWSELECTOR}); },
          "asked+=menu,of,H" + selector},
         {"menu: Automaximize IE", none, [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
          "timers=1125:500 asked+=menu,of,H"},
         {"Alt+A", none, hideAll,
          "First.visible=0 Second.visible=0 Third.visible=0 stack=bar bar=collapsed "
-         "hidden=First,Second,Third hid=First,Second,Third foreground=?Shell_TrayWnd"},
+         "hidden=First,Second,Third hid=First,Second,Third foreground=- listed= "
+         "listedHidden=First,Second,Third"},
         {"Alt+S",
          [&] {
              ::SetForegroundWindow(bar->m_hWnd);
@@ -116,12 +117,14 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          },
          [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
          "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third hidden= "
-         "hid= icons= foreground=First"},
+         "hid= icons= foreground=First listed=First,Second,Third listedHidden="},
         {"Active windows: an entry", none, [&] { Command(Entry(B)); },
-         "Second.visible=0 stack=bar,First,Third hidden=Second hid=Second"},
+         "Second.visible=0 stack=bar,First,Third hidden=Second hid=Second listed=First,Third "
+         "listedHidden=Second"},
         {"Active windows: an entry, the bar in front", barInFront,
          [&] { Command(Entry(first.Handle())); },
-         "First.visible=0 stack=bar,Second,Third hidden=First hid=First foreground=Second"},
+         "First.visible=0 stack=bar,Second,Third hidden=First hid=First foreground=Second "
+         "listed=Second,Third listedHidden=First"},
         {"Active windows: beyond", none, [&] { Command(ID_ACTIVEWINDOW_FIRST + 3); }, ""},
         {"Hidden windows: an entry",
          [&] {
@@ -129,13 +132,15 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              Command(Entry(B));
          },
          [&] { Command(ID_HIDDENWINDOW_FIRST + 1); },
-         "Second.visible=1 stack=bar,Second,First hidden=Third hid=Third foreground=Second"},
+         "Second.visible=1 stack=bar,Second,First hidden=Third hid=Third foreground=Second "
+         "listed=Second,First listedHidden=Third"},
         {"an icon's double-click", [&] { Click(IDC_HIDE); },
          [&] {
              const CSystemTray& icon = *bar->HiddenTrayIcons().at(0);
              icon.SendMessage(icon.GetIconData().uCallbackMessage, 0, WM_LBUTTONDBLCLK);
          },
-         "First.visible=1 stack=bar,First,Second,Third hidden= hid= icons= foreground=First"},
+         "First.visible=1 stack=bar,First,Second,Third hidden= hid= icons= foreground=First "
+         "listed=First,Second,Third listedHidden="},
         {"a restore command for a window not listed", none,
          [&] { Command(ID_RESTOREWINDOW_FIRST + 9999, B); }, ""},
         {"tray menu", none, [&] { TrayMenu({ID_AUTOMAXIMIZE}); },
