@@ -217,6 +217,7 @@ void CButtonBarDlg::ExitProgram() {
 }
 
 void CButtonBarDlg::StartEnabledTimers() {
+    m_quietTicks = QuietTicks(static_cast<int>(TimerPeriod(m_settings.windowTimerInterval)));
     if (m_settings.windowTimerEnabled == 1) {
         StartTimer(kWindowTimer, m_settings.windowTimerInterval);
     }

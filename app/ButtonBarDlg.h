@@ -89,6 +89,7 @@ private:
     void OnWindowSelector();
     void LoadSettings();
     void SaveSettings();
+    // Also sets the period the quiet ticks are counted in.
     void StartEnabledTimers();
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText);
     void LoadSkin();
@@ -147,6 +148,6 @@ private:
     // The shell's windows as looked up when that window came to the front: while the same
     // window stays in front, what it is does not change.
     TrackedWindows m_tracked = {};
-    QuietTicks m_quietTicks;
+    QuietTicks m_quietTicks{USER_TIMER_MINIMUM}; // counted in the window timer's period
     int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };

@@ -10,6 +10,9 @@
 
 namespace {
 
+// The window timer's period in kTimerOff, in which the quiet ticks count.
+constexpr int kPeriod = 10;
+
 class Tracking : public BarFixture {
 protected:
     void SetUp() override { Start(); }
@@ -67,8 +70,8 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
                                             [&] { ::SetForegroundWindow(bar->m_hWnd); }};
     for (const auto& still : stills) {
         still();
-        Ticks(QuietTicks::kBusy);
-        for (int tick = 0; tick < QuietTicks::kLookEvery; ++tick) {
+        Ticks(QuietTicks::kBusyMs / kPeriod);
+        for (int tick = 0; tick < QuietTicks::kLookMs / kPeriod; ++tick) {
             EXPECT_EQ(0, TickCountingPositionChanges());
         }
         ExpectRidingOn(target.Handle());
@@ -76,43 +79,61 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     // Settled, the bar still follows a move and comes above a later topmost window, within
     // a few ticks.
     target.BringToFront();
-    Ticks(QuietTicks::kBusy + 1);
+    Ticks(QuietTicks::kBusyMs / kPeriod + 1);
     CForeignWindow later("Later", {10, 10, 200, 200}, WS_EX_TOPMOST);
     ::ShowWindow(later.Handle(), SW_SHOWNOACTIVATE);
-    Ticks(QuietTicks::kStackEvery);
+    Ticks(QuietTicks::kStackMs / kPeriod);
     EXPECT_TRUE(IsAbove(bar->m_hWnd, later.Handle()));
     ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
-    Ticks(QuietTicks::kLookEvery);
+    Ticks(QuietTicks::kLookMs / kPeriod);
     ExpectRidingOn(target.Handle());
     // Settled, it restacks again now and then all the same: Wine may have drawn over it.
-    Ticks(QuietTicks::kSettled - 1);
+    Ticks(QuietTicks::kRestackMs[std::size(QuietTicks::kRestackMs) - 1] / kPeriod - 1);
     EXPECT_GT(TickCountingPositionChanges(), 0);
+    // A period of a second from the preferences: settled, the next tick follows a move.
+    bar->ApplyPreferences({0, 500, 0, 1000});
+    ASSERT_TRUE(::SetForegroundWindow(bar->m_hWnd));
+    Tick();
+    target.BringToFront();
+    Ticks(QuietTicks::kBusyMs / kPeriod + 2);
+    ::MoveWindow(target.Handle(), 220, 170, 500, 300, TRUE);
+    Tick();
+    ExpectRidingOn(target.Handle());
 }
 
-// After a change every tick looks at the target and the stack; settled, at the target every
-// fifth and at the stack every twentieth. The bar restacks anyway at five ticks after the
-// change, then once every five hundred.
+// For half a second after a change every tick looks at the target and the stack; settled,
+// at the target every 50 ms and at the stack every 200 ms, or every tick when they are
+// further apart. The bar restacks anyway at 50 ms after the change, then once every 5 s.
 TEST(TrackingQuietTicks,
      EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
     const struct {
-        int ticks;
+        int period, ms;
         bool looks, stack, restacks;
-    } rows[] = {{0, true, true, false},     {5, true, true, true},     {15, true, true, true},
-                {40, true, true, true},     {41, true, true, false},   {50, true, true, false},
-                {51, false, false, false},  {55, true, false, false},  {60, true, true, false},
-                {100, true, true, true},    {250, true, false, false}, {300, true, true, true},
-                {304, false, false, false}, {305, true, false, false}, {399, false, false, false},
-                {400, true, true, false},   {800, true, true, true},   {1001, false, false, false}};
+    } rows[] = {
+        {10, 0, true, true, false},       {10, 50, true, true, true},
+        {10, 150, true, true, true},      {10, 400, true, true, true},
+        {10, 410, true, true, false},     {10, 500, true, true, false},
+        {10, 510, false, false, false},   {10, 550, true, false, false},
+        {10, 600, true, true, false},     {10, 1000, true, true, true},
+        {10, 2500, true, false, false},   {10, 3000, true, true, true},
+        {10, 3040, false, false, false},  {10, 3050, true, false, false},
+        {10, 3990, false, false, false},  {10, 4000, true, true, false},
+        {10, 8000, true, true, true},     {10, 10010, false, false, false},
+        {1000, 0, true, true, false},     {1000, 1000, true, true, true},
+        {1000, 2000, true, true, false},  {1000, 3000, true, true, true},
+        {1000, 7000, true, true, false},  {1000, 8000, true, true, true},
+        {1000, 51000, true, true, false},
+    };
     for (const auto& row : rows) {
-        QuietTicks quiet;
+        QuietTicks quiet(row.period);
         quiet.Advance(); // from an earlier change
         quiet.Reset();
-        for (int tick = 0; tick < row.ticks; ++tick) {
+        for (int tick = 0; tick < row.ms / row.period; ++tick) {
             quiet.Advance();
         }
-        EXPECT_EQ(row.looks, quiet.Looks()) << row.ticks;
-        EXPECT_EQ(row.stack, quiet.ChecksStack()) << row.ticks;
-        EXPECT_EQ(row.restacks, quiet.RestacksAgain()) << row.ticks;
+        EXPECT_EQ(row.looks, quiet.Looks()) << row.period << " ms, " << row.ms;
+        EXPECT_EQ(row.stack, quiet.ChecksStack()) << row.period << " ms, " << row.ms;
+        EXPECT_EQ(row.restacks, quiet.RestacksAgain()) << row.period << " ms, " << row.ms;
     }
 }
 
