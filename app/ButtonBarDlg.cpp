@@ -42,8 +42,9 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
                        &CButtonBarDlg::OnRestoreWindow),
 };
 
-CButtonBarDlg::CButtonBarDlg()
-    : CDialog(IDD_BUTTONBAR),
+CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
+    : CDialog(IDD_BUTTONBAR), m_quirks(quirks),
+      m_hiddenWindows(CHiddenWindowList::ProgramFile(), quirks),
       m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;

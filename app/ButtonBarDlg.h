@@ -8,6 +8,7 @@
 #include "platform/Dialog.h"
 #include "platform/Handles.h"
 #include "platform/MessageTable.h"
+#include "platform/PlatformQuirks.h"
 #include "processing/HiddenWindowList.h"
 #include "processing/HiddenWindowListener.h"
 #include "tray/SystemTray.h"
@@ -35,7 +36,7 @@ public:
     static constexpr UINT kTrayIconId = 133;
     static constexpr UINT kHiddenIconMessage = WM_APP + 100; // + n for hidden-window icon n
 
-    CButtonBarDlg();
+    explicit CButtonBarDlg(const PlatformQuirks& quirks);
     ~CButtonBarDlg() override;
 
     BOOL OnInitDialog() override;
@@ -129,7 +130,8 @@ private:
     // The A and T faces show the window's topmost and layered styles.
     void SyncButtonFaces(HWND window);
 
-    CHiddenWindowList m_hiddenWindows{CHiddenWindowList::ProgramFile()};
+    PlatformQuirks m_quirks;
+    CHiddenWindowList m_hiddenWindows;
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide{*this};
     CSkinButton m_btnTransparency{*this};

@@ -75,7 +75,8 @@ void CButtonBarDlg::OnWindowTimer() {
     if (placed) {
         m_quietTicks.Reset();
     }
-    const bool restack = placed || newForeground || m_bRestackDue || m_quietTicks.RestacksAgain();
+    const bool restack = placed || newForeground || m_bRestackDue ||
+                         (m_quirks.drawsChangedWindowsOverTopmost && m_quietTicks.RestacksAgain());
     if (restack || m_quietTicks.ChecksStack()) {
         KeepBarOnTop(restack, foreground);
     }
@@ -105,7 +106,7 @@ BOOL CALLBACK FindBarInStack(HWND window, LPARAM context) {
 // platform keeps those above their owner): already there, it would change nothing.
 // Under Wine, though, a window that has just come to the front, or been activated,
 // restyled or restacked, draws over the bar, whatever the z-order says, until the bar is
-// restacked after the window's program has done its part: the ping waits for that.
+// restacked after the window's program has done its part: there the ping waits for that.
 // The stack is read in one enumeration, not a call per window above the bar.
 void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
     StackSearch search = {m_hWnd, false};
@@ -113,7 +114,9 @@ void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
         ::EnumWindows(&FindBarInStack, reinterpret_cast<LPARAM>(&search));
     }
     if (!search.onTop) {
-        CWindowCalls::Ping(foreground);
+        if (m_quirks.drawsChangedWindowsOverTopmost) {
+            CWindowCalls::Ping(foreground);
+        }
         SetWindowTopmost(1, m_hWnd);
     }
 }

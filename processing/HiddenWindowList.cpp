@@ -100,7 +100,8 @@ void CHiddenWindowList::ShowForgotten(HWND window, bool listed) {
         ::IsWindowVisible(window) && std::find(m_expected.begin(), m_expected.end(),
                                                std::make_pair(window, false)) != m_expected.end();
     Expect(window, true);
-    (hideQueued ? CWindowCalls::WithoutWaiting(window) : CWindowCalls(window)).ShowAgain(SW_SHOW);
+    (hideQueued ? CWindowCalls::WithoutWaiting(window) : CWindowCalls(window))
+        .ShowAgain(SW_SHOW, m_quirks);
     if (listed) {
         Save();
         Left(window);
@@ -119,10 +120,10 @@ void CHiddenWindowList::ShowEvery(Order order) {
     for (std::size_t i = 0; i < windows.size(); ++i) {
         Expect(windows[i], true);
         // Waited for only where its style is set anew once it shows.
-        (CWindowCalls::RestyledWhenShownAgain(windows[i])
+        (CWindowCalls::RestyledWhenShownAgain(windows[i], m_quirks)
              ? CWindowCalls(windows[i])
              : CWindowCalls::WithoutWaiting(windows[i]))
-            .ShowAgain(i + 1 == windows.size() ? SW_SHOW : SW_SHOWNA);
+            .ShowAgain(i + 1 == windows.size() ? SW_SHOW : SW_SHOWNA, m_quirks);
     }
     Save();
     for (HWND window : windows) {

@@ -101,6 +101,23 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     ExpectRidingOn(target.Handle());
 }
 
+// Wine's workarounds: the ping of the window in front before each restack, and the later
+// restacks. Elsewhere neither.
+TEST_F(Tracking, PingsBeforeARestackAndRestacksAgainWhereWineDrawsOverTheBarOnly) {
+    for (const bool wine : {false, true}) {
+        PlatformQuirks quirks;
+        quirks.drawsChangedWindowsOverTopmost = wine;
+        Start(kTimerOff, quirks);
+        target.BringToFront();
+        int pings = 0;
+        Watch(
+            target.Handle(), WM_NULL, [&] { ++pings; }, [this] { Tick(); });
+        Ticks(QuietTicks::kRestackMs[0] / kPeriod - 1);
+        EXPECT_EQ(wine, pings > 0) << wine;
+        EXPECT_EQ(wine, TickCountingPositionChanges() > 0) << wine;
+    }
+}
+
 // For half a second after a change every tick looks at the target and the stack; settled,
 // at the target every 50 ms and at the stack every 200 ms, or every tick when they are
 // further apart. The bar restacks anyway at 50 ms after the change, then once every 5 s.

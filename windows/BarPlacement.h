@@ -62,8 +62,8 @@ public:
     bool Looks() const { return m_count <= m_busy || m_count % m_lookEvery == 0; }
     bool ChecksStack() const { return m_count <= m_busy || m_count % m_stackEvery == 0; }
     // Under Wine the program of a window that has just changed may still raise it over the
-    // bar after the bar restacked, later the busier the machine: the bar restacks again a
-    // few times after a change, then once a round.
+    // bar after the bar restacked, later the busier the machine: there the bar restacks
+    // again a few times after a change, then once a round.
     bool RestacksAgain() const;
 
 private:
