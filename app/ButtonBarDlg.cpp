@@ -235,6 +235,7 @@ void CButtonBarDlg::OnPreferences() {
         m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
     }
     m_pPreferencesDlg->ShowSettings(m_settings);
+    ActivateDialog(m_pPreferencesDlg->m_hWnd);
 }
 
 // The bar shows up again on the window timer's next tick, if it runs at all.
@@ -253,12 +254,18 @@ void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
 void CButtonBarDlg::OnWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->ShowWindow(SW_SHOW);
+    ActivateDialog(m_pProcessingDlg->m_hWnd);
 }
 
 void CButtonBarDlg::ShowWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->RefreshLists();
     m_pProcessingDlg->ShowWindow(SW_SHOW);
+    ActivateDialog(m_pProcessingDlg->m_hWnd);
+}
+
+void CButtonBarDlg::ActivateDialog(HWND dialog) {
+    ::SetForegroundWindow(dialog);
 }
 
 UINT CButtonBarDlg::SecondStartMessage() {

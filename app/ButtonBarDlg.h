@@ -101,6 +101,8 @@ private:
     void OnWindowTimer();
     // Restacks the bar when asked, or when some window other than its own has come above it.
     void KeepBarOnTop(bool restack, HWND foreground);
+    // A dialog asked for while it is open comes to the front, active, wherever it was left.
+    void ActivateDialog(HWND dialog);
     void OnAutoMaximizeTimer();
     void OnAutoMaximize();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
@@ -109,6 +111,9 @@ private:
     void SetWindowTopmost(int mode, HWND window);
     // The T button's pop-up while it is on screen, else null.
     CTransparencyDlg* ShownTransparencyDlg() const;
+    // A click into another window ends the slider's use: left open, the pop-up would cover
+    // the bar's buttons.
+    void CloseTransparencyDlg();
 
     // What the bar does to windows (ButtonBarActions.cpp).
     void OnHideTarget();

@@ -46,6 +46,9 @@ void CButtonBarDlg::OnWindowTimer() {
     case BarMove::Place:
         break;
     }
+    if (newForeground) {
+        CloseTransparencyDlg();
+    }
     if (newForeground || m_bRestackDue) {
         m_quietTicks.Reset();
     } else {
@@ -152,6 +155,12 @@ void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {
     } else {
         CWindowCalls(window).SetWindowPos(change->insertAfter, rect.left, rect.top, width, height,
                                           change->flags);
+    }
+}
+
+void CButtonBarDlg::CloseTransparencyDlg() {
+    if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
+        shown->Close();
     }
 }
 

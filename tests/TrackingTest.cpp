@@ -178,16 +178,25 @@ TEST_F(Tracking, ShellWindowsInFrontCollapseTheBarAndFacesFollowANewTargetOnly) 
     EXPECT_EQ(0, a.GetState());
 }
 
-// A real click in the middle of a window: the platform decides where it lands. The move
+// A real click on a point of the screen: the platform decides where it lands. The move
 // goes with it: under Wine a cursor set apart can be taken back by a late pointer motion.
+void ClickAt(POINT point, UINT clicks = 1) {
+    const LONG x = point.x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
+    const LONG y = point.y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
+    const INPUT down = {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
+                up = {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}};
+    INPUT inputs[5] = {{INPUT_MOUSE, {{x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0}}},
+                       down,
+                       up,
+                       down,
+                       up};
+    ::SendInput(1 + 2 * clicks, inputs, sizeof(INPUT));
+}
+
+// In the middle of a window.
 void ClickInto(HWND window) {
     const RECT rect = WindowRect(window);
-    const LONG x = (rect.left + rect.right) / 2 * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
-    const LONG y = (rect.top + rect.bottom) / 2 * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
-    INPUT inputs[3] = {{INPUT_MOUSE, {{x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0}}},
-                       {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
-                       {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};
-    ::SendInput(3, inputs, sizeof(INPUT));
+    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
 // Under Wine a window of another program that has come to the front, or been activated or
@@ -255,6 +264,64 @@ TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
             static_cast<WPARAM>(std::find(hidden.begin(), hidden.end(), second.Handle()) -
                                 hidden.begin()));
     EXPECT_TRUE(drawn()) << "its menu entry";
+}
+
+// Under Wine a window of another program that is clicked into is drawn over the topmost
+// ones whose place in the stack does not change. After the slider pop-up the bar is seen
+// again and H works; a dialog asked for again comes to the front.
+TEST_F(Tracking, IsSeenAndWorksAfterThePopupAndADialogAskedForAgainComesToTheFront) {
+    Start("Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"); // the window timer runs
+    CForeignProcess other("Other program");
+    ASSERT_TRUE(other.Handle());
+    ::SetForegroundWindow(other.Handle());
+    const POINT place = BarPlaceOn(other.Handle());
+    ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
+    const auto seen = [&] {
+        const RECT face = WindowRect(bar->Button(IDC_HIDE).m_hWnd);
+        return Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
+                           "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID) == 0;
+    };
+    // A point of the other window that no dialog covers.
+    const RECT r = WindowRect(other.Handle());
+    const POINT corner = {r.left + 30, r.bottom - 30};
+    // Wine's synthetic input can lose a click on a busy machine: made again until done.
+    const auto click = [&](HWND window, UINT clicks, const std::function<bool()>& done) {
+        const RECT w = WindowRect(window);
+        for (int attempt = 0; attempt < 3 && !done(); ++attempt) {
+            ClickAt({(w.left + w.right) / 2, (w.top + w.bottom) / 2}, clicks);
+            PumpUntil(done, 1000);
+        }
+        return done();
+    };
+    // T double-clicked opens the pop-up; a click into the window closes it.
+    ASSERT_TRUE(PumpUntil(seen, 5000));
+    ASSERT_TRUE(click(bar->Button(IDC_TRANSPARENCY).m_hWnd, 2,
+                      [&] { return Popup() && Popup()->IsShown(); }));
+    PumpMessages(300);
+    ASSERT_TRUE(Popup()->IsShown()) << "stays open while in front";
+    ClickAt(corner);
+    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
+    EXPECT_TRUE(PumpUntil(seen, 1000)) << "after the pop-up";
+    EXPECT_FALSE(::IsWindowVisible(Popup()->m_hWnd));
+    EXPECT_TRUE(click(bar->Button(IDC_HIDE).m_hWnd, 1, [&] {
+        return !::IsWindowVisible(other.Handle());
+    })) << "H after the pop-up";
+    bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey);
+    const std::pair<const char*, std::function<HWND()>> dialogs[] = {
+        {"window selector", [&] { return Command(ID_WINDOWSELECTOR), Dialog().m_hWnd; }},
+        {"second start",
+         [&] { return bar->SendMessage(CButtonBarDlg::SecondStartMessage()), Dialog().m_hWnd; }},
+        {"preferences", [&] { return Command(ID_PREFERENCES), bar->PreferencesDlg()->m_hWnd; }},
+    };
+    for (const auto& [name, open] : dialogs) {
+        const HWND dialog = open();
+        PumpMessages(300);
+        ClickAt(corner);
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); })) << name;
+        open();
+        EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == dialog; }, 1000)) << name;
+        ::ShowWindow(dialog, SW_HIDE);
+    }
 }
 
 TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarInFront) {
