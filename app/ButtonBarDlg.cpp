@@ -42,8 +42,9 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
                        &CButtonBarDlg::OnRestoreWindow),
 };
 
-CButtonBarDlg::CButtonBarDlg()
-    : CDialog(IDD_BUTTONBAR),
+CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
+    : CDialog(IDD_BUTTONBAR), m_quirks(quirks),
+      m_hiddenWindows(CHiddenWindowList::ProgramFile(), quirks),
       m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
@@ -241,6 +242,7 @@ void CButtonBarDlg::ExitProgram() {
 }
 
 void CButtonBarDlg::StartEnabledTimers() {
+    m_quietTicks = QuietTicks(static_cast<int>(TimerPeriod(m_settings.windowTimerInterval)));
     if (m_settings.windowTimerEnabled == 1) {
         StartTimer(kWindowTimer, m_settings.windowTimerInterval);
     }
@@ -257,6 +259,7 @@ void CButtonBarDlg::OnPreferences() {
         m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
     }
     m_pPreferencesDlg->ShowSettings(m_settings);
+    ActivateDialog(m_pPreferencesDlg->m_hWnd);
 }
 
 // The bar shows up again on the window timer's next tick, if it runs at all.
@@ -275,12 +278,18 @@ void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
 void CButtonBarDlg::OnWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->ShowWindow(SW_SHOW);
+    ActivateDialog(m_pProcessingDlg->m_hWnd);
 }
 
 void CButtonBarDlg::ShowWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->RefreshLists();
     m_pProcessingDlg->ShowWindow(SW_SHOW);
+    ActivateDialog(m_pProcessingDlg->m_hWnd);
+}
+
+void CButtonBarDlg::ActivateDialog(HWND dialog) {
+    ::SetForegroundWindow(dialog);
 }
 
 UINT CButtonBarDlg::SecondStartMessage() {

@@ -8,6 +8,7 @@
 #include "platform/Dialog.h"
 #include "platform/Handles.h"
 #include "platform/MessageTable.h"
+#include "platform/PlatformQuirks.h"
 #include "processing/HiddenWindowList.h"
 #include "processing/HiddenWindowListener.h"
 #include "tray/SystemTray.h"
@@ -36,7 +37,7 @@ public:
     static constexpr UINT kTrayIconId = 133;
     static constexpr UINT kHiddenIconMessage = WM_APP + 100; // + n for hidden-window icon n
 
-    CButtonBarDlg();
+    explicit CButtonBarDlg(const PlatformQuirks& quirks);
     ~CButtonBarDlg() override;
 
     BOOL OnInitDialog() override;
@@ -92,6 +93,7 @@ private:
     void OnWindowSelector();
     void LoadSettings();
     void SaveSettings();
+    // Also sets the period the quiet ticks are counted in.
     void StartEnabledTimers();
     // Start-up's steps.
     using Faults = std::vector<std::string>; // what to tell the user, in order
@@ -108,6 +110,8 @@ private:
     void OnWindowTimer();
     // Restacks the bar when asked, or when some window other than its own has come above it.
     void KeepBarOnTop(bool restack, HWND foreground);
+    // A dialog asked for while it is open comes to the front, active, wherever it was left.
+    void ActivateDialog(HWND dialog);
     void OnAutoMaximizeTimer();
     void OnAutoMaximize();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.
@@ -117,6 +121,9 @@ private:
     void SetWindowTopmost(int mode, HWND window);
     // The T button's pop-up while it is on screen, else null.
     CTransparencyDlg* ShownTransparencyDlg() const;
+    // A click into another window ends the slider's use: left open, the pop-up would cover
+    // the bar's buttons.
+    void CloseTransparencyDlg();
 
     // What the bar does to windows (ButtonBarActions.cpp).
     void OnHideTarget();
@@ -140,7 +147,8 @@ private:
     // The A and T faces show the window's topmost and layered styles.
     void SyncButtonFaces(HWND window);
 
-    CHiddenWindowList m_hiddenWindows{CHiddenWindowList::ProgramFile()};
+    PlatformQuirks m_quirks;
+    CHiddenWindowList m_hiddenWindows;
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CSkinButton m_btnHide{*this};
     CSkinButton m_btnTransparency{*this};
@@ -160,6 +168,6 @@ private:
     // The shell's windows as looked up when that window came to the front: while the same
     // window stays in front, what it is does not change.
     TrackedWindows m_tracked = {};
-    QuietTicks m_quietTicks;
+    QuietTicks m_quietTicks{USER_TIMER_MINIMUM}; // counted in the window timer's period
     int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };

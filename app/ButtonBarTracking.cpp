@@ -52,6 +52,9 @@ void CButtonBarDlg::OnWindowTimer() {
     case BarMove::Place:
         break;
     }
+    if (newForeground) {
+        CloseTransparencyDlg();
+    }
     if (newForeground || m_bRestackDue) {
         m_quietTicks.Reset();
     } else {
@@ -81,7 +84,8 @@ void CButtonBarDlg::OnWindowTimer() {
     if (placed) {
         m_quietTicks.Reset();
     }
-    const bool restack = placed || newForeground || m_bRestackDue || m_quietTicks.RestacksAgain();
+    const bool restack = placed || newForeground || m_bRestackDue ||
+                         (m_quirks.drawsChangedWindowsOverTopmost && m_quietTicks.RestacksAgain());
     if (restack || m_quietTicks.ChecksStack()) {
         KeepBarOnTop(restack, foreground);
     }
@@ -111,7 +115,7 @@ BOOL CALLBACK FindBarInStack(HWND window, LPARAM context) {
 // platform keeps those above their owner): already there, it would change nothing.
 // Under Wine, though, a window that has just come to the front, or been activated,
 // restyled or restacked, draws over the bar, whatever the z-order says, until the bar is
-// restacked after the window's program has done its part: the ping waits for that.
+// restacked after the window's program has done its part: there the ping waits for that.
 // The stack is read in one enumeration, not a call per window above the bar.
 void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
     StackSearch search = {m_hWnd, false};
@@ -119,7 +123,9 @@ void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
         ::EnumWindows(&FindBarInStack, reinterpret_cast<LPARAM>(&search));
     }
     if (!search.onTop) {
-        CWindowCalls::Ping(foreground);
+        if (m_quirks.drawsChangedWindowsOverTopmost) {
+            CWindowCalls::Ping(foreground);
+        }
         SetWindowTopmost(1, m_hWnd);
     }
 }
@@ -155,6 +161,12 @@ void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {
     } else {
         CWindowCalls(window).SetWindowPos(change->insertAfter, rect.left, rect.top, width, height,
                                           change->flags);
+    }
+}
+
+void CButtonBarDlg::CloseTransparencyDlg() {
+    if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
+        shown->Close();
     }
 }
 

@@ -29,7 +29,7 @@ void CMainApp::RunBar() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
 
-    CButtonBarDlg bar;
+    CButtonBarDlg bar(PlatformQuirks::OfThisSystem());
     SetMainWnd(&bar);
     bar.DoModal();
     SetMainWnd(nullptr);

@@ -32,9 +32,9 @@ void CWindowCalls::ShowWindow(int command) const {
     }
 }
 
-void CWindowCalls::ShowAgain(int command) const {
+void CWindowCalls::ShowAgain(int command, const PlatformQuirks& quirks) const {
     ShowWindow(command);
-    if (!m_bAnswers || !RestyledWhenShownAgain(m_hWnd)) {
+    if (!m_bAnswers || !RestyledWhenShownAgain(m_hWnd, quirks)) {
         return;
     }
     const LONG exStyle = ::GetWindowLongA(m_hWnd, GWL_EXSTYLE);
@@ -47,11 +47,10 @@ void CWindowCalls::ShowAgain(int command) const {
     SetLayeredAlpha(alpha);
 }
 
-bool CWindowCalls::RestyledWhenShownAgain(HWND window) {
-    static const bool underWine =
-        ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+bool CWindowCalls::RestyledWhenShownAgain(HWND window, const PlatformQuirks& quirks) {
     DWORD flags = 0;
-    return underWine && (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+    return quirks.forgetsLayeredWhenShownAgain &&
+           (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) &&
            ::GetLayeredWindowAttributes(window, nullptr, nullptr, &flags) && flags == LWA_ALPHA;
 }
 

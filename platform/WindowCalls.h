@@ -2,6 +2,8 @@
 // may have stopped answering messages: the thread never waits long on one that does not answer.
 #pragma once
 
+#include "platform/PlatformQuirks.h"
+
 #include <windows.h>
 
 class CWindowCalls {
@@ -26,12 +28,11 @@ public:
     // it returns; one that does not gets the asynchronous form, which its program
     // carries out, in order, when it answers again.
     void ShowWindow(int command) const;
-    // ShowWindow for a window hidden earlier. Under Wine a window that another program made
-    // layered is not drawn again once hidden and shown, until its layered style is set anew:
-    // for one that answers, it is, at the level it had.
-    void ShowAgain(int command) const;
+    // ShowWindow for a window hidden earlier. Where a layered window is forgotten once hidden
+    // and shown, one that answers has its layered style set anew, at the level it had.
+    void ShowAgain(int command, const PlatformQuirks& quirks) const;
     // Whether ShowAgain sets the window's layered style anew, if it answers.
-    static bool RestyledWhenShownAgain(HWND window);
+    static bool RestyledWhenShownAgain(HWND window, const PlatformQuirks& quirks);
     void SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) const;
     // CloseWindow: minimizes it.
     void Minimize() const;

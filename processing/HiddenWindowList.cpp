@@ -100,7 +100,8 @@ void CHiddenWindowList::ShowForgotten(HWND window, bool listed) {
         ::IsWindowVisible(window) && std::find(m_expected.begin(), m_expected.end(),
                                                std::make_pair(window, false)) != m_expected.end();
     Expect(window, true);
-    (hideQueued ? CWindowCalls::WithoutWaiting(window) : CWindowCalls(window)).ShowAgain(SW_SHOW);
+    (hideQueued ? CWindowCalls::WithoutWaiting(window) : CWindowCalls(window))
+        .ShowAgain(SW_SHOW, m_quirks);
     if (listed) {
         Save();
         Left(window);
@@ -119,17 +120,17 @@ void CHiddenWindowList::ShowEvery(Order order) {
     for (std::size_t i = 0; i + 1 < windows.size(); ++i) {
         Expect(windows[i], true);
         // Waited for only where its style is set anew once it shows.
-        (CWindowCalls::RestyledWhenShownAgain(windows[i])
+        (CWindowCalls::RestyledWhenShownAgain(windows[i], m_quirks)
              ? CWindowCalls(windows[i])
              : CWindowCalls::WithoutWaiting(windows[i]))
-            .ShowAgain(SW_SHOWNA);
+            .ShowAgain(SW_SHOWNA, m_quirks);
     }
     if (!windows.empty()) {
         // Activated from this thread, which the hotkey gave the right to: left to the
         // window's own thread, the system's foreground lock may refuse it.
         const CWindowCalls last(windows.back());
         Expect(last.Handle(), true);
-        last.ShowAgain(SW_SHOW);
+        last.ShowAgain(SW_SHOW, m_quirks);
         last.BringToFront();
     }
     Save();

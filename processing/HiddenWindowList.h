@@ -7,6 +7,8 @@
 // the menus show every hidden titled window instead; the program's list is parked meanwhile.
 #pragma once
 
+#include "platform/PlatformQuirks.h"
+
 #include <windows.h>
 
 #include <string>
@@ -19,7 +21,8 @@ class CHiddenWindowList {
 public:
     enum class Order { FirstToLast, LastToFirst };
 
-    explicit CHiddenWindowList(std::string path) : m_path(std::move(path)) {}
+    CHiddenWindowList(std::string path, const PlatformQuirks& quirks)
+        : m_path(std::move(path)), m_quirks(quirks) {}
 
     // "Paneward.hid" in the program's folder.
     static std::string ProgramFile();
@@ -68,6 +71,7 @@ private:
     void ForgetDestroyed();
 
     std::string m_path;
+    PlatformQuirks m_quirks;
     CHiddenWindowListener* m_pListener = nullptr;
     std::vector<HWND> m_windows;
     std::vector<HWND> m_allHidden;

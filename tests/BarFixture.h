@@ -52,13 +52,14 @@ protected:
     }
 
     // Null: no settings file. The window timer of kTimerOff is off: only Tick moves the bar.
-    void Start(const char* settingsFile = kTimerOff) {
+    void Start(const char* settingsFile = kTimerOff,
+               const PlatformQuirks& quirks = PlatformQuirks::OfThisSystem()) {
         bar.reset();
         ::DeleteFileA(kSettingsPath.c_str());
         if (settingsFile) {
             WriteFileAtomically(kSettingsPath, settingsFile);
         }
-        bar = std::make_unique<CButtonBarDlg>();
+        bar = std::make_unique<CButtonBarDlg>(quirks);
         ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
     }
 

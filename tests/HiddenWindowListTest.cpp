@@ -64,7 +64,7 @@ TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListen
         {"first first", [](List& l) { l.ShowEvery(Order::FirstToLast); }, {A, B, C}, {}},
     };
     for (const auto& [route, act, shown, remaining] : routes) {
-        CHiddenWindowList list(path);
+        CHiddenWindowList list(path, PlatformQuirks::OfThisSystem());
         list.SetListener(this);
         for (HWND window : {A, B, C}) {
             list.Hide(CWindowCalls(window));
@@ -99,7 +99,7 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
             ::ShowWindow(window, SW_SHOWNOACTIVATE);
         }
         seen.clear();
-        CHiddenWindowList list(path);
+        CHiddenWindowList list(path, PlatformQuirks::OfThisSystem());
         if (batch) {
             list.HideEvery(windows);
         }
@@ -123,7 +123,7 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
                         FormatHiddenWindows(entries) + "junk\r\n" +
                             FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
                                                  {kept.Handle(), self, "Edit"}}));
-    CHiddenWindowList started(path);
+    CHiddenWindowList started(path, PlatformQuirks::OfThisSystem());
     started.Load();
     EXPECT_EQ(Handles{kept.Handle()}, started.Windows());
     EXPECT_EQ(FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle())}), ReadFileBytes(path));

@@ -10,6 +10,9 @@
 
 namespace {
 
+// The window timer's period in kTimerOff, in which the quiet ticks count.
+constexpr int kPeriod = 10;
+
 class Tracking : public BarFixture {
 protected:
     void SetUp() override { Start(); }
@@ -67,8 +70,8 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
                                             [&] { ::SetForegroundWindow(bar->m_hWnd); }};
     for (const auto& still : stills) {
         still();
-        Ticks(QuietTicks::kBusy);
-        for (int tick = 0; tick < QuietTicks::kLookEvery; ++tick) {
+        Ticks(QuietTicks::kBusyMs / kPeriod);
+        for (int tick = 0; tick < QuietTicks::kLookMs / kPeriod; ++tick) {
             EXPECT_EQ(0, TickCountingPositionChanges());
         }
         ExpectRidingOn(target.Handle());
@@ -76,43 +79,78 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     // Settled, the bar still follows a move and comes above a later topmost window, within
     // a few ticks.
     target.BringToFront();
-    Ticks(QuietTicks::kBusy + 1);
+    Ticks(QuietTicks::kBusyMs / kPeriod + 1);
     CForeignWindow later("Later", {10, 10, 200, 200}, WS_EX_TOPMOST);
     ::ShowWindow(later.Handle(), SW_SHOWNOACTIVATE);
-    Ticks(QuietTicks::kStackEvery);
+    Ticks(QuietTicks::kStackMs / kPeriod);
     EXPECT_TRUE(IsAbove(bar->m_hWnd, later.Handle()));
     ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
-    Ticks(QuietTicks::kLookEvery);
+    Ticks(QuietTicks::kLookMs / kPeriod);
     ExpectRidingOn(target.Handle());
     // Settled, it restacks again now and then all the same: Wine may have drawn over it.
-    Ticks(QuietTicks::kSettled - 1);
+    Ticks(QuietTicks::kRestackMs[std::size(QuietTicks::kRestackMs) - 1] / kPeriod - 1);
     EXPECT_GT(TickCountingPositionChanges(), 0);
+    // A period of a second from the preferences: settled, the next tick follows a move.
+    bar->ApplyPreferences({0, 500, 0, 1000});
+    ASSERT_TRUE(::SetForegroundWindow(bar->m_hWnd));
+    Tick();
+    target.BringToFront();
+    Ticks(QuietTicks::kBusyMs / kPeriod + 2);
+    ::MoveWindow(target.Handle(), 220, 170, 500, 300, TRUE);
+    Tick();
+    ExpectRidingOn(target.Handle());
 }
 
-// After a change every tick looks at the target and the stack; settled, at the target every
-// fifth and at the stack every twentieth. The bar restacks anyway at five ticks after the
-// change, then once every five hundred.
+// Wine's workarounds: the ping of the window in front before each restack, and the later
+// restacks. Elsewhere neither.
+TEST_F(Tracking, PingsBeforeARestackAndRestacksAgainWhereWineDrawsOverTheBarOnly) {
+    for (const bool wine : {false, true}) {
+        PlatformQuirks quirks;
+        quirks.drawsChangedWindowsOverTopmost = wine;
+        Start(kTimerOff, quirks);
+        target.BringToFront();
+        int pings = 0;
+        Watch(
+            target.Handle(), WM_NULL, [&] { ++pings; }, [this] { Tick(); });
+        Ticks(QuietTicks::kRestackMs[0] / kPeriod - 1);
+        EXPECT_EQ(wine, pings > 0) << wine;
+        EXPECT_EQ(wine, TickCountingPositionChanges() > 0) << wine;
+    }
+}
+
+// For half a second after a change every tick looks at the target and the stack; settled,
+// at the target every 50 ms and at the stack every 200 ms, or every tick when they are
+// further apart. The bar restacks anyway at 50 ms after the change, then once every 5 s.
 TEST(TrackingQuietTicks,
      EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
     const struct {
-        int ticks;
+        int period, ms;
         bool looks, stack, restacks;
-    } rows[] = {{0, true, true, false},     {5, true, true, true},     {15, true, true, true},
-                {40, true, true, true},     {41, true, true, false},   {50, true, true, false},
-                {51, false, false, false},  {55, true, false, false},  {60, true, true, false},
-                {100, true, true, true},    {250, true, false, false}, {300, true, true, true},
-                {304, false, false, false}, {305, true, false, false}, {399, false, false, false},
-                {400, true, true, false},   {800, true, true, true},   {1001, false, false, false}};
+    } rows[] = {
+        {10, 0, true, true, false},       {10, 50, true, true, true},
+        {10, 150, true, true, true},      {10, 400, true, true, true},
+        {10, 410, true, true, false},     {10, 500, true, true, false},
+        {10, 510, false, false, false},   {10, 550, true, false, false},
+        {10, 600, true, true, false},     {10, 1000, true, true, true},
+        {10, 2500, true, false, false},   {10, 3000, true, true, true},
+        {10, 3040, false, false, false},  {10, 3050, true, false, false},
+        {10, 3990, false, false, false},  {10, 4000, true, true, false},
+        {10, 8000, true, true, true},     {10, 10010, false, false, false},
+        {1000, 0, true, true, false},     {1000, 1000, true, true, true},
+        {1000, 2000, true, true, false},  {1000, 3000, true, true, true},
+        {1000, 7000, true, true, false},  {1000, 8000, true, true, true},
+        {1000, 51000, true, true, false},
+    };
     for (const auto& row : rows) {
-        QuietTicks quiet;
+        QuietTicks quiet(row.period);
         quiet.Advance(); // from an earlier change
         quiet.Reset();
-        for (int tick = 0; tick < row.ticks; ++tick) {
+        for (int tick = 0; tick < row.ms / row.period; ++tick) {
             quiet.Advance();
         }
-        EXPECT_EQ(row.looks, quiet.Looks()) << row.ticks;
-        EXPECT_EQ(row.stack, quiet.ChecksStack()) << row.ticks;
-        EXPECT_EQ(row.restacks, quiet.RestacksAgain()) << row.ticks;
+        EXPECT_EQ(row.looks, quiet.Looks()) << row.period << " ms, " << row.ms;
+        EXPECT_EQ(row.stack, quiet.ChecksStack()) << row.period << " ms, " << row.ms;
+        EXPECT_EQ(row.restacks, quiet.RestacksAgain()) << row.period << " ms, " << row.ms;
     }
 }
 
@@ -140,16 +178,25 @@ TEST_F(Tracking, ShellWindowsInFrontCollapseTheBarAndFacesFollowANewTargetOnly) 
     EXPECT_EQ(0, a.GetState());
 }
 
-// A real click in the middle of a window: the platform decides where it lands. The move
+// A real click on a point of the screen: the platform decides where it lands. The move
 // goes with it: under Wine a cursor set apart can be taken back by a late pointer motion.
+void ClickAt(POINT point, UINT clicks = 1) {
+    const LONG x = point.x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
+    const LONG y = point.y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
+    const INPUT down = {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
+                up = {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}};
+    INPUT inputs[5] = {{INPUT_MOUSE, {{x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0}}},
+                       down,
+                       up,
+                       down,
+                       up};
+    ::SendInput(1 + 2 * clicks, inputs, sizeof(INPUT));
+}
+
+// In the middle of a window.
 void ClickInto(HWND window) {
     const RECT rect = WindowRect(window);
-    const LONG x = (rect.left + rect.right) / 2 * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
-    const LONG y = (rect.top + rect.bottom) / 2 * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
-    INPUT inputs[3] = {{INPUT_MOUSE, {{x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, 0, 0}}},
-                       {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTDOWN, 0, 0}}},
-                       {INPUT_MOUSE, {{0, 0, 0, MOUSEEVENTF_LEFTUP, 0, 0}}}};
-    ::SendInput(3, inputs, sizeof(INPUT));
+    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
 // Under Wine a window of another program that has come to the front, or been activated or
@@ -217,6 +264,64 @@ TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
             static_cast<WPARAM>(std::find(hidden.begin(), hidden.end(), second.Handle()) -
                                 hidden.begin()));
     EXPECT_TRUE(drawn()) << "its menu entry";
+}
+
+// Under Wine a window of another program that is clicked into is drawn over the topmost
+// ones whose place in the stack does not change. After the slider pop-up the bar is seen
+// again and H works; a dialog asked for again comes to the front.
+TEST_F(Tracking, IsSeenAndWorksAfterThePopupAndADialogAskedForAgainComesToTheFront) {
+    Start("Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"); // the window timer runs
+    CForeignProcess other("Other program");
+    ASSERT_TRUE(other.Handle());
+    ::SetForegroundWindow(other.Handle());
+    const POINT place = BarPlaceOn(other.Handle());
+    ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
+    const auto seen = [&] {
+        const RECT face = WindowRect(bar->Button(IDC_HIDE).m_hWnd);
+        return Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
+                           "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID) == 0;
+    };
+    // A point of the other window that no dialog covers.
+    const RECT r = WindowRect(other.Handle());
+    const POINT corner = {r.left + 30, r.bottom - 30};
+    // Wine's synthetic input can lose a click on a busy machine: made again until done.
+    const auto click = [&](HWND window, UINT clicks, const std::function<bool()>& done) {
+        const RECT w = WindowRect(window);
+        for (int attempt = 0; attempt < 3 && !done(); ++attempt) {
+            ClickAt({(w.left + w.right) / 2, (w.top + w.bottom) / 2}, clicks);
+            PumpUntil(done, 1000);
+        }
+        return done();
+    };
+    // T double-clicked opens the pop-up; a click into the window closes it.
+    ASSERT_TRUE(PumpUntil(seen, 5000));
+    ASSERT_TRUE(click(bar->Button(IDC_TRANSPARENCY).m_hWnd, 2,
+                      [&] { return Popup() && Popup()->IsShown(); }));
+    PumpMessages(300);
+    ASSERT_TRUE(Popup()->IsShown()) << "stays open while in front";
+    ClickAt(corner);
+    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
+    EXPECT_TRUE(PumpUntil(seen, 1000)) << "after the pop-up";
+    EXPECT_FALSE(::IsWindowVisible(Popup()->m_hWnd));
+    EXPECT_TRUE(click(bar->Button(IDC_HIDE).m_hWnd, 1, [&] {
+        return !::IsWindowVisible(other.Handle());
+    })) << "H after the pop-up";
+    bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey);
+    const std::pair<const char*, std::function<HWND()>> dialogs[] = {
+        {"window selector", [&] { return Command(ID_WINDOWSELECTOR), Dialog().m_hWnd; }},
+        {"second start",
+         [&] { return bar->SendMessage(CButtonBarDlg::SecondStartMessage()), Dialog().m_hWnd; }},
+        {"preferences", [&] { return Command(ID_PREFERENCES), bar->PreferencesDlg()->m_hWnd; }},
+    };
+    for (const auto& [name, open] : dialogs) {
+        const HWND dialog = open();
+        PumpMessages(300);
+        ClickAt(corner);
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); })) << name;
+        open();
+        EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == dialog; }, 1000)) << name;
+        ::ShowWindow(dialog, SW_HIDE);
+    }
 }
 
 TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarInFront) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 // The system metrics the bar's place on a caption depends on.
 struct CaptionMetrics {
     int cxSize;   // a caption button's width
@@ -37,32 +39,39 @@ BarMove DecideBarMove(HWND foreground, const TrackedWindows& known);
 
 // How much a tick asks the window server once nothing has changed. The window in front is
 // asked for on every tick; its rectangle and the stack above the bar (one request each,
-// and Wine reports no change to either as an event) on every tick for a while after a
-// change, then the rectangle on every fifth and the stack on every twentieth: a window
-// that starts to move is followed within five ticks, a topmost window of another program
-// stays over the bar no longer than twenty. The count is of ticks since the last change.
+// and Wine reports no change to either as an event) on every tick for half a second after
+// a change, then the rectangle at least every 50 ms and the stack at least every 200 ms:
+// a window that starts to move is followed within 50 ms, a topmost window of another
+// program stays over the bar no longer than 200 ms. Time is counted in ticks of the window
+// timer's period, worked out once, so that a tick only counts and compares.
 class QuietTicks {
 public:
-    static constexpr int kBusy = 50;
-    static constexpr int kLookEvery = 5;
-    static constexpr int kStackEvery = 20;
-    // From here on the count goes round a cycle of kRound ticks.
-    static constexpr int kSettled = 300;
-    static constexpr int kRound = 500;
+    static constexpr int kBusyMs = 500;
+    static constexpr int kLookMs = 50;
+    static constexpr int kStackMs = 200;
+    // The bar restacks again at these times after a change, then once a round.
+    static constexpr int kRestackMs[] = {50, 150, 400, 1000, 3000};
+    static constexpr int kRoundMs = 5000;
+
+    explicit QuietTicks(int period);
 
     // A new window in front, an action on it, or a move of the bar.
     void Reset() { m_count = 0; }
-    void Advance() { m_count = m_count < kSettled + kRound - 1 ? m_count + 1 : kSettled; }
-    bool Looks() const { return m_count <= kBusy || m_count % kLookEvery == 0; }
-    bool ChecksStack() const { return m_count <= kBusy || m_count % kStackEvery == 0; }
+    // Once settled the count goes round a cycle that is a whole number of stack checks.
+    void Advance() { m_count = m_count + 1 < m_settled + m_round ? m_count + 1 : m_settled; }
+    bool Looks() const { return m_count <= m_busy || m_count % m_lookEvery == 0; }
+    bool ChecksStack() const { return m_count <= m_busy || m_count % m_stackEvery == 0; }
     // Under Wine the program of a window that has just changed may still raise it over the
-    // bar after the bar restacked, later the busier the machine: the bar restacks again a
-    // few times after a change, then once a round.
-    bool RestacksAgain() const {
-        return m_count == 5 || m_count == 15 || m_count == 40 || m_count == 100 ||
-               m_count == kSettled;
-    }
+    // bar after the bar restacked, later the busier the machine: there the bar restacks
+    // again a few times after a change, then once a round.
+    bool RestacksAgain() const;
 
 private:
+    int m_busy;
+    int m_lookEvery;
+    int m_stackEvery; // a multiple of m_lookEvery
+    int m_restacks[std::size(kRestackMs)];
+    int m_settled; // the last of m_restacks
+    int m_round;
     int m_count = 0;
 };

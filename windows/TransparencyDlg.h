@@ -24,11 +24,12 @@ public:
     // Shows it with the thumb at the level.
     void ShowAtLevel(int level);
     int IsShown() const { return m_bShown; }
+    // Hides it, as its corner boxes do.
+    void Close();
 
 private:
     static const MessageEntry<CTransparencyDlg> s_messageTable[];
 
-    void OnCloseBox();
     LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
 
     CTransparencyDlgOwner& m_owner;
