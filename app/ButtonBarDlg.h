@@ -110,6 +110,7 @@ private:
     void OnWindowTimer();
     // Restacks the bar when asked, or when some window other than its own has come above it.
     void KeepBarOnTop(bool restack, HWND foreground);
+    void RaiseOnScreen();
     // A dialog asked for while it is open comes to the front, active, wherever it was left.
     void ActivateDialog(HWND dialog);
     void OnAutoMaximizeTimer();

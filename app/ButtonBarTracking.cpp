@@ -1,7 +1,9 @@
 // The bar follows the window in front; the automaximize timer keeps the browser maximized.
 #include "app/ButtonBarDlg.h"
 
+#include "app/PreferencesDlg.h"
 #include "platform/WindowCalls.h"
+#include "processing/WindowProcessingDlg.h"
 #include "windows/BarPlacement.h"
 #include "windows/Topmost.h"
 #include "windows/TransparencyDlg.h"
@@ -127,6 +129,32 @@ void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
             CWindowCalls::Ping(foreground);
         }
         SetWindowTopmost(1, m_hWnd);
+        if (m_quirks.drawsChangedWindowsOverTopmost) {
+            RaiseOnScreen();
+        }
+    }
+}
+
+// Wine raises a window on screen only when its place in the stack changes and no shown window
+// comes before it; the dialogs the bar owns always come before it. So the bar goes out of the
+// topmost band and back, the dialogs let go meanwhile, and they come back above it.
+void CButtonBarDlg::RaiseOnScreen() {
+    const HWND dialogs[] = {m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
+                            m_pPreferencesDlg ? m_pPreferencesDlg->m_hWnd : nullptr};
+    const auto shown = [](HWND dialog) { return dialog && ::IsWindowVisible(dialog); };
+    const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    for (HWND dialog : dialogs) {
+        if (shown(dialog)) {
+            ::SetWindowLongPtrA(dialog, GWLP_HWNDPARENT, 0);
+        }
+    }
+    ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    for (HWND dialog : dialogs) {
+        if (shown(dialog)) {
+            ::SetWindowLongPtrA(dialog, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_hWnd));
+            ::SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, keep);
+        }
     }
 }
 
