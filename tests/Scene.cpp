@@ -147,6 +147,29 @@ Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interac
     items["hidden"] = camera.NamesOf(bar.HiddenWindowList().Windows());
     items["listed"] = camera.NamesOf(bar.ProcessingDlg()->WindowHandles());
     items["listedHidden"] = camera.NamesOf(bar.ProcessingDlg()->HiddenHandles());
+    const HWND dialog = bar.ProcessingDlg()->m_hWnd;
+    std::string controls = WindowTitle(::GetDlgItem(dialog, IDC_HIDESHOW));
+    for (const auto& [id, name] : {std::pair{IDC_PARENTS, "parents"},
+                                   {IDC_PARENTSCHILDS, "childs"},
+                                   {IDC_VERTICAL, "vertical"},
+                                   {IDC_HORIZONTAL, "horizontal"},
+                                   {IDC_RECTANGLES, "rectangles"},
+                                   {IDC_SHOWALLHIDDEN, "all"},
+                                   {IDC_SHOWOWNHIDDEN, "own"}}) {
+        controls += ::IsDlgButtonChecked(dialog, id) ? std::string(" ") + name : "";
+    }
+    items["dialog"] = controls;
+    std::vector<HWND> selected;
+    for (const auto& [list, handles] :
+         {std::pair{IDC_WINDOWLIST, &bar.ProcessingDlg()->WindowHandles()},
+          {IDC_HIDDENLIST, &bar.ProcessingDlg()->HiddenHandles()}}) {
+        for (std::size_t i = 0; i < handles->size(); ++i) {
+            if (::SendDlgItemMessageA(dialog, list, LB_GETSEL, i, 0) > 0) {
+                selected.push_back((*handles)[i]);
+            }
+        }
+    }
+    items["selected"] = camera.NamesOf(selected);
     std::vector<HWND> carried, listed;
     for (const auto& icon : bar.HiddenTrayIcons()) {
         carried.push_back(icon->GetCarriedWindow());

@@ -14,6 +14,7 @@ using Handles = std::vector<HWND>;
 class WindowProcessing : public BarFixture {
 protected:
     void SetUp() override {
+        camera = {};
         Start();
         Command(ID_WINDOWSELECTOR);
         ::SetForegroundWindow(Dialog().m_hWnd);
@@ -105,32 +106,87 @@ TEST_F(WindowProcessing, ListsVisibleTitledWindowsAndUnderAllTheHiddenOnes) {
     EXPECT_EQ("-", Listed(IDC_HIDDENLIST, made[6]));
 }
 
-TEST_F(WindowProcessing, StackingRestoresFirstAndBringToTopRestoresAMinimizedWindow) {
-    const Handles made = Make(3);
-    ::ShowWindow(made[0], SW_MAXIMIZE);
-    ::ShowWindow(made[2], SW_SHOWMINNOACTIVE);
-    ::SetForegroundWindow(Dialog().m_hWnd);
-    const Handles ordered = Select(made);
-    Send(IDC_VERTICAL);
-    Send(IDC_APPLY);
-    PumpMessages(20);
-    const int cx = ::GetSystemMetrics(SM_CXMAXIMIZED) / 3;
-    for (std::size_t i = 0; i < ordered.size(); ++i) {
-        const RECT rect = WindowRect(ordered[i]);
-        EXPECT_TRUE(rect.left == static_cast<int>(i) * cx && rect.right - rect.left == cx) << i;
-        EXPECT_FALSE(::IsIconic(ordered[i]) || ::IsZoomed(ordered[i])) << i;
+// Each command from one scene: W0, W1 and W2 listed in that order, the dialog in front.
+TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
+    const int W = ::GetSystemMetrics(SM_CXMAXIMIZED), H = ::GetSystemMetrics(SM_CYMAXIMIZED);
+    const auto at = [](int x, int y, int w, int h) {
+        return std::to_string(x) + ":" + std::to_string(y) + "," + std::to_string(w) + "x" +
+               std::to_string(h);
+    };
+    struct Row {
+        const char* name;
+        std::vector<int> selected; // of the window list, or with "hidden" of the hidden list
+        std::function<void()> prepare;
+        int command;
+        std::string changes;
+    };
+    Handles made;
+    const auto show = [&](int i, int how) { ::ShowWindow(made.at(i), how); };
+    const Row rows[] = {
+        {"Apply, horizontal",
+         {0, 1, 2},
+         [&] {
+             show(0, SW_MAXIMIZE);
+             show(2, SW_SHOWMINNOACTIVE);
+             Send(IDC_HORIZONTAL);
+         },
+         IDC_APPLY,
+         "W0.maximized=0 W2.minimized=0 W0.rect=" + at(0, 0, W, H / 3) +
+             " W1.rect=" + at(0, H / 3, W, H / 3) + " W2.rect=" + at(0, 2 * (H / 3), W, H / 3) +
+             " processing.visible=0 stack=bar,W2,W1,W0 foreground=W2 listed=W2,W1,W0 "
+             "selected=W2,W1,W0 dialog=Hide,windows,parents,horizontal,own"},
+        {"Update, horizontal",
+         {1, 2},
+         [&] { Send(IDC_HORIZONTAL); },
+         IDC_UPDATE,
+         "W1.rect=" + at(0, 0, W, H / 2) + " W2.rect=" + at(0, H / 2, W, H / 2) +
+             " stack=processing,bar,W2,W1,W0 foreground=W2 listed=W2,W1,W0 selected=W2,W1 "
+             "dialog=Hide,windows,parents,horizontal,own"},
+        {"Apply, one rectangle",
+         {1},
+         [&] { show(1, SW_SHOWMINNOACTIVE); },
+         IDC_APPLY,
+         "W1.minimized=0 W1.rect=130:80,350x300 processing.visible=0 stack=bar,W1,W0,W2 "
+         "foreground=W1 listed=W1,W0,W2"},
+        {"Apply, nothing selected", {}, [] {}, IDC_APPLY, ""},
+        {"Bring to top",
+         {0, 1},
+         [&] { show(1, SW_SHOWMINNOACTIVE); },
+         IDC_BRINGTOTOP,
+         "W1.minimized=0 W1.rect=130:80,350x300 stack=processing,bar,W1,W0,W2 foreground=W1"},
+        {"Minimize sel",
+         {0, 1},
+         [&] { show(1, SW_SHOWMINNOACTIVE); },
+         IDC_MINIMIZESEL,
+         "W0.minimized=1 W0.rect=-32000:-32000,160x24 W1.minimized=0 W1.rect=130:80,350x300 "
+         "stack=processing,bar,W1,W0,W2 foreground=W1 listed=W1,W0,W2 selected=W1,W0"},
+        {"Hide windows",
+         {0, 2},
+         [] {},
+         IDC_HIDESHOW,
+         "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
+         "listedHidden=W0,W2 selected="},
+        {"Vertical", {}, [] {}, IDC_VERTICAL, "dialog=Hide,windows,parents,vertical,own"},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        windows.clear();
+        made = Make(3);
+        for (int i = 2; i >= 0; --i) {
+            camera.Name("W" + std::to_string(i), made[i]);
+            ::SetWindowPos(made[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+        row.prepare();
+        ::SetForegroundWindow(Dialog().m_hWnd);
+        PumpMessages(20);
+        Handles chosen;
+        for (int i : row.selected) {
+            chosen.push_back(made[i]);
+        }
+        Select(chosen);
+        ExpectEffect(
+            row.name, [&] { Send(row.command); }, row.changes);
     }
-    EXPECT_EQ(ordered.back(), ::GetForegroundWindow());
-    EXPECT_FALSE(::IsWindowVisible(Dialog().m_hWnd)) << "Apply hides the dialog first";
-
-    Command(ID_WINDOWSELECTOR);
-    ::ShowWindow(made[1], SW_SHOWMINNOACTIVE);
-    const Handles raised = Select(made);
-    Send(IDC_BRINGTOTOP);
-    PumpMessages(20);
-    EXPECT_FALSE(::IsIconic(made[1]));
-    EXPECT_EQ(raised[2], ::GetForegroundWindow());
-    EXPECT_TRUE(IsAbove(raised[2], raised[1]) && IsAbove(raised[1], raised[0]));
 }
 
 class WindowProcessingEndProcess : public WindowProcessing,
