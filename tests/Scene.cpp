@@ -44,7 +44,14 @@ void Scene::Apply(const std::string& changes) {
         const std::size_t equals = token.find('=');
         std::string value = token.substr(equals + 1);
         std::replace(value.begin(), value.end(), ',', ' ');
-        if (equals > 0 && token[equals - 1] == '+') {
+        if (value == "gone") { // a window destroyed has no other items
+            const std::string window = token.substr(0, equals) + ".";
+            for (auto item = items.begin(); item != items.end();) {
+                item = item->first.compare(0, window.size(), window) == 0 ? items.erase(item)
+                                                                          : std::next(item);
+            }
+            items[window + "visible"] = value;
+        } else if (equals > 0 && token[equals - 1] == '+') {
             std::string& list = items[token.substr(0, equals - 1)];
             list += (list.empty() ? "" : token[0] == 'a' ? "; " : " ") + value; // asked: boxes
         } else {
@@ -92,6 +99,10 @@ std::string CSceneCamera::NamesOf(const std::vector<HWND>& windows) const {
 
 void CSceneCamera::AddWindows(Scene& scene) const {
     for (const auto& [name, window] : m_named) {
+        if (!::IsWindow(window)) {
+            scene.items[name + ".visible"] = "gone";
+            continue;
+        }
         const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
         BYTE alpha = 0;
         const bool layered = (exStyle & WS_EX_LAYERED) &&

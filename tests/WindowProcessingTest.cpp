@@ -167,6 +167,30 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
          "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
          "listedHidden=W0,W2 selected="},
         {"Vertical", {}, [] {}, IDC_VERTICAL, "dialog=Hide,windows,parents,vertical,own"},
+        {"Show windows",
+         {},
+         [&] {
+             bar->HiddenWindowList().HideEvery({made[2], made[0], made[1]});
+             Select({made[2], made[1]}, IDC_HIDDENLIST);
+         },
+         IDC_HIDESHOW,
+         "W2.visible=1 W1.visible=1 stack=processing,bar,W1,W2 foreground=W1 hidden=W0 hid=W0 "
+         "listed=W1,W2 listedHidden=W0 selected="},
+        {"End process, every window closing",
+         {0, 2},
+         [] {},
+         IDC_ENDPROCESS,
+         "W0=gone W2=gone stack=processing,bar,W1 listed=W1 selected="},
+        {"a selection kept across a refresh",
+         {1},
+         [&] {
+             ::SetWindowPos(made[2], HWND_TOP, 0, 0, 0, 0,
+                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+             Dialog().RefreshLists();
+         },
+         IDC_HIDESHOW,
+         "W1.visible=0 stack=processing,bar,W2,W0 hidden=W1 hid=W1 listed=W2,W0 listedHidden=W1 "
+         "selected="},
     };
     for (const Row& row : rows) {
         SetUp();
@@ -176,14 +200,17 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
             camera.Name("W" + std::to_string(i), made[i]);
             ::SetWindowPos(made[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
-        row.prepare();
-        ::SetForegroundWindow(Dialog().m_hWnd);
-        PumpMessages(20);
         Handles chosen;
         for (int i : row.selected) {
             chosen.push_back(made[i]);
         }
-        Select(chosen);
+        Dialog().RefreshLists();
+        if (!chosen.empty()) {
+            Select(chosen);
+        }
+        row.prepare();
+        ::SetForegroundWindow(Dialog().m_hWnd);
+        PumpMessages(20);
         ExpectEffect(
             row.name, [&] { Send(row.command); }, row.changes);
     }
