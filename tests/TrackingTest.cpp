@@ -154,28 +154,63 @@ TEST(TrackingQuietTicks,
     }
 }
 
-TEST_F(Tracking, ShellWindowsInFrontCollapseTheBarAndFacesFollowANewTargetOnly) {
+// What a tick does, from one scene: Target with the bar on it, Other (topmost, transparent) behind.
+TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
+    CForeignWindow other("Other", {300, 250, 600, 450}, WS_EX_TOPMOST | WS_EX_LAYERED);
     CForeignWindow progman("Program Manager", {0, 0, 300, 200}, 0, "Progman"); // Wine has none
-    for (HWND shell :
-         {::GetDesktopWindow(), ::FindWindowA("Shell_TrayWnd", nullptr), progman.Handle()}) {
+    ::SetLayeredWindowAttributes(other.Handle(), 0, 100, LWA_ALPHA);
+    const auto inFront = [](HWND window) {
+        return [window] {
+            ::ShowWindow(window, SW_SHOW);
+            ::SetForegroundWindow(window);
+            PumpUntil([&] { return ::GetForegroundWindow() == window; });
+        };
+    };
+    const std::function<void()> tick = [&] { Tick(); };
+    const std::string collapsed = "bar=collapsed target=- foreground=-";
+    const std::tuple<const char*, std::function<void()>, std::function<void()>, std::string>
+        rows[] = {
+            {"another window in front", inFront(other.Handle()), tick,
+             "bar=on,Other target=Other A=1 T=1 stack=bar,Other,Target"},
+            {"the target moved", [&] { ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE); },
+             tick, "bar=on,Target"},
+            {"the desktop in front", inFront(::GetDesktopWindow()), tick, collapsed},
+            {"the taskbar in front", inFront(::FindWindowA("Shell_TrayWnd", nullptr)), tick,
+             collapsed},
+            {"the shell's desktop in front", inFront(progman.Handle()), tick, collapsed},
+            {"the desktop still in front, the bar moved meanwhile",
+             [&] {
+                 inFront(::GetDesktopWindow())();
+                 Tick();
+             },
+             [&] {
+                 ::MoveWindow(bar->m_hWnd, 5, 5, 40, 20, TRUE);
+                 Tick();
+             },
+             ""},
+            {"the bar in front", inFront(bar->m_hWnd), tick, ""},
+            {"the pop-up in front",
+             [&] {
+                 bar->Button(IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
+             },
+             tick, ""},
+            {"the same target, a face flipped by the user",
+             [&] {
+                 RideOn(other.Handle());
+                 bar->Button(IDC_TOPMOST).SetState(0);
+             },
+             tick, ""},
+        };
+    for (const auto& [name, prepare, act, changes] : rows) {
+        Start();
+        camera = {};
+        camera.Name("Target", target.Handle());
+        camera.Name("Other", other.Handle());
+        ::ShowWindow(other.Handle(), SW_SHOWNOACTIVATE);
         RideOn(target.Handle());
-        ::ShowWindow(shell, SW_SHOW);
-        ::SetForegroundWindow(shell);
-        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == shell; }));
-        Tick();
-        EXPECT_TRUE(bar->Target() == nullptr && IsCollapsed(bar->m_hWnd));
-        // Still in front on the next tick, which looks up no shell window: still collapsed.
-        ::MoveWindow(bar->m_hWnd, 5, 5, 40, 20, TRUE);
-        Tick();
-        EXPECT_TRUE(IsCollapsed(bar->m_hWnd));
+        prepare();
+        ExpectEffect(name, act, changes);
     }
-    CForeignWindow topmost("Topmost", RECT{100, 100, 400, 300}, WS_EX_TOPMOST);
-    RideOn(topmost.Handle());
-    CSkinButton& a = bar->Button(IDC_TOPMOST);
-    EXPECT_TRUE(a.GetState() == 1 && bar->Button(IDC_TRANSPARENCY).GetState() == 0);
-    a.SetState(0); // flipped by the user: the same target keeps it
-    Tick();
-    EXPECT_EQ(0, a.GetState());
 }
 
 // A real click on a point of the screen: the platform decides where it lands. The move
