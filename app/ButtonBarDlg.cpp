@@ -273,6 +273,7 @@ void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
     m_settings.windowTimerEnabled = chosen.windowTimerEnabled;
     StartEnabledTimers();
     SaveSettings();
+    HandOnForeground();
 }
 
 void CButtonBarDlg::OnWindowSelector() {

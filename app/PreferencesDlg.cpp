@@ -43,9 +43,10 @@ BOOL CPreferencesDlg::OnInitDialog() {
     return TRUE;
 }
 
+// Hidden first: the owner then hands the keyboard on from wherever the hide left it.
 void CPreferencesDlg::OnCancel() {
-    m_owner.ApplyPreferences(ReadSettings());
     ShowWindow(SW_HIDE);
+    m_owner.ApplyPreferences(ReadSettings());
 }
 
 // The labels show the stored periods, even one outside its slider's range.

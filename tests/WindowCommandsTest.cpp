@@ -143,6 +143,14 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          "listed=First,Second,Third listedHidden="},
         {"a restore command for a window not listed", none,
          [&] { Command(ID_RESTOREWINDOW_FIRST + 9999, B); }, ""},
+        {"Preferences closed",
+         [&] {
+             Command(ID_PREFERENCES);
+             ::SendDlgItemMessageA(bar->PreferencesDlg()->m_hWnd, IDC_WINDOWTIMER, BM_CLICK, 0, 0);
+         },
+         [&] { bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL); },
+         "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
+         "timers=1124:10 cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,|"},
         {"tray menu", none, [&] { TrayMenu({ID_AUTOMAXIMIZE}); },
          "asked+=menu,of,bar foreground=bar queued=273:32786,0:0"},
         {"tray icon's double-click", none,

@@ -167,6 +167,20 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
          "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
          "listedHidden=W0,W2 selected="},
         {"Vertical", {}, [] {}, IDC_VERTICAL, "dialog=Hide,windows,parents,vertical,own"},
+        // The platform keeps a window within its largest size.
+        {"Update, vertical",
+         {0, 1},
+         [&] { Send(IDC_VERTICAL); },
+         IDC_UPDATE,
+         "W0.rect=" + at(0, 0, W / 2, std::min(H, ::GetSystemMetrics(SM_CYMAXTRACK))) +
+             " W1.rect=" + at(W / 2, 0, W / 2, std::min(H, ::GetSystemMetrics(SM_CYMAXTRACK))) +
+             " stack=processing,bar,W1,W0,W2 foreground=W1 listed=W1,W0,W2 selected=W1,W0 "
+             "dialog=Hide,windows,parents,vertical,own"},
+        {"Minimize sel, a window hidden meanwhile",
+         {0},
+         [&] { show(2, SW_HIDE); },
+         IDC_MINIMIZESEL,
+         "W0.minimized=1 W0.rect=-32000:-32000,160x24 listed=W0,W1"},
         {"Show windows",
          {},
          [&] {
