@@ -84,13 +84,6 @@ protected:
     }
     CWindowProcessingDlg& Dialog() { return *bar->ProcessingDlg(); }
     const std::vector<HWND>& Hidden() { return bar->HiddenWindowList().Windows(); }
-    std::vector<HWND> IconWindows() const {
-        std::vector<HWND> carried;
-        for (const auto& icon : bar->HiddenTrayIcons()) {
-            carried.push_back(icon->GetCarriedWindow());
-        }
-        return carried;
-    }
 
     Scene Snapshot() { return camera.Take(*bar, interaction); }
     // The action's whole effect: the scene before it with the changes stated, against the
