@@ -26,20 +26,6 @@ HICON HiddenWindowIcon(const CWindowCalls& window) {
     return icon;
 }
 
-// What the platform activates when the window in front goes: the first visible, enabled,
-// restored window down the z-order that a user can activate, here of another program.
-HWND NextWindowToActivate() {
-    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
-        const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
-        if (::IsWindowVisible(window) && ::IsWindowEnabled(window) && !::IsIconic(window) &&
-            !(exStyle & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE)) &&
-            !CWnd::FromHandle(::GetAncestor(window, GA_ROOTOWNER))) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 int CButtonBarDlg::TransparencySupported() const {
@@ -106,7 +92,7 @@ void CButtonBarDlg::OnHideTarget() {
     m_hiddenWindows.Hide(calls);
     m_pProcessingDlg->RefreshLists();
     CollapseBar();
-    HandOnForeground();
+    CWindowCalls::HandOnForeground(m_hWnd);
 
     const std::string tooltip = "Hidden window: " + WindowTitle(window);
     const UINT n = static_cast<UINT>(m_hiddenTrayIcons.size());
@@ -138,18 +124,7 @@ void CButtonBarDlg::OnHideListed(UINT index) {
     if (index < listed.size()) {
         m_hiddenWindows.Hide(CWindowCalls(listed[index]));
         m_pProcessingDlg->RefreshLists();
-        HandOnForeground();
-    }
-}
-
-// A click on the bar, or a menu of the program, made the bar the foreground window: with the
-// window hidden, the keyboard would go nowhere, and the bar would have no window to follow.
-void CButtonBarDlg::HandOnForeground() {
-    if (::GetForegroundWindow() != m_hWnd) {
-        return;
-    }
-    if (const HWND next = NextWindowToActivate()) {
-        CWindowCalls(next).BringToFront();
+        CWindowCalls::HandOnForeground(m_hWnd);
     }
 }
 

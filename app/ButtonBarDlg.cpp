@@ -6,6 +6,7 @@
 #include "platform/MessageTable.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
+#include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 
@@ -273,7 +274,7 @@ void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
     m_settings.windowTimerEnabled = chosen.windowTimerEnabled;
     StartEnabledTimers();
     SaveSettings();
-    HandOnForeground();
+    CWindowCalls::HandOnForeground(m_hWnd);
 }
 
 void CButtonBarDlg::OnWindowSelector() {

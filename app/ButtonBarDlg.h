@@ -137,9 +137,6 @@ private:
     void OnHideListed(UINT index);
     void ShowHiddenWindowAt(UINT index);
     void OnRestoreWindow(UINT iconNumber, HWND window);
-    // After a hide that leaves the bar in front (of a window, or of its preferences), the next
-    // window takes the foreground.
-    void HandOnForeground();
     void RemoveHiddenWindowIcon(HWND window);
     int TransparencySupported() const;
     // False when the window's style stayed as it was.

@@ -1,5 +1,7 @@
 #include "platform/WindowCalls.h"
 
+#include "platform/Wnd.h"
+
 #include <algorithm>
 
 namespace {
@@ -10,6 +12,19 @@ ULONG_PTR g_lastAnswer = 0;
 
 void CALLBACK Answered(HWND, UINT, ULONG_PTR send, LRESULT) {
     g_lastAnswer = std::max(g_lastAnswer, send);
+}
+
+// The first shown, enabled, restored window down the stack that a user can activate.
+HWND NextWindowToActivate() {
+    for (HWND window = ::GetTopWindow(nullptr); window; window = ::GetWindow(window, GW_HWNDNEXT)) {
+        const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
+        if (::IsWindowVisible(window) && ::IsWindowEnabled(window) && !::IsIconic(window) &&
+            !(exStyle & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE)) &&
+            !CWnd::FromHandle(::GetAncestor(window, GA_ROOTOWNER))) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& result) {
@@ -119,4 +134,13 @@ LRESULT CWindowCalls::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
     return m_bAnswers && SendWithin(m_hWnd, message, wParam, lParam, result)
                ? static_cast<LRESULT>(result)
                : 0;
+}
+
+void CWindowCalls::HandOnForeground(HWND from) {
+    if (::GetForegroundWindow() != from) {
+        return;
+    }
+    if (const HWND next = NextWindowToActivate()) {
+        CWindowCalls(next).BringToFront();
+    }
 }

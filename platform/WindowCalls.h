@@ -44,6 +44,11 @@ public:
     // as long as it answers pings meanwhile; Wine ignores SMTO_NOTIMEOUTIFNOTHUNG.
     void Close() const;
 
+    // A hide or a click can leave one of the program's own windows in front, where the keyboard
+    // goes nowhere: while `from` is in front, the foreground goes where the platform sends it
+    // when the window in front goes, to the next window down the stack, of another program.
+    static void HandOnForeground(HWND from);
+
     // No asynchronous form: a window that does not answer is left alone (false).
     bool SetExStyle(LONG exStyle) const;
     bool SetLayeredAlpha(BYTE alpha) const;

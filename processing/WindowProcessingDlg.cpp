@@ -1,5 +1,6 @@
 #include "processing/WindowProcessingDlg.h"
 
+#include "platform/WindowCalls.h"
 #include "processing/HiddenWindowList.h"
 
 CWindowProcessingDlg* CWindowProcessingDlg::s_pRefreshing = nullptr;
@@ -26,6 +27,12 @@ const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] 
 
 LRESULT CWindowProcessingDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
+}
+
+// Hidden, it leaves its owner, the bar, in front.
+void CWindowProcessingDlg::OnCancel() {
+    ShowWindow(SW_HIDE);
+    CWindowCalls::HandOnForeground(::GetWindow(m_hWnd, GW_OWNER));
 }
 
 // Activation changes in either direction refresh the lists.

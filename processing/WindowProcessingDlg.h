@@ -22,7 +22,7 @@ public:
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
     void OnOK() override {}
-    void OnCancel() override { ShowWindow(SW_HIDE); }
+    void OnCancel() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     void RefreshLists();

@@ -167,6 +167,11 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
          "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
          "listedHidden=W0,W2 selected="},
         {"Vertical", {}, [] {}, IDC_VERTICAL, "dialog=Hide,windows,parents,vertical,own"},
+        {"Esc: the keyboard goes on",
+         {},
+         [] {},
+         IDCANCEL,
+         "processing.visible=0 stack=bar,W0,W1,W2 foreground=W0"},
         // The platform keeps a window within its largest size.
         {"Update, vertical",
          {0, 1},
