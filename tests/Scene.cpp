@@ -128,6 +128,98 @@ void CSceneCamera::AddWindows(Scene& scene) const {
     scene.items["stack"] = NamesOf(stack);
 }
 
+// The bar's place and faces, and the window in front.
+void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
+    std::map<std::string, std::string>& items = scene.items;
+    // What the platform puts in front when nothing else is left varies.
+    items["foreground"] = NameOf(::GetForegroundWindow());
+    items["foreground"] = items["foreground"][0] == '?' ? "-" : items["foreground"];
+    items["target"] = NameOf(bar.Target());
+    const RECT place = WindowRect(bar.m_hWnd);
+    items["bar"] = IsCollapsed(bar.m_hWnd) ? "collapsed" : "at " + Rect(place);
+    for (const auto& [name, window] : m_named) {
+        const POINT on = BarPlaceOn(window);
+        if (name != "bar" && items["bar"][0] == 'a' && on.x == place.left && on.y == place.top) {
+            items["bar"] = "on " + name;
+        }
+    }
+    items["A"] = std::to_string(bar.Button(IDC_TOPMOST).GetState());
+    items["T"] = std::to_string(bar.Button(IDC_TRANSPARENCY).GetState());
+}
+
+// The program's list, its file and icons, and the dialog's lists, selection and check marks.
+void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
+    std::map<std::string, std::string>& items = scene.items;
+    const CWindowProcessingDlg& dialog = *bar.ProcessingDlg();
+    items["hidden"] = NamesOf(bar.HiddenWindowList().Windows());
+    items["listed"] = NamesOf(dialog.WindowHandles());
+    items["listedHidden"] = NamesOf(dialog.HiddenHandles());
+    items["dialog"] = WindowTitle(::GetDlgItem(dialog.m_hWnd, IDC_HIDESHOW));
+    for (const auto& [id, name] : {std::pair{IDC_PARENTS, "parents"},
+                                   {IDC_PARENTSCHILDS, "childs"},
+                                   {IDC_VERTICAL, "vertical"},
+                                   {IDC_HORIZONTAL, "horizontal"},
+                                   {IDC_RECTANGLES, "rectangles"},
+                                   {IDC_SHOWALLHIDDEN, "all"},
+                                   {IDC_SHOWOWNHIDDEN, "own"}}) {
+        items["dialog"] += ::IsDlgButtonChecked(dialog.m_hWnd, id) ? std::string(" ") + name : "";
+    }
+    std::vector<HWND> selected, carried, inFile;
+    for (const auto& [list, handles] : {std::pair{IDC_WINDOWLIST, &dialog.WindowHandles()},
+                                        {IDC_HIDDENLIST, &dialog.HiddenHandles()}}) {
+        for (std::size_t i = 0; i < handles->size(); ++i) {
+            if (::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETSEL, i, 0) > 0) {
+                selected.push_back((*handles)[i]);
+            }
+        }
+    }
+    items["selected"] = NamesOf(selected);
+    for (const auto& icon : bar.HiddenTrayIcons()) {
+        carried.push_back(icon->GetCarriedWindow());
+    }
+    items["icons"] = NamesOf(carried);
+    for (const HiddenWindowEntry& entry :
+         ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()))) {
+        inFile.push_back(entry.window);
+    }
+    items["hid"] = NamesOf(inFile);
+}
+
+// The questions asked, the settings file, the timers and the messages waiting for the bar.
+void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
+                           const CScriptedInteraction& interaction) const {
+    std::map<std::string, std::string>& items = scene.items;
+    const auto add = [](std::string& list, const std::string& item, const char* separator) {
+        list += (list.empty() ? "" : separator) + item;
+    };
+    for (const std::string& box : interaction.m_messageBoxes) { // "text|caption|type"
+        const std::size_t caption = box.find('|') + 1;
+        add(items["asked"], box.substr(caption, box.rfind('|') - caption), "; ");
+    }
+    for (const MenuCall& menu : interaction.m_menus) {
+        std::string owner = NameOf(menu.owner);
+        for (const auto& [id, name] :
+             {std::pair{IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}}) {
+            owner = menu.owner == bar.Button(id).m_hWnd ? name : owner;
+        }
+        add(items["asked"], "menu of " + owner, "; ");
+    }
+    std::string& cfg = items["cfg"] = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));
+    std::replace(cfg.begin(), cfg.end(), '\r', ' ');
+    std::replace(cfg.begin(), cfg.end(), '\n', '|');
+    for (const auto& [id, period] : bar.TimerPeriods()) {
+        add(items["timers"], std::to_string(id) + ":" + std::to_string(period), " ");
+    }
+    items["queued"];
+    for (const MSG& msg : QueuedMessages()) {
+        // A timer's message comes whenever it is due.
+        if (msg.hwnd == bar.m_hWnd && msg.message != WM_TIMER) {
+            add(items["queued"], std::to_string(msg.message) + ":" + std::to_string(msg.wParam),
+                " ");
+        }
+    }
+}
+
 Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interaction) const {
     CSceneCamera camera = *this;
     camera.Name("bar", bar.m_hWnd);
@@ -139,88 +231,11 @@ Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interac
         camera.Name("pop-up", popup->m_hWnd);
     }
     Scene scene;
+    scene.items["asked"];
+    scene.items["timers"];
     camera.AddWindows(scene);
-    std::map<std::string, std::string>& items = scene.items;
-    // What the platform puts in front when nothing else is left varies.
-    items["foreground"] = camera.NameOf(::GetForegroundWindow());
-    items["foreground"] = items["foreground"][0] == '?' ? "-" : items["foreground"];
-    items["target"] = camera.NameOf(bar.Target());
-    const RECT place = WindowRect(bar.m_hWnd);
-    items["bar"] = IsCollapsed(bar.m_hWnd) ? "collapsed" : "at " + Rect(place);
-    for (const auto& [name, window] : camera.m_named) {
-        const POINT on = BarPlaceOn(window);
-        if (name != "bar" && items["bar"][0] == 'a' && on.x == place.left && on.y == place.top) {
-            items["bar"] = "on " + name;
-        }
-    }
-    items["A"] = std::to_string(bar.Button(IDC_TOPMOST).GetState());
-    items["T"] = std::to_string(bar.Button(IDC_TRANSPARENCY).GetState());
-    items["hidden"] = camera.NamesOf(bar.HiddenWindowList().Windows());
-    items["listed"] = camera.NamesOf(bar.ProcessingDlg()->WindowHandles());
-    items["listedHidden"] = camera.NamesOf(bar.ProcessingDlg()->HiddenHandles());
-    const HWND dialog = bar.ProcessingDlg()->m_hWnd;
-    std::string controls = WindowTitle(::GetDlgItem(dialog, IDC_HIDESHOW));
-    for (const auto& [id, name] : {std::pair{IDC_PARENTS, "parents"},
-                                   {IDC_PARENTSCHILDS, "childs"},
-                                   {IDC_VERTICAL, "vertical"},
-                                   {IDC_HORIZONTAL, "horizontal"},
-                                   {IDC_RECTANGLES, "rectangles"},
-                                   {IDC_SHOWALLHIDDEN, "all"},
-                                   {IDC_SHOWOWNHIDDEN, "own"}}) {
-        controls += ::IsDlgButtonChecked(dialog, id) ? std::string(" ") + name : "";
-    }
-    items["dialog"] = controls;
-    std::vector<HWND> selected;
-    for (const auto& [list, handles] :
-         {std::pair{IDC_WINDOWLIST, &bar.ProcessingDlg()->WindowHandles()},
-          {IDC_HIDDENLIST, &bar.ProcessingDlg()->HiddenHandles()}}) {
-        for (std::size_t i = 0; i < handles->size(); ++i) {
-            if (::SendDlgItemMessageA(dialog, list, LB_GETSEL, i, 0) > 0) {
-                selected.push_back((*handles)[i]);
-            }
-        }
-    }
-    items["selected"] = camera.NamesOf(selected);
-    std::vector<HWND> carried, listed;
-    for (const auto& icon : bar.HiddenTrayIcons()) {
-        carried.push_back(icon->GetCarriedWindow());
-    }
-    items["icons"] = camera.NamesOf(carried);
-    for (const HiddenWindowEntry& entry :
-         ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()))) {
-        listed.push_back(entry.window);
-    }
-    items["hid"] = camera.NamesOf(listed);
-    std::string cfg = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));
-    std::replace(cfg.begin(), cfg.end(), '\r', ' ');
-    std::replace(cfg.begin(), cfg.end(), '\n', '|');
-    items["cfg"] = cfg;
-    std::string asked;
-    for (const std::string& box : interaction.m_messageBoxes) { // "text|caption|type"
-        const std::size_t caption = box.find('|') + 1;
-        asked += (asked.empty() ? "" : "; ") + box.substr(caption, box.rfind('|') - caption);
-    }
-    for (const MenuCall& menu : interaction.m_menus) {
-        std::string owner = camera.NameOf(menu.owner);
-        for (const auto& [id, name] :
-             {std::pair{IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}}) {
-            owner = menu.owner == bar.Button(id).m_hWnd ? name : owner;
-        }
-        asked += (asked.empty() ? "" : "; ") + std::string("menu of ") + owner;
-    }
-    items["asked"] = asked;
-    std::string timers, queued;
-    for (const auto& [id, period] : bar.TimerPeriods()) {
-        timers += (timers.empty() ? "" : " ") + std::to_string(id) + ":" + std::to_string(period);
-    }
-    items["timers"] = timers;
-    for (const MSG& msg : QueuedMessages()) {
-        // A timer's message comes whenever it is due.
-        if (msg.hwnd == bar.m_hWnd && msg.message != WM_TIMER) {
-            queued += (queued.empty() ? "" : " ") + std::to_string(msg.message) + ":" +
-                      std::to_string(msg.wParam);
-        }
-    }
-    items["queued"] = queued;
+    camera.AddBar(scene, bar);
+    camera.AddLists(scene, bar);
+    camera.AddRest(scene, bar, interaction);
     return scene;
 }

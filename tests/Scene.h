@@ -35,6 +35,9 @@ public:
 private:
     std::string NamesOf(const std::vector<HWND>& windows) const;
     void AddWindows(Scene& scene) const;
+    void AddBar(Scene& scene, CButtonBarDlg& bar) const;
+    void AddLists(Scene& scene, CButtonBarDlg& bar) const;
+    void AddRest(Scene& scene, CButtonBarDlg& bar, const CScriptedInteraction& interaction) const;
 
     std::vector<std::pair<std::string, HWND>> m_named;
 };
