@@ -105,10 +105,16 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          "asked+=menu,of,H" + selector},
         {"menu: Automaximize IE", none, [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
          "timers=1125:500 asked+=menu,of,H"},
-        {"Alt+A", none, hideAll,
+        {"Alt+A, a window shown since the last refresh",
+         [&] {
+             ::ShowWindow(third.Handle(), SW_HIDE);
+             Dialog().RefreshLists();
+             ::ShowWindow(third.Handle(), SW_SHOWNOACTIVATE);
+         },
+         hideAll,
          "First.visible=0 Second.visible=0 Third.visible=0 stack=bar bar=collapsed "
-         "hidden=First,Second,Third hid=First,Second,Third foreground=- listed= "
-         "listedHidden=First,Second,Third"},
+         "hidden=Third,First,Second hid=Third,First,Second foreground=- listed= "
+         "listedHidden=Third,First,Second"},
         {"Alt+S",
          [&] {
              ::SetForegroundWindow(bar->m_hWnd);
@@ -151,6 +157,15 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          [&] { bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL); },
          "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
          "timers=1124:10 cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,|"},
+        {"pop-up: a drag",
+         [&] { bar->Button(IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3)); },
+         [&] {
+             const CTransparencyDlg& popup = *bar->Button(IDC_TRANSPARENCY).TransparencyDlg();
+             popup.SendMessage(
+                 WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 77),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(popup.m_hWnd, IDC_ALPHASLIDER)));
+         },
+         "First.alpha=77"},
         {"tray menu", none, [&] { TrayMenu({ID_AUTOMAXIMIZE}); },
          "asked+=menu,of,bar foreground=bar queued=273:32786,0:0"},
         {"tray icon's double-click", none,
