@@ -158,6 +158,7 @@ TEST(TrackingQuietTicks,
 TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
     CForeignWindow other("Other", {300, 250, 600, 450}, WS_EX_TOPMOST | WS_EX_LAYERED);
     CForeignWindow progman("Program Manager", {0, 0, 300, 200}, 0, "Progman"); // Wine has none
+    CForeignWindow browser("Browser", {100, 100, 400, 300}, 0, "IEFrame");
     ::SetLayeredWindowAttributes(other.Handle(), 0, 100, LWA_ALPHA);
     const auto inFront = [](HWND window) {
         return [window] {
@@ -200,6 +201,9 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
                  bar->Button(IDC_TOPMOST).SetState(0);
              },
              tick, ""},
+            {"the browser's tick, the browser minimized",
+             [&] { ::ShowWindow(browser.Handle(), SW_SHOWMINNOACTIVE); },
+             [&] { bar->SendMessage(WM_TIMER, CButtonBarDlg::kAutoMaximizeTimer); }, ""},
         };
     for (const auto& [name, prepare, act, changes] : rows) {
         Start();

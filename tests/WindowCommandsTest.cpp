@@ -166,8 +166,9 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
                  reinterpret_cast<LPARAM>(::GetDlgItem(popup.m_hWnd, IDC_ALPHASLIDER)));
          },
          "First.alpha=77"},
-        {"tray menu", none, [&] { TrayMenu({ID_AUTOMAXIMIZE}); },
-         "asked+=menu,of,bar foreground=bar queued=273:32786,0:0"},
+        {"tray menu, a window hidden since the last refresh", [&] { ::ShowWindow(B, SW_HIDE); },
+         [&] { TrayMenu({ID_AUTOMAXIMIZE}); },
+         "asked+=menu,of,bar foreground=bar queued=273:32786,0:0 listed=First,Third"},
         {"tray icon's double-click", none,
          [&] {
              const CSystemTray& icon = bar->TrayIcon();
