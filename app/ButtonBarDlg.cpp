@@ -260,7 +260,7 @@ void CButtonBarDlg::OnPreferences() {
         m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
     }
     m_pPreferencesDlg->ShowSettings(m_settings);
-    ActivateDialog(m_pPreferencesDlg->m_hWnd);
+    ::SetForegroundWindow(m_pPreferencesDlg->m_hWnd); // in front even when open already
 }
 
 // The bar shows up again on the window timer's next tick, if it runs at all.
@@ -277,21 +277,17 @@ void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
     CWindowCalls::HandOnForeground(m_hWnd);
 }
 
+// Asked for while open, it comes to the front all the same, wherever it was left.
 void CButtonBarDlg::OnWindowSelector() {
     m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->ShowWindow(SW_SHOW);
-    ActivateDialog(m_pProcessingDlg->m_hWnd);
+    ::SetForegroundWindow(m_pProcessingDlg->m_hWnd);
 }
 
+// Already shown, the dialog has no show to refresh its lists on.
 void CButtonBarDlg::ShowWindowSelector() {
-    m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
     m_pProcessingDlg->RefreshLists();
-    m_pProcessingDlg->ShowWindow(SW_SHOW);
-    ActivateDialog(m_pProcessingDlg->m_hWnd);
-}
-
-void CButtonBarDlg::ActivateDialog(HWND dialog) {
-    ::SetForegroundWindow(dialog);
+    OnWindowSelector();
 }
 
 UINT CButtonBarDlg::SecondStartMessage() {

@@ -111,8 +111,6 @@ private:
     // Restacks the bar when asked, or when some window other than its own has come above it.
     void KeepBarOnTop(bool restack, HWND foreground);
     void RaiseOnScreen();
-    // A dialog asked for while it is open comes to the front, active, wherever it was left.
-    void ActivateDialog(HWND dialog);
     void OnAutoMaximizeTimer();
     void OnAutoMaximize();
     // Timer periods come from a hand-editable file: keep them within what the system accepts.

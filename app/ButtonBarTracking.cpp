@@ -9,8 +9,8 @@
 #include "windows/TransparencyDlg.h"
 
 void CButtonBarDlg::StartTimer(UINT timerId, int period) {
-    m_timerPeriods[timerId] = TimerPeriod(period);
-    ::SetTimer(m_hWnd, timerId, m_timerPeriods[timerId], nullptr);
+    const UINT milliseconds = m_timerPeriods[timerId] = TimerPeriod(period);
+    ::SetTimer(m_hWnd, timerId, milliseconds, nullptr);
 }
 
 void CButtonBarDlg::StopTimer(UINT timerId) {
@@ -127,17 +127,17 @@ void CButtonBarDlg::KeepBarOnTop(bool restack, HWND foreground) {
     if (!search.onTop) {
         if (m_quirks.drawsChangedWindowsOverTopmost) {
             CWindowCalls::Ping(foreground);
-        }
-        SetWindowTopmost(1, m_hWnd);
-        if (m_quirks.drawsChangedWindowsOverTopmost) {
             RaiseOnScreen();
+        } else {
+            SetWindowTopmost(1, m_hWnd);
         }
     }
 }
 
 // Wine raises a window on screen only when its place in the stack changes and no shown window
 // comes before it; the dialogs the bar owns always come before it. So the bar goes out of the
-// topmost band and back, the dialogs let go meanwhile, and they come back above it.
+// topmost band and back into it by SetWindowTopmost, the dialogs let go meanwhile, and they
+// come back above it.
 void CButtonBarDlg::RaiseOnScreen() {
     const HWND dialogs[] = {m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
                             m_pPreferencesDlg ? m_pPreferencesDlg->m_hWnd : nullptr};
@@ -149,7 +149,7 @@ void CButtonBarDlg::RaiseOnScreen() {
         }
     }
     ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
-    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    SetWindowTopmost(1, m_hWnd);
     for (HWND dialog : dialogs) {
         if (shown(dialog)) {
             ::SetWindowLongPtrA(dialog, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_hWnd));
@@ -194,7 +194,7 @@ void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {
 
 void CButtonBarDlg::CloseTransparencyDlg() {
     if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
-        shown->Close();
+        shown->OnCloseBox();
     }
 }
 

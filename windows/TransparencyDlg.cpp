@@ -3,8 +3,8 @@
 #include "windows/TransparencyDlgOwner.h"
 
 const MessageEntry<CTransparencyDlg> CTransparencyDlg::s_messageTable[] = {
-    OnCommand(IDC_CLOSERIGHT, &CTransparencyDlg::Close),
-    OnCommand(IDC_CLOSELEFT, &CTransparencyDlg::Close),
+    OnCommand(IDC_CLOSERIGHT, &CTransparencyDlg::OnCloseBox),
+    OnCommand(IDC_CLOSELEFT, &CTransparencyDlg::OnCloseBox),
     OnMessage(WM_HSCROLL, &CTransparencyDlg::OnHScroll),
 };
 
@@ -35,7 +35,7 @@ void CTransparencyDlg::ShowAtLevel(int level) {
 }
 
 // Only hides: the T button replaces the pop-up on its next double-click.
-void CTransparencyDlg::Close() {
+void CTransparencyDlg::OnCloseBox() {
     m_bShown = 0;
     ShowWindow(SW_HIDE);
 }

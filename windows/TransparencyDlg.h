@@ -25,7 +25,7 @@ public:
     void ShowAtLevel(int level);
     int IsShown() const { return m_bShown; }
     // Hides it, as its corner boxes do.
-    void Close();
+    void OnCloseBox();
 
 private:
     static const MessageEntry<CTransparencyDlg> s_messageTable[];
