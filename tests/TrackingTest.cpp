@@ -24,13 +24,11 @@ protected:
             bar->m_hWnd, WM_WINDOWPOSCHANGING, [&] { ++changes; }, [this] { Tick(); });
         return changes;
     }
-    void ExpectRidingOn(HWND target) const {
-        const RECT bar = WindowRect(this->bar->m_hWnd);
-        const RECT expected = BarRectOn(WindowRect(target), CaptionMetrics::OfSystem(), 6,
-                                        {bar.right - bar.left, bar.bottom - bar.top});
-        EXPECT_EQ(target, this->bar->Target());
-        EXPECT_TRUE(::EqualRect(&expected, &bar) && bar.right > bar.left);
-        EXPECT_TRUE(IsAbove(this->bar->m_hWnd, target));
+    bool RidesOn(HWND window) {
+        const RECT rect = WindowRect(bar->m_hWnd);
+        return bar->Target() == window && rect.left == BarPlaceOn(window).x &&
+               rect.top == BarPlaceOn(window).y && rect.right > rect.left &&
+               IsAbove(bar->m_hWnd, window);
     }
     void Ticks(int count) {
         for (int tick = 0; tick < count; ++tick) {
@@ -42,21 +40,17 @@ protected:
     CForeignWindow target{"Target", {200, 150, 700, 450}};
 };
 
-TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly) {
+TEST_F(Tracking, MovesForAChangeOfTheCaptionOnlyAndOnceSettledNotAtAllUntilAChange) {
     // Started, neither the bar nor its hidden dialog has taken the keyboard.
     EXPECT_TRUE(::GetActiveWindow() != bar->m_hWnd && ::GetActiveWindow() != Dialog().m_hWnd);
-    target.BringToFront();
-    Tick();
-    ExpectRidingOn(target.Handle());
+    RideOn(target.Handle());
+    // One pixel down, wider, then taller: the caption stays where it was.
     const std::pair<RECT, bool> changes[] = {
-        {{200, 151, 700, 451}, true},  // one pixel down
-        {{200, 151, 701, 451}, true},  // one pixel wider
-        {{200, 151, 701, 452}, false}, // one pixel taller: the caption stays where it was
-    };
+        {{200, 151, 700, 451}, true}, {{200, 151, 701, 451}, true}, {{200, 151, 701, 452}, false}};
     for (const auto& [r, barMoves] : changes) {
         ::MoveWindow(target.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
         EXPECT_EQ(barMoves, TickCountingPositionChanges() > 0);
-        ExpectRidingOn(target.Handle());
+        EXPECT_TRUE(RidesOn(target.Handle()));
         Tick(); // restacks once more after a move
     }
     // Back from the bar to the same target at the same place: restacked all the same.
@@ -64,8 +58,7 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     Tick();
     target.BringToFront();
     EXPECT_GT(TickCountingPositionChanges(), 0);
-    // Nothing changed, its own dialog above it, or the bar itself in front: once settled,
-    // no move at all.
+    // Nothing changed, its own dialog above it, or the bar itself in front: settled, no move.
     const std::function<void()> stills[] = {[] {}, [&] { Dialog().ShowWindow(SW_SHOWNOACTIVATE); },
                                             [&] { ::SetForegroundWindow(bar->m_hWnd); }};
     for (const auto& still : stills) {
@@ -74,10 +67,10 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
         for (int tick = 0; tick < QuietTicks::kLookMs / kPeriod; ++tick) {
             EXPECT_EQ(0, TickCountingPositionChanges());
         }
-        ExpectRidingOn(target.Handle());
+        EXPECT_TRUE(RidesOn(target.Handle()));
     }
-    // Settled, the bar still follows a move and comes above a later topmost window, within
-    // a few ticks.
+    // Settled, it comes above a later topmost window and follows a move within a few ticks,
+    // and restacks again now and then all the same: Wine may have drawn over it.
     target.BringToFront();
     Ticks(QuietTicks::kBusyMs / kPeriod + 1);
     CForeignWindow later("Later", {10, 10, 200, 200}, WS_EX_TOPMOST);
@@ -86,8 +79,7 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     EXPECT_TRUE(IsAbove(bar->m_hWnd, later.Handle()));
     ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
     Ticks(QuietTicks::kLookMs / kPeriod);
-    ExpectRidingOn(target.Handle());
-    // Settled, it restacks again now and then all the same: Wine may have drawn over it.
+    EXPECT_TRUE(RidesOn(target.Handle()));
     Ticks(QuietTicks::kRestackMs[std::size(QuietTicks::kRestackMs) - 1] / kPeriod - 1);
     EXPECT_GT(TickCountingPositionChanges(), 0);
     // A period of a second from the preferences: settled, the next tick follows a move.
@@ -98,7 +90,7 @@ TEST_F(Tracking, RidesOnTheWindowInFrontAndFollowsEveryChangeOfItsRectangleOnly)
     Ticks(QuietTicks::kBusyMs / kPeriod + 2);
     ::MoveWindow(target.Handle(), 220, 170, 500, 300, TRUE);
     Tick();
-    ExpectRidingOn(target.Handle());
+    EXPECT_TRUE(RidesOn(target.Handle()));
 }
 
 // Wine's workarounds: the ping of the window in front before each restack, and the later
@@ -124,22 +116,15 @@ TEST_F(Tracking, PingsBeforeARestackAndRestacksAgainWhereWineDrawsOverTheBarOnly
 TEST(TrackingQuietTicks,
      EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
     const struct {
-        int period, ms;
-        bool looks, stack, restacks;
+        int period, ms, looks, stack, restacks;
     } rows[] = {
-        {10, 0, true, true, false},       {10, 50, true, true, true},
-        {10, 150, true, true, true},      {10, 400, true, true, true},
-        {10, 410, true, true, false},     {10, 500, true, true, false},
-        {10, 510, false, false, false},   {10, 550, true, false, false},
-        {10, 600, true, true, false},     {10, 1000, true, true, true},
-        {10, 2500, true, false, false},   {10, 3000, true, true, true},
-        {10, 3040, false, false, false},  {10, 3050, true, false, false},
-        {10, 3990, false, false, false},  {10, 4000, true, true, false},
-        {10, 8000, true, true, true},     {10, 10010, false, false, false},
-        {1000, 0, true, true, false},     {1000, 1000, true, true, true},
-        {1000, 2000, true, true, false},  {1000, 3000, true, true, true},
-        {1000, 7000, true, true, false},  {1000, 8000, true, true, true},
-        {1000, 51000, true, true, false},
+        {10, 0, 1, 1, 0},       {10, 50, 1, 1, 1},     {10, 150, 1, 1, 1},    {10, 400, 1, 1, 1},
+        {10, 410, 1, 1, 0},     {10, 500, 1, 1, 0},    {10, 510, 0, 0, 0},    {10, 550, 1, 0, 0},
+        {10, 600, 1, 1, 0},     {10, 1000, 1, 1, 1},   {10, 2500, 1, 0, 0},   {10, 3000, 1, 1, 1},
+        {10, 3040, 0, 0, 0},    {10, 3050, 1, 0, 0},   {10, 3990, 0, 0, 0},   {10, 4000, 1, 1, 0},
+        {10, 8000, 1, 1, 1},    {10, 10010, 0, 0, 0},  {1000, 0, 1, 1, 0},    {1000, 1000, 1, 1, 1},
+        {1000, 2000, 1, 1, 0},  {1000, 3000, 1, 1, 1}, {1000, 7000, 1, 1, 0}, {1000, 8000, 1, 1, 1},
+        {1000, 51000, 1, 1, 0},
     };
     for (const auto& row : rows) {
         QuietTicks quiet(row.period);
@@ -236,48 +221,67 @@ void ClickInto(HWND window, UINT clicks = 1) {
     ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, clicks);
 }
 
-// Under Wine a window of another program that has come to the front, or been activated or
-// restyled, draws over the bar until the bar is restacked after it.
-TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
+// Under Wine a window of another program that comes to the front, is clicked into, activated
+// or restyled is drawn over the bar until the bar is restacked after it, and a window that
+// was transparent may be drawn as it was before it hid. Each time the bar is seen again and
+// works, and a dialog asked for again comes to the front.
+TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     Start("Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"); // the window timer runs
     CForeignProcess first("First program"), second("Second program");
-    ASSERT_TRUE(first.Handle() && second.Handle());
-    const auto toFront = [&](HWND window) {
-        ::SetForegroundWindow(window);
-        const POINT place = BarPlaceOn(window);
-        ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
+    const HWND other = second.Handle();
+    ASSERT_TRUE(first.Handle() && other);
+    const auto placedOn = [&](HWND window) {
+        return PumpUntil([&] { return WindowRect(bar->m_hWnd).left == BarPlaceOn(window).x; });
     };
-    // A bar left under the window stays there: the margins only allow for a busy machine.
-    const auto seen = [&] {
-        const RECT face = WindowRect(bar->Button(IDC_HIDE).m_hWnd);
-        return Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
-                           "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID) == 0;
+    // A bar left under the window stays there: the time allows only for a busy machine.
+    const auto seen = [&](DWORD milliseconds) {
+        return PumpUntil(
+            [&] {
+                const RECT face = WindowRect(bar->Button(IDC_HIDE).m_hWnd);
+                return Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
+                                   "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID) == 0;
+            },
+            milliseconds);
     };
-    // A click meant for the bar waits until the bar sits on the window.
-    const auto clickBar = [&](UINT button, const std::function<bool()>& done) {
-        const POINT place = BarPlaceOn(second.Handle());
-        ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
-        ClickInto(bar->Button(button).m_hWnd);
+    const RECT r = WindowRect(other);
+    const POINT corner = {r.left + 30, r.bottom - 30}; // of the window, under no dialog
+    const auto click = [&](UINT button, const std::function<bool()>& done, UINT clicks = 1) {
+        ASSERT_TRUE(placedOn(other));
+        ClickInto(bar->Button(button).m_hWnd, clicks);
         ASSERT_TRUE(PumpUntil(done));
     };
-    const auto topmost = [&] { return IsTopmost(second.Handle()) == 1; };
-    const std::pair<const char*, std::function<void()>> steps[] = {
-        {"first program in front", [&] { toFront(first.Handle()); }},
-        {"second program in front", [&] { toFront(second.Handle()); }},
-        {"T clicked",
-         [&] { clickBar(IDC_TRANSPARENCY, [&] { return LayeredAlpha(second.Handle()) == 200; }); }},
-        {"A clicked", [&] { clickBar(IDC_TOPMOST, topmost); }},
+    const std::tuple<const char*, std::function<void()>, DWORD> steps[] = {
+        {"first program in front",
+         [&] { ASSERT_TRUE(::SetForegroundWindow(first.Handle()) && placedOn(first.Handle())); },
+         5000},
+        {"second program in front",
+         [&] { ASSERT_TRUE(::SetForegroundWindow(other) && placedOn(other)); }, 5000},
+        // T double-clicked opens the pop-up; a click into the window closes it.
+        {"after the pop-up",
+         [&] {
+             ASSERT_NO_FATAL_FAILURE(click(
+                 IDC_TRANSPARENCY, [&] { return Popup() && Popup()->IsShown(); }, 2));
+             PumpMessages(300);
+             ASSERT_TRUE(Popup()->IsShown()) << "stays open while in front";
+             ClickAt(corner);
+             ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other; }));
+             EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Popup()->m_hWnd); }, 1000));
+         },
+         1000},
+        {"T clicked", [&] { click(IDC_TRANSPARENCY, [&] { return LayeredAlpha(other) == -1; }); },
+         5000},
+        {"A clicked", [&] { click(IDC_TOPMOST, [&] { return IsTopmost(other) == 1; }); }, 5000},
+        {"T clicked again",
+         [&] { click(IDC_TRANSPARENCY, [&] { return LayeredAlpha(other) == 200; }); }, 5000},
     };
-    for (const auto& [name, step] : steps) {
+    for (const auto& [name, step, within] : steps) {
         SCOPED_TRACE(name);
         ASSERT_NO_FATAL_FAILURE(step());
         PumpMessages(300);
-        EXPECT_TRUE(PumpUntil(seen, 5000));
+        EXPECT_TRUE(seen(within));
     }
-    // Made transparent by the bar, hidden and shown again: drawn again (Wine once forgot it),
-    // whether all are shown, or it alone from the menu while Alt+A's hide is long done.
-    ::ShowWindow(first.Handle(), SW_HIDE);
-    const RECT r = WindowRect(second.Handle());
+    ::ShowWindow(first.Handle(), SW_HIDE); // at the same place as the other
+    ASSERT_NO_FATAL_FAILURE(click(IDC_HIDE, [&] { return !::IsWindowVisible(other); }));
     const auto drawn = [&] {
         return PumpUntil(
             [&] {
@@ -286,50 +290,14 @@ TEST_F(Tracking, IsSeenOnTheWindowsOfOtherProgramsAfterEachChangeAndAction) {
             },
             5000);
     };
-    Command(IDC_HIDE);
     bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey);
     EXPECT_TRUE(drawn()) << "Alt+S";
     bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey);
-    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(second.Handle()); }));
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(other); }));
     const std::vector<HWND>& hidden = bar->HiddenWindows();
     Command(ID_HIDDENWINDOW_FIRST +
-            static_cast<WPARAM>(std::find(hidden.begin(), hidden.end(), second.Handle()) -
-                                hidden.begin()));
-    EXPECT_TRUE(drawn()) << "its menu entry";
-}
-
-// Under Wine a window of another program that is clicked into is drawn over the topmost
-// ones whose place in the stack does not change. After the slider pop-up the bar is seen
-// again and H works; a dialog asked for again comes to the front.
-TEST_F(Tracking, IsSeenAndWorksAfterThePopupAndADialogAskedForAgainComesToTheFront) {
-    Start("Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"); // the window timer runs
-    CForeignProcess other("Other program");
-    ASSERT_TRUE(other.Handle());
-    ::SetForegroundWindow(other.Handle());
-    const POINT place = BarPlaceOn(other.Handle());
-    ASSERT_TRUE(PumpUntil([&] { return WindowRect(bar->m_hWnd).left == place.x; }));
-    const auto seen = [&] {
-        const RECT face = WindowRect(bar->Button(IDC_HIDE).m_hWnd);
-        return Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
-                           "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID) == 0;
-    };
-    // A point of the other window that no dialog covers.
-    const RECT r = WindowRect(other.Handle());
-    const POINT corner = {r.left + 30, r.bottom - 30};
-    // T double-clicked opens the pop-up; a click into the window closes it.
-    ASSERT_TRUE(PumpUntil(seen, 5000));
-    ClickInto(bar->Button(IDC_TRANSPARENCY).m_hWnd, 2);
-    ASSERT_TRUE(PumpUntil([&] { return Popup() && Popup()->IsShown(); }));
-    PumpMessages(300);
-    ASSERT_TRUE(Popup()->IsShown()) << "stays open while in front";
-    ClickAt(corner);
-    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); }));
-    EXPECT_TRUE(PumpUntil(seen, 1000)) << "after the pop-up";
-    EXPECT_FALSE(::IsWindowVisible(Popup()->m_hWnd));
-    ClickInto(bar->Button(IDC_HIDE).m_hWnd);
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(other.Handle()); }))
-        << "H after the pop-up";
-    bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey);
+            static_cast<WPARAM>(std::find(hidden.begin(), hidden.end(), other) - hidden.begin()));
+    EXPECT_TRUE(drawn()) << "its menu entry, long after Alt+A's hide";
     const std::pair<const char*, std::function<HWND()>> dialogs[] = {
         {"window selector", [&] { return Command(ID_WINDOWSELECTOR), Dialog().m_hWnd; }},
         {"second start",
@@ -340,8 +308,8 @@ TEST_F(Tracking, IsSeenAndWorksAfterThePopupAndADialogAskedForAgainComesToTheFro
         const HWND dialog = open();
         PumpMessages(300);
         ClickAt(corner);
-        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other.Handle(); })) << name;
-        EXPECT_TRUE(PumpUntil(seen, 1000)) << name << ": the bar, the dialog open";
+        ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == other; })) << name;
+        EXPECT_TRUE(seen(1000)) << name << ": the bar, the dialog open";
         open();
         EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == dialog; }, 1000)) << name;
         ::ShowWindow(dialog, SW_HIDE);

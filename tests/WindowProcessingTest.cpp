@@ -235,60 +235,35 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
     }
 }
 
-class WindowProcessingEndProcess : public WindowProcessing,
-                                   public ::testing::WithParamInterface<int> {};
-
-TEST_P(WindowProcessingEndProcess, WindowsLeftOpenAreCountedAndTerminatedOnlyOnYes) {
-    CForeignProcess closes("Ends plain"), ignores("Ends ignoring", CloseMode::Ignores),
-        hung("Ends hung");
-    // The test program stands for Panewarden, whose own windows are never terminated.
-    CForeignWindow own("Ends own");
-    own.m_closeMode = CloseMode::Ignores;
-    ::ShowWindow(own.Handle(), SW_SHOWNOACTIVATE);
-    ASSERT_TRUE(closes.Handle() && ignores.Handle() && hung.Handle());
-    hung.Hang();
-    Select({closes.Handle(), ignores.Handle(), hung.Handle(), own.Handle()});
-    interaction.m_messageBoxAnswers.push_back(GetParam());
-    Send(IDC_ENDPROCESS);
-
-    EXPECT_TRUE(closes.HasExited(5000));
-    EXPECT_EQ(Strings{"There are 3 of 4 windows that could not be close normally, do you want "
-                      "to force close them?|Force close|" +
-                      std::to_string(MB_YESNO)},
-              interaction.m_messageBoxes);
-    const bool yes = GetParam() == IDYES;
-    EXPECT_EQ(yes, ignores.HasExited(yes ? 5000 : 200) && hung.HasExited(yes ? 5000 : 0));
-    EXPECT_TRUE(::IsWindow(own.Handle()));
-    EXPECT_EQ(1000u, interaction.m_sleeps.at(0)); // for the windows to close
-    EXPECT_EQ("-", Listed(IDC_WINDOWLIST, closes.Handle()));
-}
-INSTANTIATE_TEST_SUITE_P(WindowProcessing, WindowProcessingEndProcess,
-                         ::testing::Values(IDYES, IDNO));
-
-// A window that asks its user first (whether to save, say) is waited for as long as its box
-// stays open; the force-close question comes after the answer, and only if a window stays.
-TEST_F(WindowProcessing, EndProcessWaitsWhileAWindowAsksItsOwnQuestion) {
-    const std::string forceClose = "There are 1 of 2 windows that could not be close normally, do "
-                                   "you want to force close them?|Force close|" +
-                                   std::to_string(MB_YESNO);
+// End process asks each window to close and waits while one asks its user first (whether
+// to save, say), as long as its box stays open; then it counts the windows left open and
+// terminates their programs, never its own, only on Yes.
+TEST_F(WindowProcessing, EndProcessWaitsForAWindowsOwnQuestionThenEndsWhatStaysOnlyOnYes) {
     struct Case {
         const char* name;
         int answer; // in the window's own box; 0: its program stops answering instead
-        Strings asked;
-        bool ends;
+        int force, left;
+        bool askingEnds;
     };
     const Case cases[] = {
-        {"No: every window closes", IDNO, {}, true},
-        {"Cancel", IDCANCEL, {forceClose}, false},
-        {"stops answering while it asks", 0, {forceClose}, false},
+        {"its own question answered No", IDNO, IDYES, 3, true},
+        {"Cancel, then No", IDCANCEL, IDNO, 4, false},
+        {"stops answering while it asks", 0, IDYES, 4, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        CForeignProcess plain("Ends plain"), asking("Ends asking", CloseMode::Asks);
-        ASSERT_TRUE(plain.Handle() && asking.Handle());
-        Select({plain.Handle(), asking.Handle()});
+        CForeignProcess closes("Ends plain"), ignores("Ends ignoring", CloseMode::Ignores),
+            hung("Ends hung"), asking("Ends asking", CloseMode::Asks);
+        // The test program stands for Panewarden, whose own windows are never terminated.
+        CForeignWindow own("Ends own");
+        own.m_closeMode = CloseMode::Ignores;
+        ::ShowWindow(own.Handle(), SW_SHOWNOACTIVATE);
+        ASSERT_TRUE(closes.Handle() && ignores.Handle() && hung.Handle() && asking.Handle());
+        hung.Hang();
+        Select({closes.Handle(), ignores.Handle(), hung.Handle(), asking.Handle(), own.Handle()});
         interaction.m_messageBoxes.clear();
-        interaction.m_messageBoxAnswers = {IDNO};
+        interaction.m_sleeps.clear();
+        interaction.m_messageBoxAnswers = {c.force};
         std::atomic<bool> answered{false}, done{false};
         bool askedFirst = false;
         interaction.m_whileAsking = [&] { askedFirst = !answered; };
@@ -322,9 +297,18 @@ TEST_F(WindowProcessing, EndProcessWaitsWhileAWindowAsksItsOwnQuestion) {
         EXPECT_TRUE(::PeekMessageA(&click, dialog, WM_COMMAND, WM_COMMAND, PM_REMOVE))
             << "the second click is taken only after the command";
         EXPECT_FALSE(askedFirst);
-        EXPECT_EQ(c.asked, interaction.m_messageBoxes);
-        EXPECT_TRUE(plain.HasExited(5000));
-        EXPECT_EQ(c.ends, asking.HasExited(c.ends ? 5000 : 200));
+        EXPECT_EQ(Strings{"There are " + std::to_string(c.left) +
+                          " of 5 windows that could not be close normally, do you want to force "
+                          "close them?|Force close|" +
+                          std::to_string(MB_YESNO)},
+                  interaction.m_messageBoxes);
+        EXPECT_EQ(1000u, interaction.m_sleeps.at(0)); // for the windows to close
+        const bool yes = c.force == IDYES;
+        EXPECT_TRUE(closes.HasExited(5000));
+        EXPECT_EQ(yes, ignores.HasExited(yes ? 5000 : 200) && hung.HasExited(yes ? 5000 : 0));
+        EXPECT_EQ(c.askingEnds, asking.HasExited(c.askingEnds ? 5000 : 200));
+        EXPECT_TRUE(::IsWindow(own.Handle()));
+        EXPECT_EQ("-", Listed(IDC_WINDOWLIST, closes.Handle()));
     }
 }
 
