@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <functional>
 #include <thread>
 
@@ -64,46 +65,40 @@ protected:
 };
 
 TEST_F(WindowProcessing, ListsVisibleTitledWindowsAndUnderAllTheHiddenOnes) {
-    struct Case {
-        std::string title;
-        bool visible, owned;
-        std::string parents, childs, all; // the entry under each choice; "-": not listed
-    };
-    const Case cases[] = {
-        {"Plain", true, false, "Plain", "Plain", "-"},
-        {"", true, false, "-", "-", "-"},
-        {"Program Manager", true, false, "-", "-", "-"},
-        {"program manager", true, false, "program manager", "program manager", "-"},
-        {"Window processing", true, false, "-", "-", "-"},
-        {"Owned pop-up", true, true, "-", "Owned pop-up", "-"},
-        {"Hidden titled", false, false, "-", "-", "Hidden titled"},
-        {"", false, false, "-", "-", "-"},
-    };
+    // Title, shown, owned, where listed: P with only parents chosen, C with parents and
+    // children, A under all the hidden windows.
+    const std::tuple<std::string, int, int, const char*> cases[] = {
+        {"Plain", 1, 0, "PC"},           {"", 1, 0, ""},
+        {"Program Manager", 1, 0, ""},   {"program manager", 1, 0, "PC"},
+        {"Window processing", 1, 0, ""}, {"Owned pop-up", 1, 1, "C"},
+        {"Hidden titled", 0, 0, "A"},    {"", 0, 0, ""}};
     Handles made;
-    for (const Case& c : cases) {
-        windows.push_back(std::make_unique<CForeignWindow>(c.title));
+    for (const auto& [title, shown, owned, where] : cases) {
+        windows.push_back(std::make_unique<CForeignWindow>(title));
         made.push_back(windows.back()->Handle());
-        if (c.owned) {
+        if (owned) {
             ::SetWindowLongPtrA(made.back(), GWLP_HWNDPARENT,
                                 reinterpret_cast<LONG_PTR>(windows[0]->Handle()));
             ::SetWindowLongA(made.back(), GWL_STYLE, WS_POPUP | WS_CAPTION);
         }
-        ::ShowWindow(made.back(), c.visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+        ::ShowWindow(made.back(), shown ? SW_SHOWNOACTIVATE : SW_HIDE);
     }
-    Dialog().RefreshLists();
-    for (std::size_t i = 0; i < made.size(); ++i) {
-        EXPECT_EQ(cases[i].parents, Listed(IDC_WINDOWLIST, made[i])) << i;
+    Dialog().RefreshLists(); // as first opened, then with the other choices and back
+    const std::tuple<int, int, char> choices[] = {{0, 0, 'P'},
+                                                  {IDC_PARENTSCHILDS, IDC_SHOWALLHIDDEN, 'C'},
+                                                  {IDC_PARENTS, IDC_SHOWOWNHIDDEN, 'P'}};
+    for (const auto& [windowsChoice, hiddenChoice, mark] : choices) {
+        if (windowsChoice) {
+            Send(windowsChoice);
+            Send(hiddenChoice);
+        }
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            const auto& [title, shown, owned, where] = cases[i];
+            const bool all = mark == 'C' && std::strchr(where, 'A');
+            EXPECT_EQ(std::strchr(where, mark) ? title : "-", Listed(IDC_WINDOWLIST, made[i])) << i;
+            EXPECT_EQ(all ? title : "-", Listed(IDC_HIDDENLIST, made[i])) << i << mark;
+        }
     }
-    Send(IDC_PARENTSCHILDS);
-    Send(IDC_SHOWALLHIDDEN);
-    for (std::size_t i = 0; i < made.size(); ++i) {
-        EXPECT_EQ(cases[i].childs, Listed(IDC_WINDOWLIST, made[i])) << i;
-        EXPECT_EQ(cases[i].all, Listed(IDC_HIDDENLIST, made[i])) << i;
-    }
-    Send(IDC_PARENTS);
-    EXPECT_EQ("-", Listed(IDC_WINDOWLIST, made[5]));
-    Send(IDC_SHOWOWNHIDDEN);
-    EXPECT_EQ("-", Listed(IDC_HIDDENLIST, made[6]));
 }
 
 // Each command from one scene: W0, W1 and W2 listed in that order, the dialog in front.
