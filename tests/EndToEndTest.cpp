@@ -33,10 +33,10 @@ protected:
         std::string built = std::string(path[0] == '/' ? "Z:" : "") + path;
         std::replace(built.begin(), built.end(), '/', '\\');
         const std::string skin = "\\gfx\\Windows Standard";
-        ASSERT_TRUE(::CreateDirectoryA(m_folder.c_str(), nullptr));
+        for (const std::string& folder : {m_folder, m_folder + "\\gfx", m_folder + skin}) {
+            ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr)) << folder;
+        }
         ASSERT_TRUE(::CopyFileA(built.c_str(), m_program.c_str(), FALSE)) << built;
-        ASSERT_TRUE(::CreateDirectoryA((m_folder + "\\gfx").c_str(), nullptr));
-        ASSERT_TRUE(::CreateDirectoryA((m_folder + skin).c_str(), nullptr));
         for (const char* face : {"A-UP", "A-DOWN", "T-UP", "T-DOWN", "H-UP", "H-DOWN"}) {
             const std::string file = skin + "\\" + face + ".BMP";
             ASSERT_TRUE(::CopyFileA((built.substr(0, built.rfind('\\')) + file).c_str(),

@@ -61,8 +61,7 @@ TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListen
          {A, B}},
         {"not listed", [](List& l) { l.Show(O); }, {}, {A, B, C}},
         {"last first", [](List& l) { l.ShowEvery(Order::LastToFirst); }, {C, B, A}, {}},
-        {"first first", [](List& l) { l.ShowEvery(Order::FirstToLast); }, {A, B, C}, {}},
-    };
+        {"first first", [](List& l) { l.ShowEvery(Order::FirstToLast); }, {A, B, C}, {}}};
     for (const auto& [route, act, shown, remaining] : routes) {
         CHiddenWindowList list(path, PlatformQuirks::OfThisSystem());
         list.SetListener(this);
@@ -79,48 +78,45 @@ TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListen
     }
 }
 
+// One by one, each window is on disk before it hides; a batch is on disk whole before the first
+// window of it hides, and written only then.
 TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStillHiddenAsItWas) {
+    CForeignWindow kept("Kept"), shown("Shown"), gone("Gone");
+    const Handles windows = {kept.Handle(), shown.Handle(), gone.Handle()};
     // The file as each window found it when hidden, taken away then: only a write after
     // that brings it back.
     std::vector<Handles> seen;
-    CForeignWindow kept("Kept"), shown("Shown"), gone("Gone");
-    const Handles windows = {kept.Handle(), shown.Handle(), gone.Handle()};
     for (CForeignWindow* window : {&kept, &shown, &gone}) {
         window->m_onHide = [&] {
             seen.push_back(InFile());
             ::DeleteFileA(path.c_str());
         };
     }
-    // One by one, each window is on disk before it hides; a batch is on disk whole before
-    // the first window of it hides, and written only then.
-    for (const bool batch : {false, true}) {
-        SCOPED_TRACE(batch ? "a batch" : "one by one");
+    const std::vector<Handles> oneByOne = {{windows[0]}, {windows[0], windows[1]}, windows},
+                               batch = {windows, {}, {}};
+    for (const std::vector<Handles>& expected : {oneByOne, batch}) {
         for (HWND window : windows) {
             ::ShowWindow(window, SW_SHOWNOACTIVATE);
         }
         seen.clear();
         CHiddenWindowList list(path, PlatformQuirks::OfThisSystem());
-        if (batch) {
-            list.HideEvery(windows);
-        }
-        for (HWND window : batch ? Handles{} : windows) {
+        for (HWND window : expected == batch ? Handles{} : windows) {
             list.Hide(CWindowCalls(window));
         }
-        const std::vector<Handles> expected =
-            batch ? std::vector<Handles>{windows, {}, {}}
-                  : std::vector<Handles>{{windows[0]}, {windows[0], windows[1]}, windows};
+        if (expected == batch) {
+            list.HideEvery(windows);
+        }
         EXPECT_EQ(expected, seen);
         EXPECT_FALSE(FileExists(path));
     }
-    const DWORD self = ::GetCurrentProcessId();
-    std::vector<HiddenWindowEntry> entries;
-    for (HWND window : windows) {
-        entries.push_back(HiddenWindowEntry::Of(window));
-    }
+    const std::string file =
+        FormatHiddenWindows({HiddenWindowEntry::Of(windows[0]), HiddenWindowEntry::Of(windows[1]),
+                             HiddenWindowEntry::Of(windows[2])});
     ::ShowWindow(shown.Handle(), SW_SHOWNOACTIVATE);
     ::DestroyWindow(gone.Handle());
+    const DWORD self = ::GetCurrentProcessId();
     WriteFileAtomically(path,
-                        FormatHiddenWindows(entries) + "junk\r\n" +
+                        file + "junk\r\n" +
                             FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
                                                  {kept.Handle(), self, "Edit"}}));
     CHiddenWindowList started(path, PlatformQuirks::OfThisSystem());

@@ -24,7 +24,7 @@ bool Same(const RECT& a, const RECT& b) {
     return ::EqualRect(&a, &b) != 0;
 }
 
-TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAndAreWrittenAsFiveCrLfLines) {
+TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAreWrittenAsFiveCrLfLinesAndOnlyWhole) {
     const std::pair<const char*, const char*> files[] = {
         {"", "\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
         {"Blue", "Blue\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"},
@@ -38,12 +38,11 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAndAreWrittenAsFiveCrLfLines)
         // Written in UTF-8; a line that is not UTF-8 is an older file's, in cp1252 here.
         {"Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n", "Ωmega\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
         {"Th\xE8me\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n",
-         "Th\xC3\xA8me\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"},
-    };
+         "Th\xC3\xA8me\r\nTRUE\r\n750\r\nFALSE\r\n250\r\n"}};
     CTempFolder folder;
     const std::string path = folder.File("Paneward.cfg");
+    BarSettings settings;
     for (const auto& [file, rewritten] : files) {
-        BarSettings settings;
         settings.SetDefaults();
         WriteFileAtomically(path, file);
         ASSERT_TRUE(settings.Read(path)) << file;
@@ -51,37 +50,24 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAndAreWrittenAsFiveCrLfLines)
         ASSERT_TRUE(settings.Write(path));
         EXPECT_EQ(rewritten, ReadFileBytes(path)) << file;
     }
-    BarSettings missing;
-    missing.SetDefaults();
-    EXPECT_FALSE(missing.Read(folder.File("none.cfg")));
-    EXPECT_EQ(1, missing.firstRun);
-}
-
-TEST(RulesSettingsFile, TimersStartWithAtLeastTheSystemsMinimumPeriod) {
-    const std::pair<int, UINT> periods[] = {{-40, USER_TIMER_MINIMUM},
-                                            {0, USER_TIMER_MINIMUM},
-                                            {9, USER_TIMER_MINIMUM},
-                                            {10, 10},
-                                            {500, 500},
-                                            {INT_MAX, INT_MAX}};
-    for (const auto& [stored, started] : periods) {
-        EXPECT_EQ(started, TimerPeriod(stored)) << stored;
-    }
-}
-
-TEST(RulesSettingsFile, FailedSaveLeavesThePreviousFileAndCreatesNothing) {
-    CTempFolder folder;
-    const std::string path = folder.File("Paneward.cfg");
-    const char previous[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n";
-    WriteFileAtomically(path, previous);
-    BarSettings settings;
     settings.SetDefaults();
-    settings.skinName = "Changed";
+    EXPECT_FALSE(settings.Read(folder.File("none.cfg")));
+    EXPECT_EQ(1, settings.firstRun);
+    // A failed save leaves the previous file and creates nothing.
+    const std::string previous = ReadFileBytes(path);
     ASSERT_TRUE(::CreateDirectoryA((path + ".tmp").c_str(), nullptr));
+    settings.skinName = "Changed";
     EXPECT_FALSE(settings.Write(path)); // a folder in the temporary file's way
     EXPECT_EQ(previous, ReadFileBytes(path));
     EXPECT_FALSE(settings.Write(folder.File("absent\\Paneward.cfg")));
     EXPECT_FALSE(FileExists(folder.File("absent")));
+    // Timers start with at least the system's minimum period.
+    const UINT least = USER_TIMER_MINIMUM;
+    const std::pair<int, UINT> periods[] = {{-40, least}, {0, least}, {9, least},
+                                            {10, 10},     {500, 500}, {INT_MAX, INT_MAX}};
+    for (const auto& [stored, started] : periods) {
+        EXPECT_EQ(started, TimerPeriod(stored)) << stored;
+    }
 }
 
 TEST(RulesHiddenWindowFile, LinesHoldHandleProcessAndClassAndOnlyWellFormedOnesAreRead) {
@@ -93,8 +79,7 @@ TEST(RulesHiddenWindowFile, LinesHoldHandleProcessAndClassAndOnlyWellFormedOnesA
         {"", ""},
         {"0000ABCD 12 Notepad", "0000ABCD 12 Notepad\r\n"}, // no line end after the last line
         {two, two},
-        {"junk\r\n000ABCD 12 Short\r\n0000ABCD x Pid\r\n0000ABCD 12\r\n", ""},
-    };
+        {"junk\r\n000ABCD 12 Short\r\n0000ABCD x Pid\r\n0000ABCD 12\r\n", ""}};
     for (const auto& [file, read] : files) {
         EXPECT_EQ(read, FormatHiddenWindows(ParseHiddenWindows(file))) << file;
     }
@@ -107,8 +92,7 @@ TEST(RulesSkinNames, BelowGfxTheRestOfThePathElseTheFullPathAndBackAgain) {
         {gfx + "\\Flat", "Flat"},
         {gfx + "\\Mine\\Green", "Mine\\Green"},
         {"gfx\\Mine\\Green", "Mine\\Green"}, // from the program's folder
-        {"C:\\Skins\\Green", "C:\\Skins\\Green"},
-    };
+        {"C:\\Skins\\Green", "C:\\Skins\\Green"}};
     for (const auto& [folder, name] : names) {
         EXPECT_EQ(name, SkinNameOf(folder));
     }
@@ -121,19 +105,16 @@ TEST(RulesSkinNames, BelowGfxTheRestOfThePathElseTheFullPathAndBackAgain) {
     EXPECT_EQ("\\\\server\\Green", SkinFolderOf("\\\\server\\Green"));
 }
 
-TEST(RulesPlacement, BarSitsLeftOfTheCaptionButtonsWithItsOwnSize) {
+// Left of the caption buttons with its own size; shell windows collapse it, its own keep it still.
+TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
     const CaptionMetrics metrics = {18, 4, 4, 1};
     const std::tuple<RECT, int, SIZE, RECT> cases[] = {
         {{100, 50, 600, 400}, 6, {36, 15}, {600 - 112, 55, 600 - 112 + 36, 70}},
         {{-20, -10, 300, 200}, 0, {10, 5}, {296, -5, 306, 0}},
-        {{0, 0, 1, 1}, 2, {0, 0}, {-39, 5, -39, 5}},
-    };
+        {{0, 0, 1, 1}, 2, {0, 0}, {-39, 5, -39, 5}}};
     for (const auto& [target, offset, size, expected] : cases) {
         EXPECT_TRUE(Same(expected, BarRectOn(target, metrics, offset, size))) << offset;
     }
-}
-
-TEST(RulesPlacement, ShellWindowsCollapseTheBarAndItsOwnWindowsKeepItStill) {
     const auto h = [](int n) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(n)); };
     const TrackedWindows known = {h(1), h(2), h(3), h(4), h(5)};
     // None in front, the bar, its pop-up, the taskbar, the program manager, the desktop, another.
@@ -151,14 +132,10 @@ TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {
     for (const auto& [percent, level] : percents) {
         EXPECT_EQ(level, CTransparencyLevel::OfPercent(percent)) << percent;
     }
-    const LONG other = WS_EX_TOOLWINDOW;
+    const LONG o = WS_EX_TOOLWINDOW, L = WS_EX_LAYERED;
     // Level set, style before, style after, level after.
     const std::tuple<int, LONG, LONG, int> applied[] = {
-        {254, other, other | WS_EX_LAYERED, 254},
-        {0, other | WS_EX_LAYERED, other | WS_EX_LAYERED, 0},
-        {255, other | WS_EX_LAYERED, other, 200},
-        {255, other, other, 200},
-    };
+        {254, o, o | L, 254}, {0, o | L, o | L, 0}, {255, o | L, o, 200}, {255, o, o, 200}};
     for (const auto& [level, before, after, kept] : applied) {
         CTransparencyLevel transparency;
         EXPECT_EQ(200, transparency.Get());
@@ -166,48 +143,40 @@ TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {
         EXPECT_EQ(after, transparency.Apply(before)) << level;
         EXPECT_EQ(kept, transparency.Get()) << level;
     }
-    EXPECT_EQ(other | WS_EX_LAYERED, CTransparencyLevel::Toggle(other));
-    EXPECT_EQ(other, CTransparencyLevel::Toggle(other | WS_EX_LAYERED));
-
     // Layered windows came with Windows 2000 (NT 5), never to Windows 9x.
-    OSVERSIONINFOA version = {sizeof version, 5, 0, 0, VER_PLATFORM_WIN32_NT, ""};
-    EXPECT_EQ(1, TransparencySupported(version));
-    version.dwMajorVersion = 4;
-    EXPECT_EQ(0, TransparencySupported(version));
-    version = {sizeof version, 4, 90, 0, VER_PLATFORM_WIN32_WINDOWS, ""};
-    EXPECT_EQ(0, TransparencySupported(version));
+    const std::tuple<DWORD, DWORD, DWORD, int> versions[] = {
+        {5, 0, VER_PLATFORM_WIN32_NT, 1},
+        {4, 0, VER_PLATFORM_WIN32_NT, 0},
+        {4, 90, VER_PLATFORM_WIN32_WINDOWS, 0}};
+    for (const auto& [major, minor, platform, supported] : versions) {
+        const OSVERSIONINFOA version = {sizeof version, major, minor, 0, platform, ""};
+        EXPECT_EQ(supported, TransparencySupported(version)) << major << "." << minor;
+    }
 }
 
 TEST(RulesTopmost, ModesMoveIntoOrOutOfTheBandWithoutActivatingTheBar) {
     // Mode, whether the bar itself; the change, flags 0 for none.
+    const HWND in = HWND_TOPMOST, out = HWND_NOTOPMOST;
+    const UINT show = SWP_SHOWWINDOW, still = SWP_NOACTIVATE;
     const std::tuple<int, bool, HWND, UINT> cases[] = {
-        {1, false, HWND_TOPMOST, SWP_SHOWWINDOW},
-        {0, false, HWND_NOTOPMOST, SWP_SHOWWINDOW},
-        {1, true, HWND_TOPMOST, SWP_NOACTIVATE},
-        {0, true, HWND_NOTOPMOST, SWP_NOACTIVATE},
-        {2, false, nullptr, 0},
-        {-1, true, nullptr, 0},
-    };
+        {1, false, in, show},  {0, false, out, show},  {1, true, in, still},
+        {0, true, out, still}, {2, false, nullptr, 0}, {-1, true, nullptr, 0}};
     for (const auto& [mode, isBar, insertAfter, flags] : cases) {
         const TopmostChange change = TopmostChangeFor(mode, isBar).value_or(TopmostChange{});
         EXPECT_TRUE(change.insertAfter == insertAfter && change.flags == flags) << mode << isBar;
     }
-    EXPECT_TRUE(ToggledTopmostMode(1) == 0 && ToggledTopmostMode(0) == 1);
 }
 
 TEST(RulesStacking, BandsColumnsAndTwoColumnsOfRectanglesLeaveRemaindersUncovered) {
     // Mode, i, n, then the rectangle in a 1000 x 700 area; empty: the window stays put.
+    const Stacking H = Stacking::Horizontal, V = Stacking::Vertical, R = Stacking::Rectangles;
+    const std::optional<RECT> put;
     const std::tuple<Stacking, int, int, std::optional<RECT>> cases[] = {
-        {Stacking::Horizontal, 0, 3, RECT{0, 0, 1000, 233}},
-        {Stacking::Horizontal, 2, 3, RECT{0, 466, 1000, 699}},
-        {Stacking::Vertical, 1, 3, RECT{333, 0, 666, 700}},
-        {Stacking::Rectangles, 0, 1, std::nullopt},
-        {Stacking::Rectangles, 0, 3, RECT{0, 0, 500, 700}},
-        {Stacking::Rectangles, 2, 3, RECT{500, 350, 1000, 700}},
-        {Stacking::Rectangles, 1, 5, RECT{0, 350, 500, 700}},
-        {Stacking::Rectangles, 4, 5, RECT{500, 466, 1000, 699}},
-        {Stacking::None, 0, 2, std::nullopt},
-    };
+        {H, 0, 3, RECT{0, 0, 1000, 233}},  {H, 2, 3, RECT{0, 466, 1000, 699}},
+        {V, 1, 3, RECT{333, 0, 666, 700}}, {R, 0, 1, put},
+        {R, 0, 3, RECT{0, 0, 500, 700}},   {R, 2, 3, RECT{500, 350, 1000, 700}},
+        {R, 1, 5, RECT{0, 350, 500, 700}}, {R, 4, 5, RECT{500, 466, 1000, 699}},
+        {Stacking::None, 0, 2, put}};
     for (const auto& [mode, i, n, expected] : cases) {
         const std::optional<RECT> rect = StackedRect(mode, i, n, 1000, 700);
         ASSERT_EQ(expected.has_value(), rect.has_value()) << i << " of " << n;
@@ -217,10 +186,7 @@ TEST(RulesStacking, BandsColumnsAndTwoColumnsOfRectanglesLeaveRemaindersUncovere
 
 // Each kind of entry the bar uses notes its call; the rest reach WindowProc, the base's.
 struct CRouted {
-    LRESULT WindowProc(UINT, WPARAM, LPARAM) {
-        m_call = "base";
-        return -1;
-    }
+    LRESULT WindowProc(UINT, WPARAM, LPARAM) { return m_call = "base", -1; }
     void OnIndex(UINT index) { m_call = "index " + std::to_string(index); }
     void OnWord(UINT index, HWND window) {
         m_call = "word " + std::to_string(index) + " " + std::to_string(window == kWindow);
@@ -241,21 +207,16 @@ const MessageEntry<CRouted> kTable[] = {
 };
 
 TEST(RulesMessageTable, RangesIndexFromTheirFirstIdAndWholeWordsCarryTheirWindow) {
+    const UINT C = WM_COMMAND, K = WM_HOTKEY;
+    const WPARAM change = MAKEWPARAM(IDC_HIDDENLIST, LBN_SELCHANGE);
     const std::tuple<UINT, WPARAM, const char*> cases[] = {
-        {WM_COMMAND, ID_QUIT, "quit"},
-        {WM_COMMAND, MAKEWPARAM(ID_QUIT, 1), "base"},
-        {WM_COMMAND, MAKEWPARAM(IDC_HIDDENLIST, LBN_SELCHANGE), "selchange"},
-        {WM_COMMAND, IDC_HIDDENLIST, "base"},
-        {WM_HOTKEY, 1001, "hotkey"},
-        {WM_HOTKEY, 1000, "base"},
-        {WM_COMMAND, 59999, "base"},
-        {WM_COMMAND, 60000, "index 0"},
-        {WM_COMMAND, 65535, "index 5535"},
-        {WM_COMMAND, MAKEWPARAM(60001, 1), "index 1"},
-        {WM_COMMAND, 69999, "base"},
-        {WM_COMMAND, 70000, "word 0 1"},
-        {WM_COMMAND, 79999, "word 9999 1"},
-        {WM_COMMAND, 80000, "base"}};
+        {C, ID_QUIT, "quit"},      {C, MAKEWPARAM(ID_QUIT, 1), "base"},
+        {C, change, "selchange"},  {C, IDC_HIDDENLIST, "base"},
+        {K, 1001, "hotkey"},       {K, 1000, "base"},
+        {C, 59999, "base"},        {C, 60000, "index 0"},
+        {C, 65535, "index 5535"},  {C, MAKEWPARAM(60001, 1), "index 1"},
+        {C, 69999, "base"},        {C, 70000, "word 0 1"},
+        {C, 79999, "word 9999 1"}, {C, 80000, "base"}};
     for (const auto& [message, wParam, call] : cases) {
         CRouted routed;
         RouteMessage<CRouted>(&routed, kTable, message, wParam,
@@ -289,14 +250,10 @@ TEST(RulesUtf8Text, CutDropsTheCharacterThatDoesNotFitWhole) {
     // Text, limit, what is kept. é: 2 bytes, 中: 3, 😀: 4; a text that is not UTF-8 is cut at
     // the limit.
     const std::tuple<const char*, std::size_t, const char*> cuts[] = {
-        {"abcd", 3, "abc"},
-        {"aé", 2, "a"},
-        {"a中", 3, "a"},
-        {"a😀", 4, "a"},
-        {"a😀b", 5, "a😀"},
-        {"é中😀", 8, "é中"},
-        {"a\xA9\xA9\xA9", 3, "a\xA9\xA9"},
-        {"é\xA9", 2, "é"}};
+        {"abcd", 3, "abc"}, {"aé", 2, "a"},
+        {"a中", 3, "a"},    {"a😀", 4, "a"},
+        {"a😀b", 5, "a😀"},   {"é中😀", 8, "é中"},
+        {"é\xA9", 2, "é"},  {"a\xA9\xA9\xA9", 3, "a\xA9\xA9"}};
     for (const auto& [text, limit, kept] : cuts) {
         EXPECT_EQ(kept, CutText(text, limit)) << text << " " << limit;
     }
