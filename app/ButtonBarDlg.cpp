@@ -25,6 +25,7 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
     OnMessage(WM_TIMER, &CButtonBarDlg::OnTimer),
+    OnMessage(CDpiCalls::kDpiChangedMessage, &CButtonBarDlg::OnDpiChanged),
     OnCommand(IDC_HIDE, &CButtonBarDlg::OnHideTarget),
     OnCommand(IDC_TOPMOST, &CButtonBarDlg::OnToggleTopmost),
     OnCommand(IDC_TRANSPARENCY, &CButtonBarDlg::OnToggleTransparency),
@@ -80,6 +81,7 @@ BOOL CButtonBarDlg::OnInitDialog() {
     Faults faults = LoadSkinFaces(SkinFolderOf(m_settings.skinName));
     m_btnHide.SetNoToggle(1);
     m_btnTransparency.SetOpensSlider(1);
+    SetFacesDpi(m_quirks.dpiCalls.WindowDpi(m_hWnd));
     ShowOnWindowInFront();
     CreateProcessingDlg();
     InstallTrayIcon();

@@ -18,6 +18,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CPreferencesDlg;
@@ -108,6 +109,11 @@ private:
     // Following the window in front (ButtonBarTracking.cpp).
     LRESULT OnTimer(WPARAM timerId, LPARAM lParam);
     void OnWindowTimer();
+    // Moves the bar, and the pop-up if shown, onto the window in front; true if the bar moved
+    // or the target is new.
+    bool PlaceBarOn(HWND foreground, const RECT& target);
+    LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
+    void SetFacesDpi(UINT dpi);
     // Restacks the bar when asked, or when some window other than its own has come above it.
     void KeepBarOnTop(bool restack, HWND foreground);
     void RaiseOnScreen();
@@ -153,6 +159,7 @@ private:
     HICON m_hIcon;
     RECT m_rcBar = {};
     HWND m_pTarget = nullptr;
+    std::optional<RECT> m_placedOn; // the target's rectangle when the bar was last placed
     CTransparencyLevel m_transparency;
     UniqueIcon m_trayImage; // destroyed after the icon that shows it (declared before it)
     CSystemTray m_trayIcon{this};

@@ -69,15 +69,7 @@ void CButtonBarDlg::OnWindowTimer() {
     RECT target = {};
     // Fails exactly where IsWindow would: one call instead of two.
     if (::GetWindowRect(foreground, &target)) {
-        const RECT rect = BarRectOn(target, CaptionMetrics::OfSystem(), m_settings.barOffset,
-                                    {m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top});
-        placed = PlaceWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top) ||
-                 foreground != m_pTarget;
-        if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
-            const RECT place = shown->GetWindowRect();
-            shown->PlaceWindow(rect.left, rect.top, place.right - place.left,
-                               place.bottom - place.top);
-        }
+        placed = PlaceBarOn(foreground, target);
         if (foreground != m_pTarget) {
             SyncButtonFaces(foreground);
         }
@@ -92,6 +84,42 @@ void CButtonBarDlg::OnWindowTimer() {
         KeepBarOnTop(restack, foreground);
     }
     m_bRestackDue = false;
+}
+
+// What the place depends on beyond the target's rectangle (its DPI, its composition bounds)
+// is asked for only when there is something new to place: the same target with the same
+// rectangle leaves the bar where it is, without another call.
+bool CButtonBarDlg::PlaceBarOn(HWND foreground, const RECT& target) {
+    bool placed = false;
+    if (foreground != m_pTarget || !m_placedOn || !::EqualRect(&target, &*m_placedOn)) {
+        m_placedOn = target;
+        const RECT rect = BarRectOn(target, CaptionMetrics::OfWindow(foreground, m_quirks.dpiCalls),
+                                    m_settings.barOffset,
+                                    {m_rcBar.right - m_rcBar.left, m_rcBar.bottom - m_rcBar.top});
+        placed = PlaceWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top) ||
+                 foreground != m_pTarget;
+    }
+    if (CTransparencyDlg* shown = ShownTransparencyDlg()) {
+        const RECT bar = GetWindowRect(), place = shown->GetWindowRect();
+        shown->PlaceWindow(bar.left, bar.top, place.right - place.left, place.bottom - place.top);
+    }
+    return placed;
+}
+
+// On a monitor of another DPI the system has laid the bar out anew at the size it suggests:
+// the faces follow, and the next tick places the bar at that size.
+LRESULT CButtonBarDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
+    const LRESULT result = DefWindowProc(CDpiCalls::kDpiChangedMessage, dpi, suggested);
+    m_rcBar = *reinterpret_cast<const RECT*>(suggested);
+    SetFacesDpi(LOWORD(dpi));
+    m_placedOn.reset();
+    return result;
+}
+
+void CButtonBarDlg::SetFacesDpi(UINT dpi) {
+    for (CSkinButton* button : {&m_btnTopmost, &m_btnTransparency, &m_btnHide}) {
+        button->SetDpi(dpi);
+    }
 }
 
 namespace {
@@ -171,6 +199,7 @@ void CButtonBarDlg::OnAutoMaximizeTimer() {
 
 void CButtonBarDlg::CollapseBar() {
     PlaceWindow(0, 0, 0, 0);
+    m_placedOn.reset();
 }
 
 void CButtonBarDlg::SetWindowTopmost(int mode, HWND window) {

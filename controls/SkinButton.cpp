@@ -29,29 +29,16 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int CSkinButton::LoadBitmapUp(const std::string& fileName, std::string& fault) {
-    return LoadFace(m_bmpUp, fileName, "Usage: LoadBitmapUp(<Filename>)", fault);
+    return m_bmpUp.Load(fileName, "Usage: LoadBitmapUp(<Filename>)", fault);
 }
 
 int CSkinButton::LoadBitmapDown(const std::string& fileName, std::string& fault) {
-    return LoadFace(m_bmpDown, fileName, "Usage: LoadBitmapDown(<Filename>)", fault);
+    return m_bmpDown.Load(fileName, "Usage: LoadBitmapDown(<Filename>)", fault);
 }
 
-// A failed load keeps the face held before, so a broken skin file leaves the button usable.
-int CSkinButton::LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage,
-                          std::string& fault) {
-    if (fileName.empty()) {
-        fault = usage;
-        return 0;
-    }
-    UniqueBitmap bitmap(
-        static_cast<HBITMAP>(::LoadImageA(nullptr, fileName.c_str(), IMAGE_BITMAP, 0, 0,
-                                          LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION)));
-    if (!bitmap) {
-        fault = "Path to the bitmap does not exists...\n" + fileName;
-        return 0;
-    }
-    face = std::move(bitmap);
-    return 1;
+void CSkinButton::SetDpi(UINT dpi) {
+    m_nDpi = dpi;
+    RedrawWindow(kRedrawNow);
 }
 
 void CSkinButton::SetState(int state) {
@@ -63,28 +50,15 @@ void CSkinButton::SetState(int state) {
 LRESULT CSkinButton::OnPaint(WPARAM, LPARAM) {
     PAINTSTRUCT paint;
     HDC paintDC = ::BeginPaint(m_hWnd, &paint);
-    if (m_bmpUp && m_bmpDown) {
+    if (m_bmpUp.IsLoaded() && m_bmpDown.IsLoaded()) {
         if (m_nState == 0) {
-            DrawBitmap(m_bmpUp.get(), paintDC);
+            m_bmpUp.Draw(paintDC, GetClientRect(), m_nDpi);
         } else if (m_nState == 1) {
-            DrawBitmap(m_bmpDown.get(), paintDC);
+            m_bmpDown.Draw(paintDC, GetClientRect(), m_nDpi);
         }
     }
     ::EndPaint(m_hWnd, &paint);
     return 0;
-}
-
-// 1:1 at the top-left corner: the skin's pixels are shown as drawn, clipped by the control.
-void CSkinButton::DrawBitmap(HBITMAP bitmap, HDC paintDC) const {
-    RECT client = GetClientRect();
-    HDC memoryDC = ::CreateCompatibleDC(paintDC);
-    HGDIOBJ previous = ::SelectObject(memoryDC, bitmap);
-    BITMAP info = {};
-    ::GetObjectA(bitmap, sizeof info, &info);
-    ::BitBlt(paintDC, client.left, client.top, info.bmWidth, info.bmHeight, memoryDC, 0, 0,
-             SRCCOPY);
-    ::SelectObject(memoryDC, previous);
-    ::DeleteDC(memoryDC);
 }
 
 // Never erased: the face is drawn straight over what lies beneath, without flicker.

@@ -1,7 +1,8 @@
 // A bar button: a static control painted with an up and a down bitmap.
 #pragma once
 
-#include "platform/Handles.h"
+#include "controls/SkinFace.h"
+#include "platform/DpiCalls.h"
 #include "platform/MessageTable.h"
 #include "platform/Static.h"
 #include "windows/TransparencyDlg.h"
@@ -27,6 +28,9 @@ public:
     int LoadBitmapUp(const std::string& fileName, std::string& fault);
     int LoadBitmapDown(const std::string& fileName, std::string& fault);
 
+    // The DPI of the bar the button is on, which its faces are drawn at.
+    void SetDpi(UINT dpi);
+
     void SetState(int state);
     int GetState() const { return m_nState; }
 
@@ -49,15 +53,12 @@ private:
     void OnTransparencyItem(UINT index);
     void OpenTransparencyDlg();
 
-    static int LoadFace(UniqueBitmap& face, const std::string& fileName, const char* usage,
-                        std::string& fault);
-    void DrawBitmap(HBITMAP bitmap, HDC paintDC) const;
-
     CSkinButtonOwner& m_owner;
     int m_bOpensSlider = 0;
     int m_bNoToggle = 0;
     std::unique_ptr<CTransparencyDlg> m_pTransparencyDlg;
-    UniqueBitmap m_bmpUp;
-    UniqueBitmap m_bmpDown;
+    CSkinFace m_bmpUp;
+    CSkinFace m_bmpDown;
+    UINT m_nDpi = CDpiCalls::kDefaultDpi;
     int m_nState = 0; // 0 up, 1 down
 };

@@ -8,5 +8,6 @@ PlatformQuirks PlatformQuirks::OfThisSystem() {
     PlatformQuirks quirks;
     quirks.drawsChangedWindowsOverTopmost = wine;
     quirks.forgetsLayeredWhenShownAgain = wine;
+    quirks.dpiCalls = CDpiCalls::OfThisSystem(!wine);
     return quirks;
 }

@@ -2,6 +2,8 @@
 // around: decided once at start-up, and handed to whoever needs it.
 #pragma once
 
+#include "platform/DpiCalls.h"
+
 struct PlatformQuirks {
     // A window of another program that has just come to the front, or been activated,
     // restyled or restacked, is drawn over the topmost windows until they are restacked
@@ -10,7 +12,11 @@ struct PlatformQuirks {
     // A window that another program made layered is not drawn again once hidden and
     // shown, until its layered style is set anew.
     bool forgetsLayeredWhenShownAgain = false;
+    // The DPI and composition calls of newer Windows that this system has. Wine has one DPI
+    // for all windows, and gives another program's window the DPI its desktop started with,
+    // however the window is drawn: there the system's DPI is every window's.
+    CDpiCalls dpiCalls;
 
-    // Wine's (its ntdll exports wine_get_version), or none.
+    // Wine's (its ntdll exports wine_get_version), or none; the calls this system has.
     static PlatformQuirks OfThisSystem();
 };

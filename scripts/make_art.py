@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Regenerates the program's icons (res/*.ico), the shipped skins
-(gfx/<skin>/*.BMP) and the README's picture of them (docs/skins.png). Run from
-the repository root.
+(gfx/<skin>/*.BMP, at 100 % and, as X-UP-150.BMP and the like, at the larger
+scales the program looks for) and the README's picture of them
+(docs/skins.png). Run from the repository root.
 
 Standard library only: the files are small enough to write by hand.
 """
@@ -15,6 +16,9 @@ import zlib
 # font makes the controls larger (Wine), a thin unpainted strip shows between
 # the buttons instead of their edges being cut. H overlaps A by one dialog unit.
 BUTTON_SIZES = {"H": (20, 15), "A": (18, 15), "T": (18, 15)}
+# The scales beside 100 % that a face has a picture for, as the program names
+# them; each picture is drawn on a grid of 96-DPI pixels enlarged by its scale.
+SCALES = [125, 150, 200]
 # A is painted after H and covers H's last columns, so H's letter is centred
 # on the columns that stay visible.
 OVERLAP = {"H": 2, "A": 0, "T": 0}
@@ -88,15 +92,23 @@ PALETTE = [
 K, NAVY, SILVER, GREY, YELLOW, WHITE16 = 0, 4, 7, 8, 11, 15
 
 
-class Canvas:
-    """A grid of pixel values; None marks a transparent pixel."""
+def scaled(n, scale):
+    return int(n * scale / 100 + 0.5)
 
-    def __init__(self, width, height, fill=None):
-        self.width, self.height = width, height
-        self.rows = [[fill] * width for _ in range(height)]
+
+class Canvas:
+    """A grid of pixel values; None marks a transparent pixel. Drawn on in 96-DPI
+    pixels, which a scale above 100 enlarges."""
+
+    def __init__(self, width, height, fill=None, scale=100):
+        self.scale = scale
+        self.width, self.height = scaled(width, scale), scaled(height, scale)
+        self.rows = [[fill] * self.width for _ in range(self.height)]
 
     def rect(self, x0, y0, x1, y1, value):
         """Fills the inclusive rectangle, clipped to the canvas."""
+        s = self.scale
+        x0, y0, x1, y1 = scaled(x0, s), scaled(y0, s), scaled(x1 + 1, s) - 1, scaled(y1 + 1, s) - 1
         for y in range(max(y0, 0), min(y1, self.height - 1) + 1):
             for x in range(max(x0, 0), min(x1, self.width - 1) + 1):
                 self.rows[y][x] = value
@@ -164,14 +176,15 @@ def write_ico(path, canvases):
 
 def centre_glyph(c, letter, pattern, shift, value):
     """Centres the letter on the columns of the button that stay visible."""
-    x = (c.width - OVERLAP[letter] - len(pattern[0])) // 2 + shift
-    y = (c.height - len(pattern)) // 2 + shift
+    w, h = BUTTON_SIZES[letter]
+    x = (w - OVERLAP[letter] - len(pattern[0])) // 2 + shift
+    y = (h - len(pattern)) // 2 + shift
     c.glyph(x, y, pattern, value)
 
 
-def classic_face(letter, down):
+def classic_face(letter, down, scale=100):
     w, h = BUTTON_SIZES[letter]
-    c = Canvas(w, h, FACE_DOWN if down else FACE)
+    c = Canvas(w, h, FACE_DOWN if down else FACE, scale)
     if down:
         c.bevel(0, 0, w - 1, h - 1, BLACK, WHITE)
         c.bevel(1, 1, w - 2, h - 2, SHADOW, LIGHT)
@@ -182,20 +195,20 @@ def classic_face(letter, down):
     return c
 
 
-def high_contrast_face(letter, down):
+def high_contrast_face(letter, down, scale=100):
     """White on black; a pressed face turns yellow, frame and letter."""
     w, h = BUTTON_SIZES[letter]
     ink = HC_YELLOW if down else WHITE
-    c = Canvas(w, h, BLACK)
+    c = Canvas(w, h, BLACK, scale)
     c.bevel(0, 0, w - 1, h - 1, ink, ink)
     centre_glyph(c, letter, BIG_FONT[letter], down, ink)
     return c
 
 
-def flat_face(letter, down):
+def flat_face(letter, down, scale=100):
     """No bevels, for today's flat captions: a hairline edge, the accent when pressed."""
     w, h = BUTTON_SIZES[letter]
-    c = Canvas(w, h, FLAT_ACCENT if down else FLAT_FACE)
+    c = Canvas(w, h, FLAT_ACCENT if down else FLAT_FACE, scale)
     edge = FLAT_ACCENT_LINE if down else FLAT_LINE
     c.rect(0, h - 1, w - 1, h - 1, edge)
     c.rect(w - 1, 0, w - 1, h - 1, edge)
@@ -301,6 +314,9 @@ def main():
             for down, state in ((False, "UP"), (True, "DOWN")):
                 path = os.path.join(folder, "%s-%s.BMP" % (letter, state))
                 write_bmp24(path, face(letter, down))
+                for scale in SCALES:
+                    path = os.path.join(folder, "%s-%s-%d.BMP" % (letter, state, scale))
+                    write_bmp24(path, face(letter, down, scale))
     write_png(SKINS_PICTURE, skins_picture())
     small = program_icon_16()
     write_ico(os.path.join(RES_DIR, "Panewarden.ico"), [program_icon_32(), small])

@@ -107,13 +107,33 @@ TEST(RulesSkinNames, BelowGfxTheRestOfThePathElseTheFullPathAndBackAgain) {
 
 // Left of the caption buttons with its own size; shell windows collapse it, its own keep it still.
 TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
-    const CaptionMetrics metrics = {18, 4, 4, 1};
-    const std::tuple<RECT, int, SIZE, RECT> cases[] = {
-        {{100, 50, 600, 400}, 6, {36, 15}, {600 - 112, 55, 600 - 112 + 36, 70}},
-        {{-20, -10, 300, 200}, 0, {10, 5}, {296, -5, 306, 0}},
-        {{0, 0, 1, 1}, 2, {0, 0}, {-39, 5, -39, 5}}};
-    for (const auto& [target, offset, size, expected] : cases) {
-        EXPECT_TRUE(Same(expected, BarRectOn(target, metrics, offset, size))) << offset;
+    const CaptionMetrics at96 = {18, 4, 4, 1}, at120 = {22, 5, 5, 1}, at144 = {27, 5, 5, 1},
+                         at192 = {36, 6, 6, 1};
+    const RECT win10 = {93, 50, 607, 400}, visible = {100, 50, 600, 393}; // invisible borders
+    const std::tuple<RECT, CaptionMetrics, int, SIZE, RECT> cases[] = {
+        // Without composition bounds: the formula, where the bar stays off the three buttons.
+        {{100, 50, 600, 400}, at96, 6, {36, 15}, {488, 55, 524, 70}},
+        {{0, 0, 800, 600}, at120, 6, {45, 19}, {663, 6, 708, 25}},
+        {{-1500, -300, -700, 300}, at192, 6, {108, 30}, {-922, -293, -814, -263}},
+        {{100, 50, 600, 400}, at96, 8, {36, 15}, {452, 55, 488, 70}},
+        // Wine's narrow buttons: the bar ends just left of the minimize button.
+        {{100, 50, 600, 400}, at96, 6, {63, 15}, {479, 55, 542, 70}},
+        {{100, 50, 829, 596}, at144, 6, {90, 21}, {653, 56, 743, 77}},
+        // Composed: just left of the real buttons, centred on their height.
+        {win10, {36, 4, 4, 1, visible, RECT{369, 1, 507, 30}}, 6, {54, 15}, {408, 58, 462, 73}},
+        {{-811, -400, -89, 200},
+         {54, 6, 6, 1, RECT{-800, -400, -100, 189}, RECT{514, 1, 711, 45}},
+         6,
+         {81, 23},
+         {-378, -389, -297, -366}},
+        // The visible frame alone, or buttons outside it (a minimized window's): the formula
+        // on the visible frame.
+        {win10, {36, 4, 4, 1, visible}, 6, {54, 15}, {380, 55, 434, 70}},
+        {win10, {36, 4, 4, 1, visible, RECT{369, 1, 580, 30}}, 6, {54, 15}, {380, 55, 434, 70}},
+    };
+    for (const auto& [target, metrics, offset, size, expected] : cases) {
+        const RECT bar = BarRectOn(target, metrics, offset, size);
+        EXPECT_TRUE(Same(expected, bar)) << bar.left << "," << bar.top << " " << target.right;
     }
     const auto h = [](int n) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(n)); };
     const TrackedWindows known = {h(1), h(2), h(3), h(4), h(5)};

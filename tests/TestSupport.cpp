@@ -2,6 +2,7 @@
 
 #include "platform/WindowCalls.h"
 #include "windows/BarPlacement.h"
+#include "resource.h"
 
 void PumpMessages(DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
@@ -199,8 +200,18 @@ bool IsCollapsed(HWND window) {
     return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
 }
 
+// The bar's size decides whether it would reach over the caption buttons: its template's here.
 POINT BarPlaceOn(HWND target) {
-    const RECT bar = BarRectOn(WindowRect(target), CaptionMetrics::OfSystem(), 6, {0, 0});
+    static const SIZE size = [] {
+        const HWND bar = ::CreateDialogParamA(::GetModuleHandleA(nullptr),
+                                              MAKEINTRESOURCEA(IDD_BUTTONBAR), nullptr, nullptr, 0);
+        const RECT rect = WindowRect(bar);
+        ::DestroyWindow(bar);
+        return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+    }();
+    const CaptionMetrics metrics =
+        CaptionMetrics::OfWindow(target, PlatformQuirks::OfThisSystem().dpiCalls);
+    const RECT bar = BarRectOn(WindowRect(target), metrics, 6, size);
     return {bar.left, bar.top};
 }
 

@@ -7,9 +7,55 @@ CaptionMetrics CaptionMetrics::OfSystem() {
             ::GetSystemMetrics(SM_CYFRAME), ::GetSystemMetrics(SM_CYBORDER)};
 }
 
+CaptionMetrics CaptionMetrics::OfWindow(HWND window, const CDpiCalls& calls) {
+    CaptionMetrics metrics = OfSystem();
+    if (calls.HasMetricsForDpi()) {
+        const UINT dpi = calls.WindowDpi(window);
+        metrics = {calls.MetricForDpi(SM_CXSIZE, dpi), calls.MetricForDpi(SM_CXFRAME, dpi),
+                   calls.MetricForDpi(SM_CYFRAME, dpi), calls.MetricForDpi(SM_CYBORDER, dpi)};
+    }
+    RECT bounds;
+    if (calls.CompositionBounds(window, CDpiCalls::kExtendedFrameBounds, bounds)) {
+        metrics.frame = bounds;
+    }
+    if (calls.CompositionBounds(window, CDpiCalls::kCaptionButtonBounds, bounds)) {
+        metrics.buttons = bounds;
+    }
+    return metrics;
+}
+
+namespace {
+
+// The caption buttons on the screen. Their bounds mean nothing for a minimized or hidden
+// window: they count only where they lie inside the visible frame.
+std::optional<RECT> ButtonsOnScreen(const RECT& target, const CaptionMetrics& metrics,
+                                    const RECT& frame) {
+    if (!metrics.buttons) {
+        return std::nullopt;
+    }
+    RECT buttons = *metrics.buttons, inside;
+    ::OffsetRect(&buttons, target.left, target.top);
+    if (::IsRectEmpty(&buttons) || !::IntersectRect(&inside, &buttons, &frame) ||
+        !::EqualRect(&inside, &buttons)) {
+        return std::nullopt;
+    }
+    return buttons;
+}
+
+} // namespace
+
 RECT BarRectOn(const RECT& target, const CaptionMetrics& metrics, int barOffset, SIZE barSize) {
-    const int x = target.right - (metrics.cxSize * barOffset + metrics.cxFrame);
-    const int y = target.top + metrics.cyFrame + metrics.cyBorder;
+    const RECT frame = metrics.frame.value_or(target);
+    if (const std::optional<RECT> buttons = ButtonsOnScreen(target, metrics, frame)) {
+        const int y = buttons->top + (buttons->bottom - buttons->top - barSize.cy) / 2;
+        return {buttons->left - barSize.cx, y, buttons->left, y + barSize.cy};
+    }
+    // Close, maximize and minimize; caption buttons narrower than the formula assumes
+    // (the classic theme's, Wine's) would otherwise sit under the bar's right end.
+    const int buttonsLeft = frame.right - (metrics.cxSize * 3 + metrics.cxFrame);
+    const int x = std::min(frame.right - (metrics.cxSize * barOffset + metrics.cxFrame),
+                           buttonsLeft - barSize.cx);
+    const int y = frame.top + metrics.cyFrame + metrics.cyBorder;
     return {x, y, x + barSize.cx, y + barSize.cy};
 }
 

@@ -1,22 +1,36 @@
 // Where the bar goes on the window in front, and when it has nowhere to go.
 #pragma once
 
+#include "platform/DpiCalls.h"
+
 #include <windows.h>
 
 #include <iterator>
+#include <optional>
 
-// The system metrics the bar's place on a caption depends on.
+// What the bar's place on a caption depends on, at the DPI of the window it rides on.
 struct CaptionMetrics {
     int cxSize;   // a caption button's width
     int cxFrame;  // the sizing frame's width
     int cyFrame;  // the sizing frame's height
     int cyBorder; // a border's height
+    // Where the desktop composes windows: the visible frame, on the screen, and the caption
+    // buttons' bounds, relative to the window's rectangle.
+    std::optional<RECT> frame = std::nullopt;
+    std::optional<RECT> buttons = std::nullopt;
 
+    // At the system's DPI, as every Windows has them.
     static CaptionMetrics OfSystem();
+    // At the window's DPI, with its composition bounds where it has them. Asks no message
+    // of the window's program.
+    static CaptionMetrics OfWindow(HWND window, const CDpiCalls& calls);
 };
 
-// The bar keeps its size; its top-left corner sits barOffset caption buttons and a frame
-// left of the target's right edge, a frame and a border below its top.
+// The bar keeps its size. Where the window's caption buttons are known and lie inside its
+// visible frame, the bar ends just left of them, centred on their height. Elsewhere its
+// top-left corner sits barOffset caption buttons and a frame left of the frame's right edge,
+// a frame and a border below its top; but it never reaches over the three caption buttons
+// that the metrics give: there it ends just left of them.
 RECT BarRectOn(const RECT& target, const CaptionMetrics& metrics, int barOffset, SIZE barSize);
 
 // The windows a tick tells apart from a target; a null one is not there.

@@ -1,0 +1,110 @@
+// The real Panewarden.exe at 150 %: Wine takes a program's DPI from LogPixels as it starts.
+#include "tests/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Set for the programs started while it lives; what was there before comes back even when a
+// check fails.
+class CLogPixels {
+public:
+    explicit CLogPixels(DWORD dpi) {
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
+                          KEY_ALL_ACCESS, nullptr, &m_key, nullptr);
+        DWORD size = sizeof m_before;
+        m_had = !::RegQueryValueExA(m_key, "LogPixels", nullptr, nullptr, m_before, &size);
+        ::RegSetValueExA(m_key, "LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi), 4);
+    }
+    ~CLogPixels() {
+        m_had ? ::RegSetValueExA(m_key, "LogPixels", 0, REG_DWORD, m_before, 4)
+              : ::RegDeleteValueA(m_key, "LogPixels");
+        ::RegCloseKey(m_key);
+    }
+
+private:
+    HKEY m_key = nullptr;
+    BYTE m_before[4] = {};
+    bool m_had = false;
+};
+
+// How far the screen's pixels in the area lie from the face file enlarged over `width`, 0 to 1.
+double Distance(HDC screen, const RECT& area, int width, const std::string& face) {
+    HDC file = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = ::SelectObject(
+        file, ::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    BITMAP size = {};
+    ::GetObjectA(::GetCurrentObject(file, OBJ_BITMAP), sizeof size, &size);
+    double sum = 0;
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    for (int i = 0; i < 3 * w * h; ++i) {
+        const int x = i / 3 % w, y = i / 3 / w, shift = 8 * (i % 3);
+        const COLORREF a = ::GetPixel(screen, area.left + x, area.top + y),
+                       b = ::GetPixel(file, (2 * x + 1) * size.bmWidth / (2 * width),
+                                      (2 * y + 1) * size.bmHeight / (2 * h));
+        sum += std::pow((int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) / 255.0, 2);
+    }
+    ::DeleteObject(::SelectObject(file, previous));
+    ::DeleteDC(file);
+    return std::sqrt(sum / (3 * w * h));
+}
+
+TEST(DpiBar, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
+    const char* built = std::getenv("PANEWARDEN_EXE"); // a Unix path: drive Z under Wine
+    ASSERT_TRUE(built);
+    std::string program = std::string(built[0] == '/' ? "Z:" : "") + built;
+    std::replace(program.begin(), program.end(), '/', '\\');
+    // A copy with settings, the build's skin by its path: a first run's balloon takes the front.
+    const std::string skin = program.substr(0, program.rfind('\\')) + "\\gfx\\Windows Standard";
+    CTempFolder folder;
+    ASSERT_TRUE(::CopyFileA(program.c_str(), folder.File("P.exe").c_str(), FALSE));
+    WriteFileAtomically(folder.File("Paneward.cfg"), skin + "\nFALSE\n500\nTRUE\n10\n");
+    std::unique_ptr<CForeignProcess> front, bar;
+    HWND barWindow = nullptr;
+    {
+        CLogPixels dpi(144);
+        front = std::make_unique<CForeignProcess>("At 150 %");
+        bar = std::make_unique<CForeignProcess>(folder.File("P.exe"), "", nullptr);
+        ASSERT_TRUE(PumpUntil(
+            [&] { // its visible dialog; the others are made hidden
+                DWORD id = 0;
+                barWindow = ::FindWindowExA(nullptr, barWindow, "#32770", nullptr);
+                ::GetWindowThreadProcessId(barWindow, &id);
+                return barWindow && id == bar->Id() && ::IsWindowVisible(barWindow);
+            },
+            10000));
+    }
+    ::SetForegroundWindow(front->Handle());
+    const RECT window = WindowRect(front->Handle());
+    POINT client = {0, 0};
+    ::ClientToScreen(front->Handle(), &client);
+    EXPECT_TRUE(PumpUntil([&] {
+        const RECT r = WindowRect(barWindow);
+        return r.top > window.top && r.bottom <= client.y && r.left > window.left &&
+               r.right < window.right;
+    })) << "in the caption";
+    // The farthest button from its face: 0.4 for a face 1:1 at the top-left corner, under 0.2
+    // for one that fills the button. Drawn, it stays put.
+    const auto farthest = [&] {
+        HDC screen = ::GetDC(nullptr);
+        double distance = 0;
+        for (auto [id, next, face] :
+             {std::tuple{1003, 1001, "H"}, {1001, 1002, "A"}, {1002, 0, "T"}}) {
+            RECT area = WindowRect(::GetDlgItem(barWindow, id));
+            const int width = area.right - area.left; // A covers H's right end
+            area.right = next ? WindowRect(::GetDlgItem(barWindow, next)).left : area.right;
+            distance =
+                std::max(distance, Distance(screen, area, width, skin + "\\" + face + "-UP.BMP"));
+        }
+        ::ReleaseDC(nullptr, screen);
+        return distance;
+    };
+    EXPECT_TRUE(PumpUntil([&] { return farthest() < 0.25; }, 3000)) << farthest();
+}
+
+} // namespace
