@@ -6,7 +6,7 @@
 
 class CDpiCalls {
 public:
-    static constexpr UINT kDefaultDpi = 96; // 100 %, the DPI the design's pixels are at
+    static constexpr UINT kDefaultDpi = 96; // 100 %: the faces and metrics of a plain screen
     // The rectangle attributes of the desktop's composition.
     static constexpr DWORD kExtendedFrameBounds = 9; // DWMWA_EXTENDED_FRAME_BOUNDS
     static constexpr DWORD kCaptionButtonBounds = 5; // DWMWA_CAPTION_BUTTON_BOUNDS

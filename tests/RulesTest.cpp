@@ -1,4 +1,4 @@
-// The rules the design states, on plain values: no window is made here.
+// The rules on plain values: no window is made here.
 #include "app/BarSettings.h"
 #include "controls/SkinFolder.h"
 #include "platform/WinApp.h"
