@@ -73,15 +73,15 @@ BOOL CButtonBarDlg::OnInitDialog() {
     LoadSettings();
     m_pTarget = nullptr;
     m_transparency.Set(CTransparencyLevel::kStartLevel);
-    // Taken before the bar collapses: every placement gives it this size.
-    m_rcBar = GetWindowRect();
+    const UINT dpi = m_quirks.dpiCalls.WindowDpi(m_hWnd);
+    TakeLayoutAt96(dpi);
+    LayOutAt(dpi); // before the bar collapses
     SetWindowTopmost(1, m_hWnd);
 
     ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
     Faults faults = LoadSkinFaces(SkinFolderOf(m_settings.skinName));
     m_btnHide.SetNoToggle(1);
     m_btnTransparency.SetOpensSlider(1);
-    SetFacesDpi(m_quirks.dpiCalls.WindowDpi(m_hWnd));
     ShowOnWindowInFront();
     CreateProcessingDlg();
     InstallTrayIcon();

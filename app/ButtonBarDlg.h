@@ -113,7 +113,10 @@ private:
     // or the target is new.
     bool PlaceBarOn(HWND foreground, const RECT& target);
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
-    void SetFacesDpi(UINT dpi);
+    // The bar and its buttons as at 96 DPI, from the layout the dialog manager made at dpi;
+    // then at a DPI, with the faces drawn at it.
+    void TakeLayoutAt96(UINT dpi);
+    void LayOutAt(UINT dpi);
     // Restacks the bar when asked, or when some window other than its own has come above it.
     void KeepBarOnTop(bool restack, HWND foreground);
     void RaiseOnScreen();
@@ -158,6 +161,7 @@ private:
     CSkinButton m_btnTopmost{*this};
     HICON m_hIcon;
     RECT m_rcBar = {};
+    RECT m_layoutAt96[4] = {}; // H, A, T and the bar itself, in the bar's client area
     HWND m_pTarget = nullptr;
     std::optional<RECT> m_placedOn; // the target's rectangle when the bar was last placed
     CTransparencyLevel m_transparency;

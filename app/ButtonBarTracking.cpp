@@ -106,20 +106,38 @@ bool CButtonBarDlg::PlaceBarOn(HWND foreground, const RECT& target) {
     return placed;
 }
 
-// On a monitor of another DPI the system has laid the bar out anew at the size it suggests:
-// the faces follow, and the next tick places the bar at that size.
+// On a monitor of another DPI the bar is laid out at that DPI, and the next tick places it.
 LRESULT CButtonBarDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
     const LRESULT result = DefWindowProc(CDpiCalls::kDpiChangedMessage, dpi, suggested);
-    m_rcBar = *reinterpret_cast<const RECT*>(suggested);
-    SetFacesDpi(LOWORD(dpi));
+    LayOutAt(LOWORD(dpi));
     m_placedOn.reset();
     return result;
 }
 
-void CButtonBarDlg::SetFacesDpi(UINT dpi) {
-    for (CSkinButton* button : {&m_btnTopmost, &m_btnTransparency, &m_btnHide}) {
-        button->SetDpi(dpi);
+void CButtonBarDlg::TakeLayoutAt96(UINT dpi) {
+    const auto font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    const SIZE now = BaseUnits(font, dpi, dpi), at96 = BaseUnits(font, dpi, CDpiCalls::kDefaultDpi);
+    const CSkinButton* buttons[] = {&m_btnHide, &m_btnTopmost, &m_btnTransparency};
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        RECT rect = buttons[i]->GetWindowRect();
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+        m_layoutAt96[i] = LaidOutAt96(rect, now, at96);
     }
+    m_layoutAt96[3] = LaidOutAt96(GetClientRect(), now, at96);
+}
+
+// Every placement gives the bar the size it has here.
+void CButtonBarDlg::LayOutAt(UINT dpi) {
+    CSkinButton* buttons[] = {&m_btnHide, &m_btnTopmost, &m_btnTransparency};
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        const RECT rect = ScaledToDpi(m_layoutAt96[i], dpi);
+        buttons[i]->MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+        buttons[i]->SetDpi(dpi);
+    }
+    const RECT bar = ScaledToDpi(m_layoutAt96[3], dpi);
+    m_rcBar = {0, 0, bar.right, bar.bottom};
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, bar.right, bar.bottom,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include "platform/WinApp.h"
 
+#include <cstdlib>
+
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     m_nTemplateId = templateId;
     HWND window = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId),
@@ -43,6 +45,26 @@ void CDialog::EndDialog(int result) {
         m_bContinueModal = false;
         ::PostMessageA(m_hWnd, WM_NULL, 0, 0); // wakes the modal loop
     }
+}
+
+SIZE CDialog::BaseUnits(HFONT font, UINT fontDpi, UINT dpi) {
+    LOGFONTA face = {};
+    ::GetObjectA(font, sizeof face, &face);
+    // Through its point size, which a template gives whole.
+    const int points = ::MulDiv(std::abs(face.lfHeight), 72, static_cast<int>(fontDpi));
+    face.lfHeight = -::MulDiv(points, static_cast<int>(dpi), 72);
+    const HFONT sized = ::CreateFontIndirectA(&face);
+    const HDC screen = ::GetDC(nullptr);
+    const HGDIOBJ previous = ::SelectObject(screen, sized);
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(screen, &metrics);
+    SIZE letters = {};
+    ::GetTextExtentPoint32A(screen, "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", 52,
+                            &letters);
+    ::SelectObject(screen, previous);
+    ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(sized);
+    return {(letters.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 
 BOOL CDialog::OnInitDialog() {

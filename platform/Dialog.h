@@ -16,6 +16,10 @@ public:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // The base units the dialog manager lays a template out with, for a dialog's font made
+    // at fontDpi, made instead at dpi: an average letter's width and the font's height.
+    static SIZE BaseUnits(HFONT font, UINT fontDpi, UINT dpi);
+
     // Base initialisation binds the template's controls to their members.
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange() {}

@@ -88,6 +88,10 @@ TEST(DpiBar, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
         return r.top > window.top && r.bottom <= client.y && r.left > window.left &&
                r.right < window.right;
     })) << "in the caption";
+    // Half as large again as at 96 DPI: the font alone grows it less.
+    const RECT placed = WindowRect(barWindow);
+    EXPECT_EQ(::MulDiv(BarSizeAt96().cx, 3, 2), placed.right - placed.left);
+    EXPECT_EQ(::MulDiv(BarSizeAt96().cy, 3, 2), placed.bottom - placed.top);
     // The farthest button from its face: 0.4 for a face 1:1 at the top-left corner, under 0.2
     // for one that fills the button. Drawn, it stays put.
     const auto farthest = [&] {

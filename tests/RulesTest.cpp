@@ -135,6 +135,16 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
         const RECT bar = BarRectOn(target, metrics, offset, size);
         EXPECT_TRUE(Same(expected, bar)) << bar.left << "," << bar.top << " " << target.right;
     }
+    // Laid out with base units of 10 x 19 at 150 %, 7 x 13 at 96 DPI: the bar, then A.
+    const std::tuple<RECT, RECT, RECT> layouts[] = {
+        {{0, 0, 90, 21}, {0, 0, 63, 15}, {0, 0, 95, 23}},
+        {{30, 0, 60, 21}, {21, 0, 42, 15}, {32, 0, 64, 23}}};
+    for (const auto& [laidOut, at96, at144] : layouts) {
+        EXPECT_TRUE(Same(at96, LaidOutAt96(laidOut, {10, 19}, {7, 13})) &&
+                    Same(at96, LaidOutAt96(at96, {7, 13}, {7, 13})) &&
+                    Same(at144, ScaledToDpi(at96, 144)))
+            << laidOut.left;
+    }
     const auto h = [](int n) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(n)); };
     const TrackedWindows known = {h(1), h(2), h(3), h(4), h(5)};
     // None in front, the bar, its pop-up, the taskbar, the program manager, the desktop, another.

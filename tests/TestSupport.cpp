@@ -200,8 +200,7 @@ bool IsCollapsed(HWND window) {
     return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
 }
 
-// The bar's size decides whether it would reach over the caption buttons: its template's here.
-POINT BarPlaceOn(HWND target) {
+SIZE BarSizeAt96() {
     static const SIZE size = [] {
         const HWND bar = ::CreateDialogParamA(::GetModuleHandleA(nullptr),
                                               MAKEINTRESOURCEA(IDD_BUTTONBAR), nullptr, nullptr, 0);
@@ -209,9 +208,14 @@ POINT BarPlaceOn(HWND target) {
         ::DestroyWindow(bar);
         return SIZE{rect.right - rect.left, rect.bottom - rect.top};
     }();
+    return size;
+}
+
+// The bar's size decides whether it would reach over the caption buttons.
+POINT BarPlaceOn(HWND target) {
     const CaptionMetrics metrics =
         CaptionMetrics::OfWindow(target, PlatformQuirks::OfThisSystem().dpiCalls);
-    const RECT bar = BarRectOn(WindowRect(target), metrics, 6, size);
+    const RECT bar = BarRectOn(WindowRect(target), metrics, 6, BarSizeAt96());
     return {bar.left, bar.top};
 }
 

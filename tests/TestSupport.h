@@ -129,6 +129,8 @@ private:
 RECT WindowRect(HWND window);
 // The bar rests at (0, 0) with no size between placements.
 bool IsCollapsed(HWND window);
+// The bar as its template lays it out at 96 DPI, where the tests run.
+SIZE BarSizeAt96();
 // Where the bar's top-left corner belongs on a window, with the program's default offset.
 POINT BarPlaceOn(HWND target);
 

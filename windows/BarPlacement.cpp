@@ -59,6 +59,32 @@ RECT BarRectOn(const RECT& target, const CaptionMetrics& metrics, int barOffset,
     return {x, y, x + barSize.cx, y + barSize.cy};
 }
 
+namespace {
+
+// A template unit is a quarter of the base width across and an eighth of the height down.
+int LaidOutAt96(int pixels, int now, int at96, int perBase) {
+    return ::MulDiv(::MulDiv(pixels, perBase, now), at96, perBase);
+}
+
+int ScaledToDpi(int pixels, UINT dpi) {
+    return ::MulDiv(pixels, static_cast<int>(dpi), static_cast<int>(CDpiCalls::kDefaultDpi));
+}
+
+} // namespace
+
+RECT LaidOutAt96(const RECT& laidOut, SIZE now, SIZE at96) {
+    const int left = LaidOutAt96(laidOut.left, now.cx, at96.cx, 4),
+              top = LaidOutAt96(laidOut.top, now.cy, at96.cy, 8);
+    return {left, top, left + LaidOutAt96(laidOut.right - laidOut.left, now.cx, at96.cx, 4),
+            top + LaidOutAt96(laidOut.bottom - laidOut.top, now.cy, at96.cy, 8)};
+}
+
+RECT ScaledToDpi(const RECT& at96, UINT dpi) {
+    const int left = ScaledToDpi(at96.left, dpi), top = ScaledToDpi(at96.top, dpi);
+    return {left, top, left + ScaledToDpi(at96.right - at96.left, dpi),
+            top + ScaledToDpi(at96.bottom - at96.top, dpi)};
+}
+
 BarMove DecideBarMove(HWND foreground, const TrackedWindows& known) {
     if (!foreground) {
         return BarMove::Collapse;

@@ -33,6 +33,14 @@ struct CaptionMetrics {
 // that the metrics give: there it ends just left of them.
 RECT BarRectOn(const RECT& target, const CaptionMetrics& metrics, int barOffset, SIZE barSize);
 
+// The dialog manager lays the bar out with its font made at the bar's DPI, and a font grows
+// by its own rounding (1.4 times at 150 % under Wine). The bar at 96 DPI, from the rectangle
+// the dialog manager made with base units `now`: template units come back exactly (each is at
+// least 1.5 pixels) and are laid out again with the base units at 96 DPI, left and width each
+// as the dialog manager does. Scaled to a DPI from there, it is the 96-DPI bar enlarged.
+RECT LaidOutAt96(const RECT& laidOut, SIZE now, SIZE at96);
+RECT ScaledToDpi(const RECT& at96, UINT dpi);
+
 // The windows a tick tells apart from a target; a null one is not there.
 struct TrackedWindows {
     HWND bar;
