@@ -92,8 +92,8 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          "First.alpha=200 T=1 foreground=First"},
         {"T on a transparent window", [&] { Click(IDC_TRANSPARENCY); },
          [&] { Click(IDC_TRANSPARENCY); }, "First.alpha=- T=0"},
-        {"menu: 50%", barInFront, [&] { RightClick(IDC_TOPMOST, {ID_TRANSPARENCY_50}); },
-         "First.alpha=127 T=1 foreground=First asked+=menu,of,A"},
+        {"menu: 10%", barInFront, [&] { RightClick(IDC_TOPMOST, {ID_TRANSPARENCY_10}); },
+         "First.alpha=25 T=1 foreground=First asked+=menu,of,A"},
         {"menu: Off", [&] { Click(IDC_TRANSPARENCY); },
          [&] { RightClick(IDC_HIDE, {ID_TRANSPARENCY_OFF}); },
          "First.alpha=- T=0 asked+=menu,of,H"},
@@ -157,6 +157,15 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          [&] { bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL); },
          "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
          "timers=1124:10 cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,|"},
+        {"Preferences closed, Automaximize IE unchecked",
+         [&] {
+             Command(ID_AUTOMAXIMIZE);
+             Command(ID_PREFERENCES);
+             ::SendDlgItemMessageA(bar->PreferencesDlg()->m_hWnd, IDC_AUTOMAXIMIZE, BM_CLICK, 0, 0);
+         },
+         [&] { bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL); },
+         "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
+         "timers="},
         {"pop-up: a drag",
          [&] { bar->Button(IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3)); },
          [&] {

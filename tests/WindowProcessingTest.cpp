@@ -352,7 +352,7 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
              ::SetWindowPos(responsive.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
              Send(IDC_BRINGTOTOP);
          },
-         [&] { return IsAbove(hung, responsive.Handle()); }},
+         [&] { return IsAbove(hung, responsive.Handle()) && ::GetForegroundWindow() != hung; }},
     };
     Send(IDC_HORIZONTAL); // for Update
     for (const Step& step : steps) {
