@@ -269,7 +269,7 @@ TEST_F(WindowProcessing, EndProcessWaitsForAWindowsOwnQuestionThenEndsWhatStaysO
             for (int i = 0; i < 1000 && !(box = ::FindWindowA("#32770", "Ends asking")); ++i) {
                 ::Sleep(10);
             }
-            ::Sleep(600); // the box stays open for more than a ping's time
+            ::Sleep(400); // the box stays open for more than a ping's time
             ::PostMessageA(dialog, WM_COMMAND, IDC_ENDPROCESS, 0); // a second click meanwhile
             answered = true;
             if (c.answer) {
