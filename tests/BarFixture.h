@@ -51,15 +51,11 @@ protected:
         ::DeleteFileA(CHiddenWindowList::ProgramFile().c_str());
     }
 
-    // Null: no settings file. The window timer of kTimerOff is off: only Tick moves the bar.
-    void Start(const char* settingsFile = kTimerOff,
-               const PlatformQuirks& quirks = PlatformQuirks::OfThisSystem()) {
+    // The window timer of kTimerOff is off: only Tick moves the bar.
+    void Start(const char* settingsFile = kTimerOff) {
         bar.reset();
-        ::DeleteFileA(kSettingsPath.c_str());
-        if (settingsFile) {
-            WriteFileAtomically(kSettingsPath, settingsFile);
-        }
-        bar = std::make_unique<CButtonBarDlg>(quirks);
+        WriteFileAtomically(kSettingsPath, settingsFile);
+        bar = std::make_unique<CButtonBarDlg>(PlatformQuirks::OfThisSystem());
         ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
     }
 
@@ -74,6 +70,10 @@ protected:
     }
     void Command(WPARAM command, HWND window = nullptr) {
         bar->SendMessage(WM_COMMAND, command, reinterpret_cast<LPARAM>(window));
+    }
+    void Click(UINT button) {
+        bar->Button(button).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        bar->Button(button).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     }
     // A right press on the button; the menu answers with the given choices. Its lines.
     std::vector<std::string> RightClick(UINT button, std::deque<UINT> choices = {}) {

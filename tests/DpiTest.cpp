@@ -5,32 +5,23 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <memory>
 
 namespace {
 
-// Set for the programs started while it lives; what was there before comes back even when a
-// check fails.
-class CLogPixels {
-public:
-    explicit CLogPixels(DWORD dpi) {
+// Set for the programs started while it lives; the test prefix has no value of its own, and
+// none is left even when a check fails.
+struct LogPixels {
+    explicit LogPixels(DWORD dpi) {
         ::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
-                          KEY_ALL_ACCESS, nullptr, &m_key, nullptr);
-        DWORD size = sizeof m_before;
-        m_had = !::RegQueryValueExA(m_key, "LogPixels", nullptr, nullptr, m_before, &size);
-        ::RegSetValueExA(m_key, "LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi), 4);
+                          KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        ::RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi), 4);
     }
-    ~CLogPixels() {
-        m_had ? ::RegSetValueExA(m_key, "LogPixels", 0, REG_DWORD, m_before, 4)
-              : ::RegDeleteValueA(m_key, "LogPixels");
-        ::RegCloseKey(m_key);
+    ~LogPixels() {
+        ::RegDeleteValueA(key, "LogPixels");
+        ::RegCloseKey(key);
     }
-
-private:
-    HKEY m_key = nullptr;
-    BYTE m_before[4] = {};
-    bool m_had = false;
+    HKEY key = nullptr;
 };
 
 // How far the screen's pixels in the area lie from the face file enlarged over `width`, 0 to 1.
@@ -55,29 +46,19 @@ double Distance(HDC screen, const RECT& area, int width, const std::string& face
 }
 
 TEST(DpiBar, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
-    const char* built = std::getenv("PANEWARDEN_EXE"); // a Unix path: drive Z under Wine
-    ASSERT_TRUE(built);
-    std::string program = std::string(built[0] == '/' ? "Z:" : "") + built;
-    std::replace(program.begin(), program.end(), '/', '\\');
+    const std::string program = BuiltProgram();
     // A copy with settings, the build's skin by its path: a first run's balloon takes the front.
     const std::string skin = program.substr(0, program.rfind('\\')) + "\\gfx\\Windows Standard";
     CTempFolder folder;
-    ASSERT_TRUE(::CopyFileA(program.c_str(), folder.File("P.exe").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(program.c_str(), folder.File("P.exe").c_str(), FALSE)) << program;
     WriteFileAtomically(folder.File("Paneward.cfg"), skin + "\nFALSE\n500\nTRUE\n10\n");
     std::unique_ptr<CForeignProcess> front, bar;
     HWND barWindow = nullptr;
     {
-        CLogPixels dpi(144);
+        LogPixels dpi(144);
         front = std::make_unique<CForeignProcess>("At 150 %");
         bar = std::make_unique<CForeignProcess>(folder.File("P.exe"), "", nullptr);
-        ASSERT_TRUE(PumpUntil(
-            [&] { // its visible dialog; the others are made hidden
-                DWORD id = 0;
-                barWindow = ::FindWindowExA(nullptr, barWindow, "#32770", nullptr);
-                ::GetWindowThreadProcessId(barWindow, &id);
-                return barWindow && id == bar->Id() && ::IsWindowVisible(barWindow);
-            },
-            10000));
+        ASSERT_TRUE(PumpUntil([&] { return (barWindow = FindBar(bar->Id())); }, 10000));
     }
     ::SetForegroundWindow(front->Handle());
     const RECT window = WindowRect(front->Handle());
@@ -90,8 +71,9 @@ TEST(DpiBar, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
     })) << "in the caption";
     // Half as large again as at 96 DPI: the font alone grows it less.
     const RECT placed = WindowRect(barWindow);
-    EXPECT_EQ(::MulDiv(BarSizeAt96().cx, 3, 2), placed.right - placed.left);
-    EXPECT_EQ(::MulDiv(BarSizeAt96().cy, 3, 2), placed.bottom - placed.top);
+    EXPECT_TRUE(::MulDiv(BarSizeAt96().cx, 3, 2) == placed.right - placed.left &&
+                ::MulDiv(BarSizeAt96().cy, 3, 2) == placed.bottom - placed.top)
+        << placed.right - placed.left << "x" << placed.bottom - placed.top;
     // The farthest button from its face: 0.4 for a face 1:1 at the top-left corner, under 0.2
     // for one that fills the button. Drawn, it stays put.
     const auto farthest = [&] {

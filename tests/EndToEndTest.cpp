@@ -4,34 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <memory>
 
 namespace {
 
-// A visible topmost tool-window dialog of the process.
-HWND FindBar(DWORD processId) {
-    HWND window = nullptr;
-    while ((window = ::FindWindowExA(nullptr, window, "#32770", nullptr))) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        const LONG wanted = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-        if (owner == processId && ::IsWindowVisible(window) &&
-            (::GetWindowLongA(window, GWL_EXSTYLE) & wanted) == wanted) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* path = std::getenv("PANEWARDEN_EXE"); // a Unix path: drive Z under Wine
-        ASSERT_TRUE(path);
-        std::string built = std::string(path[0] == '/' ? "Z:" : "") + path;
-        std::replace(built.begin(), built.end(), '/', '\\');
+        const std::string built = BuiltProgram();
         const std::string skin = "\\gfx\\Windows Standard";
         for (const std::string& folder : {m_folder, m_folder + "\\gfx", m_folder + skin}) {
             ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr)) << folder;

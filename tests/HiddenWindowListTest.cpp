@@ -1,22 +1,16 @@
 #include "processing/HiddenWindowFile.h"
 #include "processing/HiddenWindowList.h"
-#include "processing/HiddenWindowListener.h"
 #include "platform/WindowCalls.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
 using Handles = std::vector<HWND>;
-using List = CHiddenWindowList;
-using Order = List::Order;
 
-class HiddenWindowList : public ::testing::Test, public CHiddenWindowListener {
+class HiddenWindowList : public ::testing::Test {
 protected:
-    void OnHiddenWindowLeft(HWND window) override { left.push_back(window); }
     Handles InFile() const {
         Handles windows;
         for (const HiddenWindowEntry& entry : ParseHiddenWindows(ReadFileBytes(path))) {
@@ -27,56 +21,7 @@ protected:
 
     CTempFolder folder;
     const std::string path = folder.File("Paneward.hid");
-    Handles left; // as the listener heard of them
 };
-
-// Handles of no window: the list's rules need none.
-const HWND A = reinterpret_cast<HWND>(0xA0), B = reinterpret_cast<HWND>(0xB0),
-           C = reinterpret_cast<HWND>(0xC0), O = reinterpret_cast<HWND>(0xD0);
-
-TEST_F(HiddenWindowList, EveryRouteOutForgetsTheWindowInTheFileAndTellsTheListenerInOrder) {
-    const std::tuple<const char*, std::function<void(List&)>, Handles, Handles> routes[] = {
-        {"entry 1", [](List& l) { l.ShowAt(1); }, {B}, {A, C}},
-        {"entry beyond", [](List& l) { l.ShowAt(3); }, {}, {A, B, C}},
-        {"entry 0 of all, parked meanwhile",
-         [](List& l) {
-             l.ShowAll({C, O});
-             l.Add(O);
-             l.ShowAt(0);
-             EXPECT_EQ((Handles{O}), l.Shown());
-             l.ShowOwn();
-             EXPECT_EQ((Handles{A, B, O}), l.Shown());
-             l.ShowAt(2);
-         },
-         {C, O},
-         {A, B}},
-        {"by window", [](List& l) { l.Show(B); }, {B}, {A, C}},
-        {"by window from all",
-         [](List& l) {
-             l.ShowAll({C, O});
-             l.Show(C);
-             EXPECT_EQ((Handles{O}), l.Shown());
-         },
-         {C},
-         {A, B}},
-        {"not listed", [](List& l) { l.Show(O); }, {}, {A, B, C}},
-        {"last first", [](List& l) { l.ShowEvery(Order::LastToFirst); }, {C, B, A}, {}},
-        {"first first", [](List& l) { l.ShowEvery(Order::FirstToLast); }, {A, B, C}, {}}};
-    for (const auto& [route, act, shown, remaining] : routes) {
-        CHiddenWindowList list(path, PlatformQuirks::OfThisSystem());
-        list.SetListener(this);
-        for (HWND window : {A, B, C}) {
-            list.Hide(CWindowCalls(window));
-        }
-        EXPECT_EQ((Handles{A, B, C}), InFile());
-        left.clear();
-        act(list);
-        EXPECT_EQ(shown, left) << route;
-        EXPECT_EQ(remaining, list.Windows()) << route;
-        EXPECT_EQ(remaining, InFile()) << route;
-        EXPECT_EQ(!remaining.empty(), FileExists(path)) << route;
-    }
-}
 
 // One by one, each window is on disk before it hides; a batch is on disk whole before the first
 // window of it hides, and written only then.

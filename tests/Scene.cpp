@@ -155,13 +155,11 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     items["listed"] = NamesOf(dialog.WindowHandles());
     items["listedHidden"] = NamesOf(dialog.HiddenHandles());
     items["dialog"] = WindowTitle(::GetDlgItem(dialog.m_hWnd, IDC_HIDESHOW));
-    for (const auto& [id, name] : {std::pair{IDC_PARENTS, "parents"},
-                                   {IDC_PARENTSCHILDS, "childs"},
-                                   {IDC_VERTICAL, "vertical"},
-                                   {IDC_HORIZONTAL, "horizontal"},
-                                   {IDC_RECTANGLES, "rectangles"},
-                                   {IDC_SHOWALLHIDDEN, "all"},
-                                   {IDC_SHOWOWNHIDDEN, "own"}}) {
+    const std::pair<int, const char*> marks[] = {
+        {IDC_PARENTS, "parents"},       {IDC_PARENTSCHILDS, "childs"},  {IDC_VERTICAL, "vertical"},
+        {IDC_HORIZONTAL, "horizontal"}, {IDC_RECTANGLES, "rectangles"}, {IDC_SHOWALLHIDDEN, "all"},
+        {IDC_SHOWOWNHIDDEN, "own"}};
+    for (const auto& [id, name] : marks) {
         items["dialog"] += ::IsDlgButtonChecked(dialog.m_hWnd, id) ? std::string(" ") + name : "";
     }
     std::vector<HWND> selected, carried, inFile;

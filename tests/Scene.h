@@ -12,11 +12,9 @@
 class CButtonBarDlg;
 class CScriptedInteraction;
 
-// Items by name: "First.visible" for a window's, "foreground", "stack" (the windows shown, top
-// first), "bar", "A" and "T" (the faces), "hidden", "icons", "hid" (the file), "listed" and
-// "listedHidden" (the dialog's lists), "selected" (in them), "dialog" (its button's caption and
-// its check marks), "cfg", "asked", "timers", "queued". Names of windows are the
-// scene's; values list names with spaces.
+// Items by name: "First.visible" for a window's, "stack" (the windows shown, top first), "A"
+// and "T" (the faces), "hid" (the file), "listed", "listedHidden", "selected" and "dialog" (its
+// button's caption and check marks) and the like. Values list the scene's names with spaces.
 struct Scene {
     std::map<std::string, std::string> items;
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
 #include <commctrl.h>
 
 int main(int argc, char** argv) {

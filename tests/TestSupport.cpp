@@ -4,6 +4,9 @@
 #include "windows/BarPlacement.h"
 #include "resource.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 void PumpMessages(DWORD milliseconds) {
     const DWORD start = ::GetTickCount();
     do {
@@ -58,15 +61,10 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
     }
     auto* self = reinterpret_cast<CForeignWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-    static int shows = 0;
-    if (message == WM_SHOWWINDOW && wParam) {
-        self->m_nShownAt = ++shows;
-    } else if (message == WM_SHOWWINDOW && self->m_onHide) {
+    if (message == WM_SHOWWINDOW && !wParam && self->m_onHide) {
         self->m_onHide();
     } else if (message == WM_CLOSE && self->m_closeMode == CloseMode::Ignores) {
         return 0;
-    } else if (message == kBusyMessage) {
-        ::Sleep(static_cast<DWORD>(wParam));
     } else if (message == WM_CLOSE && self->m_closeMode == CloseMode::Asks) {
         char title[256] = "";
         ::GetWindowTextA(window, title, sizeof title);
@@ -161,16 +159,6 @@ BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int, HW
     return Next(m_menuChoices, choice) && ::PostMessageA(owner, WM_COMMAND, choice, 0);
 }
 
-PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
-    char root[MAX_PATH] = "";
-    if (info.pidlRoot) {
-        ::SHGetPathFromIDListA(info.pidlRoot, root);
-    }
-    m_browses.push_back({info.hwndOwner, root, info.lpszTitle ? info.lpszTitle : "", info.ulFlags});
-    std::string folder;
-    return Next(m_folderChoices, folder) ? ::ILCreateFromPathA(folder.c_str()) : nullptr;
-}
-
 CTempFolder::CTempFolder() {
     char base[MAX_PATH] = "";
     ::GetTempPathA(sizeof base, base);
@@ -200,6 +188,27 @@ bool IsCollapsed(HWND window) {
     return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
 }
 
+std::string BuiltProgram() {
+    const char* path = std::getenv("PANEWARDEN_EXE"); // a Unix path: drive Z under Wine
+    std::string built = std::string(path && path[0] == '/' ? "Z:" : "") + (path ? path : "");
+    std::replace(built.begin(), built.end(), '/', '\\');
+    return built;
+}
+
+HWND FindBar(DWORD processId) {
+    HWND window = nullptr;
+    while ((window = ::FindWindowExA(nullptr, window, "#32770", nullptr))) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        const LONG wanted = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+        if (owner == processId && ::IsWindowVisible(window) &&
+            (::GetWindowLongA(window, GWL_EXSTYLE) & wanted) == wanted) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 SIZE BarSizeAt96() {
     static const SIZE size = [] {
         const HWND bar = ::CreateDialogParamA(::GetModuleHandleA(nullptr),
@@ -217,52 +226,6 @@ POINT BarPlaceOn(HWND target) {
         CaptionMetrics::OfWindow(target, PlatformQuirks::OfThisSystem().dpiCalls);
     const RECT bar = BarRectOn(WindowRect(target), metrics, 6, BarSizeAt96());
     return {bar.left, bar.top};
-}
-
-int Differences(HWND window, const RECT& area, const std::string& face, COLORREF beyond) {
-    const auto bitmap = static_cast<HBITMAP>(::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0,
-                                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    HDC file = ::CreateCompatibleDC(nullptr), shown = ::GetDC(window);
-    HGDIOBJ previous = ::SelectObject(file, bitmap);
-    int differences = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            COLORREF expected = bitmap ? ::GetPixel(file, x - area.left, y - area.top) : beyond;
-            expected = expected == CLR_INVALID ? beyond : expected;
-            differences += expected != CLR_INVALID && ::GetPixel(shown, x, y) != expected;
-        }
-    }
-    ::SelectObject(file, previous);
-    ::DeleteDC(file);
-    ::ReleaseDC(window, shown);
-    ::DeleteObject(bitmap);
-    return differences;
-}
-
-namespace {
-
-HWND g_watched = nullptr;
-UINT g_message = 0;
-const std::function<void()>* g_heard = nullptr;
-
-LRESULT CALLBACK Heard(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && call->hwnd == g_watched && call->message == g_message) {
-        (*g_heard)();
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-} // namespace
-
-void Watch(HWND window, UINT message, const std::function<void()>& heard,
-           const std::function<void()>& during) {
-    g_watched = window;
-    g_message = message;
-    g_heard = &heard;
-    HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &Heard, nullptr, ::GetCurrentThreadId());
-    during();
-    ::UnhookWindowsHookEx(hook);
 }
 
 std::vector<std::string> MenuLines(HMENU menu, const std::string& path) {

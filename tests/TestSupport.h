@@ -23,8 +23,6 @@ template <class Condition> bool PumpUntil(Condition condition, DWORD millisecond
     return true;
 }
 
-// Posted to a test window: its program is busy for wParam ms, answering nothing meanwhile.
-constexpr UINT kBusyMessage = WM_APP + 1;
 // What a foreign window does with WM_CLOSE. Asks: a Yes/No/Cancel box captioned with its
 // title, after which Cancel keeps it open.
 enum class CloseMode { Closes, Ignores, Asks };
@@ -40,7 +38,6 @@ public:
 
     HWND Handle() const { return m_hWnd; }
     void BringToFront() const;      // shown, and the foreground window
-    int m_nShownAt = 0;             // when it was last shown, counted over all foreign windows
     std::function<void()> m_onHide; // runs as it is hidden
     CloseMode m_closeMode = CloseMode::Closes;
 
@@ -78,11 +75,6 @@ private:
 
 int RunForeignWindow(const std::string& title, CloseMode closeMode);
 
-struct BrowseCall {
-    HWND owner;
-    std::string root, title; // root: empty for none
-    UINT flags;
-};
 struct MenuCall {
     std::vector<std::string> lines; // as MenuLines gives them
     UINT flags;
@@ -91,7 +83,7 @@ struct MenuCall {
 };
 
 // Installed while it lives: records what was asked and answers as scripted; when no answer
-// is left a box answers IDOK, a menu chooses nothing and the browser is cancelled.
+// is left a box answers IDOK and a menu chooses nothing.
 class CScriptedInteraction : public CUserInteraction {
 public:
     CScriptedInteraction() { CUserInteraction::Install(this); }
@@ -100,17 +92,14 @@ public:
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
     BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) override;
-    PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
     void Sleep(DWORD milliseconds) override { m_sleeps.push_back(milliseconds); }
 
     std::deque<int> m_messageBoxAnswers;
-    std::deque<UINT> m_menuChoices;          // command ids posted to the menu's owner
-    std::deque<std::string> m_folderChoices; // paths; the browser returns their item lists
-    std::function<void()> m_whileAsking;     // runs inside each box, as other clicks could
+    std::deque<UINT> m_menuChoices;      // command ids posted to the menu's owner
+    std::function<void()> m_whileAsking; // runs inside each box, as other clicks could
 
     std::vector<std::string> m_messageBoxes; // "text|caption|type"
     std::vector<MenuCall> m_menus;
-    std::vector<BrowseCall> m_browses;
     std::vector<DWORD> m_sleeps;
 };
 
@@ -129,19 +118,14 @@ private:
 RECT WindowRect(HWND window);
 // The bar rests at (0, 0) with no size between placements.
 bool IsCollapsed(HWND window);
+// Panewarden.exe as built, from PANEWARDEN_EXE; empty without it.
+std::string BuiltProgram();
+// The bar of a Panewarden process: its visible topmost tool-window dialog.
+HWND FindBar(DWORD processId);
 // The bar as its template lays it out at 96 DPI, where the tests run.
 SIZE BarSizeAt96();
 // Where the bar's top-left corner belongs on a window, with the program's default offset.
 POINT BarPlaceOn(HWND target);
-
-// The pixels of a window's area that differ from a face file put 1:1 at its top-left; past the
-// face (or all of it for no file) `beyond` should show (CLR_INVALID: anything).
-int Differences(HWND window, const RECT& area, const std::string& face,
-                COLORREF beyond = ::GetSysColor(COLOR_WINDOW));
-
-// Runs `heard` whenever `window` is sent `message` while `during` runs.
-void Watch(HWND window, UINT message, const std::function<void()>& heard,
-           const std::function<void()>& during);
 
 inline bool FileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

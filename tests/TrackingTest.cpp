@@ -4,10 +4,6 @@
 #include "windows/Topmost.h"
 #include "windows/TransparencyDlg.h"
 
-#include <commctrl.h>
-
-#include <functional>
-
 namespace {
 
 // The window timer's period in kTimerOff, in which the quiet ticks count.
@@ -17,19 +13,6 @@ class Tracking : public BarFixture {
 protected:
     void SetUp() override { Start(); }
 
-    // Every move and restack asks first with WM_WINDOWPOSCHANGING.
-    int TickCountingPositionChanges() {
-        int changes = 0;
-        Watch(
-            bar->m_hWnd, WM_WINDOWPOSCHANGING, [&] { ++changes; }, [this] { Tick(); });
-        return changes;
-    }
-    bool RidesOn(HWND window) {
-        const RECT rect = WindowRect(bar->m_hWnd);
-        return bar->Target() == window && rect.left == BarPlaceOn(window).x &&
-               rect.top == BarPlaceOn(window).y && rect.right > rect.left &&
-               IsAbove(bar->m_hWnd, window);
-    }
     void Ticks(int count) {
         for (int tick = 0; tick < count; ++tick) {
             Tick();
@@ -39,76 +22,6 @@ protected:
 
     CForeignWindow target{"Target", {200, 150, 700, 450}};
 };
-
-TEST_F(Tracking, MovesForAChangeOfTheCaptionOnlyAndOnceSettledNotAtAllUntilAChange) {
-    // Started, neither the bar nor its hidden dialog has taken the keyboard.
-    EXPECT_TRUE(::GetActiveWindow() != bar->m_hWnd && ::GetActiveWindow() != Dialog().m_hWnd);
-    RideOn(target.Handle());
-    // One pixel down, wider, then taller: the caption stays where it was.
-    const std::pair<RECT, bool> changes[] = {
-        {{200, 151, 700, 451}, true}, {{200, 151, 701, 451}, true}, {{200, 151, 701, 452}, false}};
-    for (const auto& [r, barMoves] : changes) {
-        ::MoveWindow(target.Handle(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-        EXPECT_EQ(barMoves, TickCountingPositionChanges() > 0);
-        EXPECT_TRUE(RidesOn(target.Handle()));
-        Tick(); // restacks once more after a move
-    }
-    // Back from the bar to the same target at the same place: restacked all the same.
-    ASSERT_TRUE(::SetForegroundWindow(bar->m_hWnd));
-    Tick();
-    target.BringToFront();
-    EXPECT_GT(TickCountingPositionChanges(), 0);
-    // Nothing changed, its own dialog above it, or the bar itself in front: settled, no move.
-    const std::function<void()> stills[] = {[] {}, [&] { Dialog().ShowWindow(SW_SHOWNOACTIVATE); },
-                                            [&] { ::SetForegroundWindow(bar->m_hWnd); }};
-    for (const auto& still : stills) {
-        still();
-        Ticks(QuietTicks::kBusyMs / kPeriod);
-        for (int tick = 0; tick < QuietTicks::kLookMs / kPeriod; ++tick) {
-            EXPECT_EQ(0, TickCountingPositionChanges());
-        }
-        EXPECT_TRUE(RidesOn(target.Handle()));
-    }
-    // Settled, it comes above a later topmost window and follows a move within a few ticks,
-    // and restacks again now and then all the same: Wine may have drawn over it.
-    target.BringToFront();
-    Ticks(QuietTicks::kBusyMs / kPeriod + 1);
-    CForeignWindow later("Later", {10, 10, 200, 200}, WS_EX_TOPMOST);
-    ::ShowWindow(later.Handle(), SW_SHOWNOACTIVATE);
-    Ticks(QuietTicks::kStackMs / kPeriod);
-    EXPECT_TRUE(IsAbove(bar->m_hWnd, later.Handle()));
-    ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
-    Ticks(QuietTicks::kLookMs / kPeriod);
-    EXPECT_TRUE(RidesOn(target.Handle()));
-    Ticks(QuietTicks::kRestackMs[std::size(QuietTicks::kRestackMs) - 1] / kPeriod - 1);
-    EXPECT_GT(TickCountingPositionChanges(), 0);
-    // A period of a second from the preferences: settled, the next tick follows a move.
-    bar->ApplyPreferences({0, 500, 0, 1000});
-    ASSERT_TRUE(::SetForegroundWindow(bar->m_hWnd));
-    Tick();
-    target.BringToFront();
-    Ticks(QuietTicks::kBusyMs / kPeriod + 2);
-    ::MoveWindow(target.Handle(), 220, 170, 500, 300, TRUE);
-    Tick();
-    EXPECT_TRUE(RidesOn(target.Handle()));
-}
-
-// Wine's workarounds: the ping of the window in front before each restack, and the later
-// restacks. Elsewhere neither.
-TEST_F(Tracking, PingsBeforeARestackAndRestacksAgainWhereWineDrawsOverTheBarOnly) {
-    for (const bool wine : {false, true}) {
-        PlatformQuirks quirks;
-        quirks.drawsChangedWindowsOverTopmost = wine;
-        Start(kTimerOff, quirks);
-        target.BringToFront();
-        int pings = 0;
-        Watch(
-            target.Handle(), WM_NULL, [&] { ++pings; }, [this] { Tick(); });
-        Ticks(QuietTicks::kRestackMs[0] / kPeriod - 1);
-        EXPECT_EQ(wine, pings > 0) << wine;
-        EXPECT_EQ(wine, TickCountingPositionChanges() > 0) << wine;
-    }
-}
 
 // For half a second after a change every tick looks at the target and the stack; settled,
 // at the target every 50 ms and at the stack every 200 ms, or every tick when they are
@@ -186,6 +99,20 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
                  bar->Button(IDC_TOPMOST).SetState(0);
              },
              tick, ""},
+            // Settled, the bar still follows a move and comes above a topmost window.
+            {"settled, the target moved",
+             [&] {
+                 Ticks(QuietTicks::kRestackMs[std::size(QuietTicks::kRestackMs) - 1] / kPeriod);
+                 ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE);
+             },
+             [&] { Ticks(QuietTicks::kLookMs / kPeriod); }, "bar=on,Target"},
+            {"settled, a topmost window above the bar",
+             [&] {
+                 Ticks(QuietTicks::kRestackMs[std::size(QuietTicks::kRestackMs) - 1] / kPeriod);
+                 ::SetWindowPos(other.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+             },
+             [&] { Ticks(QuietTicks::kStackMs / kPeriod); }, "stack=bar,Other,Target"},
             {"the browser's tick, the browser minimized",
              [&] { ::ShowWindow(browser.Handle(), SW_SHOWMINNOACTIVE); },
              [&] { bar->SendMessage(WM_TIMER, CButtonBarDlg::kAutoMaximizeTimer); }, ""},
@@ -202,6 +129,29 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
     }
 }
 
+// The pixels of a window's area that differ from a face file put 1:1 at its top-left; past the
+// face (or all of it for no file) `beyond` should show (CLR_INVALID: anything).
+int Differences(HWND window, const RECT& area, const std::string& face,
+                COLORREF beyond = ::GetSysColor(COLOR_WINDOW)) {
+    const auto bitmap = static_cast<HBITMAP>(::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0,
+                                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    HDC file = ::CreateCompatibleDC(nullptr), shown = ::GetDC(window);
+    HGDIOBJ previous = ::SelectObject(file, bitmap);
+    int differences = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            COLORREF expected = bitmap ? ::GetPixel(file, x - area.left, y - area.top) : beyond;
+            expected = expected == CLR_INVALID ? beyond : expected;
+            differences += expected != CLR_INVALID && ::GetPixel(shown, x, y) != expected;
+        }
+    }
+    ::SelectObject(file, previous);
+    ::DeleteDC(file);
+    ::ReleaseDC(window, shown);
+    ::DeleteObject(bitmap);
+    return differences;
+}
+
 // A real click on a point of the screen: the platform decides where it lands. Every press
 // and release carries the point: under Wine the X pointer need not follow synthetic input,
 // and a window mapped or restacked under it puts the cursor back where it is.
@@ -213,12 +163,6 @@ void ClickAt(POINT point, UINT clicks = 1) {
                 up = {INPUT_MOUSE, {{x, y, 0, at | MOUSEEVENTF_LEFTUP, 0, 0}}};
     INPUT inputs[4] = {down, up, down, up};
     ::SendInput(2 * clicks, inputs, sizeof(INPUT));
-}
-
-// In the middle of a window.
-void ClickInto(HWND window, UINT clicks = 1) {
-    const RECT rect = WindowRect(window);
-    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, clicks);
 }
 
 // Under Wine a window of another program that comes to the front, is clicked into, activated
@@ -247,15 +191,16 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     const POINT corner = {r.left + 30, r.bottom - 30}; // of the window, under no dialog
     const auto click = [&](UINT button, const std::function<bool()>& done, UINT clicks = 1) {
         ASSERT_TRUE(placedOn(other));
-        ClickInto(bar->Button(button).m_hWnd, clicks);
+        const RECT face = WindowRect(bar->Button(button).m_hWnd);
+        ClickAt({(face.left + face.right) / 2, (face.top + face.bottom) / 2}, clicks);
         ASSERT_TRUE(PumpUntil(done));
     };
+    const auto toFront = [&](HWND window) {
+        return [&, window] { ASSERT_TRUE(::SetForegroundWindow(window) && placedOn(window)); };
+    };
     const std::tuple<const char*, std::function<void()>, DWORD> steps[] = {
-        {"first program in front",
-         [&] { ASSERT_TRUE(::SetForegroundWindow(first.Handle()) && placedOn(first.Handle())); },
-         5000},
-        {"second program in front",
-         [&] { ASSERT_TRUE(::SetForegroundWindow(other) && placedOn(other)); }, 5000},
+        {"first program in front", toFront(first.Handle()), 5000},
+        {"second program in front", toFront(other), 5000},
         // T double-clicked opens the pop-up; a click into the window closes it.
         {"after the pop-up",
          [&] {
@@ -314,36 +259,6 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
         EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == dialog; }, 1000)) << name;
         ::ShowWindow(dialog, SW_HIDE);
     }
-}
-
-TEST_F(Tracking, PopupOpensFreshAtTheLevelSetsItByDraggingOnlyAndFreezesTheBarInFront) {
-    RideOn(target.Handle());
-    const auto open = [&] {
-        bar->Button(IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
-        return Popup()->m_hWnd;
-    };
-    const HWND first = open();
-    EXPECT_EQ(200, LayeredAlpha(target.Handle())) << "the stored level is applied";
-    const HWND slider = ::GetDlgItem(first, IDC_ALPHASLIDER);
-    for (WORD code : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL, SB_PAGEDOWN, SB_LINEDOWN}) {
-        const int position = code == SB_THUMBTRACK ? 77 : 90;
-        ::SendMessageA(slider, TBM_SETPOS, TRUE, position);
-        Popup()->SendMessage(WM_HSCROLL, MAKEWPARAM(code, position),
-                             reinterpret_cast<LPARAM>(slider));
-    }
-    MSG enter = {slider, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-    EXPECT_TRUE(CWinApp::PreTranslateMessage(enter));
-    EXPECT_TRUE(::IsWindowVisible(first) && open() != first && !::IsWindow(first));
-    EXPECT_EQ(77, ::SendDlgItemMessageA(Popup()->m_hWnd, IDC_ALPHASLIDER, TBM_GETPOS, 0, 0));
-    EXPECT_EQ(77, LayeredAlpha(target.Handle()));
-
-    // A corner box only hides it; levels activate the target again.
-    ::SendDlgItemMessageA(Popup()->m_hWnd, IDC_CLOSELEFT, BM_CLICK, 0, 0);
-    EXPECT_TRUE(::IsWindow(Popup()->m_hWnd) && !Popup()->IsShown() &&
-                !::IsWindowVisible(Popup()->m_hWnd));
-    ::SetForegroundWindow(bar->m_hWnd);
-    bar->SetTransparencyLevel(150);
-    EXPECT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target.Handle(); }));
 }
 
 } // namespace
