@@ -83,7 +83,6 @@ protected:
         return interaction.m_menus.back().lines;
     }
     CWindowProcessingDlg& Dialog() { return *bar->ProcessingDlg(); }
-    const std::vector<HWND>& Hidden() { return bar->HiddenWindowList().Windows(); }
 
     Scene Snapshot() { return camera.Take(*bar, interaction); }
     // The action's whole effect: the scene before it with the changes stated, against the

@@ -23,13 +23,11 @@ protected:
     const std::string path = folder.File("Paneward.hid");
 };
 
-// One by one, each window is on disk before it hides; a batch is on disk whole before the first
-// window of it hides, and written only then.
+// Each window is on disk before it hides, a batch whole before its first window, written once.
 TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStillHiddenAsItWas) {
     CForeignWindow kept("Kept"), shown("Shown"), gone("Gone");
     const Handles windows = {kept.Handle(), shown.Handle(), gone.Handle()};
-    // The file as each window found it when hidden, taken away then: only a write after
-    // that brings it back.
+    // The file as each window found it when hidden, then taken away: only a write brings it back.
     std::vector<Handles> seen;
     for (CForeignWindow* window : {&kept, &shown, &gone}) {
         window->m_onHide = [&] {

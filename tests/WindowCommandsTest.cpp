@@ -85,10 +85,6 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
             {"menu: Off", [&] { Click(IDC_TRANSPARENCY); },
              [&] { RightClick(IDC_HIDE, {ID_TRANSPARENCY_OFF}); },
              "First.alpha=- T=0 asked+=menu,of,H"},
-            {"menu: a hidden window", [&] { Command(Entry(B)); },
-             [&] { RightClick(IDC_TRANSPARENCY, {ID_HIDDENWINDOW_FIRST}); },
-             "Second.visible=1 stack=bar,Second,First,Third hidden= hid= foreground=Second "
-             "listed=Second,First,Third listedHidden= asked+=menu,of,T"},
             {"menu: Window selector", none, [&] { RightClick(IDC_HIDE, {ID_WINDOWSELECTOR}); },
              "asked+=menu,of,H" + selector},
             {"menu: Automaximize IE", none, [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
@@ -231,6 +227,27 @@ TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBa
         const MenuCall& menu = interaction.m_menus.back();
         EXPECT_TRUE(menu.flags == (TPM_LEFTALIGN | TPM_RIGHTBUTTON) &&
                     menu.owner == bar->Button(button).m_hWnd && menu.x == cursor.x);
+    }
+}
+
+// Quit asks once whether to show the hidden windows: Yes shows them first to last, No leaves
+// them hidden and in the file, for the next start to find.
+TEST_F(WindowCommands, QuitAsksToShowTheHiddenWindowsAndOnNoTheNextStartKnowsThem) {
+    for (const int answer : {IDYES, IDNO}) {
+        Start();
+        interaction.m_messageBoxes.clear();
+        interaction.m_messageBoxAnswers = {answer};
+        bar->HiddenWindowList().HideEvery({first.Handle(), second.Handle()});
+        Command(ID_QUIT);
+        EXPECT_EQ(Strings{"Would you like to show the windows that you have hidden?|Panewardweb - "
+                          "Exit Question|" +
+                          std::to_string(MB_YESNO | MB_ICONINFORMATION)},
+                  interaction.m_messageBoxes);
+        EXPECT_EQ(answer == IDYES, ::IsWindowVisible(first.Handle()) &&
+                                       ::IsWindowVisible(second.Handle()) &&
+                                       IsAbove(second.Handle(), first.Handle()));
+        Start();
+        EXPECT_EQ(answer == IDNO ? 2u : 0u, bar->HiddenWindows().size()) << answer;
     }
 }
 

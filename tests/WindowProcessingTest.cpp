@@ -94,6 +94,11 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
              "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
              "listedHidden=W0,W2 selected="},
             {"Vertical", {}, [] {}, IDC_VERTICAL, "dialog=Hide,windows,parents,vertical,own"},
+            {"Parents and children",
+             {},
+             [] {},
+             IDC_PARENTSCHILDS,
+             "dialog=Hide,windows,childs,rectangles,own"},
             {"Esc: the keyboard goes on",
              {},
              [] {},
@@ -108,11 +113,6 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
                  " W1.rect=" + at(W / 2, 0, W / 2, std::min(H, ::GetSystemMetrics(SM_CYMAXTRACK))) +
                  " stack=processing,bar,W1,W0,W2 foreground=W1 listed=W1,W0,W2 selected=W1,W0 "
                  "dialog=Hide,windows,parents,vertical,own"},
-            {"Minimize sel, a window hidden meanwhile",
-             {0},
-             [&] { show(2, SW_HIDE); },
-             IDC_MINIMIZESEL,
-             "W0.minimized=1 W0.rect=-32000:-32000,160x24 listed=W0,W1"},
             {"Show windows",
              {},
              [&] {
@@ -252,7 +252,9 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
     const HWND hung = other.Handle();
     ASSERT_NE(nullptr, hung);
     CForeignWindow responsive("Answers", {50, 60, 450, 360});
-    const std::function<bool()> hidden = [&] { return Contains(Hidden(), hung); };
+    const std::function<bool()> hidden = [&] {
+        return Contains(bar->HiddenWindowList().Windows(), hung);
+    };
     const std::function<bool()> shown = [&] { return !hidden(); };
     const std::function<void()> ride = [&] { RideOn(hung); }, select = [&] { Select({hung}); },
                                 none = [] {};
