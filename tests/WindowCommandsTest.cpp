@@ -54,6 +54,16 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
     const std::function<void()> none = [] {},
                                 barInFront = [&] { ::SetForegroundWindow(bar->m_hWnd); };
     const std::function<void()> hideAll = [&] { Hotkey(CButtonBarDlg::kHideAllHotkey); };
+    // The preferences opened and a check box clicked; closed.
+    const auto preferences = [&](int box) {
+        return std::function<void()>([&, box] {
+            Command(ID_PREFERENCES);
+            ::SendDlgItemMessageA(bar->PreferencesDlg()->m_hWnd, box, BM_CLICK, 0, 0);
+        });
+    };
+    const std::function<void()> closePreferences = [&] {
+        bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL);
+    };
     const std::function<void()> openPopup = [&] {
         bar->Button(IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
     };
@@ -134,23 +144,15 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              "listed=First,Second,Third listedHidden="},
             {"a restore command for a window not listed", none,
              [&] { Command(ID_RESTOREWINDOW_FIRST + 9999, B); }, ""},
-            {"Preferences closed",
-             [&] {
-                 Command(ID_PREFERENCES);
-                 ::SendDlgItemMessageA(bar->PreferencesDlg()->m_hWnd, IDC_WINDOWTIMER, BM_CLICK, 0,
-                                       0);
-             },
-             [&] { bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL); },
+            {"Preferences closed", preferences(IDC_WINDOWTIMER), closePreferences,
              "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
              "timers=1124:10 cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,|"},
             {"Preferences closed, Automaximize IE unchecked",
              [&] {
                  Command(ID_AUTOMAXIMIZE);
-                 Command(ID_PREFERENCES);
-                 ::SendDlgItemMessageA(bar->PreferencesDlg()->m_hWnd, IDC_AUTOMAXIMIZE, BM_CLICK, 0,
-                                       0);
+                 preferences(IDC_AUTOMAXIMIZE)();
              },
-             [&] { bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL); },
+             closePreferences,
              "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
              "timers="},
             {"pop-up: a drag, then a page", openPopup,
