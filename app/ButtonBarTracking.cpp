@@ -106,7 +106,8 @@ bool CButtonBarDlg::PlaceBarOn(HWND foreground, const RECT& target) {
     return placed;
 }
 
-// On a monitor of another DPI the bar is laid out at that DPI, and the next tick places it.
+// On a monitor of another DPI the bar is laid out at that DPI, and the next tick places it
+// at its new size; a collapsed bar stays so.
 LRESULT CButtonBarDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
     const LRESULT result = DefWindowProc(CDpiCalls::kDpiChangedMessage, dpi, suggested);
     LayOutAt(LOWORD(dpi));
@@ -126,7 +127,7 @@ void CButtonBarDlg::TakeLayoutAt96(UINT dpi) {
     m_layoutAt96[3] = LaidOutAt96(GetClientRect(), now, at96);
 }
 
-// Every placement gives the bar the size it has here.
+// Every placement gives the bar the size it has here: the bar itself keeps its rectangle.
 void CButtonBarDlg::LayOutAt(UINT dpi) {
     CSkinButton* buttons[] = {&m_btnHide, &m_btnTopmost, &m_btnTransparency};
     for (std::size_t i = 0; i < std::size(buttons); ++i) {
@@ -136,8 +137,6 @@ void CButtonBarDlg::LayOutAt(UINT dpi) {
     }
     const RECT bar = ScaledToDpi(m_layoutAt96[3], dpi);
     m_rcBar = {0, 0, bar.right, bar.bottom};
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, bar.right, bar.bottom,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 namespace {

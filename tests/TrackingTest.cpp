@@ -8,6 +8,7 @@ namespace {
 
 // The window timer's period in kTimerOff, in which the quiet ticks count.
 constexpr int kPeriod = 10;
+const RECT kNoRect = {};
 
 class Tracking : public BarFixture {
 protected:
@@ -23,9 +24,6 @@ protected:
     CForeignWindow target{"Target", {200, 150, 700, 450}};
 };
 
-// For half a second after a change every tick looks at the target and the stack; settled,
-// at the target every 50 ms and at the stack every 200 ms, or every tick when they are
-// further apart. The bar restacks anyway at 50 ms after the change, then once every 5 s.
 TEST(TrackingQuietTicks,
      EveryTickLooksAfterAChangeThenFewerAndTheBarRestacksAgainLessAndLessOften) {
     const struct {
@@ -73,7 +71,13 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
              "bar=on,Other target=Other A=1 T=1 stack=bar,Other,Target"},
             {"the target moved", [&] { ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE); },
              tick, "bar=on,Target"},
-            {"the desktop in front", inFront(::GetDesktopWindow()), tick, collapsed},
+            {"the desktop in front, then a monitor of 120 DPI", inFront(::GetDesktopWindow()),
+             [&] {
+                 Tick();
+                 bar->SendMessage(CDpiCalls::kDpiChangedMessage, MAKEWPARAM(120, 120),
+                                  reinterpret_cast<LPARAM>(&kNoRect));
+             },
+             collapsed},
             {"the taskbar in front", inFront(::FindWindowA("Shell_TrayWnd", nullptr)), tick,
              collapsed},
             {"the shell's desktop in front", inFront(progman.Handle()), tick, collapsed},
