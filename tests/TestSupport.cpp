@@ -222,8 +222,8 @@ SIZE BarSizeAt96() {
 
 // The bar's size decides whether it would reach over the caption buttons.
 POINT BarPlaceOn(HWND target) {
-    const CaptionMetrics metrics =
-        CaptionMetrics::OfWindow(target, PlatformQuirks::OfThisSystem().dpiCalls);
+    static const PlatformQuirks quirks = PlatformQuirks::OfThisSystem();
+    const CaptionMetrics metrics = CaptionMetrics::OfWindow(target, quirks.dpiCalls);
     const RECT bar = BarRectOn(WindowRect(target), metrics, 6, BarSizeAt96());
     return {bar.left, bar.top};
 }

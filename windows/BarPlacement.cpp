@@ -2,18 +2,14 @@
 
 #include <algorithm>
 
-CaptionMetrics CaptionMetrics::OfSystem() {
-    return {::GetSystemMetrics(SM_CXSIZE), ::GetSystemMetrics(SM_CXFRAME),
-            ::GetSystemMetrics(SM_CYFRAME), ::GetSystemMetrics(SM_CYBORDER)};
-}
-
 CaptionMetrics CaptionMetrics::OfWindow(HWND window, const CDpiCalls& calls) {
-    CaptionMetrics metrics = OfSystem();
-    if (calls.HasMetricsForDpi()) {
-        const UINT dpi = calls.WindowDpi(window);
-        metrics = {calls.MetricForDpi(SM_CXSIZE, dpi), calls.MetricForDpi(SM_CXFRAME, dpi),
-                   calls.MetricForDpi(SM_CYFRAME, dpi), calls.MetricForDpi(SM_CYBORDER, dpi)};
-    }
+    // Where metrics cannot be asked for a DPI, the system's are its DPI's.
+    const UINT dpi = calls.HasMetricsForDpi() ? calls.WindowDpi(window) : 0;
+    const auto metric = [&](int index) {
+        return dpi ? calls.MetricForDpi(index, dpi) : ::GetSystemMetrics(index);
+    };
+    CaptionMetrics metrics = {metric(SM_CXSIZE), metric(SM_CXFRAME), metric(SM_CYFRAME),
+                              metric(SM_CYBORDER)};
     RECT bounds;
     if (calls.CompositionBounds(window, CDpiCalls::kExtendedFrameBounds, bounds)) {
         metrics.frame = bounds;

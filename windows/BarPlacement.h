@@ -19,8 +19,6 @@ struct CaptionMetrics {
     std::optional<RECT> frame = std::nullopt;
     std::optional<RECT> buttons = std::nullopt;
 
-    // At the system's DPI, as every Windows has them.
-    static CaptionMetrics OfSystem();
     // At the window's DPI, with its composition bounds where it has them. Asks no message
     // of the window's program.
     static CaptionMetrics OfWindow(HWND window, const CDpiCalls& calls);
