@@ -74,8 +74,7 @@ TEST(DpiBar, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
     EXPECT_TRUE(::MulDiv(BarSizeAt96().cx, 3, 2) == placed.right - placed.left &&
                 ::MulDiv(BarSizeAt96().cy, 3, 2) == placed.bottom - placed.top)
         << placed.right - placed.left << "x" << placed.bottom - placed.top;
-    // The farthest button from its face: 0.4 for a face 1:1 at the top-left corner, under 0.2
-    // for one that fills the button. Drawn, it stays put.
+    // The farthest button from its face: 0.4 for a 1:1 face, under 0.2 for one that fills it.
     const auto farthest = [&] {
         HDC screen = ::GetDC(nullptr);
         double distance = 0;

@@ -169,9 +169,7 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
     }
 }
 
-// End process asks each window to close and waits while one asks its user first (whether
-// to save, say), as long as its box stays open; then it counts the windows left open and
-// terminates their programs, never its own, only on Yes.
+// A window's own question (whether to save, say) is waited for as long as its box is open.
 TEST_F(WindowProcessing, EndProcessWaitsForAWindowsOwnQuestionThenEndsWhatStaysOnlyOnYes) {
     struct Case {
         const char* name;
