@@ -90,7 +90,6 @@ void CButtonBarDlg::OnHideTarget() {
     const HWND window = m_pTarget;
     const CWindowCalls calls(window);
     m_hiddenWindows.Hide(calls);
-    m_pProcessingDlg->RefreshLists();
     CollapseBar();
     CWindowCalls::HandOnForeground(m_hWnd);
 
@@ -123,29 +122,21 @@ void CButtonBarDlg::OnHideListed(UINT index) {
     const std::vector<HWND>& listed = m_pProcessingDlg->WindowHandles();
     if (index < listed.size()) {
         m_hiddenWindows.Hide(CWindowCalls(listed[index]));
-        m_pProcessingDlg->RefreshLists();
         CWindowCalls::HandOnForeground(m_hWnd);
     }
 }
 
 void CButtonBarDlg::ShowHiddenWindowAt(UINT index) {
-    m_hiddenWindows.ShowAt(index);
-    m_pProcessingDlg->RefreshLists();
+    m_pProcessingDlg->ShowHiddenAt(index);
 }
 
 // Any icon number will do: the window travels with the command.
 void CButtonBarDlg::OnRestoreWindow(UINT, HWND window) {
     m_hiddenWindows.Show(window);
-    m_pProcessingDlg->RefreshLists();
 }
 
 void CButtonBarDlg::HideAll() {
-    m_pProcessingDlg->RefreshLists();
-    // A copy: hiding one of the program's own windows can activate the dialog, whose
-    // refresh rebuilds the array.
-    const std::vector<HWND> listed = m_pProcessingDlg->WindowHandles();
-    m_hiddenWindows.HideEvery(listed);
-    m_pProcessingDlg->RefreshLists();
+    m_hiddenWindows.HideEvery(m_pProcessingDlg->CurrentWindows());
     CollapseBar();
 }
 
@@ -155,11 +146,6 @@ void CButtonBarDlg::ShowAll() {
         return;
     }
     m_hiddenWindows.ShowEvery(CHiddenWindowList::Order::LastToFirst);
-    m_pProcessingDlg->RefreshLists();
-}
-
-void CButtonBarDlg::OnHiddenWindowLeft(HWND window) {
-    RemoveHiddenWindowIcon(window);
 }
 
 void CButtonBarDlg::RemoveHiddenWindowIcon(HWND window) {

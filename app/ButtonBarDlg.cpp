@@ -46,7 +46,7 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
 
 CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
     : CDialog(IDD_BUTTONBAR), m_quirks(quirks),
-      m_hiddenWindows(CHiddenWindowList::ProgramFile(), quirks),
+      m_hiddenWindows(CHiddenWindowStore::ProgramFile(), quirks),
       m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
@@ -118,10 +118,20 @@ void CButtonBarDlg::ShowOnWindowInFront() {
 
 // With the windows hidden by a run of the program that never asked its exit question.
 void CButtonBarDlg::CreateProcessingDlg() {
-    m_hiddenWindows.SetListener(this);
-    m_hiddenWindows.Load();
+    m_hiddenWindows.Listen(
+        [this](CHiddenWindowList::Change change, const std::vector<HWND>& windows) {
+            if (change == CHiddenWindowList::Change::Removed) {
+                for (HWND window : windows) {
+                    RemoveHiddenWindowIcon(window);
+                }
+            }
+            if (m_pProcessingDlg) {
+                m_pProcessingDlg->OnHiddenWindowsChanged();
+            }
+        });
     m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(m_hiddenWindows);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
+    m_hiddenWindows.Load();
 }
 
 void CButtonBarDlg::InstallTrayIcon() {
@@ -281,15 +291,11 @@ void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
 
 // Asked for while open, it comes to the front all the same, wherever it was left.
 void CButtonBarDlg::OnWindowSelector() {
-    m_pProcessingDlg->CenterWindow(::GetDesktopWindow());
-    m_pProcessingDlg->ShowWindow(SW_SHOW);
-    ::SetForegroundWindow(m_pProcessingDlg->m_hWnd);
+    m_pProcessingDlg->ShowInFront(false);
 }
 
-// Already shown, the dialog has no show to refresh its lists on.
 void CButtonBarDlg::ShowWindowSelector() {
-    m_pProcessingDlg->RefreshLists();
-    OnWindowSelector();
+    m_pProcessingDlg->ShowInFront(true);
 }
 
 UINT CButtonBarDlg::SecondStartMessage() {
@@ -304,7 +310,11 @@ LRESULT CButtonBarDlg::OnSecondStart(WPARAM, LPARAM) {
 }
 
 void CButtonBarDlg::RefreshWindowLists() {
-    m_pProcessingDlg->RefreshLists();
+    m_pProcessingDlg->CurrentWindows();
+}
+
+const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
+    return m_pProcessingDlg->HiddenHandles();
 }
 
 const std::vector<HWND>& CButtonBarDlg::ActiveWindows() const {

@@ -10,7 +10,6 @@
 #include "platform/MessageTable.h"
 #include "platform/PlatformQuirks.h"
 #include "processing/HiddenWindowList.h"
-#include "processing/HiddenWindowListener.h"
 #include "tray/SystemTray.h"
 #include "tray/SystemTrayOwner.h"
 #include "windows/BarPlacement.h"
@@ -27,7 +26,6 @@ class CWindowProcessingDlg;
 class CButtonBarDlg : public CDialog,
                       public CSkinButtonOwner,
                       public CSystemTrayOwner,
-                      public CHiddenWindowListener,
                       public CPreferencesOwner {
 public:
     static constexpr UINT kWindowTimer = 1124;
@@ -69,15 +67,13 @@ public:
     void ActivateTarget() override;
     int GetTransparencyLevel() const override { return m_transparency.Get(); }
     void SetTransparencyLevel(int level) override;
-    const std::vector<HWND>& HiddenWindows() const override { return m_hiddenWindows.Shown(); }
+    const std::vector<HWND>& HiddenWindows() const override;
     void ShowWindowSelector() override;
     int IsAutoMaximizeOn() const override { return m_settings.autoMaximize == 1; }
     void ApplySkin(const std::string& skinFolder) override;
     // CSystemTrayOwner
     void RefreshWindowLists() override;
     const std::vector<HWND>& ActiveWindows() const override;
-    // CHiddenWindowListener: the window's hidden-window icon goes.
-    void OnHiddenWindowLeft(HWND window) override;
     // CPreferencesOwner: restarts the timers with the values and saves them.
     void ApplyPreferences(const TimerPreferences& chosen) override;
 

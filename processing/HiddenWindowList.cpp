@@ -1,11 +1,6 @@
 #include "processing/HiddenWindowList.h"
 
-#include "platform/AtomicFile.h"
-#include "platform/Utf8Text.h"
-#include "platform/WinApp.h"
 #include "platform/WindowCalls.h"
-#include "processing/HiddenWindowFile.h"
-#include "processing/HiddenWindowListener.h"
 
 #include <algorithm>
 
@@ -22,15 +17,9 @@ bool EraseFirst(std::vector<HWND>& windows, HWND window) {
 
 } // namespace
 
-std::string CHiddenWindowList::ProgramFile() {
-    return CWinApp::ProgramFile("Paneward.hid");
-}
-
 void CHiddenWindowList::Load() {
-    std::string content;
-    ReadWholeFile(m_path, content);
     m_windows.clear();
-    for (const HiddenWindowEntry& saved : ParseHiddenWindows(content)) {
+    for (const HiddenWindowEntry& saved : m_store.Load()) {
         if (::IsWindow(saved.window) != 1 || ::IsWindowVisible(saved.window)) {
             continue;
         }
@@ -40,25 +29,18 @@ void CHiddenWindowList::Load() {
         }
     }
     Save();
-}
-
-void CHiddenWindowList::ShowAll(std::vector<HWND> allHidden) {
-    m_bShowAll = 1;
-    m_allHidden = std::move(allHidden);
-}
-
-void CHiddenWindowList::ShowOwn() {
-    m_bShowAll = 0;
-    m_allHidden.clear();
+    Announce(Change::Loaded, m_windows);
 }
 
 void CHiddenWindowList::Hide(const CWindowCalls& window) {
-    Add(window.Handle());
+    m_windows.push_back(window.Handle());
+    Save();
     Expect(window.Handle(), false);
     window.ShowWindow(SW_HIDE);
+    Announce(Change::Added, {window.Handle()});
 }
 
-void CHiddenWindowList::HideEvery(const std::vector<HWND>& windows) {
+void CHiddenWindowList::HideEvery(std::vector<HWND> windows) {
     ForgetDestroyed();
     m_windows.insert(m_windows.end(), windows.begin(), windows.end());
     Save();
@@ -69,31 +51,13 @@ void CHiddenWindowList::HideEvery(const std::vector<HWND>& windows) {
         Expect(*window, false);
         CWindowCalls::WithoutWaiting(*window).ShowWindow(SW_HIDE);
     }
+    Announce(Change::Added, windows);
 }
 
-void CHiddenWindowList::Add(HWND window) {
-    m_windows.push_back(window);
-    Save();
-}
-
-// Each window leaves the lists before it shows, since showing can activate the dialog,
-// whose refresh reads them; the file keeps it until it shows, so it is never lost.
-void CHiddenWindowList::ShowAt(std::size_t index) {
-    std::vector<HWND>& shown = m_bShowAll ? m_allHidden : m_windows;
-    if (index >= shown.size()) {
-        return;
-    }
-    const HWND window = shown[index];
-    shown.erase(shown.begin() + static_cast<std::ptrdiff_t>(index));
-    ShowForgotten(window, !m_bShowAll || EraseFirst(m_windows, window));
-}
-
+// The window leaves the list before it shows, since showing can activate the dialog, whose
+// refresh reads it; the file keeps it until it shows, so it is never lost.
 void CHiddenWindowList::Show(HWND window) {
-    EraseFirst(m_allHidden, window);
-    ShowForgotten(window, EraseFirst(m_windows, window));
-}
-
-void CHiddenWindowList::ShowForgotten(HWND window, bool listed) {
+    const bool listed = EraseFirst(m_windows, window);
     // Still visible though a hide is expected: that hide is queued for its program, and a
     // show made at once would be undone by it. The expectation alone may be long carried out.
     const bool hideQueued =
@@ -104,8 +68,8 @@ void CHiddenWindowList::ShowForgotten(HWND window, bool listed) {
         .ShowAgain(SW_SHOW, m_quirks);
     if (listed) {
         Save();
-        Left(window);
     }
+    Announce(listed ? Change::Removed : Change::ShownOther, {window});
 }
 
 void CHiddenWindowList::ShowEvery(Order order) {
@@ -134,26 +98,12 @@ void CHiddenWindowList::ShowEvery(Order order) {
         last.BringToFront();
     }
     Save();
-    for (HWND window : windows) {
-        Left(window);
-    }
+    Announce(Change::Removed, windows);
 }
 
-void CHiddenWindowList::Save() const {
-    if (m_windows.empty()) {
-        ::DeleteFileA(m_path.c_str());
-        return;
-    }
-    std::vector<HiddenWindowEntry> entries;
-    for (HWND window : m_windows) {
-        entries.push_back(HiddenWindowEntry::Of(window));
-    }
-    WriteFileAtomically(m_path, FileTextOf(FormatHiddenWindows(entries)));
-}
-
-void CHiddenWindowList::Left(HWND window) const {
-    if (m_pListener) {
-        m_pListener->OnHiddenWindowLeft(window);
+void CHiddenWindowList::Announce(Change change, const std::vector<HWND>& windows) const {
+    for (const Listener& listener : m_listeners) {
+        listener(change, windows);
     }
 }
 

@@ -1,56 +1,47 @@
 // The windows the program has hidden and may show again (its HiddenWindowList: oldest
-// first, duplicates possible), kept in "Paneward.hid" too, so that a program that ended
-// without its exit question finds them again. Every change goes through here, so the list,
-// the file and the listener (the bar, with its hidden-window icons) cannot disagree.
-//
-// While the "Window processing" dialog's "all" is chosen, the hidden-window list box and
-// the menus show every hidden titled window instead; the program's list is parked meanwhile.
+// first, duplicates possible), kept in its store too. Every change goes through here and is
+// announced once it is made, so the list, the file and whoever listens (the dialog, the
+// hidden-window icons) cannot disagree.
 #pragma once
 
 #include "platform/PlatformQuirks.h"
+#include "processing/HiddenWindowStore.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
-class CHiddenWindowListener;
 class CWindowCalls;
 
 class CHiddenWindowList {
 public:
     enum class Order { FirstToLast, LastToFirst };
+    // What happened to the windows announced with it. ShownOther: a window outside the
+    // list was shown again, which the window lists see too.
+    enum class Change { Added, Removed, Loaded, ShownOther };
+    using Listener = std::function<void(Change, const std::vector<HWND>& windows)>;
 
     CHiddenWindowList(std::string path, const PlatformQuirks& quirks)
-        : m_path(std::move(path)), m_quirks(quirks) {}
+        : m_store(std::move(path)), m_quirks(quirks) {}
 
-    // "Paneward.hid" in the program's folder.
-    static std::string ProgramFile();
-
-    void SetListener(CHiddenWindowListener* listener) { m_pListener = listener; }
+    // Listeners hear every change in the order they came.
+    void Listen(Listener listener) { m_listeners.push_back(std::move(listener)); }
 
     // Takes back the windows of the file that still exist, are still hidden and still
     // belong to the process and window class they had, and rewrites the file with them.
     void Load();
 
-    // The program's list.
     const std::vector<HWND>& Windows() const { return m_windows; }
-    // What the hidden-window list box and the menus show, and what the numbered commands
-    // index: the program's list, or while "all" is chosen every hidden titled window.
-    const std::vector<HWND>& Shown() const { return m_bShowAll ? m_allHidden : m_windows; }
-    int IsShowingAll() const { return m_bShowAll; }
-    // "all", showing the hidden titled windows of the latest enumeration.
-    void ShowAll(std::vector<HWND> allHidden);
-    void ShowOwn();
 
     // Records the window, then hides it: a program killed in between still knows it.
     void Hide(const CWindowCalls& window);
     // Many windows at once, as listed (top of the stack first): records them all with one
     // write of the file, then hides each, last first, without waiting for its program.
-    void HideEvery(const std::vector<HWND>& windows);
-    void Add(HWND window);
-    // Shows entry index of Shown() and forgets it; an index beyond does nothing.
-    void ShowAt(std::size_t index);
+    // A copy of them: hiding one of the program's own windows can activate the dialog, whose
+    // refresh rebuilds the array they may come from.
+    void HideEvery(std::vector<HWND> windows);
     // Shows the window and forgets its first entry, if it has one.
     void Show(HWND window);
     // Shows every window of the program's list in that order, without waiting for their
@@ -62,19 +53,15 @@ public:
     bool SettledVisibility(HWND window, bool visibleNow);
 
 private:
-    void Save() const;
-    // Shows a window that has left the lists; one that was the program's is saved as gone.
-    void ShowForgotten(HWND window, bool listed);
-    void Left(HWND window) const;
+    void Save() const { m_store.Save(m_windows); }
+    void Announce(Change change, const std::vector<HWND>& windows) const;
     void Expect(HWND window, bool visible);
     // A destroyed window settles nothing, and its handle may come back on another.
     void ForgetDestroyed();
 
-    std::string m_path;
+    CHiddenWindowStore m_store;
     PlatformQuirks m_quirks;
-    CHiddenWindowListener* m_pListener = nullptr;
+    std::vector<Listener> m_listeners;
     std::vector<HWND> m_windows;
-    std::vector<HWND> m_allHidden;
-    int m_bShowAll = 0;
     std::vector<std::pair<HWND, bool>> m_expected; // window, visible: not seen so yet
 };

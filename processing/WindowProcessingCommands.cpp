@@ -194,7 +194,6 @@ void CWindowProcessingDlg::HideSelected() {
         return;
     }
     m_hiddenWindows.HideEvery(selected);
-    RefreshLists();
 }
 
 void CWindowProcessingDlg::ShowSelected() {
@@ -205,5 +204,4 @@ void CWindowProcessingDlg::ShowSelected() {
     for (HWND window : selected) {
         m_hiddenWindows.Show(window);
     }
-    RefreshLists();
 }

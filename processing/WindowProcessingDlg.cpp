@@ -3,8 +3,6 @@
 #include "platform/WindowCalls.h"
 #include "processing/HiddenWindowList.h"
 
-CWindowProcessingDlg* CWindowProcessingDlg::s_pRefreshing = nullptr;
-
 const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] = {
     OnMessage(WM_SHOWWINDOW, &CWindowProcessingDlg::OnShowWindow),
     OnMessage(WM_ACTIVATE, &CWindowProcessingDlg::OnActivate),
@@ -87,58 +85,72 @@ void CWindowProcessingDlg::RefreshLists() {
     m_listHidden.ResetContent();
     m_windowHandles.clear();
     m_allHidden.clear();
-    // The callback finds the dialog here: the enumeration's context value stays 0.
-    s_pRefreshing = this;
-    ::EnumWindows(&CWindowProcessingDlg::EnumWindowsCallback, 0);
-    s_pRefreshing = nullptr;
-    if (m_hiddenWindows.IsShowingAll() == 1) {
-        m_hiddenWindows.ShowAll(m_allHidden);
-    }
+    ::EnumWindows(&CWindowProcessingDlg::EnumWindowsCallback, reinterpret_cast<LPARAM>(this));
     // Every entry is listed, titled or not, so entry i stays window i.
-    m_hiddenHandles = m_hiddenWindows.Shown();
+    m_hiddenHandles = m_bShowAll ? m_allHidden : m_hiddenWindows.Windows();
     for (HWND window : m_hiddenHandles) {
         m_listHidden.AddString(WindowTitle(window));
     }
 }
 
-BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM) {
-    if (!s_pRefreshing) {
-        return TRUE;
-    }
-    CWindowProcessingDlg& dialog = *s_pRefreshing;
-    if (dialog.m_hiddenWindows.SettledVisibility(window, ::IsWindowVisible(window) == 1)) {
-        if (dialog.m_parentsOnly && ::GetParent(window)) {
-            return TRUE;
+BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM dialog) {
+    reinterpret_cast<CWindowProcessingDlg*>(dialog)->ListWindow(window);
+    return TRUE;
+}
+
+void CWindowProcessingDlg::ListWindow(HWND window) {
+    if (m_hiddenWindows.SettledVisibility(window, ::IsWindowVisible(window) == 1)) {
+        if (m_parentsOnly && ::GetParent(window)) {
+            return;
         }
         std::string title = WindowTitle(window);
         if (title == "Window processing" || title == "Program Manager" || title.empty()) {
-            return TRUE;
+            return;
         }
-        dialog.m_windowHandles.push_back(window);
-        dialog.m_listWindows.AddString(title);
-        for (const std::string& selected : dialog.m_selectedTitles) {
-            int found = dialog.m_listWindows.FindString(-1, selected);
+        m_windowHandles.push_back(window);
+        m_listWindows.AddString(title);
+        for (const std::string& selected : m_selectedTitles) {
+            int found = m_listWindows.FindString(-1, selected);
             if (found != LB_ERR) {
-                dialog.m_listWindows.SetSel(found, TRUE);
+                m_listWindows.SetSel(found, TRUE);
             }
         }
-    } else if (dialog.m_hiddenWindows.IsShowingAll() == 1 && !WindowTitle(window).empty()) {
-        dialog.m_allHidden.push_back(window);
+    } else if (m_bShowAll == 1 && !WindowTitle(window).empty()) {
+        m_allHidden.push_back(window);
     }
-    return TRUE;
+}
+
+void CWindowProcessingDlg::ShowInFront(bool refreshFirst) {
+    if (refreshFirst) {
+        RefreshLists();
+    }
+    CenterWindow(::GetDesktopWindow());
+    ShowWindow(SW_SHOW);
+    ::SetForegroundWindow(m_hWnd);
+}
+
+// The entry leaves the lists before its window shows, since showing can activate the dialog.
+void CWindowProcessingDlg::ShowHiddenAt(std::size_t index) {
+    if (index >= m_hiddenHandles.size()) {
+        return;
+    }
+    const HWND window = m_hiddenHandles[index];
+    m_hiddenHandles.erase(m_hiddenHandles.begin() + static_cast<std::ptrdiff_t>(index));
+    m_hiddenWindows.Show(window);
 }
 
 void CWindowProcessingDlg::OnShowAll() {
     m_radioOwn.SetCheck(0);
     m_radioAll.SetCheck(1);
-    m_hiddenWindows.ShowAll({}); // the refresh finds them
+    m_bShowAll = 1; // the refresh finds them
     RefreshLists();
 }
 
 void CWindowProcessingDlg::OnShowOwn() {
     m_radioOwn.SetCheck(1);
     m_radioAll.SetCheck(0);
-    m_hiddenWindows.ShowOwn();
+    m_bShowAll = 0;
+    m_allHidden.clear();
     RefreshLists();
 }
 

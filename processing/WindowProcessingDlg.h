@@ -1,5 +1,7 @@
 // The "Window processing" dialog: the window list and the hidden-window list, each with
-// the windows behind its entries, and the commands on the selected ones.
+// the windows behind its entries, and the commands on the selected ones. Its hidden-window
+// list shows the program's list ("own") or every hidden titled window ("all"); the menus
+// and the numbered commands go by what it shows.
 #pragma once
 
 #include "platform/Button.h"
@@ -25,18 +27,30 @@ public:
     void OnCancel() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    void RefreshLists();
+    // The list has changed: the lists show it.
+    void OnHiddenWindowsChanged() { RefreshLists(); }
     void OnShowOwn();
     void OnShowAll();
+    // Centred on the desktop, shown and in front; refreshed first when asked, for a dialog
+    // shown already has no show to refresh its lists on.
+    void ShowInFront(bool refreshFirst);
+    // Shows entry index of the hidden-window list again; an index beyond does nothing.
+    void ShowHiddenAt(std::size_t index);
 
     // Entry i of the window list and of the hidden-window list is the window at i.
     const std::vector<HWND>& WindowHandles() const { return m_windowHandles; }
     const std::vector<HWND>& HiddenHandles() const { return m_hiddenHandles; }
+    // The window list as it is now, refreshed.
+    const std::vector<HWND>& CurrentWindows() {
+        RefreshLists();
+        return m_windowHandles;
+    }
 
 private:
     static const MessageEntry<CWindowProcessingDlg> s_messageTable[];
-    static BOOL CALLBACK EnumWindowsCallback(HWND window, LPARAM context);
-    static CWindowProcessingDlg* s_pRefreshing; // the dialog whose refresh is enumerating
+    static BOOL CALLBACK EnumWindowsCallback(HWND window, LPARAM dialog);
+    void RefreshLists();
+    void ListWindow(HWND window);
 
     LRESULT OnShowWindow(WPARAM show, LPARAM status);
     LRESULT OnActivate(WPARAM state, LPARAM other);
@@ -72,7 +86,8 @@ private:
     CListBox m_listWindows;
     std::vector<HWND> m_windowHandles;
     std::vector<HWND> m_hiddenHandles;
-    std::vector<HWND> m_allHidden; // what the refresh under way finds under "all"
+    std::vector<HWND> m_allHidden; // under "all": every hidden titled window, as last found
+    int m_bShowAll = 0;
     int m_parentsOnly = 1;
     std::vector<std::string> m_selectedTitles;
 };

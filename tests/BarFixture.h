@@ -48,7 +48,7 @@ protected:
     ~BarFixture() override {
         bar.reset();
         ::DeleteFileA(kSettingsPath.c_str());
-        ::DeleteFileA(CHiddenWindowList::ProgramFile().c_str());
+        ::DeleteFileA(CHiddenWindowStore::ProgramFile().c_str());
     }
 
     // The window timer of kTimerOff is off: only Tick moves the bar.

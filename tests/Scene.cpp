@@ -177,7 +177,7 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     }
     items["icons"] = NamesOf(carried);
     for (const HiddenWindowEntry& entry :
-         ParseHiddenWindows(ReadFileBytes(CHiddenWindowList::ProgramFile()))) {
+         ParseHiddenWindows(ReadFileBytes(CHiddenWindowStore::ProgramFile()))) {
         inFile.push_back(entry.window);
     }
     items["hid"] = NamesOf(inFile);

@@ -39,7 +39,7 @@ protected:
         second.BringToFront();
         RideOn(first.Handle());
         PumpMessages(50); // the platform's own events of these changes
-        Dialog().RefreshLists();
+        Dialog().CurrentWindows();
     }
     WPARAM Entry(HWND window) {
         const std::vector<HWND>& listed = Dialog().WindowHandles();
@@ -102,7 +102,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
             {"Alt+A, a window shown since the last refresh",
              [&] {
                  ::ShowWindow(third.Handle(), SW_HIDE);
-                 Dialog().RefreshLists();
+                 Dialog().CurrentWindows();
                  ::ShowWindow(third.Handle(), SW_SHOWNOACTIVATE);
              },
              hideAll,

@@ -28,7 +28,7 @@ protected:
     // Selected after a refresh, as the user would.
     void Select(const Handles& chosen, int listId = IDC_WINDOWLIST) {
         ::SendMessageA(Item(IDC_WINDOWLIST), LB_SETSEL, FALSE, -1); // else the refresh keeps it
-        Dialog().RefreshLists();
+        Dialog().CurrentWindows();
         for (std::size_t i = 0; i < Of(listId).size(); ++i) {
             if (Contains(chosen, Of(listId)[i])) {
                 ::SendMessageA(Item(listId), LB_SETSEL, TRUE, static_cast<LPARAM>(i));
@@ -132,7 +132,7 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
              [&] {
                  ::SetWindowPos(made[2], HWND_TOP, 0, 0, 0, 0,
                                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-                 Dialog().RefreshLists();
+                 Dialog().CurrentWindows();
              },
              IDC_HIDESHOW,
              "W1.visible=0 stack=processing,bar,W2,W0 hidden=W1 hid=W1 listed=W2,W0 "
@@ -157,7 +157,7 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
         for (int i : selected) {
             chosen.push_back(made[i]);
         }
-        Dialog().RefreshLists();
+        Dialog().CurrentWindows();
         if (!chosen.empty()) {
             Select(chosen);
         }
@@ -300,7 +300,7 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         act();
         EXPECT_LT(::GetTickCount() - start, 1000u);
         // Before the program has done what it was asked, a refresh of the lists agrees.
-        Dialog().RefreshLists();
+        Dialog().CurrentWindows();
         EXPECT_NE(hidden(), Contains(Dialog().WindowHandles(), hung));
         ASSERT_TRUE(other.Resume());
         EXPECT_TRUE(done());
