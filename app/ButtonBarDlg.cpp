@@ -3,12 +3,14 @@
 #include "app/AboutDlg.h"
 #include "app/PreferencesDlg.h"
 #include "controls/SkinFolder.h"
-#include "platform/MessageTable.h"
+#include "controls/Skins.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
 #include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
+#include "windows/Topmost.h"
+#include "windows/TransparencyDlg.h"
 
 namespace {
 const char kTrayTooltip[] = "Panewarden - Controll your windows";
@@ -18,14 +20,20 @@ const char kFirstRunBalloon[] = "Rightclick on icon to get additional options!";
 std::string SettingsPath() {
     return CWinApp::ProgramFile("Paneward.cfg");
 }
+
+HICON ProgramIcon() {
+    return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+}
 } // namespace
 
 const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnMessage(WM_SYSCOMMAND, &CButtonBarDlg::OnSysCommand),
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
-    OnMessage(WM_TIMER, &CButtonBarDlg::OnTimer),
+    OnTimerTick(kWindowTimer, &CButtonBarDlg::OnWindowTimer),
+    OnTimerTick(kAutoMaximizeTimer, &CButtonBarDlg::OnAutoMaximizeTimer),
     OnMessage(CDpiCalls::kDpiChangedMessage, &CButtonBarDlg::OnDpiChanged),
+    // The buttons' clicks come as callbacks; these commands may come from anywhere.
     OnCommand(IDC_HIDE, &CButtonBarDlg::OnHideTarget),
     OnCommand(IDC_TOPMOST, &CButtonBarDlg::OnToggleTopmost),
     OnCommand(IDC_TRANSPARENCY, &CButtonBarDlg::OnToggleTransparency),
@@ -45,9 +53,18 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
 };
 
 CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
-    : CDialog(IDD_BUTTONBAR), m_quirks(quirks),
-      m_hiddenWindows(CHiddenWindowStore::ProgramFile(), quirks),
-      m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+    : CDialog(IDD_BUTTONBAR), m_hiddenWindows(CHiddenWindowStore::ProgramFile(), quirks),
+      m_tracker(*this, quirks,
+                {[this] { return static_cast<CWnd*>(m_actions.Transparency().Popup()); },
+                 [this] { return static_cast<CWnd*>(m_actions.Transparency().ShownPopup()); },
+                 [this] { m_actions.Transparency().ClosePopup(); },
+                 [this](HWND target) { m_actions.SyncButtonFaces(target); },
+                 [this] {
+                     return std::vector<HWND>{m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
+                                              m_pPreferencesDlg ? m_pPreferencesDlg->m_hWnd
+                                                                : nullptr};
+                 }}),
+      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_hiddenIcons, m_buttons) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
 
@@ -56,9 +73,9 @@ LRESULT CButtonBarDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CButtonBarDlg::DoDataExchange() {
-    DDX_Control(IDC_HIDE, m_btnHide);
-    DDX_Control(IDC_TRANSPARENCY, m_btnTransparency);
-    DDX_Control(IDC_TOPMOST, m_btnTopmost);
+    DDX_Control(IDC_HIDE, m_buttons.hide);
+    DDX_Control(IDC_TRANSPARENCY, m_buttons.transparency);
+    DDX_Control(IDC_TOPMOST, m_buttons.topmost);
 }
 
 // A box runs a message loop, whose messages may need every object: what went wrong is told
@@ -66,22 +83,22 @@ void CButtonBarDlg::DoDataExchange() {
 BOOL CButtonBarDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     AddAboutToSystemMenu();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon()));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon()));
 
     m_settings.SetDefaults();
-    LoadSettings();
-    m_pTarget = nullptr;
-    m_transparency.Set(CTransparencyLevel::kStartLevel);
-    const UINT dpi = m_quirks.dpiCalls.WindowDpi(m_hWnd);
-    TakeLayoutAt96(dpi);
+    m_settings.Read(SettingsPath());
+    m_tracker.SetOffset(m_settings.barOffset);
+    m_actions.Transparency().SetLevel(CTransparencyLevel::kStartLevel);
+    const UINT dpi = m_tracker.Quirks().dpiCalls.WindowDpi(m_hWnd);
+    m_buttons.TakeLayoutAt96(*this, dpi);
     LayOutAt(dpi); // before the bar collapses
-    SetWindowTopmost(1, m_hWnd);
+    SetWindowTopmost(1, m_hWnd, m_hWnd);
 
     ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
-    Faults faults = LoadSkinFaces(SkinFolderOf(m_settings.skinName));
-    m_btnHide.SetNoToggle(1);
-    m_btnTransparency.SetOpensSlider(1);
+    Faults faults = CSkins(m_buttons.topmost, m_buttons.transparency, m_buttons.hide)
+                        .Load(SkinFolderOf(m_settings.skinName));
+    WireButtons();
     ShowOnWindowInFront();
     CreateProcessingDlg();
     InstallTrayIcon();
@@ -104,6 +121,44 @@ void CButtonBarDlg::AddAboutToSystemMenu() {
     }
 }
 
+// A double-click activates the target, but a left one on T opens the pop-up.
+void CButtonBarDlg::WireButtons() {
+    const auto activate = [this] { m_actions.ActivateTarget(); };
+    const auto wire = [&](CSkinButton& button, void (CButtonBarDlg::*onClick)(),
+                          std::function<void()> onLeftDoubleClick) {
+        button.SetCallbacks({[this, onClick] { (this->*onClick)(); }, std::move(onLeftDoubleClick),
+                             activate,
+                             [this, &button](UINT command) { OnButtonMenuChoice(button, command); },
+                             [this]() -> const std::vector<HWND>& { return HiddenWindows(); },
+                             [this] { return IsAutoMaximizeOn(); }});
+    };
+    wire(m_buttons.hide, &CButtonBarDlg::OnHideTarget, activate);
+    wire(m_buttons.topmost, &CButtonBarDlg::OnToggleTopmost, activate);
+    wire(m_buttons.transparency, &CButtonBarDlg::OnToggleTransparency,
+         [this] { m_actions.OpenTransparencyPopup(); });
+    m_buttons.hide.SetNoToggle(1);
+}
+
+void CButtonBarDlg::OnButtonMenuChoice(const CSkinButton& button, UINT command) {
+    if (command >= ID_TRANSPARENCY_90 && command <= ID_TRANSPARENCY_OFF) {
+        // 90 % down to 10 %, then "Off", which is opaque.
+        const int index = static_cast<int>(command - ID_TRANSPARENCY_90);
+        m_actions.SetTransparencyLevel(
+            CTransparencyLevel::OfPercent(index < 9 ? 90 - 10 * index : 100));
+    } else if (command == ID_WINDOWSELECTOR) {
+        m_pProcessingDlg->ShowInFront(true);
+    } else if (command == ID_SKINSELECTOR) {
+        ApplySkin(CSkins::Choose(button.m_hWnd));
+    } else {
+        SendMessage(WM_COMMAND, command);
+    }
+}
+
+// The bar's size at the DPI, which every placement gives it.
+void CButtonBarDlg::LayOutAt(UINT dpi) {
+    m_tracker.SetBarSize(m_buttons.LayOutAt(dpi));
+}
+
 // Not activated: a bar with no size would hold the keyboard until a click elsewhere. It is
 // on its window and drawn before the rest starts, not a timer period later.
 void CButtonBarDlg::ShowOnWindowInFront() {
@@ -116,13 +171,14 @@ void CButtonBarDlg::ShowOnWindowInFront() {
     }
 }
 
-// With the windows hidden by a run of the program that never asked its exit question.
+// With the windows hidden by a run of the program that never asked its exit question. The
+// icons hear first that windows left the list, then the dialog.
 void CButtonBarDlg::CreateProcessingDlg() {
     m_hiddenWindows.Listen(
         [this](CHiddenWindowList::Change change, const std::vector<HWND>& windows) {
             if (change == CHiddenWindowList::Change::Removed) {
                 for (HWND window : windows) {
-                    RemoveHiddenWindowIcon(window);
+                    m_hiddenIcons.Remove(window);
                 }
             }
             if (m_pProcessingDlg) {
@@ -141,9 +197,13 @@ void CButtonBarDlg::InstallTrayIcon() {
     m_trayIcon.Install(kTrayCallbackMessage, kTrayTooltip, m_trayImage.get(), kTrayIconId,
                        firstRun ? kFirstRunBalloon : nullptr, firstRun ? kTrayTooltip : nullptr,
                        firstRun ? NIIF_INFO : 0, 10);
+    m_trayIcon.SetMenuSource(
+        {[this]() -> const std::vector<HWND>& { return m_pProcessingDlg->CurrentWindows(); },
+         [this]() -> const std::vector<HWND>& { return HiddenWindows(); },
+         [this] { return IsAutoMaximizeOn(); }});
     m_trayIcon.SetNotifyWindow(this);
     m_trayIcon.SetDefaultItem(1, TRUE);
-    m_hiddenTrayIcons.clear();
+    m_hiddenIcons.Clear();
 }
 
 void CButtonBarDlg::RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText,
@@ -159,39 +219,19 @@ void CButtonBarDlg::TellFaults(const Faults& faults) {
     }
 }
 
-CButtonBarDlg::Faults CButtonBarDlg::LoadSkinFaces(const std::string& skinFolder) {
-    Faults faults;
-    const auto load = [&](CSkinButton& button, const char* down, const char* up) {
-        std::string fault;
-        if (!button.LoadBitmapDown(skinFolder + down, fault)) {
-            faults.push_back(fault);
-        }
-        if (!button.LoadBitmapUp(skinFolder + up, fault)) {
-            faults.push_back(fault);
-        }
-    };
-    load(m_btnTopmost, "\\A-DOWN.BMP", "\\A-UP.BMP");
-    load(m_btnTransparency, "\\T-DOWN.BMP", "\\T-UP.BMP");
-    load(m_btnHide, "\\H-DOWN.BMP", "\\H-UP.BMP");
-    return faults;
-}
-
-// Faces that failed to load stay as they were; the name is stored all the same.
 void CButtonBarDlg::ApplySkin(const std::string& skinFolder) {
-    TellFaults(LoadSkinFaces(skinFolder));
-    m_settings.skinName = SkinNameOf(skinFolder);
-    for (CSkinButton* button : {&m_btnTopmost, &m_btnTransparency, &m_btnHide}) {
-        button->RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    if (skinFolder.empty()) {
+        return;
     }
+    CSkins skins(m_buttons.topmost, m_buttons.transparency, m_buttons.hide);
+    TellFaults(skins.Load(skinFolder));
+    m_settings.skinName = SkinNameOf(skinFolder);
+    skins.Redraw();
 }
 
 // The tray menu's skin selector belongs to T, whose window then owns the browser.
 void CButtonBarDlg::OnSkinSelector() {
-    m_btnTransparency.OnSkinSelector();
-}
-
-void CButtonBarDlg::LoadSettings() {
-    m_settings.Read(SettingsPath());
+    ApplySkin(CSkins::Choose(m_buttons.transparency.m_hWnd));
 }
 
 void CButtonBarDlg::SaveSettings() {
@@ -217,13 +257,13 @@ LRESULT CButtonBarDlg::OnPaint(WPARAM wParam, LPARAM lParam) {
     RECT client = GetClientRect();
     int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
     int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-    ::DrawIcon(dc, x, y, m_hIcon);
+    ::DrawIcon(dc, x, y, ProgramIcon());
     ::EndPaint(m_hWnd, &paint);
     return 0;
 }
 
 LRESULT CButtonBarDlg::OnQueryDragIcon(WPARAM, LPARAM) {
-    return reinterpret_cast<LRESULT>(m_hIcon);
+    return reinterpret_cast<LRESULT>(ProgramIcon());
 }
 
 void CButtonBarDlg::OnQuit() {
@@ -249,18 +289,16 @@ void CButtonBarDlg::ExitProgram() {
 
     m_pProcessingDlg.reset();
     m_pPreferencesDlg.reset();
-    m_hiddenTrayIcons.clear();
+    m_hiddenIcons.Clear();
     SaveSettings();
     CDialog::OnCancel();
 }
 
 void CButtonBarDlg::StartEnabledTimers() {
-    m_quietTicks = QuietTicks(static_cast<int>(TimerPeriod(m_settings.windowTimerInterval)));
-    if (m_settings.windowTimerEnabled == 1) {
-        StartTimer(kWindowTimer, m_settings.windowTimerInterval);
-    }
+    m_tracker.Start(TimerPeriod(m_settings.windowTimerInterval),
+                    m_settings.windowTimerEnabled == 1);
     if (m_settings.autoMaximize == 1) {
-        StartTimer(kAutoMaximizeTimer, m_settings.autoMaximizeInterval);
+        m_autoMaximizer.Start(m_hWnd, TimerPeriod(m_settings.autoMaximizeInterval));
     }
 }
 
@@ -268,7 +306,8 @@ void CButtonBarDlg::StartEnabledTimers() {
 // bar's first placement.
 void CButtonBarDlg::OnPreferences() {
     if (!m_pPreferencesDlg) {
-        m_pPreferencesDlg = std::make_unique<CPreferencesDlg>(*this);
+        m_pPreferencesDlg = std::make_unique<CPreferencesDlg>(
+            [this](const TimerPreferences& chosen) { ApplyPreferences(chosen); });
         m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
     }
     m_pPreferencesDlg->ShowSettings(m_settings);
@@ -277,8 +316,8 @@ void CButtonBarDlg::OnPreferences() {
 
 // The bar shows up again on the window timer's next tick, if it runs at all.
 void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
-    StopTimer(kWindowTimer);
-    StopTimer(kAutoMaximizeTimer);
+    m_tracker.Stop();
+    m_autoMaximizer.Stop(m_hWnd);
     CollapseBar();
     m_settings.autoMaximizeInterval = chosen.autoMaximizeInterval;
     m_settings.windowTimerInterval = chosen.windowTimerInterval;
@@ -294,10 +333,6 @@ void CButtonBarDlg::OnWindowSelector() {
     m_pProcessingDlg->ShowInFront(false);
 }
 
-void CButtonBarDlg::ShowWindowSelector() {
-    m_pProcessingDlg->ShowInFront(true);
-}
-
 UINT CButtonBarDlg::SecondStartMessage() {
     return ::RegisterWindowMessageA("Panewarden.SecondStart");
 }
@@ -309,18 +344,71 @@ LRESULT CButtonBarDlg::OnSecondStart(WPARAM, LPARAM) {
     return 0;
 }
 
-void CButtonBarDlg::RefreshWindowLists() {
-    m_pProcessingDlg->CurrentWindows();
-}
-
 const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
     return m_pProcessingDlg->HiddenHandles();
 }
 
-const std::vector<HWND>& CButtonBarDlg::ActiveWindows() const {
-    return m_pProcessingDlg->WindowHandles();
+// The timers have no callback, so the default processing of their messages would do
+// nothing: the ticks leave it out.
+void CButtonBarDlg::OnWindowTimer() {
+    m_tracker.Tick();
 }
 
-CSkinButton& CButtonBarDlg::Button(UINT id) {
-    return id == IDC_HIDE ? m_btnHide : id == IDC_TOPMOST ? m_btnTopmost : m_btnTransparency;
+void CButtonBarDlg::OnAutoMaximizeTimer() {
+    m_autoMaximizer.Tick();
+}
+
+void CButtonBarDlg::OnAutoMaximize() {
+    if (m_settings.autoMaximize == 1) {
+        m_settings.autoMaximize = 0;
+        m_autoMaximizer.Stop(m_hWnd);
+    } else {
+        m_settings.autoMaximize = 1;
+        m_autoMaximizer.Start(m_hWnd, TimerPeriod(m_settings.autoMaximizeInterval));
+    }
+}
+
+// On a monitor of another DPI the bar is laid out at that DPI, and the next tick places it
+// at its new size; a collapsed bar stays so.
+LRESULT CButtonBarDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
+    const LRESULT result = DefWindowProc(CDpiCalls::kDpiChangedMessage, dpi, suggested);
+    LayOutAt(LOWORD(dpi));
+    m_tracker.ForgetPlace();
+    return result;
+}
+
+void CButtonBarDlg::CollapseBar() {
+    m_tracker.Collapse();
+}
+
+void CButtonBarDlg::OnHideTarget() {
+    m_actions.HideTarget();
+}
+
+void CButtonBarDlg::OnToggleTopmost() {
+    m_actions.ToggleTopmost();
+}
+
+void CButtonBarDlg::OnToggleTransparency() {
+    m_actions.ToggleTransparency();
+}
+
+void CButtonBarDlg::HideAll() {
+    m_actions.HideAll();
+}
+
+void CButtonBarDlg::ShowAll() {
+    m_actions.ShowAll();
+}
+
+void CButtonBarDlg::OnHideListed(UINT index) {
+    m_actions.HideListed(index);
+}
+
+void CButtonBarDlg::ShowHiddenWindowAt(UINT index) {
+    m_actions.ShowHiddenAt(index);
+}
+
+void CButtonBarDlg::OnRestoreWindow(UINT, HWND window) {
+    m_actions.RestoreWindow(window);
 }

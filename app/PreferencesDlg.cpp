@@ -46,7 +46,7 @@ BOOL CPreferencesDlg::OnInitDialog() {
 // Hidden first: the owner then hands the keyboard on from wherever the hide left it.
 void CPreferencesDlg::OnCancel() {
     ShowWindow(SW_HIDE);
-    m_owner.ApplyPreferences(ReadSettings());
+    m_onClose(ReadSettings());
 }
 
 // The labels show the stored periods, even one outside its slider's range.

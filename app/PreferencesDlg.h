@@ -2,7 +2,6 @@
 #pragma once
 
 #include "app/BarSettings.h"
-#include "app/PreferencesOwner.h"
 #include "platform/Button.h"
 #include "platform/Dialog.h"
 #include "platform/MessageTable.h"
@@ -10,9 +9,21 @@
 #include "platform/Static.h"
 #include "resource.h"
 
+#include <functional>
+
+// The values the dialog closes with: the switches and periods of the two timers.
+struct TimerPreferences {
+    int autoMaximize;
+    int autoMaximizeInterval;
+    int windowTimerEnabled;
+    int windowTimerInterval;
+};
+
 class CPreferencesDlg : public CDialog {
 public:
-    explicit CPreferencesDlg(CPreferencesOwner& owner) : CDialog(IDD_PREFERENCES), m_owner(owner) {}
+    // Each close reports the values to onClose.
+    explicit CPreferencesDlg(std::function<void(const TimerPreferences&)> onClose)
+        : CDialog(IDD_PREFERENCES), m_onClose(std::move(onClose)) {}
 
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
@@ -33,7 +44,7 @@ private:
     void OnWindowTimerClicked();
     LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
 
-    CPreferencesOwner& m_owner;
+    std::function<void(const TimerPreferences&)> m_onClose;
     CStatic m_lblWindowTimer;
     CButton m_chkWindowTimer;
     CSliderCtrl m_sliderWindowTimer;

@@ -1,9 +1,8 @@
 #include "controls/SkinButton.h"
 
-#include "controls/SkinButtonOwner.h"
+#include "platform/Handles.h"
 #include "platform/UserInteraction.h"
 #include "platform/WindowMenu.h"
-#include "windows/Transparency.h"
 #include "resource.h"
 
 namespace {
@@ -17,11 +16,7 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_LBUTTONDBLCLK, &CSkinButton::OnLButtonDblClk),
     OnMessage(WM_RBUTTONDBLCLK, &CSkinButton::OnRButtonDblClk),
     OnMessage(WM_RBUTTONDOWN, &CSkinButton::OnRButtonDown),
-    OnCommandRange(ID_TRANSPARENCY_90, ID_TRANSPARENCY_OFF, &CSkinButton::OnTransparencyItem),
-    OnCommand(ID_WINDOWSELECTOR, &CSkinButton::OnWindowSelector),
-    OnCommand(ID_SKINSELECTOR, &CSkinButton::OnSkinSelector),
-    // Quit, "Automaximize IE" and the hidden-window entries are the bar's.
-    OnMessage(WM_COMMAND, &CSkinButton::OnParentCommand),
+    OnMessage(WM_COMMAND, &CSkinButton::OnMenuCommand),
 };
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -66,39 +61,27 @@ LRESULT CSkinButton::OnEraseBkgnd(WPARAM, LPARAM) {
     return 0;
 }
 
-// The face shows before the bar acts: the static's notification is sent last.
-LRESULT CSkinButton::OnLButtonDown(WPARAM wParam, LPARAM lParam) {
+// The face shows before the bar acts.
+LRESULT CSkinButton::OnLButtonDown(WPARAM, LPARAM) {
     if (m_bNoToggle == 0) {
         m_nState = m_nState == 0 ? 1 : 0;
     }
     RedrawWindow(kRedrawNow);
-    return DefWindowProc(WM_LBUTTONDOWN, wParam, lParam);
+    m_callbacks.onClick();
+    return 0;
 }
 
-LRESULT CSkinButton::OnLButtonDblClk(WPARAM wParam, LPARAM lParam) {
-    if (m_bOpensSlider == 1) {
-        OpenTransparencyDlg();
-        return 0;
-    }
-    m_owner.ActivateTarget();
-    return DefWindowProc(WM_LBUTTONDBLCLK, wParam, lParam);
+LRESULT CSkinButton::OnLButtonDblClk(WPARAM, LPARAM) {
+    m_callbacks.onLeftDoubleClick();
+    return 0;
 }
 
-// Always a fresh pop-up, its thumb at the bar's level, which is applied to the target again.
-void CSkinButton::OpenTransparencyDlg() {
-    m_pTransparencyDlg.reset();
-    m_owner.SetTransparencyLevel(m_owner.GetTransparencyLevel());
-    m_pTransparencyDlg = std::make_unique<CTransparencyDlg>(m_owner);
-    m_pTransparencyDlg->Create(IDD_TRANSPARENCY, this);
-    m_pTransparencyDlg->ShowAtLevel(m_owner.GetTransparencyLevel());
+LRESULT CSkinButton::OnRButtonDblClk(WPARAM, LPARAM) {
+    m_callbacks.onRightDoubleClick();
+    return 0;
 }
 
-LRESULT CSkinButton::OnRButtonDblClk(WPARAM wParam, LPARAM lParam) {
-    m_owner.ActivateTarget();
-    return DefWindowProc(WM_RBUTTONDBLCLK, wParam, lParam);
-}
-
-LRESULT CSkinButton::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
+LRESULT CSkinButton::OnRButtonDown(WPARAM, LPARAM) {
     const UniqueMenu loaded(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP)));
     if (!loaded) {
         AppMessageBox(m_hWnd, "Error loading context popup menu!", MB_OK);
@@ -108,26 +91,17 @@ LRESULT CSkinButton::OnRButtonDown(WPARAM wParam, LPARAM lParam) {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
 
-    InsertHiddenWindowsSubmenu(menu, 0, m_owner.HiddenWindows());
-    if (m_owner.IsAutoMaximizeOn() == 1) {
+    InsertHiddenWindowsSubmenu(menu, 0, m_callbacks.menuWindows());
+    if (m_callbacks.autoMaximizeOn()) {
         ::CheckMenuItem(menu, 3, MF_BYPOSITION | MF_CHECKED); // "Automaximize IE"
     }
 
     CUserInteraction::Current().TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x,
                                                cursor.y, m_hWnd);
-    return DefWindowProc(WM_RBUTTONDOWN, wParam, lParam);
+    return 0;
 }
 
-void CSkinButton::OnWindowSelector() {
-    m_owner.ShowWindowSelector();
-}
-
-// The Transparency submenu: 90 % down to 10 %, then "Off", which is opaque.
-void CSkinButton::OnTransparencyItem(UINT index) {
-    const int percent = index < 9 ? 90 - 10 * static_cast<int>(index) : 100;
-    m_owner.SetTransparencyLevel(CTransparencyLevel::OfPercent(percent));
-}
-
-LRESULT CSkinButton::OnParentCommand(WPARAM command, LPARAM lParam) {
-    return ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, command, lParam);
+LRESULT CSkinButton::OnMenuCommand(WPARAM command, LPARAM) {
+    m_callbacks.onMenuChoice(static_cast<UINT>(command));
+    return 0;
 }

@@ -1,27 +1,31 @@
-// A bar button: a static control painted with an up and a down bitmap.
+// A bar button: a static control painted with an up and a down bitmap, which reports what
+// is done to it through the callbacks its creator wires.
 #pragma once
 
 #include "controls/SkinFace.h"
 #include "platform/DpiCalls.h"
 #include "platform/MessageTable.h"
 #include "platform/Static.h"
-#include "windows/TransparencyDlg.h"
 
-#include <memory>
+#include <functional>
 #include <string>
-
-class CSkinButtonOwner;
+#include <vector>
 
 class CSkinButton : public CStatic {
 public:
-    explicit CSkinButton(CSkinButtonOwner& owner) : m_owner(owner) {}
+    struct Callbacks {
+        std::function<void()> onClick; // after the face has flipped
+        std::function<void()> onLeftDoubleClick;
+        std::function<void()> onRightDoubleClick;
+        std::function<void(UINT)> onMenuChoice;
+        // What the context menu lists under "Hidden windows", and its "Automaximize IE" check.
+        std::function<const std::vector<HWND>&()> menuWindows;
+        std::function<bool()> autoMaximizeOn;
+    };
 
-    // T: a left double-click opens the transparency pop-up.
-    void SetOpensSlider(int opensSlider) { m_bOpensSlider = opensSlider; }
+    void SetCallbacks(Callbacks callbacks) { m_callbacks = std::move(callbacks); }
     // H: a left click keeps the face.
     void SetNoToggle(int noToggle) { m_bNoToggle = noToggle; }
-    // The pop-up last opened from this button, shown or not; null before the first.
-    CTransparencyDlg* TransparencyDlg() const { return m_pTransparencyDlg.get(); }
 
     // 1 on success; 0 with what to tell the user in fault, keeping the face held before.
     // The caller tells it: at start-up, only once everything is made.
@@ -34,9 +38,6 @@ public:
     void SetState(int state);
     int GetState() const { return m_nState; }
 
-    // Command 32782: lets the user pick a skin folder and has the bar apply it.
-    void OnSkinSelector();
-
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -48,15 +49,10 @@ private:
     LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
-    void OnWindowSelector();
-    LRESULT OnParentCommand(WPARAM command, LPARAM lParam);
-    void OnTransparencyItem(UINT index);
-    void OpenTransparencyDlg();
+    LRESULT OnMenuCommand(WPARAM command, LPARAM lParam);
 
-    CSkinButtonOwner& m_owner;
-    int m_bOpensSlider = 0;
+    Callbacks m_callbacks;
     int m_bNoToggle = 0;
-    std::unique_ptr<CTransparencyDlg> m_pTransparencyDlg;
     CSkinFace m_bmpUp;
     CSkinFace m_bmpDown;
     UINT m_nDpi = CDpiCalls::kDefaultDpi;

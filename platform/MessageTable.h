@@ -64,6 +64,13 @@ template <class T> constexpr MessageEntry<T> OnHotkey(int id, void (T::*handler)
     return entry;
 }
 
+// A timer's tick, by the timer's id.
+template <class T> constexpr MessageEntry<T> OnTimerTick(UINT id, void (T::*handler)()) {
+    MessageEntry<T> entry{WM_TIMER, id, id};
+    entry.onCommand = handler;
+    return entry;
+}
+
 // Runs the first handler of the class's table that matches the message; a message the
 // table leaves alone goes on to the base class's WindowProc.
 template <class Base, class T, std::size_t N>

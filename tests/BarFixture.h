@@ -66,19 +66,19 @@ protected:
         ::SetForegroundWindow(target);
         ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == target; }));
         Tick();
-        ASSERT_EQ(target, bar->Target());
+        ASSERT_EQ(target, bar->Tracker().Target());
     }
     void Command(WPARAM command, HWND window = nullptr) {
         bar->SendMessage(WM_COMMAND, command, reinterpret_cast<LPARAM>(window));
     }
     void Click(UINT button) {
-        bar->Button(button).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        bar->Button(button).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        ButtonOf(*bar, button).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        ButtonOf(*bar, button).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     }
     // A right press on the button; the menu answers with the given choices. Its lines.
     std::vector<std::string> RightClick(UINT button, std::deque<UINT> choices = {}) {
         interaction.m_menuChoices = std::move(choices);
-        bar->Button(button).SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+        ButtonOf(*bar, button).SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
         PumpMessages();
         return interaction.m_menus.back().lines;
     }

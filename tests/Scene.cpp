@@ -128,13 +128,20 @@ void CSceneCamera::AddWindows(Scene& scene) const {
     scene.items["stack"] = NamesOf(stack);
 }
 
+CSkinButton& ButtonOf(CButtonBarDlg& bar, UINT id) {
+    CBarButtons& buttons = bar.Buttons();
+    return id == IDC_HIDE      ? buttons.hide
+           : id == IDC_TOPMOST ? buttons.topmost
+                               : buttons.transparency;
+}
+
 // The bar's place and faces, and the window in front.
 void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
     std::map<std::string, std::string>& items = scene.items;
     // What the platform puts in front when nothing else is left varies.
     items["foreground"] = NameOf(::GetForegroundWindow());
     items["foreground"] = items["foreground"][0] == '?' ? "-" : items["foreground"];
-    items["target"] = NameOf(bar.Target());
+    items["target"] = NameOf(bar.Tracker().Target());
     const RECT place = WindowRect(bar.m_hWnd);
     items["bar"] = IsCollapsed(bar.m_hWnd) ? "collapsed" : "at " + Rect(place);
     for (const auto& [name, window] : m_named) {
@@ -143,8 +150,8 @@ void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
             items["bar"] = "on " + name;
         }
     }
-    items["A"] = std::to_string(bar.Button(IDC_TOPMOST).GetState());
-    items["T"] = std::to_string(bar.Button(IDC_TRANSPARENCY).GetState());
+    items["A"] = std::to_string(ButtonOf(bar, IDC_TOPMOST).GetState());
+    items["T"] = std::to_string(ButtonOf(bar, IDC_TRANSPARENCY).GetState());
 }
 
 // The program's list, its file and icons, and the dialog's lists, selection and check marks.
@@ -172,7 +179,7 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
         }
     }
     items["selected"] = NamesOf(selected);
-    for (const auto& icon : bar.HiddenTrayIcons()) {
+    for (const auto& icon : bar.HiddenWindowIcons().All()) {
         carried.push_back(icon->GetCarriedWindow());
     }
     items["icons"] = NamesOf(carried);
@@ -198,15 +205,18 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
         std::string owner = NameOf(menu.owner);
         for (const auto& [id, name] :
              {std::pair{IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}}) {
-            owner = menu.owner == bar.Button(id).m_hWnd ? name : owner;
+            owner = menu.owner == ButtonOf(bar, id).m_hWnd ? name : owner;
         }
         add(items["asked"], "menu of " + owner, "; ");
     }
     std::string& cfg = items["cfg"] = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));
     std::replace(cfg.begin(), cfg.end(), '\r', ' ');
     std::replace(cfg.begin(), cfg.end(), '\n', '|');
-    for (const auto& [id, period] : bar.TimerPeriods()) {
-        add(items["timers"], std::to_string(id) + ":" + std::to_string(period), " ");
+    for (const CWindowTimer* timer : {&bar.Tracker().Timer(), &bar.AutoMaximizer().Timer()}) {
+        if (timer->Period()) {
+            add(items["timers"],
+                std::to_string(timer->Id()) + ":" + std::to_string(timer->Period()), " ");
+        }
     }
     items["queued"];
     for (const MSG& msg : QueuedMessages()) {
@@ -225,7 +235,7 @@ Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interac
     if (bar.PreferencesDlg()) {
         camera.Name("preferences", bar.PreferencesDlg()->m_hWnd);
     }
-    if (const CTransparencyDlg* popup = bar.Button(IDC_TRANSPARENCY).TransparencyDlg()) {
+    if (const CTransparencyDlg* popup = bar.Actions().Transparency().Popup()) {
         camera.Name("pop-up", popup->m_hWnd);
     }
     Scene scene;

@@ -11,6 +11,10 @@
 
 class CButtonBarDlg;
 class CScriptedInteraction;
+class CSkinButton;
+
+// H, A or T by its control id.
+CSkinButton& ButtonOf(CButtonBarDlg& bar, UINT id);
 
 // Items by name: "First.visible" for a window's, "stack" (the windows shown, top first), "A"
 // and "T" (the faces), "hid" (the file), "listed", "listedHidden", "selected" and "dialog" (its

@@ -19,7 +19,7 @@ protected:
             Tick();
         }
     }
-    CTransparencyDlg* Popup() { return bar->Button(IDC_TRANSPARENCY).TransparencyDlg(); }
+    CTransparencyDlg* Popup() { return bar->Actions().Transparency().Popup(); }
 
     CForeignWindow target{"Target", {200, 150, 700, 450}};
 };
@@ -84,13 +84,14 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
             {"the bar in front", inFront(bar->m_hWnd), tick, ""},
             {"the pop-up in front",
              [&] {
-                 bar->Button(IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
+                 ButtonOf(*bar, IDC_TRANSPARENCY)
+                     .SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
              },
              tick, ""},
             {"the same target, a face flipped by the user",
              [&] {
                  RideOn(other.Handle());
-                 bar->Button(IDC_TOPMOST).SetState(0);
+                 ButtonOf(*bar, IDC_TOPMOST).SetState(0);
              },
              tick, ""},
             // Settled, the bar still comes above a topmost window.
@@ -169,7 +170,7 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     const auto seen = [&](DWORD milliseconds) {
         return PumpUntil(
             [&] {
-                const RECT face = WindowRect(bar->Button(IDC_HIDE).m_hWnd);
+                const RECT face = WindowRect(ButtonOf(*bar, IDC_HIDE).m_hWnd);
                 return Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
                                    "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID) == 0;
             },
@@ -179,7 +180,7 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     const POINT corner = {r.left + 30, r.bottom - 30}; // of the window, under no dialog
     const auto click = [&](UINT button, const std::function<bool()>& done, UINT clicks = 1) {
         ASSERT_TRUE(placedOn(other));
-        const RECT face = WindowRect(bar->Button(button).m_hWnd);
+        const RECT face = WindowRect(ButtonOf(*bar, button).m_hWnd);
         ClickAt({(face.left + face.right) / 2, (face.top + face.bottom) / 2}, clicks);
         ASSERT_TRUE(PumpUntil(done));
     };

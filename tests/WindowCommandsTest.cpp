@@ -46,7 +46,7 @@ protected:
         return ID_ACTIVEWINDOW_FIRST +
                (std::find(listed.begin(), listed.end(), window) - listed.begin());
     }
-    const CTransparencyDlg& Popup() { return *bar->Button(IDC_TRANSPARENCY).TransparencyDlg(); }
+    const CTransparencyDlg& Popup() { return *bar->Actions().Transparency().Popup(); }
 };
 
 TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
@@ -65,7 +65,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
         bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL);
     };
     const std::function<void()> openPopup = [&] {
-        bar->Button(IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
+        ButtonOf(*bar, IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
     };
     RECT centred = WindowRect(Dialog().m_hWnd);
     const RECT desktop = WindowRect(::GetDesktopWindow());
@@ -137,7 +137,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              "listed=Second,First listedHidden=Third"},
             {"an icon's double-click", [&] { Click(IDC_HIDE); },
              [&] {
-                 const CSystemTray& icon = *bar->HiddenTrayIcons().at(0);
+                 const CSystemTray& icon = *bar->HiddenWindowIcons().All().at(0);
                  icon.SendMessage(icon.GetIconData().uCallbackMessage, 0, WM_LBUTTONDBLCLK);
              },
              "First.visible=1 stack=bar,First,Second,Third hidden= hid= icons= foreground=First "
@@ -228,7 +228,7 @@ TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBa
         EXPECT_EQ(expected, RightClick(button, {ID_AUTOMAXIMIZE})) << button;
         const MenuCall& menu = interaction.m_menus.back();
         EXPECT_TRUE(menu.flags == (TPM_LEFTALIGN | TPM_RIGHTBUTTON) &&
-                    menu.owner == bar->Button(button).m_hWnd && menu.x == cursor.x);
+                    menu.owner == ButtonOf(*bar, button).m_hWnd && menu.x == cursor.x);
     }
 }
 

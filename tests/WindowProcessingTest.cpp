@@ -264,12 +264,13 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
             {"A", ride, [&] { Click(IDC_TOPMOST); }, [&] { return IsTopmost(hung) == 1; }},
             {"T", ride, [&] { Click(IDC_TRANSPARENCY); },
              [&] {
-                 return LayeredAlpha(hung) == -1 && bar->Button(IDC_TRANSPARENCY).GetState() == 0;
+                 return LayeredAlpha(hung) == -1 &&
+                        ButtonOf(*bar, IDC_TRANSPARENCY).GetState() == 0;
              }},
             {"H", ride, [&] { Click(IDC_HIDE); },
-             [&] { return hidden() && bar->HiddenTrayIcons().size() == 1; }},
+             [&] { return hidden() && bar->HiddenWindowIcons().All().size() == 1; }},
             {"its icon's restore command", none, [&] { Command(ID_RESTOREWINDOW_FIRST, hung); },
-             [&] { return shown() && bar->HiddenTrayIcons().empty(); }},
+             [&] { return shown() && bar->HiddenWindowIcons().All().empty(); }},
             {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
              hidden},
             {"Alt+S", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey); },

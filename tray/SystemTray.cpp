@@ -6,7 +6,6 @@
 #include "platform/WinApp.h"
 #include "platform/WindowMenu.h"
 #include "resource.h"
-#include "tray/SystemTrayOwner.h"
 
 #include <algorithm>
 
@@ -38,7 +37,7 @@ const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
     OnMessage(::RegisterWindowMessageA("TaskbarCreated"), &CSystemTray::OnTaskbarRestart),
 };
 
-CSystemTray::CSystemTray(CSystemTrayOwner* owner) : m_pOwner(owner), m_iconData() {
+CSystemTray::CSystemTray() : m_iconData() {
     const OSVERSIONINFOA version = CWinApp::PlatformVersion();
     m_bShellV5 = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
 }
@@ -122,7 +121,7 @@ int CSystemTray::SetNotifyWindow(CWnd* window) {
 }
 
 CWnd* CSystemTray::GetNotifyWindow() const {
-    return m_pNotifyWnd ? m_pNotifyWnd : CWinApp::GetMainWnd();
+    return m_pNotifyWnd;
 }
 
 void CSystemTray::SetDefaultItem(int item, int byPosition) {
@@ -146,7 +145,7 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (LOWORD(lParam) == WM_RBUTTONUP) {
-        return m_pOwner ? ShowMenu(*target, *m_pOwner) : 0;
+        return m_menuSource.activeWindows ? ShowMenu(*target) : 0;
     }
     if (LOWORD(lParam) != WM_LBUTTONDBLCLK) {
         return 1;
@@ -168,7 +167,7 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
     return 1;
 }
 
-LRESULT CSystemTray::ShowMenu(CWnd& target, CSystemTrayOwner& owner) {
+LRESULT CSystemTray::ShowMenu(CWnd& target) {
     // The icon's id doubles as the id of its menu resource; hidden-window icons have none.
     const UniqueMenu menu(
         ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(LOWORD(m_iconData.uID))));
@@ -177,13 +176,12 @@ LRESULT CSystemTray::ShowMenu(CWnd& target, CSystemTrayOwner& owner) {
         return 0;
     }
     ::SetMenuDefaultItem(popup, static_cast<UINT>(m_nDefaultItem), m_bDefaultIsPosition);
-    if (owner.IsAutoMaximizeOn() == 1) {
+    if (m_menuSource.autoMaximizeOn()) {
         ::CheckMenuItem(popup, 3, MF_BYPOSITION | MF_CHECKED);
     }
-    owner.RefreshWindowLists();
-    InsertWindowSubmenu(popup, 0, "Active windows", owner.ActiveWindows(), ID_ACTIVEWINDOW_FIRST,
-                        ID_HIDDENWINDOW_FIRST);
-    InsertHiddenWindowsSubmenu(popup, 1, owner.HiddenWindows());
+    InsertWindowSubmenu(popup, 0, "Active windows", m_menuSource.activeWindows(),
+                        ID_ACTIVEWINDOW_FIRST, ID_HIDDENWINDOW_FIRST);
+    InsertHiddenWindowsSubmenu(popup, 1, m_menuSource.hiddenWindows());
 
     POINT cursor = {};
     ::GetCursorPos(&cursor);

@@ -7,12 +7,20 @@
 
 #include <shellapi.h>
 
-class CSystemTrayOwner;
+#include <functional>
+#include <vector>
 
 class CSystemTray : public CWnd {
 public:
-    // The owner's lists fill the icon's menu; an icon without an owner has no menu.
-    explicit CSystemTray(CSystemTrayOwner* owner = nullptr);
+    // What the icon's menu lists, asked for at each opening; an icon without them has no menu.
+    struct MenuSource {
+        // The window list as it is now, and the hidden-window list, by entry.
+        std::function<const std::vector<HWND>&()> activeWindows;
+        std::function<const std::vector<HWND>&()> hiddenWindows;
+        std::function<bool()> autoMaximizeOn;
+    };
+
+    CSystemTray();
     ~CSystemTray() override;
 
     // Creates the icon's window and adds the icon; a balloon is shown only when
@@ -24,6 +32,7 @@ public:
     // Puts an installed icon back after the taskbar restarted or the work area changed.
     void ReinstallIfPending();
 
+    void SetMenuSource(MenuSource source) { m_menuSource = std::move(source); }
     int SetNotifyWindow(CWnd* window);
     CWnd* GetNotifyWindow() const;
     void SetDefaultItem(int item, int byPosition);
@@ -46,9 +55,9 @@ private:
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
     LRESULT OnTaskbarRestart(WPARAM wParam, LPARAM lParam);
     // The icon's menu with the two window submenus, tracked for the target window.
-    LRESULT ShowMenu(CWnd& target, CSystemTrayOwner& owner);
+    LRESULT ShowMenu(CWnd& target);
 
-    CSystemTrayOwner* m_pOwner;
+    MenuSource m_menuSource;
     NOTIFYICONDATAA m_iconData;
     int m_bTrayUsable = 0;
     int m_bIconHidden = 1;

@@ -1,5 +1,7 @@
 #include "windows/Topmost.h"
 
+#include "platform/WindowCalls.h"
+
 std::optional<TopmostChange> TopmostChangeFor(int mode, bool isBar) {
     if (mode != 0 && mode != 1) {
         return std::nullopt;
@@ -10,4 +12,23 @@ std::optional<TopmostChange> TopmostChangeFor(int mode, bool isBar) {
 
 int IsTopmost(HWND window) {
     return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0;
+}
+
+void SetWindowTopmost(int mode, HWND window, HWND bar) {
+    const std::optional<TopmostChange> change = TopmostChangeFor(mode, window == bar);
+    if (!change) {
+        return;
+    }
+    RECT rect = {};
+    if (window && ::IsWindow(window) == 1) {
+        ::GetWindowRect(window, &rect);
+    }
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (window == bar) {
+        ::SetWindowPos(window, change->insertAfter, rect.left, rect.top, width, height,
+                       change->flags);
+    } else {
+        CWindowCalls(window).SetWindowPos(change->insertAfter, rect.left, rect.top, width, height,
+                                          change->flags);
+    }
 }

@@ -18,3 +18,6 @@ inline int ToggledTopmostMode(int isTopmost) {
     return isTopmost == 1 ? 0 : 1;
 }
 int IsTopmost(HWND window);
+// The move for the mode, where the window is; the bar's own call, another program's window
+// through WindowCalls.
+void SetWindowTopmost(int mode, HWND window, HWND bar);

@@ -1,7 +1,5 @@
 #include "windows/TransparencyDlg.h"
 
-#include "windows/TransparencyDlgOwner.h"
-
 const MessageEntry<CTransparencyDlg> CTransparencyDlg::s_messageTable[] = {
     OnCommand(IDC_CLOSERIGHT, &CTransparencyDlg::OnCloseBox),
     OnCommand(IDC_CLOSELEFT, &CTransparencyDlg::OnCloseBox),
@@ -43,7 +41,7 @@ void CTransparencyDlg::OnCloseBox() {
 // Only dragging sets the level; channel clicks, keys and the end of a drag move the thumb alone.
 LRESULT CTransparencyDlg::OnHScroll(WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) == SB_THUMBTRACK) {
-        m_owner.SetTransparencyLevel(HIWORD(wParam));
+        m_onLevel(HIWORD(wParam));
     }
     return DefWindowProc(WM_HSCROLL, wParam, lParam);
 }

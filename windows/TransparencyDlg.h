@@ -7,12 +7,13 @@
 #include "platform/SliderCtrl.h"
 #include "resource.h"
 
-class CTransparencyDlgOwner;
+#include <functional>
 
 class CTransparencyDlg : public CDialog {
 public:
-    explicit CTransparencyDlg(CTransparencyDlgOwner& owner)
-        : CDialog(IDD_TRANSPARENCY), m_owner(owner) {}
+    // The level (alpha 0 to 255) the slider's thumb is dragged to goes to onLevel.
+    explicit CTransparencyDlg(std::function<void(int)> onLevel)
+        : CDialog(IDD_TRANSPARENCY), m_onLevel(std::move(onLevel)) {}
 
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
@@ -32,7 +33,7 @@ private:
 
     LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
 
-    CTransparencyDlgOwner& m_owner;
+    std::function<void(int)> m_onLevel;
     CButton m_btnCloseLeft;
     CButton m_btnCloseRight;
     CSliderCtrl m_sliderAlpha; // 0 invisible at the left to 255 opaque at the right

@@ -1,7 +1,5 @@
-// The skin selector: a folder browser on the gfx folder; the chosen folder becomes the skin.
-#include "controls/SkinButton.h"
+#include "controls/Skins.h"
 
-#include "controls/SkinButtonOwner.h"
 #include "controls/SkinFolder.h"
 #include "platform/Handles.h"
 #include "platform/UserInteraction.h"
@@ -47,17 +45,40 @@ std::string BrowseForFolder(HWND owner, PCIDLIST_ABSOLUTE root, IMalloc* shellMa
 
 } // namespace
 
-void CSkinButton::OnSkinSelector() {
+CSkins::Faults CSkins::Load(const std::string& skinFolder) {
+    Faults faults;
+    const auto load = [&](CSkinButton& button, const char* down, const char* up) {
+        std::string fault;
+        if (!button.LoadBitmapDown(skinFolder + down, fault)) {
+            faults.push_back(fault);
+        }
+        if (!button.LoadBitmapUp(skinFolder + up, fault)) {
+            faults.push_back(fault);
+        }
+    };
+    load(m_topmost, "\\A-DOWN.BMP", "\\A-UP.BMP");
+    load(m_transparency, "\\T-DOWN.BMP", "\\T-UP.BMP");
+    load(m_hide, "\\H-DOWN.BMP", "\\H-UP.BMP");
+    return faults;
+}
+
+void CSkins::Redraw() {
+    for (CSkinButton* button : {&m_topmost, &m_transparency, &m_hide}) {
+        button->RedrawWindow(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+}
+
+std::string CSkins::Choose(HWND owner) {
     const std::string gfxPath = GfxFolder();
     IMalloc* allocator = nullptr;
     if (FAILED(::SHGetMalloc(&allocator))) {
-        return;
+        return {};
     }
     const ComPtr<IMalloc> shellMalloc(allocator);
     IShellFolder* desktopFolder = nullptr;
     if (FAILED(::SHGetDesktopFolder(&desktopFolder))) {
-        AppMessageBox(m_hWnd, "ERROR GETTING DESKTOP FOLDER!", MB_OK);
-        return;
+        AppMessageBox(owner, "ERROR GETTING DESKTOP FOLDER!", MB_OK);
+        return {};
     }
     const ComPtr<IShellFolder> desktop(desktopFolder);
     // Without a gfx folder there is no root, and the browser starts at the desktop.
@@ -68,10 +89,7 @@ void CSkinButton::OnSkinSelector() {
         parsed = nullptr;
     }
     const ItemList root(parsed, ShellFree(shellMalloc.get()));
-    const std::string chosen = BrowseForFolder(m_hWnd, root.get(), shellMalloc.get());
-
+    const std::string chosen = BrowseForFolder(owner, root.get(), shellMalloc.get());
     // Case-sensitive, as the shell spells the path: the gfx folder itself is no skin.
-    if (!chosen.empty() && chosen != gfxPath) {
-        m_owner.ApplySkin(chosen);
-    }
+    return chosen == gfxPath ? std::string() : chosen;
 }

@@ -1,0 +1,107 @@
+#include "app/WindowActions.h"
+
+#include "platform/WindowCalls.h"
+#include "processing/WindowProcessingDlg.h"
+#include "windows/Topmost.h"
+
+CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
+                               const std::unique_ptr<CWindowProcessingDlg>& dialog,
+                               CHiddenWindowIcons& icons, CBarButtons& buttons)
+    : m_bar(bar), m_tracker(tracker), m_hiddenWindows(hiddenWindows), m_pDialog(dialog),
+      m_icons(icons), m_buttons(buttons),
+      m_transparency([this](int level) { SetTransparencyLevel(level); }) {}
+
+void CWindowActions::SyncButtonFaces(HWND window) {
+    const int topmost = IsTopmost(window);
+    if (m_buttons.topmost.GetState() != topmost) {
+        m_buttons.topmost.SetState(topmost);
+    }
+    const int transparent = m_transparency.IsTransparent(window);
+    if (m_buttons.transparency.GetState() != transparent) {
+        m_buttons.transparency.SetState(transparent);
+    }
+}
+
+void CWindowActions::ActivateTarget() {
+    const HWND target = m_tracker.Target();
+    if (target && ::IsWindow(target) == 1) {
+        CWindowCalls(target).BringToFront();
+        m_tracker.RestackDue();
+    }
+}
+
+void CWindowActions::SetTransparencyLevel(int level) {
+    const HWND target = m_tracker.Target();
+    m_transparency.SetLevel(level);
+    if (m_transparency.ApplyLevel(target)) {
+        ActivateTarget();
+    }
+    SyncButtonFaces(target);
+    m_tracker.RestackDue();
+}
+
+void CWindowActions::OpenTransparencyPopup() {
+    m_transparency.DropPopup();
+    SetTransparencyLevel(m_transparency.Level());
+    m_transparency.OpenPopup(m_buttons.transparency);
+}
+
+void CWindowActions::HideTarget() {
+    const HWND target = m_tracker.Target();
+    if (!target || ::IsWindow(target) != 1) {
+        return;
+    }
+    const CWindowCalls calls(target);
+    m_hiddenWindows.Hide(calls);
+    m_tracker.Collapse();
+    CWindowCalls::HandOnForeground(m_bar.m_hWnd);
+    m_icons.Add(calls, &m_bar);
+}
+
+void CWindowActions::ToggleTopmost() {
+    if (const HWND target = m_tracker.Target()) {
+        SetWindowTopmost(ToggledTopmostMode(IsTopmost(target)), target, m_bar.m_hWnd);
+        m_tracker.RestackDue();
+    }
+}
+
+void CWindowActions::ToggleTransparency() {
+    const HWND target = m_tracker.Target();
+    if (!target) {
+        return;
+    }
+    if (m_transparency.Toggle(target)) {
+        ActivateTarget();
+    } else {
+        SyncButtonFaces(target);
+    }
+}
+
+void CWindowActions::HideListed(UINT index) {
+    const std::vector<HWND>& listed = m_pDialog->WindowHandles();
+    if (index < listed.size()) {
+        m_hiddenWindows.Hide(CWindowCalls(listed[index]));
+        CWindowCalls::HandOnForeground(m_bar.m_hWnd);
+    }
+}
+
+void CWindowActions::ShowHiddenAt(UINT index) {
+    m_pDialog->ShowHiddenAt(index);
+}
+
+// Any icon number will do: the window travels with the command.
+void CWindowActions::RestoreWindow(HWND window) {
+    m_hiddenWindows.Show(window);
+}
+
+void CWindowActions::HideAll() {
+    m_hiddenWindows.HideEvery(m_pDialog->CurrentWindows());
+    m_tracker.Collapse();
+}
+
+void CWindowActions::ShowAll() {
+    m_pDialog->OnShowOwn();
+    if (!m_hiddenWindows.Windows().empty()) {
+        m_hiddenWindows.ShowEvery(CHiddenWindowList::Order::LastToFirst);
+    }
+}

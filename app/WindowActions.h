@@ -1,0 +1,52 @@
+// What the bar does to windows: H, A and T on the target and their faces, the transparency
+// level, hide-all, show-all and the numbered window commands.
+#pragma once
+
+#include "controls/BarButtons.h"
+#include "processing/HiddenWindowList.h"
+#include "tray/HiddenWindowIcons.h"
+#include "windows/BarTracker.h"
+#include "windows/TargetTransparency.h"
+
+#include <memory>
+
+class CWindowProcessingDlg;
+
+class CWindowActions {
+public:
+    CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
+                   const std::unique_ptr<CWindowProcessingDlg>& dialog, CHiddenWindowIcons& icons,
+                   CBarButtons& buttons);
+
+    CTargetTransparency& Transparency() { return m_transparency; }
+
+    void HideTarget();
+    void ToggleTopmost();
+    // The click has flipped T's face already: it is put right when the window kept its style.
+    void ToggleTransparency();
+    void HideAll();
+    void ShowAll();
+    // The numbered window commands: hide entry index of the window list, show entry index
+    // of the hidden-window list, show the window of a hidden-window icon.
+    void HideListed(UINT index);
+    void ShowHiddenAt(UINT index);
+    void RestoreWindow(HWND window);
+
+    // Brings the window the bar rides on to the top and into the foreground.
+    void ActivateTarget();
+    void SetTransparencyLevel(int level);
+    // T double-clicked: always a fresh pop-up, its thumb at the bar's level, which is applied
+    // to the target again.
+    void OpenTransparencyPopup();
+    // The A and T faces show the window's topmost and layered styles.
+    void SyncButtonFaces(HWND window);
+
+private:
+    CWnd& m_bar;
+    CBarTracker& m_tracker;
+    CHiddenWindowList& m_hiddenWindows;
+    const std::unique_ptr<CWindowProcessingDlg>& m_pDialog;
+    CHiddenWindowIcons& m_icons;
+    CBarButtons& m_buttons;
+    CTargetTransparency m_transparency;
+};

@@ -1,0 +1,161 @@
+#include "windows/BarTracker.h"
+
+#include "platform/WindowCalls.h"
+#include "windows/Topmost.h"
+
+namespace {
+
+struct StackSearch {
+    HWND bar;
+    bool onTop;
+};
+
+// Top to bottom: on top when the bar comes before any window it does not own.
+BOOL CALLBACK FindBarInStack(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<StackSearch*>(context);
+    if (window == search->bar) {
+        search->onTop = true;
+        return FALSE;
+    }
+    return ::GetWindow(window, GW_OWNER) == search->bar;
+}
+
+HWND HandleOf(const CWnd* window) {
+    return window ? window->m_hWnd : nullptr;
+}
+
+} // namespace
+
+void CBarTracker::Start(UINT period, bool timerRuns) {
+    m_quietTicks = QuietTicks(static_cast<int>(period));
+    if (timerRuns) {
+        m_timer.Start(m_bar.m_hWnd, period);
+    }
+}
+
+void CBarTracker::Tick() {
+    const HWND foreground = ::GetForegroundWindow();
+    // The bar, its pop-up and its menus count: a click back into the target is a change.
+    const bool newForeground = foreground != m_hLastForeground;
+    m_hLastForeground = foreground;
+    m_tracked.bar = m_bar.m_hWnd;
+    m_tracked.popup = HandleOf(m_callbacks.popup());
+    if (newForeground) {
+        m_tracked.taskbar = ::FindWindowA("Shell_TrayWnd", nullptr);
+        m_tracked.programManager = ::FindWindowA("Progman", nullptr);
+        m_tracked.desktop = ::GetDesktopWindow();
+    }
+    if (!Follow(foreground, newForeground)) {
+        return;
+    }
+    bool placed = false;
+    RECT target = {};
+    // Fails exactly where IsWindow would: one call instead of two.
+    if (::GetWindowRect(foreground, &target)) {
+        placed = PlaceBarOn(foreground, target);
+        if (foreground != m_pTarget) {
+            m_callbacks.newTarget(foreground);
+        }
+        m_pTarget = foreground;
+    }
+    if (placed) {
+        m_quietTicks.Reset();
+    }
+    const bool restack = placed || newForeground || m_bRestackDue ||
+                         (m_quirks.drawsChangedWindowsOverTopmost && m_quietTicks.RestacksAgain());
+    if (restack || m_quietTicks.ChecksStack()) {
+        KeepBarOnTop(restack, foreground);
+    }
+    m_bRestackDue = false;
+}
+
+bool CBarTracker::Follow(HWND foreground, bool newForeground) {
+    switch (DecideBarMove(foreground, m_tracked)) {
+    case BarMove::Stay:
+        return false;
+    case BarMove::Collapse:
+        Collapse();
+        m_pTarget = nullptr;
+        return false;
+    case BarMove::Place:
+        break;
+    }
+    if (newForeground) {
+        m_callbacks.closePopup();
+    }
+    if (newForeground || m_bRestackDue) {
+        m_quietTicks.Reset();
+    } else {
+        m_quietTicks.Advance();
+    }
+    return m_quietTicks.Looks();
+}
+
+// What the place depends on beyond the target's rectangle (its DPI, its composition bounds)
+// is asked for only when there is something new to place: the same target with the same
+// rectangle leaves the bar where it is, without another call.
+bool CBarTracker::PlaceBarOn(HWND foreground, const RECT& target) {
+    bool placed = false;
+    if (foreground != m_pTarget || !m_placedOn || !::EqualRect(&target, &*m_placedOn)) {
+        m_placedOn = target;
+        const RECT rect = BarRectOn(target, CaptionMetrics::OfWindow(foreground, m_quirks.dpiCalls),
+                                    m_nOffset, m_barSize);
+        placed = m_bar.PlaceWindow(rect.left, rect.top, rect.right - rect.left,
+                                   rect.bottom - rect.top) ||
+                 foreground != m_pTarget;
+    }
+    if (CWnd* shown = m_callbacks.shownPopup()) {
+        const RECT bar = m_bar.GetWindowRect(), place = shown->GetWindowRect();
+        shown->PlaceWindow(bar.left, bar.top, place.right - place.left, place.bottom - place.top);
+    }
+    return placed;
+}
+
+void CBarTracker::Collapse() {
+    m_bar.PlaceWindow(0, 0, 0, 0);
+    m_placedOn.reset();
+}
+
+// Restacking puts the bar first in the topmost band, under the windows it owns (the
+// platform keeps those above their owner): already there, it would change nothing.
+// Under Wine, though, a window that has just come to the front, or been activated,
+// restyled or restacked, draws over the bar, whatever the z-order says, until the bar is
+// restacked after the window's program has done its part: there the ping waits for that.
+// The stack is read in one enumeration, not a call per window above the bar.
+void CBarTracker::KeepBarOnTop(bool restack, HWND foreground) {
+    StackSearch search = {m_bar.m_hWnd, false};
+    if (!restack && IsTopmost(m_bar.m_hWnd) == 1) {
+        ::EnumWindows(&FindBarInStack, reinterpret_cast<LPARAM>(&search));
+    }
+    if (!search.onTop) {
+        if (m_quirks.drawsChangedWindowsOverTopmost) {
+            CWindowCalls::Ping(foreground);
+            RaiseOnScreen();
+        } else {
+            SetWindowTopmost(1, m_bar.m_hWnd, m_bar.m_hWnd);
+        }
+    }
+}
+
+// Wine raises a window on screen only when its place in the stack changes and no shown window
+// comes before it; the dialogs the bar owns always come before it. So the bar goes out of the
+// topmost band and back into it, the dialogs let go meanwhile, and they come back above it.
+void CBarTracker::RaiseOnScreen() {
+    const HWND bar = m_bar.m_hWnd;
+    std::vector<HWND> shown;
+    for (HWND dialog : m_callbacks.ownedDialogs()) {
+        if (dialog && ::IsWindowVisible(dialog)) {
+            shown.push_back(dialog);
+        }
+    }
+    const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    for (HWND dialog : shown) {
+        ::SetWindowLongPtrA(dialog, GWLP_HWNDPARENT, 0);
+    }
+    ::SetWindowPos(bar, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
+    SetWindowTopmost(1, bar, bar);
+    for (HWND dialog : shown) {
+        ::SetWindowLongPtrA(dialog, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(bar));
+        ::SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, keep);
+    }
+}

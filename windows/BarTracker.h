@@ -1,0 +1,72 @@
+// The bar follows the window in front: the window timer's tick, the target, the quiet
+// schedule of looks and restacks, the bar's place and its restack.
+#pragma once
+
+#include "platform/PlatformQuirks.h"
+#include "platform/WindowTimer.h"
+#include "platform/Wnd.h"
+#include "windows/BarPlacement.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class CBarTracker {
+public:
+    static constexpr UINT kWindowTimer = 1124;
+
+    struct Callbacks {
+        std::function<CWnd*()> popup;      // the pop-up last opened, shown or not, else null
+        std::function<CWnd*()> shownPopup; // the pop-up while on screen, else null
+        // A click into another window ends the slider's use: left open, the pop-up would
+        // cover the bar's buttons.
+        std::function<void()> closePopup;
+        std::function<void(HWND)> newTarget;
+        // The dialogs the bar owns, which must let go of it while it is raised.
+        std::function<std::vector<HWND>()> ownedDialogs;
+    };
+
+    CBarTracker(CWnd& bar, const PlatformQuirks& quirks, Callbacks callbacks)
+        : m_bar(bar), m_quirks(quirks), m_callbacks(std::move(callbacks)) {}
+
+    const PlatformQuirks& Quirks() const { return m_quirks; }
+    HWND Target() const { return m_pTarget; }
+    const CWindowTimer& Timer() const { return m_timer; }
+    void SetBarSize(SIZE size) { m_barSize = size; }
+    void SetOffset(int barOffset) { m_nOffset = barOffset; }
+
+    // The period counts the quiet ticks, whether the timer runs or not.
+    void Start(UINT period, bool timerRuns);
+    void Stop() { m_timer.Stop(m_bar.m_hWnd); }
+    void Tick();
+    void Collapse();
+    // An action activated, restyled or restacked the target.
+    void RestackDue() { m_bRestackDue = true; }
+    // The bar's size changed: the next tick places it anew.
+    void ForgetPlace() { m_placedOn.reset(); }
+
+private:
+    // The target is kept, the bar collapsed or placed, as the window in front asks.
+    bool Follow(HWND foreground, bool newForeground);
+    // Moves the bar, and the pop-up if shown, onto the window in front; true if the bar moved
+    // or the target is new.
+    bool PlaceBarOn(HWND foreground, const RECT& target);
+    // Restacks the bar when asked, or when some window other than its own has come above it.
+    void KeepBarOnTop(bool restack, HWND foreground);
+    void RaiseOnScreen();
+
+    CWnd& m_bar;
+    PlatformQuirks m_quirks;
+    Callbacks m_callbacks;
+    CWindowTimer m_timer{kWindowTimer};
+    SIZE m_barSize = {};
+    int m_nOffset = 0;
+    HWND m_pTarget = nullptr;
+    std::optional<RECT> m_placedOn;   // the target's rectangle when the bar was last placed
+    HWND m_hLastForeground = nullptr; // the foreground window of the last tick
+    bool m_bRestackDue = false;
+    // The shell's windows as looked up when that window came to the front: while the same
+    // window stays in front, what it is does not change.
+    TrackedWindows m_tracked = {};
+    QuietTicks m_quietTicks{USER_TIMER_MINIMUM}; // counted in the window timer's period
+};
