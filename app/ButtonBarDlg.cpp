@@ -40,7 +40,6 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnCommand(ID_QUIT, &CButtonBarDlg::OnQuit),
     OnCommand(ID_WINDOWSELECTOR, &CButtonBarDlg::OnWindowSelector),
     OnCommand(ID_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximize),
-    OnMessage(SecondStartMessage(), &CButtonBarDlg::OnSecondStart),
     OnCommand(ID_PREFERENCES, &CButtonBarDlg::OnPreferences),
     OnCommand(ID_SKINSELECTOR, &CButtonBarDlg::OnSkinSelector),
     OnHotkey(kHideAllHotkey, &CButtonBarDlg::HideAll),
@@ -64,11 +63,16 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
                                               m_pPreferencesDlg ? m_pPreferencesDlg->m_hWnd
                                                                 : nullptr};
                  }}),
-      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_hiddenIcons, m_buttons) {}
+      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons),
+      m_nSecondStartMessage(SecondStartMessage()) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
 
 LRESULT CButtonBarDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == m_nSecondStartMessage) {
+        OnSecondStart();
+        return 0;
+    }
     return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
 }
 
@@ -178,7 +182,7 @@ void CButtonBarDlg::CreateProcessingDlg() {
         [this](CHiddenWindowList::Change change, const std::vector<HWND>& windows) {
             if (change == CHiddenWindowList::Change::Removed) {
                 for (HWND window : windows) {
-                    m_hiddenIcons.Remove(window);
+                    m_actions.Icons().Remove(window);
                 }
             }
             if (m_pProcessingDlg) {
@@ -203,7 +207,7 @@ void CButtonBarDlg::InstallTrayIcon() {
          [this] { return IsAutoMaximizeOn(); }});
     m_trayIcon.SetNotifyWindow(this);
     m_trayIcon.SetDefaultItem(1, TRUE);
-    m_hiddenIcons.Clear();
+    m_actions.Icons().Clear();
 }
 
 void CButtonBarDlg::RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText,
@@ -289,7 +293,7 @@ void CButtonBarDlg::ExitProgram() {
 
     m_pProcessingDlg.reset();
     m_pPreferencesDlg.reset();
-    m_hiddenIcons.Clear();
+    m_actions.Icons().Clear();
     SaveSettings();
     CDialog::OnCancel();
 }
@@ -338,10 +342,9 @@ UINT CButtonBarDlg::SecondStartMessage() {
 }
 
 // What a double-click on the tray icon does.
-LRESULT CButtonBarDlg::OnSecondStart(WPARAM, LPARAM) {
+void CButtonBarDlg::OnSecondStart() {
     ::SetForegroundWindow(m_hWnd);
     SendMessage(WM_COMMAND, ID_WINDOWSELECTOR);
-    return 0;
 }
 
 const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {

@@ -52,7 +52,7 @@ public:
     CBarButtons& Buttons() { return m_buttons; }
     CWindowActions& Actions() { return m_actions; }
     const CSystemTray& TrayIcon() const { return m_trayIcon; }
-    const CHiddenWindowIcons& HiddenWindowIcons() const { return m_hiddenIcons; }
+    const CHiddenWindowIcons& HiddenWindowIcons() { return m_actions.Icons(); }
     CHiddenWindowList& HiddenWindowList() { return m_hiddenWindows; }
     CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
     CPreferencesDlg* PreferencesDlg() const { return m_pPreferencesDlg.get(); }
@@ -67,7 +67,7 @@ private:
     LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
-    LRESULT OnSecondStart(WPARAM wParam, LPARAM lParam);
+    void OnSecondStart();
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
     void OnQuit();
     void OnPreferences();
@@ -111,9 +111,9 @@ private:
     CBarButtons m_buttons;
     CBarTracker m_tracker;
     CAutoMaximizer m_autoMaximizer;
-    CHiddenWindowIcons m_hiddenIcons;
     CWindowActions m_actions;
     UniqueIcon m_trayImage; // destroyed after the icon that shows it (declared before it)
     CSystemTray m_trayIcon;
+    const UINT m_nSecondStartMessage;
     int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };

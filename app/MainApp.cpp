@@ -30,7 +30,5 @@ void CMainApp::RunBar() {
     ::InitCommonControlsEx(&controls);
 
     CButtonBarDlg bar(PlatformQuirks::OfThisSystem());
-    SetMainWnd(&bar);
     bar.DoModal();
-    SetMainWnd(nullptr);
 }

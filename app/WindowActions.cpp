@@ -6,10 +6,9 @@
 
 CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
                                const std::unique_ptr<CWindowProcessingDlg>& dialog,
-                               CHiddenWindowIcons& icons, CBarButtons& buttons)
+                               CBarButtons& buttons)
     : m_bar(bar), m_tracker(tracker), m_hiddenWindows(hiddenWindows), m_pDialog(dialog),
-      m_icons(icons), m_buttons(buttons),
-      m_transparency([this](int level) { SetTransparencyLevel(level); }) {}
+      m_buttons(buttons), m_transparency([this](int level) { SetTransparencyLevel(level); }) {}
 
 void CWindowActions::SyncButtonFaces(HWND window) {
     const int topmost = IsTopmost(window);

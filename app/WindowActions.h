@@ -15,10 +15,11 @@ class CWindowProcessingDlg;
 class CWindowActions {
 public:
     CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
-                   const std::unique_ptr<CWindowProcessingDlg>& dialog, CHiddenWindowIcons& icons,
-                   CBarButtons& buttons);
+                   const std::unique_ptr<CWindowProcessingDlg>& dialog, CBarButtons& buttons);
 
     CTargetTransparency& Transparency() { return m_transparency; }
+    // One icon per window hidden with H.
+    CHiddenWindowIcons& Icons() { return m_icons; }
 
     void HideTarget();
     void ToggleTopmost();
@@ -46,7 +47,7 @@ private:
     CBarTracker& m_tracker;
     CHiddenWindowList& m_hiddenWindows;
     const std::unique_ptr<CWindowProcessingDlg>& m_pDialog;
-    CHiddenWindowIcons& m_icons;
+    CHiddenWindowIcons m_icons;
     CBarButtons& m_buttons;
     CTargetTransparency m_transparency;
 };

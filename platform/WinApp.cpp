@@ -2,8 +2,6 @@
 
 #include "platform/Dialog.h"
 
-CWnd* CWinApp::s_pMainWnd = nullptr;
-
 int CWinApp::Run() {
     InitInstance();
     return 0;

@@ -1,4 +1,4 @@
-// The application object: start-up hook and the main-window pointer.
+// The application object: its start-up hook, and what every window of the program shares.
 #pragma once
 
 #include "platform/Wnd.h"
@@ -16,10 +16,6 @@ public:
     int Run();
     virtual BOOL InitInstance() = 0;
 
-    // The window through which the program's objects reach the bar.
-    static CWnd* GetMainWnd() { return s_pMainWnd; }
-    static void SetMainWnd(CWnd* window) { s_pMainWnd = window; }
-
     // Gives the dialogs of the program their keyboard handling (Enter, Esc, Tab).
     static bool PreTranslateMessage(MSG& msg);
 
@@ -30,9 +26,6 @@ public:
     static std::string ProgramFile(const std::string& name);
     // Platform id and version of the system the program runs on.
     static OSVERSIONINFOA PlatformVersion();
-
-private:
-    static CWnd* s_pMainWnd;
 };
 
 // The folder part of a file's path. A root keeps its backslash: "X:" alone would name

@@ -2,31 +2,22 @@
 
 #include "platform/Utf8Text.h"
 
-#include <map>
-
 namespace {
 
-std::map<HWND, CWnd*>& HandleMap() {
-    static std::map<HWND, CWnd*> map;
-    return map;
-}
-
-// The object whose window CreateEx is making: its first messages arrive before
-// CreateWindowEx returns the handle.
-CWnd* g_pCreating = nullptr;
-
 const char kWindowClass[] = "PanewardenWnd";
+// The property of a window that holds its object.
+const char kObjectProperty[] = "Panewarden.Object";
 
+// Once per process: a second registration fails, and the class stays as it was.
 void RegisterWindowClass() {
-    static bool registered = false;
-    if (registered) {
+    WNDCLASSA windowClass = {};
+    if (::GetClassInfoA(::GetModuleHandleA(nullptr), kWindowClass, &windowClass)) {
         return;
     }
-    WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = CWnd::StaticWindowProc;
     windowClass.hInstance = ::GetModuleHandleA(nullptr);
     windowClass.lpszClassName = kWindowClass;
-    registered = ::RegisterClassA(&windowClass) != 0;
+    ::RegisterClassA(&windowClass);
 }
 
 } // namespace
@@ -36,18 +27,17 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND window) {
-    auto found = HandleMap().find(window);
-    return found == HandleMap().end() ? nullptr : found->second;
+    return window ? static_cast<CWnd*>(::GetPropA(window, kObjectProperty)) : nullptr;
 }
 
 void CWnd::Attach(HWND window) {
     m_hWnd = window;
-    HandleMap()[window] = this;
+    ::SetPropA(window, kObjectProperty, this);
 }
 
 void CWnd::Detach() {
-    if (m_hWnd) {
-        HandleMap().erase(m_hWnd);
+    if (m_hWnd && ::IsWindow(m_hWnd)) {
+        ::RemovePropA(m_hWnd, kObjectProperty);
     }
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
@@ -56,10 +46,9 @@ void CWnd::Detach() {
 BOOL CWnd::CreateEx(DWORD exStyle, const char* title, DWORD style, int x, int y, int width,
                     int height, HWND parent) {
     RegisterWindowClass();
-    g_pCreating = this;
+    // The object comes with the window's first messages, before CreateWindowEx returns.
     HWND window = ::CreateWindowExA(exStyle, kWindowClass, title, style, x, y, width, height,
-                                    parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    g_pCreating = nullptr;
+                                    parent, nullptr, ::GetModuleHandleA(nullptr), this);
     return window != nullptr;
 }
 
@@ -143,9 +132,8 @@ void CWnd::CenterWindow(HWND alternateOwner) const {
 
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* object = FromHandle(window);
-    if (!object && g_pCreating) {
-        object = g_pCreating;
-        g_pCreating = nullptr;
+    if (!object && message == WM_NCCREATE) {
+        object = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         object->Attach(window);
     }
     if (!object) {

@@ -30,17 +30,12 @@ template <std::size_t size> void CopyCut(char (&field)[size], const char* text) 
 
 } // namespace
 
-// The shell broadcasts "TaskbarCreated" when the taskbar (re)starts; its number is
-// fixed for the session, so it is looked up once.
 const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
     OnMessage(WM_SETTINGCHANGE, &CSystemTray::OnSettingChange),
-    OnMessage(::RegisterWindowMessageA("TaskbarCreated"), &CSystemTray::OnTaskbarRestart),
 };
 
-CSystemTray::CSystemTray() : m_iconData() {
-    const OSVERSIONINFOA version = CWinApp::PlatformVersion();
-    m_bShellV5 = version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
-}
+CSystemTray::CSystemTray()
+    : m_iconData(), m_nTaskbarCreated(::RegisterWindowMessageA("TaskbarCreated")) {}
 
 CSystemTray::~CSystemTray() {
     Uninstall();
@@ -65,7 +60,10 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     m_iconData.uCallbackMessage = callbackMessage;
     CopyCut(m_iconData.szTip, tooltip);
 
-    const bool balloon = m_bShellV5 && balloonText;
+    const OSVERSIONINFOA version = CWinApp::PlatformVersion();
+    const bool shellV5 =
+        version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
+    const bool balloon = shellV5 && balloonText;
     if (balloon) {
         m_iconData.uFlags |= NIF_INFO;
         CopyCut(m_iconData.szInfo, balloonText);
@@ -76,7 +74,7 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     m_nInstallFlags = m_iconData.uFlags;
 
     const BOOL added = ::Shell_NotifyIconA(NIM_ADD, &m_iconData);
-    m_bIconDeleted = m_bIconHidden = m_bReaddPending = added ? 0 : 1;
+    m_bIconDeleted = added ? 0 : 1;
 
     // The balloon is for this add only: a later re-add with the same record stays quiet.
     if (balloon) {
@@ -87,14 +85,12 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
 
 int CSystemTray::Uninstall() {
     // Nothing to put back any more, whether or not the delete below succeeds.
-    m_bReaddPending = 0;
     m_nInstallFlags = 0;
     if (!m_bTrayUsable || m_bIconDeleted) {
         return 1;
     }
     m_iconData.uFlags = 0;
     if (::Shell_NotifyIconA(NIM_DELETE, &m_iconData)) {
-        m_bIconHidden = 1;
         m_bIconDeleted = 1;
     }
     return m_bIconDeleted;
@@ -108,7 +104,6 @@ void CSystemTray::ReinstallIfPending() {
     }
     m_iconData.uFlags = m_nInstallFlags;
     const BOOL added = ::Shell_NotifyIconA(NIM_ADD, &m_iconData);
-    m_bIconHidden = m_bReaddPending = added ? 0 : 1;
     // A failed add may only mean the icon is still there: keep it deletable.
     if (added) {
         m_bIconDeleted = 0;
@@ -132,6 +127,10 @@ void CSystemTray::SetDefaultItem(int item, int byPosition) {
 LRESULT CSystemTray::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == m_iconData.uCallbackMessage) {
         return OnTrayNotification(wParam, lParam);
+    }
+    if (message == m_nTaskbarCreated) {
+        ReinstallIfPending();
+        return 0;
     }
     return RouteMessage<CWnd>(this, s_messageTable, message, wParam, lParam);
 }
@@ -199,9 +198,4 @@ LRESULT CSystemTray::OnSettingChange(WPARAM flag, LPARAM section) {
         ReinstallIfPending();
     }
     return result;
-}
-
-LRESULT CSystemTray::OnTaskbarRestart(WPARAM, LPARAM) {
-    ReinstallIfPending();
-    return 0;
 }

@@ -41,9 +41,6 @@ public:
     void SetRestoreCommand(int command) { m_nRestoreCmd = command; }
 
     const NOTIFYICONDATAA& GetIconData() const { return m_iconData; }
-    int IsIconHidden() const { return m_bIconHidden; }
-    int IsIconDeleted() const { return m_bIconDeleted; }
-    int IsReaddPending() const { return m_bReaddPending; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The icon's mouse notification: wParam the icon id, low word of lParam the mouse message.
@@ -53,21 +50,19 @@ private:
     static const MessageEntry<CSystemTray> s_messageTable[];
 
     LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
-    LRESULT OnTaskbarRestart(WPARAM wParam, LPARAM lParam);
     // The icon's menu with the two window submenus, tracked for the target window.
     LRESULT ShowMenu(CWnd& target);
 
     MenuSource m_menuSource;
     NOTIFYICONDATAA m_iconData;
     int m_bTrayUsable = 0;
-    int m_bIconHidden = 1;
     int m_bIconDeleted = 1;
-    int m_bReaddPending = 0;
-    int m_bShellV5 = 0;
     CWnd* m_pNotifyWnd = nullptr;
     int m_nDefaultItem = 0;
     int m_bDefaultIsPosition = 1;
     int m_nInstallFlags = 0;
     HWND m_hCarriedWnd = nullptr;
     int m_nRestoreCmd = 0;
+    // The shell broadcasts it when the taskbar (re)starts; fixed for the session.
+    UINT m_nTaskbarCreated;
 };
