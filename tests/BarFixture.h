@@ -43,6 +43,15 @@ inline bool IsAbove(HWND upper, HWND lower) {
     return window == upper;
 }
 
+// Wine's quirks and Windows' (none), each with the DPI calls this system has: the rows whose
+// behaviour a quirk changes run with both.
+inline std::vector<std::pair<const char*, PlatformQuirks>> BothQuirks() {
+    PlatformQuirks wine = PlatformQuirks::OfThisSystem(), windows = wine;
+    wine.drawsChangedWindowsOverTopmost = wine.forgetsLayeredWhenShownAgain = true;
+    windows.drawsChangedWindowsOverTopmost = windows.forgetsLayeredWhenShownAgain = false;
+    return {{"Wine's quirks", wine}, {"Windows' quirks", windows}};
+}
+
 class BarFixture : public ::testing::Test {
 protected:
     ~BarFixture() override {
@@ -55,7 +64,7 @@ protected:
     void Start(const char* settingsFile = kTimerOff) {
         bar.reset();
         WriteFileAtomically(kSettingsPath, settingsFile);
-        bar = std::make_unique<CButtonBarDlg>(PlatformQuirks::OfThisSystem());
+        bar = std::make_unique<CButtonBarDlg>(quirks);
         ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
     }
 
@@ -96,6 +105,7 @@ protected:
     }
 
     CScriptedInteraction interaction;
+    PlatformQuirks quirks = PlatformQuirks::OfThisSystem(); // the next Start's
     std::unique_ptr<CButtonBarDlg> bar;
     CSceneCamera camera;
 };

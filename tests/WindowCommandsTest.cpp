@@ -186,10 +186,14 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              },
              selector},
         };
-    for (const auto& [name, prepare, act, changes] : rows) {
-        SetUp();
-        prepare();
-        ExpectEffect(name, act, changes);
+    for (const auto& [system, systemQuirks] : BothQuirks()) {
+        SCOPED_TRACE(system);
+        quirks = systemQuirks;
+        for (const auto& [name, prepare, act, changes] : rows) {
+            SetUp();
+            prepare();
+            ExpectEffect(name, act, changes);
+        }
     }
 }
 
