@@ -27,12 +27,12 @@ HICON ProgramIcon() {
 } // namespace
 
 const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
-    OnMessage(WM_SYSCOMMAND, &CButtonBarDlg::OnSysCommand),
+    ::OnSysCommand(&CButtonBarDlg::OnSysCommand),
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
     OnTimerTick(kWindowTimer, &CButtonBarDlg::OnWindowTimer),
     OnTimerTick(kAutoMaximizeTimer, &CButtonBarDlg::OnAutoMaximizeTimer),
-    OnMessage(CDpiCalls::kDpiChangedMessage, &CButtonBarDlg::OnDpiChanged),
+    ::OnDpiChanged(CDpiCalls::kDpiChangedMessage, &CButtonBarDlg::OnDpiChanged),
     // The buttons' clicks come as callbacks; these commands may come from anywhere.
     OnCommand(IDC_HIDE, &CButtonBarDlg::OnHideTarget),
     OnCommand(IDC_TOPMOST, &CButtonBarDlg::OnToggleTopmost),
@@ -242,31 +242,29 @@ void CButtonBarDlg::SaveSettings() {
     m_settings.Write(SettingsPath());
 }
 
-LRESULT CButtonBarDlg::OnSysCommand(WPARAM command, LPARAM lParam) {
-    if ((command & 0xFFF0) == IDM_ABOUTBOX) {
-        CAboutDlg about;
-        about.DoModal(this);
-        return 0;
+bool CButtonBarDlg::OnSysCommand(UINT command) {
+    if ((command & 0xFFF0) != IDM_ABOUTBOX) {
+        return false;
     }
-    return DefWindowProc(WM_SYSCOMMAND, command, lParam);
+    CAboutDlg about;
+    about.DoModal(this);
+    return true;
 }
 
-LRESULT CButtonBarDlg::OnPaint(WPARAM wParam, LPARAM lParam) {
+LRESULT CButtonBarDlg::OnPaint() {
     if (!::IsIconic(m_hWnd)) {
-        return DefWindowProc(WM_PAINT, wParam, lParam);
+        return DefWindowProc(WM_PAINT, 0, 0);
     }
-    PAINTSTRUCT paint;
-    HDC dc = ::BeginPaint(m_hWnd, &paint);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    const CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
     RECT client = GetClientRect();
     int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
     int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-    ::DrawIcon(dc, x, y, ProgramIcon());
-    ::EndPaint(m_hWnd, &paint);
+    ::DrawIcon(dc.Get(), x, y, ProgramIcon());
     return 0;
 }
 
-LRESULT CButtonBarDlg::OnQueryDragIcon(WPARAM, LPARAM) {
+LRESULT CButtonBarDlg::OnQueryDragIcon() {
     return reinterpret_cast<LRESULT>(ProgramIcon());
 }
 
@@ -373,11 +371,9 @@ void CButtonBarDlg::OnAutoMaximize() {
 
 // On a monitor of another DPI the bar is laid out at that DPI, and the next tick places it
 // at its new size; a collapsed bar stays so.
-LRESULT CButtonBarDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
-    const LRESULT result = DefWindowProc(CDpiCalls::kDpiChangedMessage, dpi, suggested);
-    LayOutAt(LOWORD(dpi));
+void CButtonBarDlg::OnDpiChanged(UINT dpi, const RECT&) {
+    LayOutAt(dpi);
     m_tracker.ForgetPlace();
-    return result;
 }
 
 void CButtonBarDlg::CollapseBar() {

@@ -64,11 +64,12 @@ private:
     static const MessageEntry<CButtonBarDlg> s_messageTable[];
     using Faults = std::vector<std::string>; // what to tell the user, in order
 
-    LRESULT OnSysCommand(WPARAM command, LPARAM lParam);
-    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    // The about box; false for the commands the default handling is to have.
+    bool OnSysCommand(UINT command);
+    LRESULT OnPaint();
+    LRESULT OnQueryDragIcon();
     void OnSecondStart();
-    LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnQuit();
     void OnPreferences();
     void OnSkinSelector();

@@ -20,7 +20,7 @@ void EnableWithCheck(const CButton& check, const CSliderCtrl& slider, const CSta
 const MessageEntry<CPreferencesDlg> CPreferencesDlg::s_messageTable[] = {
     OnCommand(IDC_AUTOMAXIMIZE, &CPreferencesDlg::OnAutoMaximizeClicked),
     OnCommand(IDC_WINDOWTIMER, &CPreferencesDlg::OnWindowTimerClicked),
-    OnMessage(WM_HSCROLL, &CPreferencesDlg::OnHScroll),
+    ::OnHScroll(&CPreferencesDlg::OnHScroll),
 };
 
 LRESULT CPreferencesDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -80,16 +80,12 @@ void CPreferencesDlg::OnWindowTimerClicked() {
 }
 
 // Only dragging the thumb moves a label; keys and page clicks leave it as it was.
-LRESULT CPreferencesDlg::OnHScroll(WPARAM wParam, LPARAM lParam) {
-    const int code = LOWORD(wParam);
+void CPreferencesDlg::OnHScroll(int code, int position, HWND slider) {
     if (code == SB_THUMBPOSITION || code == SB_THUMBTRACK) {
-        const auto slider = reinterpret_cast<HWND>(lParam);
-        const int position = HIWORD(wParam);
         if (slider == m_sliderAutoMaximize.m_hWnd) {
             ShowPeriod(m_lblAutoMaximize, position);
         } else if (slider == m_sliderWindowTimer.m_hWnd) {
             ShowPeriod(m_lblWindowTimer, position);
         }
     }
-    return DefWindowProc(WM_HSCROLL, wParam, lParam);
 }

@@ -42,7 +42,7 @@ private:
     TimerPreferences ReadSettings() const;
     void OnAutoMaximizeClicked();
     void OnWindowTimerClicked();
-    LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
+    void OnHScroll(int code, int position, HWND slider);
 
     std::function<void(const TimerPreferences&)> m_onClose;
     CStatic m_lblWindowTimer;

@@ -16,7 +16,7 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_LBUTTONDBLCLK, &CSkinButton::OnLButtonDblClk),
     OnMessage(WM_RBUTTONDBLCLK, &CSkinButton::OnRButtonDblClk),
     OnMessage(WM_RBUTTONDOWN, &CSkinButton::OnRButtonDown),
-    OnMessage(WM_COMMAND, &CSkinButton::OnMenuCommand),
+    OnAnyCommand(&CSkinButton::OnMenuCommand),
 };
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -42,9 +42,9 @@ void CSkinButton::SetState(int state) {
 }
 
 // The static's own text is never drawn: a button lacking a face paints nothing.
-LRESULT CSkinButton::OnPaint(WPARAM, LPARAM) {
-    PAINTSTRUCT paint;
-    HDC paintDC = ::BeginPaint(m_hWnd, &paint);
+LRESULT CSkinButton::OnPaint() {
+    const CPaintDC paint(m_hWnd);
+    const HDC paintDC = paint.Get();
     if (m_bmpUp.IsLoaded() && m_bmpDown.IsLoaded()) {
         if (m_nState == 0) {
             m_bmpUp.Draw(paintDC, GetClientRect(), m_nDpi);
@@ -52,17 +52,16 @@ LRESULT CSkinButton::OnPaint(WPARAM, LPARAM) {
             m_bmpDown.Draw(paintDC, GetClientRect(), m_nDpi);
         }
     }
-    ::EndPaint(m_hWnd, &paint);
     return 0;
 }
 
 // Never erased: the face is drawn straight over what lies beneath, without flicker.
-LRESULT CSkinButton::OnEraseBkgnd(WPARAM, LPARAM) {
+LRESULT CSkinButton::OnEraseBkgnd() {
     return 0;
 }
 
 // The face shows before the bar acts.
-LRESULT CSkinButton::OnLButtonDown(WPARAM, LPARAM) {
+LRESULT CSkinButton::OnLButtonDown() {
     if (m_bNoToggle == 0) {
         m_nState = m_nState == 0 ? 1 : 0;
     }
@@ -71,17 +70,17 @@ LRESULT CSkinButton::OnLButtonDown(WPARAM, LPARAM) {
     return 0;
 }
 
-LRESULT CSkinButton::OnLButtonDblClk(WPARAM, LPARAM) {
+LRESULT CSkinButton::OnLButtonDblClk() {
     m_callbacks.onLeftDoubleClick();
     return 0;
 }
 
-LRESULT CSkinButton::OnRButtonDblClk(WPARAM, LPARAM) {
+LRESULT CSkinButton::OnRButtonDblClk() {
     m_callbacks.onRightDoubleClick();
     return 0;
 }
 
-LRESULT CSkinButton::OnRButtonDown(WPARAM, LPARAM) {
+LRESULT CSkinButton::OnRButtonDown() {
     const UniqueMenu loaded(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP)));
     if (!loaded) {
         AppMessageBox(m_hWnd, "Error loading context popup menu!", MB_OK);
@@ -101,7 +100,6 @@ LRESULT CSkinButton::OnRButtonDown(WPARAM, LPARAM) {
     return 0;
 }
 
-LRESULT CSkinButton::OnMenuCommand(WPARAM command, LPARAM) {
-    m_callbacks.onMenuChoice(static_cast<UINT>(command));
-    return 0;
+void CSkinButton::OnMenuCommand(UINT command, HWND) {
+    m_callbacks.onMenuChoice(command);
 }

@@ -43,13 +43,13 @@ public:
 private:
     static const MessageEntry<CSkinButton> s_messageTable[];
 
-    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-    LRESULT OnLButtonDown(WPARAM wParam, LPARAM lParam);
-    LRESULT OnLButtonDblClk(WPARAM wParam, LPARAM lParam);
-    LRESULT OnRButtonDblClk(WPARAM wParam, LPARAM lParam);
-    LRESULT OnRButtonDown(WPARAM wParam, LPARAM lParam);
-    LRESULT OnMenuCommand(WPARAM command, LPARAM lParam);
+    LRESULT OnPaint();
+    LRESULT OnEraseBkgnd();
+    LRESULT OnLButtonDown();
+    LRESULT OnLButtonDblClk();
+    LRESULT OnRButtonDblClk();
+    LRESULT OnRButtonDown();
+    void OnMenuCommand(UINT command, HWND);
 
     Callbacks m_callbacks;
     int m_bNoToggle = 0;

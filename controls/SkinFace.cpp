@@ -53,8 +53,9 @@ HBITMAP CSkinFace::PictureFor(UINT dpi) const {
 
 void CSkinFace::Draw(HDC paintDC, const RECT& area, UINT dpi) const {
     const HBITMAP picture = PictureFor(dpi);
-    HDC memoryDC = ::CreateCompatibleDC(paintDC);
-    HGDIOBJ previous = ::SelectObject(memoryDC, picture);
+    const CMemoryDC memory(paintDC);
+    const HDC memoryDC = memory.Get();
+    const CSelectedObject selected(memoryDC, picture);
     BITMAP info = {};
     ::GetObjectA(picture, sizeof info, &info);
     if (dpi == CDpiCalls::kDefaultDpi) {
@@ -66,6 +67,4 @@ void CSkinFace::Draw(HDC paintDC, const RECT& area, UINT dpi) const {
         ::StretchBlt(paintDC, area.left, area.top, area.right - area.left, area.bottom - area.top,
                      memoryDC, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
     }
-    ::SelectObject(memoryDC, previous);
-    ::DeleteDC(memoryDC);
 }

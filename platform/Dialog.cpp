@@ -1,5 +1,6 @@
 #include "platform/Dialog.h"
 
+#include "platform/Handles.h"
 #include "platform/WinApp.h"
 
 #include <cstdlib>
@@ -54,15 +55,15 @@ SIZE CDialog::BaseUnits(HFONT font, UINT fontDpi, UINT dpi) {
     const int points = ::MulDiv(std::abs(face.lfHeight), 72, static_cast<int>(fontDpi));
     face.lfHeight = -::MulDiv(points, static_cast<int>(dpi), 72);
     const HFONT sized = ::CreateFontIndirectA(&face);
-    const HDC screen = ::GetDC(nullptr);
-    const HGDIOBJ previous = ::SelectObject(screen, sized);
     TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(screen, &metrics);
     SIZE letters = {};
-    ::GetTextExtentPoint32A(screen, "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", 52,
-                            &letters);
-    ::SelectObject(screen, previous);
-    ::ReleaseDC(nullptr, screen);
+    {
+        const CWindowDC screen;
+        const CSelectedObject selected(screen.Get(), sized);
+        ::GetTextMetricsA(screen.Get(), &metrics);
+        ::GetTextExtentPoint32A(
+            screen.Get(), "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", 52, &letters);
+    }
     ::DeleteObject(sized);
     return {(letters.cx / 26 + 1) / 2, metrics.tmHeight};
 }

@@ -12,17 +12,69 @@ template <class T> struct MessageEntry {
     UINT last = 0;
     UINT code = 0; // notification code, for control entries
     bool wholeWord = false;
-    LRESULT (T::*onMessage)(WPARAM, LPARAM) = nullptr;
     void (T::*onCommand)() = nullptr;
     void (T::*onIndex)(UINT) = nullptr;             // the id less first
     void (T::*onWindowIndex)(UINT, HWND) = nullptr; // the word less first, lParam's window
+    LRESULT (T::*onResult)() = nullptr;             // the message's result
+    bool (T::*onSysCommand)(UINT) = nullptr;        // false: the default handling
+    void (T::*onAfterDefault)(UINT) = nullptr;      // wParam, once the default handling is done
+    void (T::*onScroll)(int, int, HWND) = nullptr;  // code, position, the control
+    void (T::*onDpiChanged)(UINT, const RECT&) = nullptr;
+    void (T::*onActivate)(UINT, HWND) = nullptr; // before the default handling
 };
 
-// A message with its raw parameters.
-template <class T>
-constexpr MessageEntry<T> OnMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM)) {
+// A message whose parameters the handler does not need: it gives the message's result.
+template <class T> constexpr MessageEntry<T> OnMessage(UINT message, LRESULT (T::*handler)()) {
     MessageEntry<T> entry{message};
-    entry.onMessage = handler;
+    entry.onResult = handler;
+    return entry;
+}
+
+// The handler returns false for the commands the default handling is to have.
+template <class T> constexpr MessageEntry<T> OnSysCommand(bool (T::*handler)(UINT command)) {
+    MessageEntry<T> entry{WM_SYSCOMMAND};
+    entry.onSysCommand = handler;
+    return entry;
+}
+
+// WM_SHOWWINDOW, WM_SETTINGCHANGE: the handler gets wParam after the default handling.
+template <class T>
+constexpr MessageEntry<T> OnAfterDefault(UINT message, void (T::*handler)(UINT wParam)) {
+    MessageEntry<T> entry{message};
+    entry.onAfterDefault = handler;
+    return entry;
+}
+
+// A horizontal slider's notification; the default handling follows.
+template <class T>
+constexpr MessageEntry<T> OnHScroll(void (T::*handler)(int code, int position, HWND control)) {
+    MessageEntry<T> entry{WM_HSCROLL};
+    entry.onScroll = handler;
+    return entry;
+}
+
+// The handler runs after the default handling, with the new DPI and the suggested rectangle.
+template <class T>
+constexpr MessageEntry<T> OnDpiChanged(UINT message,
+                                       void (T::*handler)(UINT dpi, const RECT& suggested)) {
+    MessageEntry<T> entry{message};
+    entry.onDpiChanged = handler;
+    return entry;
+}
+
+// WM_ACTIVATE: the state and the window on the other side; the default handling follows.
+template <class T>
+constexpr MessageEntry<T> OnActivate(void (T::*handler)(UINT state, HWND other)) {
+    MessageEntry<T> entry{WM_ACTIVATE};
+    entry.onActivate = handler;
+    return entry;
+}
+
+// Every WM_COMMAND, by its whole wParam.
+template <class T> constexpr MessageEntry<T> OnAnyCommand(void (T::*handler)(UINT, HWND)) {
+    MessageEntry<T> entry{WM_COMMAND, 0, 0xFFFFFFFF};
+    entry.wholeWord = true;
+    entry.onWindowIndex = handler;
     return entry;
 }
 
@@ -71,6 +123,37 @@ template <class T> constexpr MessageEntry<T> OnTimerTick(UINT id, void (T::*hand
     return entry;
 }
 
+// The entries whose handler gets the message's parameters decoded: true with the result
+// once handled.
+template <class Base, class T>
+bool RouteDecoded(T* self, const MessageEntry<T>& entry, UINT message, WPARAM wParam, LPARAM lParam,
+                  LRESULT& result) {
+    if (entry.onResult) {
+        result = (self->*entry.onResult)();
+    } else if (entry.onSysCommand) {
+        result = (self->*entry.onSysCommand)(static_cast<UINT>(wParam))
+                     ? 0
+                     : self->Base::WindowProc(message, wParam, lParam);
+    } else if (entry.onActivate || entry.onScroll) {
+        if (entry.onActivate) {
+            (self->*entry.onActivate)(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+        } else {
+            (self->*entry.onScroll)(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        }
+        result = self->Base::WindowProc(message, wParam, lParam);
+    } else if (entry.onAfterDefault || entry.onDpiChanged) {
+        result = self->Base::WindowProc(message, wParam, lParam);
+        if (entry.onAfterDefault) {
+            (self->*entry.onAfterDefault)(static_cast<UINT>(wParam));
+        } else if (entry.onDpiChanged) {
+            (self->*entry.onDpiChanged)(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Runs the first handler of the class's table that matches the message; a message the
 // table leaves alone goes on to the base class's WindowProc.
 template <class Base, class T, std::size_t N>
@@ -80,8 +163,9 @@ LRESULT RouteMessage(T* self, const MessageEntry<T> (&table)[N], UINT message, W
         if (entry.message != message) {
             continue;
         }
-        if (entry.onMessage) {
-            return (self->*entry.onMessage)(wParam, lParam);
+        LRESULT result = 0;
+        if (RouteDecoded<Base>(self, entry, message, wParam, lParam, result)) {
+            return result;
         }
         const WPARAM id = message == WM_COMMAND && !entry.wholeWord ? LOWORD(wParam) : wParam;
         if (id < entry.first || id > entry.last) {

@@ -4,8 +4,8 @@
 #include "processing/HiddenWindowList.h"
 
 const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] = {
-    OnMessage(WM_SHOWWINDOW, &CWindowProcessingDlg::OnShowWindow),
-    OnMessage(WM_ACTIVATE, &CWindowProcessingDlg::OnActivate),
+    OnAfterDefault(WM_SHOWWINDOW, &CWindowProcessingDlg::OnShowWindow),
+    ::OnActivate(&CWindowProcessingDlg::OnActivate),
     OnCommand(IDC_PARENTS, &CWindowProcessingDlg::OnParents),
     OnCommand(IDC_PARENTSCHILDS, &CWindowProcessingDlg::OnParentsChilds),
     OnCommand(IDC_SHOWALLHIDDEN, &CWindowProcessingDlg::OnShowAll),
@@ -34,9 +34,8 @@ void CWindowProcessingDlg::OnCancel() {
 }
 
 // Activation changes in either direction refresh the lists.
-LRESULT CWindowProcessingDlg::OnActivate(WPARAM state, LPARAM other) {
+void CWindowProcessingDlg::OnActivate(UINT, HWND) {
     RefreshLists();
-    return DefWindowProc(WM_ACTIVATE, state, other);
 }
 
 void CWindowProcessingDlg::DoDataExchange() {
@@ -63,12 +62,10 @@ BOOL CWindowProcessingDlg::OnInitDialog() {
     return FALSE;
 }
 
-LRESULT CWindowProcessingDlg::OnShowWindow(WPARAM show, LPARAM status) {
-    LRESULT result = CDialog::DefWindowProc(WM_SHOWWINDOW, show, status);
+void CWindowProcessingDlg::OnShowWindow(UINT show) {
     if (show == 1) {
         RefreshLists();
     }
-    return result;
 }
 
 void CWindowProcessingDlg::RefreshLists() {

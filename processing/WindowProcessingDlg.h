@@ -52,8 +52,8 @@ private:
     void RefreshLists();
     void ListWindow(HWND window);
 
-    LRESULT OnShowWindow(WPARAM show, LPARAM status);
-    LRESULT OnActivate(WPARAM state, LPARAM other);
+    void OnShowWindow(UINT show);
+    void OnActivate(UINT state, HWND other);
     void OnParents();
     void OnParentsChilds();
     void OnVertical();

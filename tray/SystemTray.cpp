@@ -31,7 +31,7 @@ template <std::size_t size> void CopyCut(char (&field)[size], const char* text) 
 } // namespace
 
 const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
-    OnMessage(WM_SETTINGCHANGE, &CSystemTray::OnSettingChange),
+    OnAfterDefault(WM_SETTINGCHANGE, &CSystemTray::OnSettingChange),
 };
 
 CSystemTray::CSystemTray()
@@ -191,11 +191,9 @@ LRESULT CSystemTray::ShowMenu(CWnd& target) {
     return 1;
 }
 
-LRESULT CSystemTray::OnSettingChange(WPARAM flag, LPARAM section) {
-    LRESULT result = DefWindowProc(WM_SETTINGCHANGE, flag, section);
+void CSystemTray::OnSettingChange(UINT flag) {
     // A moved or resized taskbar may have dropped its icons.
     if (flag == SPI_SETWORKAREA) {
         ReinstallIfPending();
     }
-    return result;
 }

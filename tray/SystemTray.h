@@ -49,7 +49,7 @@ public:
 private:
     static const MessageEntry<CSystemTray> s_messageTable[];
 
-    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    void OnSettingChange(UINT flag);
     // The icon's menu with the two window submenus, tracked for the target window.
     LRESULT ShowMenu(CWnd& target);
 

@@ -3,7 +3,7 @@
 const MessageEntry<CTransparencyDlg> CTransparencyDlg::s_messageTable[] = {
     OnCommand(IDC_CLOSERIGHT, &CTransparencyDlg::OnCloseBox),
     OnCommand(IDC_CLOSELEFT, &CTransparencyDlg::OnCloseBox),
-    OnMessage(WM_HSCROLL, &CTransparencyDlg::OnHScroll),
+    ::OnHScroll(&CTransparencyDlg::OnHScroll),
 };
 
 LRESULT CTransparencyDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -39,9 +39,8 @@ void CTransparencyDlg::OnCloseBox() {
 }
 
 // Only dragging sets the level; channel clicks, keys and the end of a drag move the thumb alone.
-LRESULT CTransparencyDlg::OnHScroll(WPARAM wParam, LPARAM lParam) {
-    if (LOWORD(wParam) == SB_THUMBTRACK) {
-        m_onLevel(HIWORD(wParam));
+void CTransparencyDlg::OnHScroll(int code, int position, HWND) {
+    if (code == SB_THUMBTRACK) {
+        m_onLevel(position);
     }
-    return DefWindowProc(WM_HSCROLL, wParam, lParam);
 }

@@ -31,7 +31,7 @@ public:
 private:
     static const MessageEntry<CTransparencyDlg> s_messageTable[];
 
-    LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
+    void OnHScroll(int code, int position, HWND slider);
 
     std::function<void(int)> m_onLevel;
     CButton m_btnCloseLeft;
