@@ -60,10 +60,11 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
                  [this](HWND target) { m_actions.SyncButtonFaces(target); },
                  [this] {
                      return std::vector<HWND>{m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
-                                              m_pPreferencesDlg ? m_pPreferencesDlg->m_hWnd
-                                                                : nullptr};
+                                              PreferencesDlg() ? PreferencesDlg()->m_hWnd
+                                                               : nullptr};
                  }}),
       m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons),
+      m_timers(*this, m_settings, m_tracker, [this] { SaveSettings(); }),
       m_nSecondStartMessage(SecondStartMessage()) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
@@ -168,7 +169,7 @@ void CButtonBarDlg::LayOutAt(UINT dpi) {
 void CButtonBarDlg::ShowOnWindowInFront() {
     ShowWindow(SW_SHOWNOACTIVATE);
     CollapseBar();
-    StartEnabledTimers();
+    m_timers.StartEnabled();
     if (m_settings.windowTimerEnabled == 1) {
         OnWindowTimer();
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -290,44 +291,14 @@ void CButtonBarDlg::ExitProgram() {
     }
 
     m_pProcessingDlg.reset();
-    m_pPreferencesDlg.reset();
+    m_timers.ClosePreferences();
     m_actions.Icons().Clear();
     SaveSettings();
     CDialog::OnCancel();
 }
 
-void CButtonBarDlg::StartEnabledTimers() {
-    m_tracker.Start(TimerPeriod(m_settings.windowTimerInterval),
-                    m_settings.windowTimerEnabled == 1);
-    if (m_settings.autoMaximize == 1) {
-        m_autoMaximizer.Start(m_hWnd, TimerPeriod(m_settings.autoMaximizeInterval));
-    }
-}
-
-// The dialog is made when first asked for: hidden until then, it would only delay the
-// bar's first placement.
 void CButtonBarDlg::OnPreferences() {
-    if (!m_pPreferencesDlg) {
-        m_pPreferencesDlg = std::make_unique<CPreferencesDlg>(
-            [this](const TimerPreferences& chosen) { ApplyPreferences(chosen); });
-        m_pPreferencesDlg->Create(IDD_PREFERENCES, this);
-    }
-    m_pPreferencesDlg->ShowSettings(m_settings);
-    ::SetForegroundWindow(m_pPreferencesDlg->m_hWnd); // in front even when open already
-}
-
-// The bar shows up again on the window timer's next tick, if it runs at all.
-void CButtonBarDlg::ApplyPreferences(const TimerPreferences& chosen) {
-    m_tracker.Stop();
-    m_autoMaximizer.Stop(m_hWnd);
-    CollapseBar();
-    m_settings.autoMaximizeInterval = chosen.autoMaximizeInterval;
-    m_settings.windowTimerInterval = chosen.windowTimerInterval;
-    m_settings.autoMaximize = chosen.autoMaximize;
-    m_settings.windowTimerEnabled = chosen.windowTimerEnabled;
-    StartEnabledTimers();
-    SaveSettings();
-    CWindowCalls::HandOnForeground(m_hWnd);
+    m_timers.OpenPreferences();
 }
 
 // Asked for while open, it comes to the front all the same, wherever it was left.
@@ -356,17 +327,11 @@ void CButtonBarDlg::OnWindowTimer() {
 }
 
 void CButtonBarDlg::OnAutoMaximizeTimer() {
-    m_autoMaximizer.Tick();
+    m_timers.TickAutoMaximize();
 }
 
 void CButtonBarDlg::OnAutoMaximize() {
-    if (m_settings.autoMaximize == 1) {
-        m_settings.autoMaximize = 0;
-        m_autoMaximizer.Stop(m_hWnd);
-    } else {
-        m_settings.autoMaximize = 1;
-        m_autoMaximizer.Start(m_hWnd, TimerPeriod(m_settings.autoMaximizeInterval));
-    }
+    m_timers.ToggleAutoMaximize();
 }
 
 // On a monitor of another DPI the bar is laid out at that DPI, and the next tick places it

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/BarSettings.h"
+#include "app/BarTimers.h"
 #include "app/WindowActions.h"
 #include "controls/BarButtons.h"
 #include "platform/Dialog.h"
@@ -21,7 +22,6 @@
 
 class CPreferencesDlg;
 class CWindowProcessingDlg;
-struct TimerPreferences;
 
 class CButtonBarDlg : public CDialog {
 public:
@@ -48,14 +48,14 @@ public:
 
     // The bar's parts, for the program's tests.
     const CBarTracker& Tracker() const { return m_tracker; }
-    const CAutoMaximizer& AutoMaximizer() const { return m_autoMaximizer; }
+    const CAutoMaximizer& AutoMaximizer() const { return m_timers.AutoMaximizer(); }
     CBarButtons& Buttons() { return m_buttons; }
     CWindowActions& Actions() { return m_actions; }
     const CSystemTray& TrayIcon() const { return m_trayIcon; }
     const CHiddenWindowIcons& HiddenWindowIcons() { return m_actions.Icons(); }
     CHiddenWindowList& HiddenWindowList() { return m_hiddenWindows; }
     CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
-    CPreferencesDlg* PreferencesDlg() const { return m_pPreferencesDlg.get(); }
+    CPreferencesDlg* PreferencesDlg() const { return m_timers.PreferencesDlg(); }
     bool IsAutoMaximizeOn() const { return m_settings.autoMaximize == 1; }
     // What the menus list under "Hidden windows", and their commands index.
     const std::vector<HWND>& HiddenWindows() const;
@@ -100,19 +100,15 @@ private:
     void OnButtonMenuChoice(const CSkinButton& button, UINT command);
     // Faces that failed to load stay as they were; the name is stored all the same.
     void ApplySkin(const std::string& skinFolder);
-    // Restarts the timers with the values and saves them.
-    void ApplyPreferences(const TimerPreferences& chosen);
-    void StartEnabledTimers();
     void SaveSettings();
 
     BarSettings m_settings;
     CHiddenWindowList m_hiddenWindows;
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
-    std::unique_ptr<CPreferencesDlg> m_pPreferencesDlg;
     CBarButtons m_buttons;
     CBarTracker m_tracker;
-    CAutoMaximizer m_autoMaximizer;
     CWindowActions m_actions;
+    CBarTimers m_timers;
     UniqueIcon m_trayImage; // destroyed after the icon that shows it (declared before it)
     CSystemTray m_trayIcon;
     const UINT m_nSecondStartMessage;
