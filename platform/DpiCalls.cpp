@@ -24,6 +24,12 @@ CDpiCalls CDpiCalls::OfThisSystem(bool windowDpi) {
     return calls;
 }
 
+CDpiCalls CDpiCalls::WithWindowAttribute(WindowAttributeCall call) const {
+    CDpiCalls calls = *this;
+    calls.m_windowAttribute = call;
+    return calls;
+}
+
 UINT CDpiCalls::WindowDpi(HWND window) const {
     const UINT dpi = m_dpiForWindow ? m_dpiForWindow(window) : 0;
     return dpi ? dpi : m_systemDpi;
@@ -32,4 +38,10 @@ UINT CDpiCalls::WindowDpi(HWND window) const {
 bool CDpiCalls::CompositionBounds(HWND window, DWORD attribute, RECT& bounds) const {
     return m_windowAttribute &&
            SUCCEEDED(m_windowAttribute(window, attribute, &bounds, sizeof bounds));
+}
+
+bool CDpiCalls::IsCloaked(HWND window) const {
+    DWORD cloaked = 0;
+    return m_windowAttribute &&
+           SUCCEEDED(m_windowAttribute(window, kCloaked, &cloaked, sizeof cloaked)) && cloaked;
 }

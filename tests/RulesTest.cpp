@@ -110,6 +110,10 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
     const CaptionMetrics at96 = {18, 4, 4, 1}, at120 = {22, 5, 5, 1}, at144 = {27, 5, 5, 1},
                          at192 = {36, 6, 6, 1};
     const RECT win10 = {93, 50, 607, 400}, visible = {100, 50, 600, 393}; // invisible borders
+    const auto buttons = [](CaptionMetrics metrics, int width) {
+        metrics.cxButtons = width;
+        return metrics;
+    };
     const std::tuple<RECT, CaptionMetrics, int, SIZE, RECT> cases[] = {
         // Without composition bounds: the formula, where the bar stays off the three buttons.
         {{100, 50, 600, 400}, at96, 6, {36, 15}, {488, 55, 524, 70}},
@@ -130,10 +134,44 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
         // on the visible frame.
         {win10, {36, 4, 4, 1, visible}, 6, {54, 15}, {380, 55, 434, 70}},
         {win10, {36, 4, 4, 1, visible, RECT{369, 1, 580, 30}}, 6, {54, 15}, {380, 55, 434, 70}},
+        // Narrower than bar and buttons: at the visible frame's left edge, even off the screen.
+        {{100, 50, 200, 300}, at96, 6, {63, 15}, {100, 55, 163, 70}},
+        {{0, 0, 120, 200}, at120, 6, {79, 19}, {0, 6, 79, 25}},
+        {{300, 100, 480, 400}, at144, 6, {95, 23}, {300, 106, 395, 129}},
+        {{400, 200, 640, 600}, at192, 6, {126, 30}, {400, 207, 526, 237}}, // fits just
+        {{-20, 0, 200, 400}, at192, 6, {126, 30}, {-20, 7, 106, 37}},
+        {{-57, 50, 97, 400},
+         {36, 4, 4, 1, RECT{-50, 50, 90, 393}, RECT{40, 1, 147, 30}},
+         6,
+         {54, 15},
+         {-50, 58, 4, 73}},
+        // Fewer buttons: the bar moves right by the missing ones, as far as it fits beside them.
+        // Close only, then help and close, a tool window's small close, no system menu.
+        {{100, 50, 600, 400}, buttons(at96, 18), 6, {36, 15}, {524, 55, 560, 70}},
+        {{100, 50, 600, 400}, buttons(at96, 18), 6, {63, 15}, {515, 55, 578, 70}},
+        {{400, 200, 600, 600}, buttons(at192, 36), 6, {126, 30}, {432, 207, 558, 237}},
+        {{100, 50, 829, 596}, buttons(at144, 54), 6, {90, 21}, {680, 56, 770, 77}},
+        {{0, 0, 400, 300}, buttons(at120, 15), 6, {79, 19}, {301, 6, 380, 25}},
+        {{100, 50, 600, 400}, buttons(at96, 0), 6, {36, 15}, {542, 55, 578, 70}},
     };
     for (const auto& [target, metrics, offset, size, expected] : cases) {
         const RECT bar = BarRectOn(target, metrics, offset, size);
         EXPECT_TRUE(Same(expected, bar)) << bar.left << "," << bar.top << " " << target.right;
+    }
+    // The buttons' width from the style, with caption buttons of 18 and small ones of 12.
+    const DWORD dialog = WS_CAPTION | WS_SYSMENU;
+    const std::tuple<DWORD, DWORD, int> styles[] = {
+        {WS_OVERLAPPEDWINDOW, 0, 54},
+        {dialog, 0, 18},
+        {dialog, WS_EX_CONTEXTHELP, 36},
+        {dialog | WS_MINIMIZEBOX, 0, 54},
+        {dialog | WS_MAXIMIZEBOX, WS_EX_CONTEXTHELP, 54},
+        {WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, 12},
+        {dialog, WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP, 12},
+        {WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, WS_EX_CONTEXTHELP, 0},
+    };
+    for (const auto& [style, exStyle, width] : styles) {
+        EXPECT_EQ(width, CaptionMetrics::ButtonsWidth(style, exStyle, 18, 12)) << std::hex << style;
     }
     // Laid out with base units of 10 x 19 at 150 %, 7 x 13 at 96 DPI: the bar, then A.
     const std::tuple<RECT, RECT, RECT> layouts[] = {
@@ -155,6 +193,26 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
     }
     // No pop-up and no program manager: nothing stands for them.
     EXPECT_EQ(BarMove::Place, DecideBarMove(h(6), {h(1), nullptr, h(3), nullptr, h(5)}));
+}
+
+// The compositor's answers: 1 cloaked by the shell, 2 not, 3 a failing call.
+HRESULT WINAPI CompositorAttribute(HWND window, DWORD attribute, PVOID value, DWORD size) {
+    if (attribute != CDpiCalls::kCloaked || size != sizeof(DWORD)) {
+        return E_INVALIDARG;
+    }
+    const INT_PTR n = reinterpret_cast<INT_PTR>(window);
+    *static_cast<DWORD*>(value) = n == 2 ? 0 : 2;
+    return n == 3 ? E_FAIL : S_OK;
+}
+
+TEST(RulesCloaked, OnlyAWindowTheCompositorReportsCloakedIsAndNoneWithoutIt) {
+    const CDpiCalls none, composing = none.WithWindowAttribute(&CompositorAttribute);
+    const bool cloaked[] = {true, false, false};
+    for (int i = 0; i < 3; ++i) {
+        const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(i + 1));
+        EXPECT_EQ(cloaked[i], composing.IsCloaked(window)) << i + 1;
+        EXPECT_FALSE(none.IsCloaked(window)) << i + 1;
+    }
 }
 
 TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {

@@ -10,6 +10,9 @@ CaptionMetrics CaptionMetrics::OfWindow(HWND window, const CDpiCalls& calls) {
     };
     CaptionMetrics metrics = {metric(SM_CXSIZE), metric(SM_CXFRAME), metric(SM_CYFRAME),
                               metric(SM_CYBORDER)};
+    metrics.cxButtons = ButtonsWidth(static_cast<DWORD>(::GetWindowLongA(window, GWL_STYLE)),
+                                     static_cast<DWORD>(::GetWindowLongA(window, GWL_EXSTYLE)),
+                                     metrics.cxSize, metric(SM_CXSMSIZE));
     RECT bounds;
     if (calls.CompositionBounds(window, CDpiCalls::kExtendedFrameBounds, bounds)) {
         metrics.frame = bounds;
@@ -18,6 +21,19 @@ CaptionMetrics CaptionMetrics::OfWindow(HWND window, const CDpiCalls& calls) {
         metrics.buttons = bounds;
     }
     return metrics;
+}
+
+int CaptionMetrics::ButtonsWidth(DWORD style, DWORD exStyle, int cxSize, int cxSmSize) {
+    if (!(style & WS_SYSMENU)) {
+        return 0;
+    }
+    if (exStyle & WS_EX_TOOLWINDOW) {
+        return cxSmSize;
+    }
+    if (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) {
+        return 3 * cxSize;
+    }
+    return (exStyle & WS_EX_CONTEXTHELP ? 2 : 1) * cxSize;
 }
 
 namespace {
@@ -42,16 +58,19 @@ std::optional<RECT> ButtonsOnScreen(const RECT& target, const CaptionMetrics& me
 
 RECT BarRectOn(const RECT& target, const CaptionMetrics& metrics, int barOffset, SIZE barSize) {
     const RECT frame = metrics.frame.value_or(target);
+    LONG x, y;
     if (const std::optional<RECT> buttons = ButtonsOnScreen(target, metrics, frame)) {
-        const int y = buttons->top + (buttons->bottom - buttons->top - barSize.cy) / 2;
-        return {buttons->left - barSize.cx, y, buttons->left, y + barSize.cy};
+        x = buttons->left - barSize.cx;
+        y = buttons->top + (buttons->bottom - buttons->top - barSize.cy) / 2;
+    } else {
+        // Caption buttons narrower than the formula assumes (the classic theme's, Wine's)
+        // would otherwise sit under the bar's right end.
+        const LONG buttonsLeft = frame.right - (metrics.cxButtons + metrics.cxFrame);
+        x = std::min(buttonsLeft - metrics.cxSize * (barOffset - 3), buttonsLeft - barSize.cx);
+        y = frame.top + metrics.cyFrame + metrics.cyBorder;
     }
-    // Close, maximize and minimize; caption buttons narrower than the formula assumes
-    // (the classic theme's, Wine's) would otherwise sit under the bar's right end.
-    const int buttonsLeft = frame.right - (metrics.cxSize * 3 + metrics.cxFrame);
-    const int x = std::min(frame.right - (metrics.cxSize * barOffset + metrics.cxFrame),
-                           buttonsLeft - barSize.cx);
-    const int y = frame.top + metrics.cyFrame + metrics.cyBorder;
+    // On a narrow window, over the caption buttons rather than off the window.
+    x = std::max(x, frame.left);
     return {x, y, x + barSize.cx, y + barSize.cy};
 }
 

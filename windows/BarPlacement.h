@@ -18,17 +18,22 @@ struct CaptionMetrics {
     // buttons' bounds, relative to the window's rectangle.
     std::optional<RECT> frame = std::nullopt;
     std::optional<RECT> buttons = std::nullopt;
+    int cxButtons = 3 * cxSize; // the caption buttons' width: close, maximize and minimize
 
-    // At the window's DPI, with its composition bounds where it has them. Asks no message
-    // of the window's program.
+    // At the window's DPI, with its composition bounds where it has them and the caption
+    // buttons its style gives. Asks no message of the window's program.
     static CaptionMetrics OfWindow(HWND window, const CDpiCalls& calls);
+    // What the system draws: nothing without a system menu; a tool window only its small
+    // close button; either box shows both, one greyed; help only with neither box.
+    static int ButtonsWidth(DWORD style, DWORD exStyle, int cxSize, int cxSmSize);
 };
 
-// The bar keeps its size. Where the window's caption buttons are known and lie inside its
-// visible frame, the bar ends just left of them, centred on their height. Elsewhere its
-// top-left corner sits barOffset caption buttons and a frame left of the frame's right edge,
-// a frame and a border below its top; but it never reaches over the three caption buttons
-// that the metrics give: there it ends just left of them.
+// The bar keeps its size and never starts left of the window's visible frame. Where the
+// window's caption buttons are known and lie inside that frame, the bar ends just left of
+// them, centred on their height. Elsewhere its top-left corner sits barOffset caption
+// buttons and a frame left of the frame's right edge, a frame and a border below its top,
+// counted as if the window had all three buttons; but it never reaches over the buttons
+// the metrics give: there it ends just left of them.
 RECT BarRectOn(const RECT& target, const CaptionMetrics& metrics, int barOffset, SIZE barSize);
 
 // The dialog manager lays the bar out with its font made at the bar's DPI, and a font grows
