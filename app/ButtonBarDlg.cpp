@@ -245,7 +245,8 @@ void CButtonBarDlg::ExitProgram() {
 }
 
 void CButtonBarDlg::StartEnabledTimers() {
-    m_quietTicks = QuietTicks(static_cast<int>(TimerPeriod(m_settings.windowTimerInterval)));
+    m_quietTicks = QuietTicks(
+        static_cast<int>(TimerPeriod(m_settings.windowTimerInterval, kWindowTimerPeriods)));
     if (m_settings.windowTimerEnabled == 1) {
         StartTimer(kWindowTimer, m_settings.windowTimerInterval);
     }

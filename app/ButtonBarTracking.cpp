@@ -9,7 +9,8 @@
 #include "windows/TransparencyDlg.h"
 
 void CButtonBarDlg::StartTimer(UINT timerId, int period) {
-    const UINT milliseconds = m_timerPeriods[timerId] = TimerPeriod(period);
+    const PeriodRange range = timerId == kWindowTimer ? kWindowTimerPeriods : kAutoMaximizePeriods;
+    const UINT milliseconds = m_timerPeriods[timerId] = TimerPeriod(period, range);
     ::SetTimer(m_hWnd, timerId, milliseconds, nullptr);
 }
 
