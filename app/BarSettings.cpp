@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Utf8Text.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -92,7 +93,6 @@ bool BarSettings::Write(const std::string& path) const {
     return WriteFileAtomically(path, FileTextOf(content));
 }
 
-UINT TimerPeriod(int storedPeriod) {
-    return storedPeriod < static_cast<int>(USER_TIMER_MINIMUM) ? USER_TIMER_MINIMUM
-                                                               : static_cast<UINT>(storedPeriod);
+UINT TimerPeriod(int storedPeriod, PeriodRange range) {
+    return static_cast<UINT>(std::clamp(storedPeriod, range.least, range.most));
 }

@@ -24,6 +24,14 @@ struct BarSettings {
     bool Write(const std::string& path) const;
 };
 
+// The periods the preferences' sliders offer, in milliseconds.
+struct PeriodRange {
+    int least;
+    int most;
+};
+constexpr PeriodRange kWindowTimerPeriods = {10, 1000};
+constexpr PeriodRange kAutoMaximizePeriods = {10, 5000};
+
 // The period a timer starts with: a stored period comes from a hand-editable file, and one
-// below what the system accepts is raised to that; the stored value itself stays.
-UINT TimerPeriod(int storedPeriod);
+// outside what the sliders offer is held at the nearer end; the stored value itself stays.
+UINT TimerPeriod(int storedPeriod, PeriodRange range);

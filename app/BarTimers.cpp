@@ -10,10 +10,11 @@ CBarTimers::CBarTimers(CWnd& bar, BarSettings& settings, CBarTracker& tracker,
 CBarTimers::~CBarTimers() = default;
 
 void CBarTimers::StartEnabled() {
-    m_tracker.Start(TimerPeriod(m_settings.windowTimerInterval),
+    m_tracker.Start(TimerPeriod(m_settings.windowTimerInterval, kWindowTimerPeriods),
                     m_settings.windowTimerEnabled == 1);
     if (m_settings.autoMaximize == 1) {
-        m_autoMaximizer.Start(m_bar.m_hWnd, TimerPeriod(m_settings.autoMaximizeInterval));
+        m_autoMaximizer.Start(m_bar.m_hWnd,
+                              TimerPeriod(m_settings.autoMaximizeInterval, kAutoMaximizePeriods));
     }
 }
 
@@ -23,7 +24,8 @@ void CBarTimers::ToggleAutoMaximize() {
         m_autoMaximizer.Stop(m_bar.m_hWnd);
     } else {
         m_settings.autoMaximize = 1;
-        m_autoMaximizer.Start(m_bar.m_hWnd, TimerPeriod(m_settings.autoMaximizeInterval));
+        m_autoMaximizer.Start(m_bar.m_hWnd,
+                              TimerPeriod(m_settings.autoMaximizeInterval, kAutoMaximizePeriods));
     }
 }
 

@@ -38,8 +38,8 @@ void CPreferencesDlg::DoDataExchange() {
 
 BOOL CPreferencesDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_sliderAutoMaximize.SetRange(10, 5000, FALSE);
-    m_sliderWindowTimer.SetRange(10, 1000, FALSE);
+    m_sliderAutoMaximize.SetRange(kAutoMaximizePeriods.least, kAutoMaximizePeriods.most, FALSE);
+    m_sliderWindowTimer.SetRange(kWindowTimerPeriods.least, kWindowTimerPeriods.most, FALSE);
     return TRUE;
 }
 

@@ -1,8 +1,13 @@
 #include "platform/UserInteraction.h"
 
+#include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
 
 namespace {
+// A box is as wide as its longest line, and a path has no space to wrap at: 64 of the
+// message font's widest letters stay under 800 pixels.
+constexpr std::size_t kMessageLineBytes = 64;
+
 CUserInteraction g_realInteraction;
 CUserInteraction* g_pInteraction = &g_realInteraction;
 } // namespace
@@ -33,5 +38,6 @@ void CUserInteraction::Install(CUserInteraction* interaction) {
 }
 
 int AppMessageBox(HWND owner, const std::string& text, UINT type) {
-    return CUserInteraction::Current().MessageBox(owner, text, CWinApp::Title(), type);
+    return CUserInteraction::Current().MessageBox(owner, ShortenLines(text, kMessageLineBytes),
+                                                  CWinApp::Title(), type);
 }

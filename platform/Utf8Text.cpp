@@ -63,6 +63,28 @@ std::string CutText(const std::string& text, std::size_t maxBytes) {
     return text.substr(0, maxBytes);
 }
 
+std::string ShortenLines(const std::string& text, std::size_t maxBytes) {
+    std::string result;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t found = text.find('\n', start);
+        const std::size_t end = found == std::string::npos ? text.size() : found;
+        const std::string line = text.substr(start, end - start);
+        if (line.size() <= maxBytes) {
+            result += line;
+        } else {
+            const std::string head = CutText(line, (maxBytes - 3) / 2);
+            std::size_t tail = line.size() - (maxBytes - 3 - head.size());
+            while (tail < line.size() && IsContinuationByte(line[tail])) {
+                ++tail;
+            }
+            result += head + "..." + line.substr(tail);
+        }
+        result += found == std::string::npos ? "" : "\n";
+        start = end + 1;
+    }
+    return result;
+}
+
 std::string FileTextOf(const std::string& text) {
     return Recode(text, ::GetACP(), CP_UTF8);
 }

@@ -9,6 +9,10 @@
 // whole; a text that is not UTF-8 there is cut at the limit.
 std::string CutText(const std::string& text, std::size_t maxBytes);
 
+// The text with each line longer than maxBytes (3 or more) cut to its start and its end with
+// "..." between, in at most maxBytes bytes; UTF-8 characters stay whole.
+std::string ShortenLines(const std::string& text, std::size_t maxBytes);
+
 // A text as the program's files store it: UTF-8, without a byte-order mark.
 std::string FileTextOf(const std::string& text);
 

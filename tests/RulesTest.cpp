@@ -61,12 +61,15 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAreWrittenAsFiveCrLfLinesAndO
     EXPECT_EQ(previous, ReadFileBytes(path));
     EXPECT_FALSE(settings.Write(folder.File("absent\\Paneward.cfg")));
     EXPECT_FALSE(FileExists(folder.File("absent")));
-    // Timers start with at least the system's minimum period.
-    const UINT least = USER_TIMER_MINIMUM;
-    const std::pair<int, UINT> periods[] = {{-40, least}, {0, least}, {9, least},
-                                            {10, 10},     {500, 500}, {INT_MAX, INT_MAX}};
-    for (const auto& [stored, started] : periods) {
-        EXPECT_EQ(started, TimerPeriod(stored)) << stored;
+    // Timers start within what the sliders offer: 10 to 1000 ms, 10 to 5000 ms.
+    const std::tuple<int, UINT, UINT> periods[] = {
+        {0, 10, 10},          {-5, 10, 10},       {INT_MIN, 10, 10},  {9, 10, 10},
+        {10, 10, 10},         {500, 500, 500},    {1000, 1000, 1000}, {1001, 1000, 1001},
+        {4999, 1000, 4999},   {5000, 1000, 5000}, {5001, 1000, 5000}, {99999999, 1000, 5000},
+        {INT_MAX, 1000, 5000}};
+    for (const auto& [stored, window, autoMaximize] : periods) {
+        EXPECT_EQ(window, TimerPeriod(stored, kWindowTimerPeriods)) << stored;
+        EXPECT_EQ(autoMaximize, TimerPeriod(stored, kAutoMaximizePeriods)) << stored;
     }
 }
 
@@ -344,6 +347,17 @@ TEST(RulesUtf8Text, CutDropsTheCharacterThatDoesNotFitWhole) {
         {"é\xA9", 2, "é"},  {"a\xA9\xA9\xA9", 3, "a\xA9\xA9"}};
     for (const auto& [text, limit, kept] : cuts) {
         EXPECT_EQ(kept, CutText(text, limit)) << text << " " << limit;
+    }
+    // Lines longer than the limit keep their start and end, whole characters only.
+    const std::tuple<const char*, std::size_t, const char*> lines[] = {
+        {"", 9, ""},
+        {"Short\nlines\n", 5, "Short\nlines\n"},
+        {"Path to:\nC:\\Skins\\Long\\H-UP.BMP", 15, "Path to:\nC:\\Ski...UP.BMP"},
+        {"0123456789\r\nabc", 8, "01...89\r\nabc"},
+        {"中中中中中", 10, "中...中"},
+        {"a中中中中", 10, "a...中中"}};
+    for (const auto& [text, limit, shown] : lines) {
+        EXPECT_EQ(shown, ShortenLines(text, limit)) << text << " " << limit;
     }
 }
 

@@ -257,4 +257,43 @@ TEST_F(WindowCommands, QuitAsksToShowTheHiddenWindowsAndOnNoTheNextStartKnowsThe
     }
 }
 
+// Hand-edited periods: the timers start within the sliders' ranges, junk as 0, and the file
+// keeps what was written until the preferences save theirs.
+TEST_F(WindowCommands, PeriodsStartWithinTheSlidersAndStayInTheFileTillASave) {
+    Start("Windows Standard\r\nTRUE\r\njunk\r\nTRUE\r\n99999999\r\n");
+    const Scene started = Snapshot();
+    EXPECT_EQ("1124:1000 1125:10", started.items.at("timers"));
+    EXPECT_EQ("Windows Standard |TRUE |junk |TRUE |99999999 |", started.items.at("cfg"));
+    Command(ID_PREFERENCES);
+    bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL);
+    const Scene saved = Snapshot();
+    EXPECT_EQ("1124:1000 1125:10", saved.items.at("timers"));
+    EXPECT_EQ("Windows Standard |TRUE |10 |TRUE |1000 |", saved.items.at("cfg"));
+}
+
+// A skin name of 5000 letters: each box keeps the fault's start and the path's end, and its
+// widest line in the message font stays well inside a 1024-pixel screen.
+TEST_F(WindowCommands, ALongSkinNameIsCutInTheBoxesOfItsFaults) {
+    interaction.m_messageBoxes.clear();
+    Start((std::string(5000, 'W') + "\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n").c_str());
+    Strings expected;
+    for (const std::string face : {"A-DOWN", "A-UP", "T-DOWN", "T-UP", "H-DOWN", "H-UP"}) {
+        expected.push_back("Path to the bitmap does not exists...\ngfx\\" + std::string(26, 'W') +
+                           "..." + std::string(26 - face.size(), 'W') + "\\" + face +
+                           ".BMP|Panewarden|0");
+    }
+    EXPECT_EQ(expected, interaction.m_messageBoxes);
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const HDC screen = ::GetDC(nullptr);
+    const HGDIOBJ previous = ::SelectObject(screen, ::CreateFontIndirectA(&metrics.lfMessageFont));
+    const std::string line = expected[1].substr(expected[1].find('\n') + 1, 64);
+    SIZE extent = {};
+    ::GetTextExtentPoint32A(screen, line.c_str(), static_cast<int>(line.size()), &extent);
+    ::DeleteObject(::SelectObject(screen, previous));
+    ::ReleaseDC(nullptr, screen);
+    EXPECT_LT(extent.cx, 800) << line;
+}
+
 } // namespace
