@@ -5,8 +5,9 @@
 #include <commctrl.h>
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::string(argv[1]) == "--foreign-window") {
-        return RunForeignWindow(argv[2], static_cast<CloseMode>(argv[3][0] - '0'));
+    if (argc == 5 && std::string(argv[1]) == "--foreign-window") {
+        return RunForeignWindow(argv[2], static_cast<CloseMode>(argv[3][0] - '0'),
+                                static_cast<StackMode>(argv[4][0] - '0'));
     }
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);

@@ -24,6 +24,9 @@ void PumpMessages(DWORD milliseconds) {
 namespace {
 
 bool g_foreignProcess = false; // set in the foreign process, which ends with its window
+// wParam: the count; lParam: the event in the low word, the object and child ids in the bytes
+// of the high word.
+constexpr UINT kRaiseEvents = WM_APP;
 
 std::string ThisProgram() {
     char program[MAX_PATH] = "";
@@ -71,6 +74,15 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
         if (::MessageBoxA(window, "Save the changes?", title, MB_YESNOCANCEL) == IDCANCEL) {
             return 0;
         }
+    } else if (message == WM_WINDOWPOSCHANGING && self->m_stackMode == StackMode::Refuses) {
+        auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+        position->flags = (position->flags & ~SWP_HIDEWINDOW) | SWP_NOZORDER;
+    } else if (message == kRaiseEvents) {
+        const WORD ids = HIWORD(lParam);
+        for (WPARAM i = 0; i < wParam; ++i) {
+            ::NotifyWinEvent(LOWORD(lParam), window, static_cast<signed char>(LOBYTE(ids)),
+                             static_cast<signed char>(HIBYTE(ids)));
+        }
     } else if (message == WM_DESTROY && g_foreignProcess) {
         ::PostQuitMessage(0);
     }
@@ -86,10 +98,11 @@ CForeignProcess::CForeignProcess(const std::string& program, const std::string& 
                      &startup, &m_process);
 }
 
-CForeignProcess::CForeignProcess(const std::string& title, CloseMode closeMode)
+CForeignProcess::CForeignProcess(const std::string& title, CloseMode closeMode, StackMode stackMode)
     : CForeignProcess(ThisProgram(),
                       "--foreign-window \"" + title + "\" " +
-                          std::to_string(static_cast<int>(closeMode)),
+                          std::to_string(static_cast<int>(closeMode)) + " " +
+                          std::to_string(static_cast<int>(stackMode)),
                       nullptr) {
     PumpUntil(
         [&] {
@@ -120,10 +133,16 @@ bool CForeignProcess::Resume() const {
     return PumpUntil([this] { return CWindowCalls::Ping(m_hWnd); });
 }
 
-int RunForeignWindow(const std::string& title, CloseMode closeMode) {
+void CForeignProcess::RaiseEvents(DWORD event, UINT count, LONG object, LONG child) const {
+    const WORD ids = MAKEWORD(static_cast<BYTE>(object), static_cast<BYTE>(child));
+    ::SendMessageA(m_hWnd, kRaiseEvents, count, MAKELPARAM(event, ids));
+}
+
+int RunForeignWindow(const std::string& title, CloseMode closeMode, StackMode stackMode) {
     g_foreignProcess = true;
     CForeignWindow window(title, {200, 200, 600, 500});
     window.m_closeMode = closeMode;
+    window.m_stackMode = stackMode;
     ::ShowWindow(window.Handle(), SW_SHOWNOACTIVATE);
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -26,6 +26,9 @@ template <class Condition> bool PumpUntil(Condition condition, DWORD millisecond
 // What a foreign window does with WM_CLOSE. Asks: a Yes/No/Cancel box captioned with its
 // title, after which Cancel keeps it open.
 enum class CloseMode { Closes, Ignores, Asks };
+// Refuses: a hide or a change of its place in the stack leaves it as it was, as the system
+// does for a program of higher rights.
+enum class StackMode { Yields, Refuses };
 
 // A top-level window of another program, as far as the bar can tell.
 class CForeignWindow {
@@ -40,6 +43,7 @@ public:
     void BringToFront() const;      // shown, and the foreground window
     std::function<void()> m_onHide; // runs as it is hidden
     CloseMode m_closeMode = CloseMode::Closes;
+    StackMode m_stackMode = StackMode::Yields;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -47,10 +51,11 @@ private:
 };
 
 // A program started in a folder (null: ours), by default this test program again with
-// --foreign-window TITLE CLOSEMODE (0, 1 or 2, as in CloseMode), whose window it waits for.
+// --foreign-window TITLE CLOSEMODE STACKMODE (digits, as in the enums), whose window it waits for.
 class CForeignProcess {
 public:
-    explicit CForeignProcess(const std::string& title, CloseMode closeMode = CloseMode::Closes);
+    explicit CForeignProcess(const std::string& title, CloseMode closeMode = CloseMode::Closes,
+                             StackMode stackMode = StackMode::Yields);
     CForeignProcess(const std::string& program, const std::string& arguments, const char* folder);
     ~CForeignProcess(); // terminates the process if it still runs
     CForeignProcess(const CForeignProcess&) = delete;
@@ -67,13 +72,17 @@ public:
     // Hang: it stops handling messages. Resume: it carries out what came meanwhile.
     void Hang() const { ::SuspendThread(m_process.hThread); }
     bool Resume() const;
+    // Its window raises the event count times, from its own thread; returns once it has.
+    // Object and child ids from -128 to 127.
+    void RaiseEvents(DWORD event, UINT count, LONG object = OBJID_WINDOW,
+                     LONG child = CHILDID_SELF) const;
 
 private:
     PROCESS_INFORMATION m_process = {};
     HWND m_hWnd = nullptr;
 };
 
-int RunForeignWindow(const std::string& title, CloseMode closeMode);
+int RunForeignWindow(const std::string& title, CloseMode closeMode, StackMode stackMode);
 
 struct MenuCall {
     std::vector<std::string> lines; // as MenuLines gives them

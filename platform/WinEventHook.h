@@ -1,0 +1,33 @@
+// The system's news of windows that switch, move, come back from the taskbar or are cloaked,
+// out of context and skipping the program's own, as one message to a window of the program:
+// the bar follows at once instead of at its timer's next tick.
+#pragma once
+
+#include <windows.h>
+#include <functional>
+
+class CWinEventHook {
+public:
+    // One per thread. Matters: whether an event for this top-level window can change where the
+    // bar belongs (the foreground window, the target, the windows of the bar's stack).
+    CWinEventHook(HWND window, UINT message, std::function<bool(HWND)> matters);
+    ~CWinEventHook();
+    CWinEventHook(const CWinEventHook&) = delete;
+    CWinEventHook& operator=(const CWinEventHook&) = delete;
+
+    // The owner has handled the message: the next event that matters posts it again. Until
+    // then events are dropped, so that a flood during a drag costs one message.
+    void TickRan() { m_bPending = false; }
+
+private:
+    static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object,
+                                 LONG child, DWORD thread, DWORD time);
+
+    // Each event's range alone: one range over them all would also bring every show, hide,
+    // name and value change of the system.
+    HWINEVENTHOOK m_hooks[4] = {};
+    HWND m_hWnd;
+    UINT m_message;
+    std::function<bool(HWND)> m_matters;
+    bool m_bPending = false;
+};
