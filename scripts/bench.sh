@@ -2,7 +2,7 @@
 # Measures the shipped program under Wine against the polling reference
 # (bench/PollingFloor.cpp), the least program that follows the window in front, both with
 # their bar on a still window in one prefix. Each round runs Panewarden, then the reference,
-# then Alt+A and Alt+S over 200 windows of another process, which then times showing them
+# then Panewarden with its window timer at 1000 ms, then Alt+A and Alt+S over 200 windows of another process, which then times showing them
 # itself, the floor under Alt+S; BENCH_ROUNDS rounds (default 3)
 # of BENCH_SECONDS each (default 20). Prints one table of medians: CPU of the program and of
 # the prefix's wineserver, start-up time to the first placement, resident memory, the
@@ -34,8 +34,11 @@ cp -R "$folder" "$work/Panewarden"
 cp "build/$arch/BenchProbe.exe" "$work/BenchProbe.exe"
 cp "build/$arch/PollingFloor.exe" "$work/PollingFloor.exe"
 "$arch-w64-mingw32-strip" "$work/PollingFloor.exe"
-# The defaults, without the first run's balloon.
+# The defaults, without the first run's balloon; and a copy whose window timer runs at the
+# longest period the preferences offer.
 printf 'Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n' >"$work/Panewarden/Paneward.cfg"
+cp -R "$work/Panewarden" "$work/Panewarden-1000"
+printf 'Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n1000\r\n' >"$work/Panewarden-1000/Paneward.cfg"
 
 wine_up build/wineprefix-bench private
 
@@ -124,6 +127,7 @@ while [ "$round" -le "$rounds" ]; do
     echo "bench: round $round of $rounds" >&2
     measure panewarden "$work/Panewarden/Panewarden.exe" Panewarden.exe
     measure reference "$work/PollingFloor.exe" 'PollingFloor*'
+    measure panewarden-1000 "$work/Panewarden-1000/Panewarden.exe" Panewarden.exe
     measure_hotkeys
     round=$((round + 1))
 done
@@ -151,6 +155,9 @@ echo "|---|---|---|---|"
 row "CPU of the program" 2 "%.1f %%"
 row "CPU of the prefix's wineserver" 3 "%.1f %%"
 row "CPU of both" 4 "%.1f %%"
+awk -v p="$(median panewarden-1000 2)" -v r="$(median reference 2)" 'BEGIN {
+    printf "| CPU of the program, its window timer at 1000 ms; reference at 10 ms | %.1f %% | %.1f %% | %s |\n", p, r, (r > 0 ? sprintf("%.2f", p / r) : "-")
+}'
 row "Start-up to the first placement" 5 "%.0f ms"
 row "Resident memory of the program" 6 "%.1f MB"
 printf '| Alt+A until %d windows of another process are hidden | %.0f ms | | |\n' "$windows" \
