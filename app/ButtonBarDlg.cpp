@@ -32,6 +32,7 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
     OnTimerTick(kWindowTimer, &CButtonBarDlg::OnWindowTimer),
     OnTimerTick(kAutoMaximizeTimer, &CButtonBarDlg::OnAutoMaximizeTimer),
+    OnTimerTick(kCheckBackTimer, &CButtonBarDlg::OnCheckBackTimer),
     ::OnDpiChanged(CDpiCalls::kDpiChangedMessage, &CButtonBarDlg::OnDpiChanged),
     // The buttons' clicks come as callbacks; these commands may come from anywhere.
     OnCommand(IDC_HIDE, &CButtonBarDlg::OnHideTarget),
@@ -63,7 +64,7 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
                                               PreferencesDlg() ? PreferencesDlg()->m_hWnd
                                                                : nullptr};
                  }}),
-      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons),
+      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon),
       m_timers(*this, m_settings, m_tracker, [this] { SaveSettings(); }),
       m_nSecondStartMessage(SecondStartMessage()) {}
 
@@ -176,23 +177,33 @@ void CButtonBarDlg::ShowOnWindowInFront() {
     }
 }
 
-// With the windows hidden by a run of the program that never asked its exit question. The
-// icons hear first that windows left the list, then the dialog.
+// With the windows hidden by a run of the program that never asked its exit question.
 void CButtonBarDlg::CreateProcessingDlg() {
     m_hiddenWindows.Listen(
         [this](CHiddenWindowList::Change change, const std::vector<HWND>& windows) {
-            if (change == CHiddenWindowList::Change::Removed) {
-                for (HWND window : windows) {
-                    m_actions.Icons().Remove(window);
-                }
-            }
-            if (m_pProcessingDlg) {
-                m_pProcessingDlg->OnHiddenWindowsChanged();
-            }
+            OnHiddenWindowsChanged(change, windows);
         });
     m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(m_hiddenWindows);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
     m_hiddenWindows.Load();
+}
+
+// The icons hear first that windows left the list, then the dialog.
+void CButtonBarDlg::OnHiddenWindowsChanged(CHiddenWindowList::Change change,
+                                           const std::vector<HWND>& windows) {
+    for (HWND window : windows) {
+        if (change == CHiddenWindowList::Change::Removed) {
+            m_actions.Icons().Remove(window);
+        } else if (change == CHiddenWindowList::Change::Refused) {
+            m_actions.TellRefused(window);
+        }
+    }
+    if (change == CHiddenWindowList::Change::Added) {
+        ::SetTimer(m_hWnd, kCheckBackTimer, kCheckBackMs, nullptr);
+    }
+    if (m_pProcessingDlg) {
+        m_pProcessingDlg->OnHiddenWindowsChanged();
+    }
 }
 
 void CButtonBarDlg::InstallTrayIcon() {
@@ -328,6 +339,11 @@ void CButtonBarDlg::OnWindowTimer() {
 
 void CButtonBarDlg::OnAutoMaximizeTimer() {
     m_timers.TickAutoMaximize();
+}
+
+void CButtonBarDlg::OnCheckBackTimer() {
+    ::KillTimer(m_hWnd, kCheckBackTimer);
+    m_hiddenWindows.CheckBack();
 }
 
 void CButtonBarDlg::OnAutoMaximize() {

@@ -27,6 +27,9 @@ class CButtonBarDlg : public CDialog {
 public:
     static constexpr UINT kWindowTimer = CBarTracker::kWindowTimer;
     static constexpr UINT kAutoMaximizeTimer = CAutoMaximizer::kTimer;
+    // One-shot, after hides made without waiting: their windows are read back.
+    static constexpr UINT kCheckBackTimer = 1126;
+    static constexpr UINT kCheckBackMs = 100;
     static constexpr int kHideAllHotkey = 1000;
     static constexpr int kShowAllHotkey = 1001;
     static constexpr UINT kTrayCallbackMessage = WM_APP + 10;
@@ -76,6 +79,7 @@ private:
     void OnWindowSelector();
     void OnWindowTimer();
     void OnAutoMaximizeTimer();
+    void OnCheckBackTimer();
     void OnAutoMaximize();
     void OnHideTarget();
     void OnToggleTopmost();
@@ -93,6 +97,7 @@ private:
     void LayOutAt(UINT dpi);
     void ShowOnWindowInFront();
     void CreateProcessingDlg();
+    void OnHiddenWindowsChanged(CHiddenWindowList::Change change, const std::vector<HWND>& windows);
     void InstallTrayIcon();
     void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText, Faults& faults);
     void TellFaults(const Faults& faults);

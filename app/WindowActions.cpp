@@ -4,11 +4,31 @@
 #include "processing/WindowProcessingDlg.h"
 #include "windows/Topmost.h"
 
+#include <algorithm>
+
+namespace {
+const char kRefusedText[] =
+    "Panewarden cannot change this window: its program runs with higher rights.";
+} // namespace
+
 CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
                                const std::unique_ptr<CWindowProcessingDlg>& dialog,
-                               CBarButtons& buttons)
+                               CBarButtons& buttons, CSystemTray& trayIcon)
     : m_bar(bar), m_tracker(tracker), m_hiddenWindows(hiddenWindows), m_pDialog(dialog),
-      m_buttons(buttons), m_transparency([this](int level) { SetTransparencyLevel(level); }) {}
+      m_buttons(buttons), m_transparency([this](int level) { SetTransparencyLevel(level); }),
+      m_trayIcon(trayIcon) {}
+
+// No box: the user's work goes on. A destroyed window's handle may come back on another.
+void CWindowActions::TellRefused(HWND window) {
+    m_toldRefused.erase(std::remove_if(m_toldRefused.begin(), m_toldRefused.end(),
+                                       [](HWND told) { return ::IsWindow(told) != 1; }),
+                        m_toldRefused.end());
+    if (std::find(m_toldRefused.begin(), m_toldRefused.end(), window) != m_toldRefused.end()) {
+        return;
+    }
+    m_toldRefused.push_back(window);
+    m_trayIcon.ShowBalloon(kRefusedText, "Panewarden", NIIF_WARNING, 10);
+}
 
 void CWindowActions::SyncButtonFaces(HWND window) {
     const int topmost = IsTopmost(window);
@@ -51,17 +71,29 @@ void CWindowActions::HideTarget() {
         return;
     }
     const CWindowCalls calls(target);
-    m_hiddenWindows.Hide(calls);
+    if (!m_hiddenWindows.Hide(calls)) {
+        return;
+    }
     m_tracker.Collapse();
     CWindowCalls::HandOnForeground(m_bar.m_hWnd);
     m_icons.Add(calls, &m_bar);
 }
 
+// Read back once the window's program has answered: one that has not yet keeps the face
+// the click gave.
 void CWindowActions::ToggleTopmost() {
-    if (const HWND target = m_tracker.Target()) {
-        SetWindowTopmost(ToggledTopmostMode(IsTopmost(target)), target, m_bar.m_hWnd);
-        m_tracker.RestackDue();
+    const HWND target = m_tracker.Target();
+    if (!target) {
+        return;
     }
+    const int before = IsTopmost(target);
+    if (SetWindowTopmost(ToggledTopmostMode(before), target, m_bar.m_hWnd)) {
+        if (IsTopmost(target) == before) {
+            TellRefused(target);
+        }
+        SyncButtonFaces(target);
+    }
+    m_tracker.RestackDue();
 }
 
 void CWindowActions::ToggleTransparency() {
@@ -69,10 +101,14 @@ void CWindowActions::ToggleTransparency() {
     if (!target) {
         return;
     }
-    if (m_transparency.Toggle(target)) {
-        ActivateTarget();
-    } else {
+    const int before = m_transparency.IsTransparent(target);
+    if (!m_transparency.Toggle(target)) {
         SyncButtonFaces(target);
+    } else if (m_transparency.IsTransparent(target) == before) {
+        TellRefused(target);
+        SyncButtonFaces(target);
+    } else {
+        ActivateTarget();
     }
 }
 

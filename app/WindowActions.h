@@ -5,6 +5,7 @@
 #include "controls/BarButtons.h"
 #include "processing/HiddenWindowList.h"
 #include "tray/HiddenWindowIcons.h"
+#include "tray/SystemTray.h"
 #include "windows/BarTracker.h"
 #include "windows/TargetTransparency.h"
 
@@ -14,8 +15,10 @@ class CWindowProcessingDlg;
 
 class CWindowActions {
 public:
+    // The tray icon tells of refused actions.
     CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
-                   const std::unique_ptr<CWindowProcessingDlg>& dialog, CBarButtons& buttons);
+                   const std::unique_ptr<CWindowProcessingDlg>& dialog, CBarButtons& buttons,
+                   CSystemTray& trayIcon);
 
     CTargetTransparency& Transparency() { return m_transparency; }
     // One icon per window hidden with H.
@@ -41,6 +44,9 @@ public:
     void OpenTransparencyPopup();
     // The A and T faces show the window's topmost and layered styles.
     void SyncButtonFaces(HWND window);
+    // The system refused a change to the window (its program runs with higher rights): the
+    // tray icon's balloon says so, once per window.
+    void TellRefused(HWND window);
 
 private:
     CWnd& m_bar;
@@ -50,4 +56,6 @@ private:
     CHiddenWindowIcons m_icons;
     CBarButtons& m_buttons;
     CTargetTransparency m_transparency;
+    CSystemTray& m_trayIcon;
+    std::vector<HWND> m_toldRefused;
 };

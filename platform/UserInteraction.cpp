@@ -25,6 +25,10 @@ PIDLIST_ABSOLUTE CUserInteraction::BrowseForFolder(BROWSEINFOA& info) {
     return ::SHBrowseForFolderA(&info);
 }
 
+BOOL CUserInteraction::ShowBalloon(NOTIFYICONDATAA& data) {
+    return ::Shell_NotifyIconA(NIM_MODIFY, &data);
+}
+
 void CUserInteraction::Sleep(DWORD milliseconds) {
     ::Sleep(milliseconds);
 }

@@ -1,8 +1,10 @@
-// The few calls that wait for a person: message boxes, popup menus, the folder
-// browser and fixed waits. Tests install their own answers here.
+// The few calls that wait for a person or tell them something: message boxes, popup menus,
+// the folder browser, notification balloons and fixed waits. Tests install their own answers
+// here.
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #include <string>
 
@@ -15,6 +17,8 @@ public:
     // Tracks the menu; a chosen item reaches the owner as WM_COMMAND.
     virtual BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner);
     virtual PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info);
+    // The balloon of the record, on its icon, which is installed.
+    virtual BOOL ShowBalloon(NOTIFYICONDATAA& data);
     virtual void Sleep(DWORD milliseconds);
 
     static CUserInteraction& Current();

@@ -32,12 +32,20 @@ void CHiddenWindowList::Load() {
     Announce(Change::Loaded, m_windows);
 }
 
-void CHiddenWindowList::Hide(const CWindowCalls& window) {
+bool CHiddenWindowList::Hide(const CWindowCalls& window) {
     m_windows.push_back(window.Handle());
     Save();
     Expect(window.Handle(), false);
     window.ShowWindow(SW_HIDE);
     Announce(Change::Added, {window.Handle()});
+    if (!window.Answers() || !::IsWindowVisible(window.Handle())) {
+        return true;
+    }
+    EraseFirst(m_windows, window.Handle());
+    Forget(window.Handle());
+    Save();
+    Announce(Change::Refused, {window.Handle()});
+    return false;
 }
 
 void CHiddenWindowList::HideEvery(std::vector<HWND> windows) {
@@ -51,7 +59,28 @@ void CHiddenWindowList::HideEvery(std::vector<HWND> windows) {
         Expect(*window, false);
         CWindowCalls::WithoutWaiting(*window).ShowWindow(SW_HIDE);
     }
+    m_checkBack.insert(m_checkBack.end(), windows.begin(), windows.end());
     Announce(Change::Added, windows);
+}
+
+// Only windows still shown are pinged: those hidden cost nothing.
+void CHiddenWindowList::CheckBack() {
+    std::vector<HWND> refused;
+    for (HWND window : m_checkBack) {
+        const bool stillExpected = std::find(m_expected.begin(), m_expected.end(),
+                                             std::make_pair(window, false)) != m_expected.end();
+        if (stillExpected && ::IsWindow(window) == 1 && ::IsWindowVisible(window) &&
+            CWindowCalls::Ping(window) && ::IsWindowVisible(window)) {
+            EraseFirst(m_windows, window);
+            Forget(window);
+            refused.push_back(window);
+        }
+    }
+    m_checkBack.clear();
+    if (!refused.empty()) {
+        Save();
+        Announce(Change::Refused, refused);
+    }
 }
 
 // The window leaves the list before it shows, since showing can activate the dialog, whose
@@ -128,6 +157,14 @@ void CHiddenWindowList::Expect(HWND window, bool visible) {
         }
     }
     m_expected.emplace_back(window, visible);
+}
+
+void CHiddenWindowList::Forget(HWND window) {
+    m_expected.erase(std::remove_if(m_expected.begin(), m_expected.end(),
+                                    [window](const std::pair<HWND, bool>& expected) {
+                                        return expected.first == window;
+                                    }),
+                     m_expected.end());
 }
 
 void CHiddenWindowList::ForgetDestroyed() {

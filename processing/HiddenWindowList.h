@@ -19,8 +19,9 @@ class CHiddenWindowList {
 public:
     enum class Order { FirstToLast, LastToFirst };
     // What happened to the windows announced with it. ShownOther: a window outside the
-    // list was shown again, which the window lists see too.
-    enum class Change { Added, Removed, Loaded, ShownOther };
+    // list was shown again, which the window lists see too. Refused: windows taken out again
+    // because they stayed shown once their program had answered (the system refused the hide).
+    enum class Change { Added, Removed, Loaded, ShownOther, Refused };
     using Listener = std::function<void(Change, const std::vector<HWND>& windows)>;
 
     CHiddenWindowList(std::string path, const PlatformQuirks& quirks)
@@ -35,13 +36,17 @@ public:
 
     const std::vector<HWND>& Windows() const { return m_windows; }
 
-    // Records the window, then hides it: a program killed in between still knows it.
-    void Hide(const CWindowCalls& window);
+    // Records the window, then hides it: a program killed in between still knows it. False
+    // when the window answers and is still shown: it is taken out again.
+    bool Hide(const CWindowCalls& window);
     // Many windows at once, as listed (top of the stack first): records them all with one
-    // write of the file, then hides each, last first, without waiting for its program.
-    // A copy of them: hiding one of the program's own windows can activate the dialog, whose
-    // refresh rebuilds the array they may come from.
+    // write of the file, then hides each, last first, without waiting for its program; they
+    // are read back by CheckBack. A copy of them: hiding one of the program's own windows can
+    // activate the dialog, whose refresh rebuilds the array they may come from.
     void HideEvery(std::vector<HWND> windows);
+    // The windows of the last batches that are still shown and whose program answers are taken
+    // out again; one that does not answer stays expected hidden.
+    void CheckBack();
     // Shows the window and forgets its first entry, if it has one.
     void Show(HWND window);
     // Shows every window of the program's list in that order, without waiting for their
@@ -56,6 +61,8 @@ private:
     void Save() const { m_store.Save(m_windows); }
     void Announce(Change change, const std::vector<HWND>& windows) const;
     void Expect(HWND window, bool visible);
+    // Its expectation goes: the window is as the platform says.
+    void Forget(HWND window);
     // A destroyed window settles nothing, and its handle may come back on another.
     void ForgetDestroyed();
 
@@ -64,4 +71,5 @@ private:
     std::vector<Listener> m_listeners;
     std::vector<HWND> m_windows;
     std::vector<std::pair<HWND, bool>> m_expected; // window, visible: not seen so yet
+    std::vector<HWND> m_checkBack;                 // hidden without waiting, not read back yet
 };

@@ -209,6 +209,9 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
         }
         add(items["asked"], "menu of " + owner, "; ");
     }
+    for (const std::string& balloon : interaction.m_balloons) {
+        add(items["asked"], "balloon " + balloon, "; ");
+    }
     std::string& cfg = items["cfg"] = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));
     std::replace(cfg.begin(), cfg.end(), '\r', ' ');
     std::replace(cfg.begin(), cfg.end(), '\n', '|');

@@ -77,6 +77,10 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
     } else if (message == WM_WINDOWPOSCHANGING && self->m_stackMode == StackMode::Refuses) {
         auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
         position->flags = (position->flags & ~SWP_HIDEWINDOW) | SWP_NOZORDER;
+    } else if (message == WM_STYLECHANGING && wParam == static_cast<WPARAM>(GWL_EXSTYLE) &&
+               self->m_stackMode == StackMode::Refuses) {
+        auto* style = reinterpret_cast<STYLESTRUCT*>(lParam);
+        style->styleNew = style->styleOld;
     } else if (message == kRaiseEvents) {
         const WORD ids = HIWORD(lParam);
         for (WPARAM i = 0; i < wParam; ++i) {

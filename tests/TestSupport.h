@@ -26,8 +26,8 @@ template <class Condition> bool PumpUntil(Condition condition, DWORD millisecond
 // What a foreign window does with WM_CLOSE. Asks: a Yes/No/Cancel box captioned with its
 // title, after which Cancel keeps it open.
 enum class CloseMode { Closes, Ignores, Asks };
-// Refuses: a hide or a change of its place in the stack leaves it as it was, as the system
-// does for a program of higher rights.
+// Refuses: a hide, a change of its place in the stack or of its extended style leaves it as it
+// was, as the system does for a program of higher rights.
 enum class StackMode { Yields, Refuses };
 
 // A top-level window of another program, as far as the bar can tell.
@@ -101,6 +101,10 @@ public:
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
     BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) override;
+    BOOL ShowBalloon(NOTIFYICONDATAA& data) override {
+        m_balloons.push_back(std::string(data.szInfoTitle) + "|" + data.szInfo);
+        return TRUE;
+    }
     void Sleep(DWORD milliseconds) override { m_sleeps.push_back(milliseconds); }
 
     std::deque<int> m_messageBoxAnswers;
@@ -109,6 +113,7 @@ public:
 
     std::vector<std::string> m_messageBoxes; // "text|caption|type"
     std::vector<MenuCall> m_menus;
+    std::vector<std::string> m_balloons; // "title|text"
     std::vector<DWORD> m_sleeps;
 };
 

@@ -28,6 +28,12 @@ template <std::size_t size> void CopyCut(char (&field)[size], const char* text) 
     std::copy(cut.c_str(), cut.c_str() + cut.size() + 1, field);
 }
 
+// Balloons came with the shell of Windows 2000.
+bool ShellHasBalloons() {
+    const OSVERSIONINFOA version = CWinApp::PlatformVersion();
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
+}
+
 } // namespace
 
 const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
@@ -60,16 +66,10 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     m_iconData.uCallbackMessage = callbackMessage;
     CopyCut(m_iconData.szTip, tooltip);
 
-    const OSVERSIONINFOA version = CWinApp::PlatformVersion();
-    const bool shellV5 =
-        version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
-    const bool balloon = shellV5 && balloonText;
+    const bool balloon = ShellHasBalloons() && balloonText;
     if (balloon) {
         m_iconData.uFlags |= NIF_INFO;
-        CopyCut(m_iconData.szInfo, balloonText);
-        CopyCut(m_iconData.szInfoTitle, balloonTitle ? balloonTitle : "");
-        m_iconData.uTimeout = balloonTimeoutSeconds * 1000;
-        m_iconData.dwInfoFlags = balloonIconFlags;
+        SetBalloon(balloonText, balloonTitle, balloonIconFlags, balloonTimeoutSeconds);
     }
     m_nInstallFlags = m_iconData.uFlags;
 
@@ -81,6 +81,26 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
         m_iconData.szInfo[0] = '\0';
     }
     return added;
+}
+
+void CSystemTray::SetBalloon(const char* text, const char* title, DWORD iconFlags,
+                             UINT timeoutSeconds) {
+    CopyCut(m_iconData.szInfo, text);
+    CopyCut(m_iconData.szInfoTitle, title ? title : "");
+    m_iconData.uTimeout = timeoutSeconds * 1000;
+    m_iconData.dwInfoFlags = iconFlags;
+}
+
+// Like the start's balloon, for this once only: a re-add stays quiet.
+void CSystemTray::ShowBalloon(const char* text, const char* title, DWORD iconFlags,
+                              UINT timeoutSeconds) {
+    if (!m_nInstallFlags || !ShellHasBalloons()) {
+        return;
+    }
+    m_iconData.uFlags = NIF_INFO;
+    SetBalloon(text, title, iconFlags, timeoutSeconds);
+    CUserInteraction::Current().ShowBalloon(m_iconData);
+    m_iconData.szInfo[0] = '\0';
 }
 
 int CSystemTray::Uninstall() {

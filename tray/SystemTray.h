@@ -29,6 +29,8 @@ public:
                 const char* balloonText, const char* balloonTitle, DWORD balloonIconFlags,
                 UINT balloonTimeoutSeconds);
     int Uninstall();
+    // A balloon on the installed icon, on shells that have balloons.
+    void ShowBalloon(const char* text, const char* title, DWORD iconFlags, UINT timeoutSeconds);
     // Puts an installed icon back after the taskbar restarted or the work area changed.
     void ReinstallIfPending();
 
@@ -50,6 +52,8 @@ private:
     static const MessageEntry<CSystemTray> s_messageTable[];
 
     void OnSettingChange(UINT flag);
+    // The balloon's fields of the record; its flag is the caller's.
+    void SetBalloon(const char* text, const char* title, DWORD iconFlags, UINT timeoutSeconds);
     // The icon's menu with the two window submenus, tracked for the target window.
     LRESULT ShowMenu(CWnd& target);
 

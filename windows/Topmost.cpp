@@ -14,10 +14,10 @@ int IsTopmost(HWND window) {
     return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0;
 }
 
-void SetWindowTopmost(int mode, HWND window, HWND bar) {
+bool SetWindowTopmost(int mode, HWND window, HWND bar) {
     const std::optional<TopmostChange> change = TopmostChangeFor(mode, window == bar);
     if (!change) {
-        return;
+        return true;
     }
     RECT rect = {};
     if (window && ::IsWindow(window) == 1) {
@@ -27,8 +27,9 @@ void SetWindowTopmost(int mode, HWND window, HWND bar) {
     if (window == bar) {
         ::SetWindowPos(window, change->insertAfter, rect.left, rect.top, width, height,
                        change->flags);
-    } else {
-        CWindowCalls(window).SetWindowPos(change->insertAfter, rect.left, rect.top, width, height,
-                                          change->flags);
+        return true;
     }
+    const CWindowCalls calls(window);
+    calls.SetWindowPos(change->insertAfter, rect.left, rect.top, width, height, change->flags);
+    return calls.Answers();
 }

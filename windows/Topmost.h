@@ -19,5 +19,5 @@ inline int ToggledTopmostMode(int isTopmost) {
 }
 int IsTopmost(HWND window);
 // The move for the mode, where the window is; the bar's own call, another program's window
-// through WindowCalls.
-void SetWindowTopmost(int mode, HWND window, HWND bar);
+// through WindowCalls. False when the window did not answer: the move waits for its program.
+bool SetWindowTopmost(int mode, HWND window, HWND bar);
