@@ -27,6 +27,7 @@ bool g_foreignProcess = false; // set in the foreign process, which ends with it
 // wParam: the count; lParam: the event in the low word, the object and child ids in the bytes
 // of the high word.
 constexpr UINT kRaiseEvents = WM_APP;
+constexpr UINT kSetStackMode = WM_APP + 1;
 
 std::string ThisProgram() {
     char program[MAX_PATH] = "";
@@ -81,6 +82,12 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
                self->m_stackMode == StackMode::Refuses) {
         auto* style = reinterpret_cast<STYLESTRUCT*>(lParam);
         style->styleNew = style->styleOld;
+    } else if (message == kSetStackMode) {
+        self->m_stackMode = StackMode::Yields;
+        ::SetWindowPos(window, HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
+                           (wParam ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        self->m_stackMode = static_cast<StackMode>(wParam);
     } else if (message == kRaiseEvents) {
         const WORD ids = HIWORD(lParam);
         for (WPARAM i = 0; i < wParam; ++i) {
@@ -140,6 +147,10 @@ bool CForeignProcess::Resume() const {
 void CForeignProcess::RaiseEvents(DWORD event, UINT count, LONG object, LONG child) const {
     const WORD ids = MAKEWORD(static_cast<BYTE>(object), static_cast<BYTE>(child));
     ::SendMessageA(m_hWnd, kRaiseEvents, count, MAKELPARAM(event, ids));
+}
+
+void CForeignProcess::SetStackMode(StackMode mode) const {
+    ::SendMessageA(m_hWnd, kSetStackMode, static_cast<WPARAM>(mode), 0);
 }
 
 int RunForeignWindow(const std::string& title, CloseMode closeMode, StackMode stackMode) {

@@ -72,6 +72,9 @@ public:
     // Hang: it stops handling messages. Resume: it carries out what came meanwhile.
     void Hang() const { ::SuspendThread(m_process.hThread); }
     bool Resume() const;
+    // Its window takes the mode, shown on top of the stack (not activated) for Refuses, hidden
+    // for Yields; returns once it has.
+    void SetStackMode(StackMode mode) const;
     // Its window raises the event count times, from its own thread; returns once it has.
     // Object and child ids from -128 to 127.
     void RaiseEvents(DWORD event, UINT count, LONG object = OBJID_WINDOW,

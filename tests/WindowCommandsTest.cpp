@@ -31,6 +31,7 @@ protected:
         }
         WindowCommands::SetUp();
         interaction.m_menus.clear();
+        interaction.m_balloons.clear();
         camera = {};
         camera.Name("First", first.Handle());
         camera.Name("Second", second.Handle());
@@ -54,6 +55,25 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
     const std::function<void()> none = [] {},
                                 barInFront = [&] { ::SetForegroundWindow(bar->m_hWnd); };
     const std::function<void()> hideAll = [&] { Hotkey(CButtonBarDlg::kHideAllHotkey); };
+    // A window of a program of higher rights, shown for the row, in front with the bar on it.
+    const CForeignProcess refusing("Refusing", CloseMode::Closes, StackMode::Refuses);
+    refusing.SetStackMode(StackMode::Yields);
+    const auto makeRefusing = [&](bool ride) {
+        return std::function<void()>([&, ride] {
+            refusing.SetStackMode(StackMode::Refuses);
+            camera.Name("Refusing", refusing.Handle());
+            if (ride) {
+                RideOn(refusing.Handle());
+            }
+        });
+    };
+    const std::function<void()> hideAllCheckedBack = [&] {
+        hideAll();
+        PumpUntil([&] { return !Contains(bar->HiddenWindowList().Windows(), refusing.Handle()); });
+    };
+    const std::string refused =
+        " asked+=balloon,Panewarden|Panewarden,cannot,change,this,window:,its,program,runs,with,"
+        "higher,rights.";
     // The preferences opened and a check box clicked; closed.
     const auto preferences = [&](int box) {
         return std::function<void()>([&, box] {
@@ -178,6 +198,25 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
             {"tray menu, a window hidden since the last refresh", [&] { ::ShowWindow(B, SW_HIDE); },
              [&] { TrayMenu({ID_AUTOMAXIMIZE}); },
              "asked+=menu,of,bar foreground=bar queued=273:32786,0:0 listed=First,Third"},
+            // Under Wine its own hide deactivates it before it refuses; the lists are refreshed.
+            {"H on a window that refuses", makeRefusing(true), [&] { Click(IDC_HIDE); },
+             "foreground=- listed=Refusing,First,Second,Third" + refused},
+            {"H again on a window that refuses",
+             [&] {
+                 makeRefusing(true)();
+                 Click(IDC_HIDE);
+             },
+             [&] { Click(IDC_HIDE); }, ""},
+            {"A on a window that refuses", makeRefusing(true), [&] { Click(IDC_TOPMOST); },
+             refused},
+            {"T on a window that refuses", makeRefusing(true), [&] { Click(IDC_TRANSPARENCY); },
+             refused},
+            {"Alt+A, a window that refuses", makeRefusing(false), hideAllCheckedBack,
+             "First.visible=0 Second.visible=0 Third.visible=0 stack=bar,Refusing "
+             "foreground=- bar=collapsed hidden=First,Second,Third hid=First,Second,Third "
+             "listed=Refusing "
+             "listedHidden=First,Second,Third" +
+                 refused},
             {"tray icon's double-click", none,
              [&] {
                  const CSystemTray& icon = bar->TrayIcon();
@@ -193,6 +232,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
             SetUp();
             prepare();
             ExpectEffect(name, act, changes);
+            refusing.SetStackMode(StackMode::Yields);
         }
     }
 }
