@@ -13,6 +13,7 @@ class WindowProcessing : public BarFixture {
 protected:
     void SetUp() override {
         camera = {};
+        interaction.m_balloons.clear();
         Start();
         Command(ID_WINDOWSELECTOR);
         ::SetForegroundWindow(Dialog().m_hWnd);
@@ -47,6 +48,10 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
     };
     Handles made;
     const auto show = [&](int i, int how) { ::ShowWindow(made.at(i), how); };
+    // A window of a program of higher rights, shown for its row.
+    const CForeignProcess refusing("Refusing", CloseMode::Closes, StackMode::Refuses);
+    refusing.SetStackMode(StackMode::Yields);
+    bool refusingShown = false;
     // The windows selected in the window list, what is done before, the command, its changes.
     const std::tuple<const char*, std::vector<int>, std::function<void()>, int, std::string>
         rows[] = {
@@ -93,6 +98,20 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
              IDC_HIDESHOW,
              "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
              "listedHidden=W0,W2 selected="},
+            // Under Wine its own hide hands the activation on before it refuses.
+            {"Hide windows, one refusing",
+             {0},
+             [&] {
+                 refusing.SetStackMode(StackMode::Refuses);
+                 refusingShown = true;
+                 camera.Name("R", refusing.Handle());
+                 Select({made[0], refusing.Handle()});
+             },
+             IDC_HIDESHOW,
+             "W0.visible=0 stack=processing,bar,R,W1,W2 foreground=W1 hidden=W0 hid=W0 "
+             "listed=R,W1,W2 "
+             "listedHidden=W0 selected= asked+=balloon,Panewarden|Panewarden,cannot,change,this,"
+             "window:,its,program,runs,with,higher,rights."},
             {"Vertical", {}, [] {}, IDC_VERTICAL, "dialog=Hide,windows,parents,vertical,own"},
             {"Parents and children",
              {},
@@ -165,7 +184,20 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
         ::SetForegroundWindow(Dialog().m_hWnd);
         PumpMessages(20);
         ExpectEffect(
-            name, [&, id = command] { Send(id); }, changes);
+            name,
+            [&, id = command] {
+                Send(id);
+                // The hides made without waiting are read back a moment later.
+                PumpUntil([&] {
+                    return !refusingShown ||
+                           !Contains(bar->HiddenWindowList().Windows(), refusing.Handle());
+                });
+            },
+            changes);
+        if (refusingShown) {
+            refusing.SetStackMode(StackMode::Yields);
+            refusingShown = false;
+        }
     }
 }
 
