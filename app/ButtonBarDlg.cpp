@@ -53,7 +53,8 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
 };
 
 CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
-    : CDialog(IDD_BUTTONBAR), m_hiddenWindows(CHiddenWindowStore::ProgramFile(), quirks),
+    : CDialog(IDD_BUTTONBAR),
+      m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks),
       m_tracker(*this, quirks,
                 {[this] { return static_cast<CWnd*>(m_actions.Transparency().Popup()); },
                  [this] { return static_cast<CWnd*>(m_actions.Transparency().ShownPopup()); },

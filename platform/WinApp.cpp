@@ -2,6 +2,8 @@
 
 #include "platform/Dialog.h"
 
+#include <shlobj.h>
+
 int CWinApp::Run() {
     InitInstance();
     return 0;
@@ -26,6 +28,17 @@ std::string CWinApp::ProgramFolder() {
 
 std::string CWinApp::ProgramFile(const std::string& name) {
     return PathIn(ProgramFolder(), name);
+}
+
+std::string CWinApp::UserFile(const std::string& name) {
+    char folder[MAX_PATH * 3] = "";
+    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0,
+                                  folder))) {
+        return std::string();
+    }
+    const std::string own = PathIn(folder, Title());
+    ::CreateDirectoryA(own.c_str(), nullptr);
+    return PathIn(own, name);
 }
 
 std::string FolderOf(const std::string& path) {

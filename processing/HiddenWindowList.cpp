@@ -1,10 +1,16 @@
 #include "processing/HiddenWindowList.h"
 
+#include "platform/UserInteraction.h"
 #include "platform/WindowCalls.h"
 
 #include <algorithm>
 
 namespace {
+
+// Shown rather than lost: a window hidden without a record could not be found again.
+const char kUnrecordedText[] = "Panewarden cannot hide this window:\n"
+                               "neither its own folder nor your user folder\n"
+                               "can hold the list of hidden windows.";
 
 bool EraseFirst(std::vector<HWND>& windows, HWND window) {
     auto found = std::find(windows.begin(), windows.end(), window);
@@ -34,7 +40,9 @@ void CHiddenWindowList::Load() {
 
 bool CHiddenWindowList::Hide(const CWindowCalls& window) {
     m_windows.push_back(window.Handle());
-    Save();
+    if (!Record(1)) {
+        return false;
+    }
     Expect(window.Handle(), false);
     window.ShowWindow(SW_HIDE);
     Announce(Change::Added, {window.Handle()});
@@ -51,7 +59,9 @@ bool CHiddenWindowList::Hide(const CWindowCalls& window) {
 void CHiddenWindowList::HideEvery(std::vector<HWND> windows) {
     ForgetDestroyed();
     m_windows.insert(m_windows.end(), windows.begin(), windows.end());
-    Save();
+    if (!Record(windows.size())) {
+        return;
+    }
     // Bottom of the stack first: hiding the active window hands the activation to the next
     // one, and top first that would happen once per window (under Wine 0.4 s against 3.5 s
     // for 200 windows).
@@ -128,6 +138,18 @@ void CHiddenWindowList::ShowEvery(Order order) {
     }
     Save();
     Announce(Change::Removed, windows);
+}
+
+bool CHiddenWindowList::Record(std::size_t added) {
+    if (m_store.Save(m_windows)) {
+        return true;
+    }
+    m_windows.resize(m_windows.size() - added);
+    if (!m_bToldUnrecorded) {
+        m_bToldUnrecorded = true;
+        AppMessageBox(nullptr, kUnrecordedText, MB_OK | MB_ICONWARNING);
+    }
+    return false;
 }
 
 void CHiddenWindowList::Announce(Change change, const std::vector<HWND>& windows) const {

@@ -24,8 +24,8 @@ public:
     enum class Change { Added, Removed, Loaded, ShownOther, Refused };
     using Listener = std::function<void(Change, const std::vector<HWND>& windows)>;
 
-    CHiddenWindowList(std::string path, const PlatformQuirks& quirks)
-        : m_store(std::move(path)), m_quirks(quirks) {}
+    CHiddenWindowList(CHiddenWindowStore store, const PlatformQuirks& quirks)
+        : m_store(std::move(store)), m_quirks(quirks) {}
 
     // Listeners hear every change in the order they came.
     void Listen(Listener listener) { m_listeners.push_back(std::move(listener)); }
@@ -37,10 +37,12 @@ public:
     const std::vector<HWND>& Windows() const { return m_windows; }
 
     // Records the window, then hides it: a program killed in between still knows it. False
-    // when the window answers and is still shown: it is taken out again.
+    // when the window answers and is still shown: it is taken out again; and when it cannot
+    // be recorded anywhere: then it is not hidden, and the user is told, once a run.
     bool Hide(const CWindowCalls& window);
     // Many windows at once, as listed (top of the stack first): records them all with one
-    // write of the file, then hides each, last first, without waiting for its program; they
+    // write of the file (or, where that fails, hides none of them), then hides each, last
+    // first, without waiting for its program; they
     // are read back by CheckBack. A copy of them: hiding one of the program's own windows can
     // activate the dialog, whose refresh rebuilds the array they may come from.
     void HideEvery(std::vector<HWND> windows);
@@ -59,6 +61,8 @@ public:
 
 private:
     void Save() const { m_store.Save(m_windows); }
+    // Saves the list with windows just added; where that fails they go again, unhidden.
+    bool Record(std::size_t added);
     void Announce(Change change, const std::vector<HWND>& windows) const;
     void Expect(HWND window, bool visible);
     // Its expectation goes: the window is as the platform says.
@@ -72,4 +76,5 @@ private:
     std::vector<HWND> m_windows;
     std::vector<std::pair<HWND, bool>> m_expected; // window, visible: not seen so yet
     std::vector<HWND> m_checkBack;                 // hidden without waiting, not read back yet
+    bool m_bToldUnrecorded = false;
 };

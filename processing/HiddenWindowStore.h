@@ -1,5 +1,7 @@
 // Where the hidden-window list is kept between runs: "Paneward.hid", so that a program that
-// ended without its exit question finds its windows again.
+// ended without its exit question finds its windows again. Beside the program where that
+// folder can be written; else in the user's own folder, so that no hidden window goes
+// unrecorded in a folder such as Program Files.
 #pragma once
 
 #include "processing/HiddenWindowFile.h"
@@ -9,17 +11,22 @@
 
 class CHiddenWindowStore {
 public:
-    explicit CHiddenWindowStore(std::string path) : m_path(std::move(path)) {}
+    CHiddenWindowStore(std::string path, std::string userPath)
+        : m_path(std::move(path)), m_userPath(std::move(userPath)) {}
 
-    // "Paneward.hid" in the program's folder.
+    // "Paneward.hid" in the program's folder, and in the user's Panewarden folder.
     static std::string ProgramFile();
+    static std::string UserFile();
 
-    // The entries the file holds; none when there is no file.
+    // The entries both files hold, the program folder's first; none without files.
     std::vector<HiddenWindowEntry> Load() const;
-    // The windows with their process and class as they are now; no windows, no file. False
-    // when the file could not be written.
+    // The windows with their process and class as they are now, beside the program where it
+    // can be written (the user's copy then goes, lest a start bring back windows shown
+    // since), else in the user's folder. No windows, no file. False when neither could be
+    // written.
     bool Save(const std::vector<HWND>& windows) const;
 
 private:
     std::string m_path;
+    std::string m_userPath;
 };

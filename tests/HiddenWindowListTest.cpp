@@ -20,7 +20,7 @@ protected:
     }
 
     CTempFolder folder;
-    const std::string path = folder.File("Paneward.hid");
+    const std::string path = folder.File("Paneward.hid"), userPath = folder.File("user.hid");
 };
 
 // Each window is on disk before it hides, a batch whole before its first window, written once.
@@ -42,7 +42,7 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
             ::ShowWindow(window, SW_SHOWNOACTIVATE);
         }
         seen.clear();
-        CHiddenWindowList list(path, PlatformQuirks::OfThisSystem());
+        CHiddenWindowList list({path, userPath}, PlatformQuirks::OfThisSystem());
         for (HWND window : expected == batch ? Handles{} : windows) {
             list.Hide(CWindowCalls(window));
         }
@@ -62,10 +62,57 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
                         file + "junk\r\n" +
                             FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
                                                  {kept.Handle(), self, "Edit"}}));
-    CHiddenWindowList started(path, PlatformQuirks::OfThisSystem());
+    CHiddenWindowList started({path, userPath}, PlatformQuirks::OfThisSystem());
     started.Load();
     EXPECT_EQ(Handles{kept.Handle()}, started.Windows());
     EXPECT_EQ(FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle())}), ReadFileBytes(path));
+}
+
+// A folder that cannot be written: a folder where the file's temporary copy would go.
+TEST_F(HiddenWindowList,
+       GoesToTheUserFolderWhereTheProgramsCannotBeWrittenAndHidesNothingUnrecorded) {
+    CScriptedInteraction interaction;
+    CForeignWindow window("Window"), other("Other");
+    const auto blocked = [](const std::string& file, bool block) {
+        block ? ::CreateDirectoryA((file + ".tmp").c_str(), nullptr)
+              : ::RemoveDirectoryA((file + ".tmp").c_str());
+    };
+    struct Row {
+        bool programBlocked, userBlocked;
+        bool hidden, inProgramFile, inUserFile;
+        std::size_t boxes;
+    };
+    const Row rows[] = {{false, false, true, true, false, 0},
+                        {true, false, true, false, true, 0},
+                        {true, true, false, false, false, 1}};
+    for (const Row& row : rows) {
+        blocked(path, row.programBlocked);
+        blocked(userPath, row.userBlocked);
+        CHiddenWindowList list({path, userPath}, PlatformQuirks::OfThisSystem());
+        for (HWND each : {window.Handle(), other.Handle()}) {
+            ::ShowWindow(each, SW_SHOWNOACTIVATE);
+        }
+        interaction.m_messageBoxes.clear();
+        EXPECT_EQ(row.hidden, list.Hide(CWindowCalls(window.Handle())));
+        list.HideEvery({other.Handle()}); // told once a run, not once a window
+        const bool hidden = !::IsWindowVisible(window.Handle());
+        EXPECT_EQ(row.hidden, hidden && !::IsWindowVisible(other.Handle()));
+        EXPECT_EQ(row.hidden ? 2u : 0u, list.Windows().size());
+        EXPECT_EQ(row.inProgramFile, FileExists(path));
+        EXPECT_EQ(row.inUserFile, FileExists(userPath));
+        EXPECT_EQ(row.boxes, interaction.m_messageBoxes.size());
+        blocked(path, false);
+        blocked(userPath, false);
+        if (row.inUserFile) {
+            // A start reads both places; the program's folder, once writable, takes the list.
+            CHiddenWindowList started({path, userPath}, PlatformQuirks::OfThisSystem());
+            started.Load();
+            EXPECT_EQ((Handles{window.Handle(), other.Handle()}), started.Windows());
+            EXPECT_TRUE(FileExists(path));
+            EXPECT_FALSE(FileExists(userPath));
+        }
+        ::DeleteFileA(path.c_str());
+    }
 }
 
 } // namespace
