@@ -237,6 +237,8 @@ void CButtonBarDlg::TellFaults(const Faults& faults) {
 }
 
 void CButtonBarDlg::ApplySkin(const std::string& skinFolder) {
+    // The browser has closed and left its owner, the bar, with the keyboard.
+    CWindowCalls::HandOnForeground(m_hWnd);
     if (skinFolder.empty()) {
         return;
     }

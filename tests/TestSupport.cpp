@@ -193,6 +193,13 @@ BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int, HW
     return Next(m_menuChoices, choice) && ::PostMessageA(owner, WM_COMMAND, choice, 0);
 }
 
+PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
+    ::SetForegroundWindow(::GetAncestor(info.hwndOwner, GA_ROOT));
+    std::string folder;
+    Next(m_folderChoices, folder);
+    return folder.empty() ? nullptr : ::ILCreateFromPathA(folder.c_str());
+}
+
 CTempFolder::CTempFolder() {
     char base[MAX_PATH] = "";
     ::GetTempPathA(sizeof base, base);

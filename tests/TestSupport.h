@@ -109,8 +109,12 @@ public:
         return TRUE;
     }
     void Sleep(DWORD milliseconds) override { m_sleeps.push_back(milliseconds); }
+    // Closes as the browser does, its owner's window activated, with the next folder ("":
+    // Cancel).
+    PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info) override;
 
     std::deque<int> m_messageBoxAnswers;
+    std::deque<std::string> m_folderChoices;
     std::deque<UINT> m_menuChoices;      // command ids posted to the menu's owner
     std::function<void()> m_whileAsking; // runs inside each box, as other clicks could
 

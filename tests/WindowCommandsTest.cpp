@@ -276,6 +276,20 @@ TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBa
     }
 }
 
+// Whatever the browser closes with, the keyboard goes back to the window that was in front,
+// and the next tick keeps the bar on it.
+TEST_F(WindowCommandsRows, TheSkinSelectorGivesTheKeyboardBackToTheWindowInFront) {
+    const std::string gfx = CWinApp::ProgramFile("gfx");
+    for (const std::string& chosen : {std::string(), gfx, gfx + "\\Flat"}) {
+        interaction.m_folderChoices = {chosen};
+        Command(ID_SKINSELECTOR);
+        EXPECT_EQ(first.Handle(), ::GetForegroundWindow()) << chosen;
+        Tick();
+        EXPECT_EQ(first.Handle(), bar->Tracker().Target()) << chosen;
+        EXPECT_FALSE(IsCollapsed(bar->m_hWnd)) << chosen;
+    }
+}
+
 // Quit asks once whether to show the hidden windows: Yes shows them first to last, No leaves
 // them hidden and in the file, for the next start to find.
 TEST_F(WindowCommands, QuitAsksToShowTheHiddenWindowsAndOnNoTheNextStartKnowsThem) {
