@@ -30,7 +30,7 @@ template <std::size_t size> void CopyCut(char (&field)[size], const char* text) 
 
 } // namespace
 
-const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
+const MessageTable<CSystemTray> CSystemTray::s_messageTable = {
     OnAfterDefault(WM_SETTINGCHANGE, &CSystemTray::OnSettingChange),
 };
 
@@ -132,7 +132,7 @@ LRESULT CSystemTray::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ReinstallIfPending();
         return 0;
     }
-    return RouteMessage<CWnd>(this, s_messageTable, message, wParam, lParam);
+    return CTableWindow::WindowProc(message, wParam, lParam);
 }
 
 LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
