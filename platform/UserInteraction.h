@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <string>
+#include <vector>
 
 class CUserInteraction {
 public:
@@ -24,3 +25,5 @@ public:
 
 // A message box with the application's title as caption.
 int AppMessageBox(HWND owner, const std::string& text, UINT type = MB_OK);
+// One such box for each text, in order.
+void AppMessageBoxes(HWND owner, const std::vector<std::string>& texts);
