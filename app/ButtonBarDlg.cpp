@@ -1,32 +1,21 @@
 #include "app/ButtonBarDlg.h"
 
-#include "app/AboutDlg.h"
 #include "app/PreferencesDlg.h"
-#include "controls/SkinFolder.h"
-#include "controls/Skins.h"
 #include "platform/UserInteraction.h"
 #include "platform/WinApp.h"
 #include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "windows/Topmost.h"
-#include "windows/TransparencyDlg.h"
 
 namespace {
-const char kTrayTooltip[] = "Panewarden - Controll your windows";
-const char kFirstRunBalloon[] = "Rightclick on icon to get additional options!";
-
 // The file lives beside the program, wherever the program was started from.
 std::string SettingsPath() {
     return CWinApp::ProgramFile("Paneward.cfg");
 }
-
-HICON ProgramIcon() {
-    return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
-}
 } // namespace
 
-const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
+const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
     ::OnSysCommand(&CButtonBarDlg::OnSysCommand),
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
@@ -38,7 +27,7 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnCommand(IDC_HIDE, &CButtonBarDlg::OnHideTarget),
     OnCommand(IDC_TOPMOST, &CButtonBarDlg::OnToggleTopmost),
     OnCommand(IDC_TRANSPARENCY, &CButtonBarDlg::OnToggleTransparency),
-    OnCommand(ID_QUIT, &CButtonBarDlg::OnQuit),
+    OnCommand(ID_QUIT, &CButtonBarDlg::ExitProgram),
     OnCommand(ID_WINDOWSELECTOR, &CButtonBarDlg::OnWindowSelector),
     OnCommand(ID_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximize),
     OnCommand(ID_PREFERENCES, &CButtonBarDlg::OnPreferences),
@@ -53,7 +42,7 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
 };
 
 CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
-    : CDialog(IDD_BUTTONBAR),
+    : CTableWindow(IDD_BUTTONBAR),
       m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks),
       m_tracker(*this, quirks,
                 {[this] { return static_cast<CWnd*>(m_actions.Transparency().Popup()); },
@@ -65,8 +54,9 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
                                               PreferencesDlg() ? PreferencesDlg()->m_hWnd
                                                                : nullptr};
                  }}),
-      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon),
+      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon.Icon()),
       m_timers(*this, m_settings, m_tracker, [this] { SaveSettings(); }),
+      m_wiring(*this, m_buttons, m_actions, m_settings, m_pProcessingDlg),
       m_nSecondStartMessage(SecondStartMessage()) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
@@ -76,7 +66,7 @@ LRESULT CButtonBarDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnSecondStart();
         return 0;
     }
-    return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
+    return CTableWindow::WindowProc(message, wParam, lParam);
 }
 
 void CButtonBarDlg::DoDataExchange() {
@@ -89,9 +79,7 @@ void CButtonBarDlg::DoDataExchange() {
 // once everything is made.
 BOOL CButtonBarDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    AddAboutToSystemMenu();
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon()));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon()));
+    CBarFrame::Dress(*this);
 
     m_settings.SetDefaults();
     m_settings.Read(SettingsPath());
@@ -103,62 +91,14 @@ BOOL CButtonBarDlg::OnInitDialog() {
     SetWindowTopmost(1, m_hWnd, m_hWnd);
 
     ::SetCurrentDirectoryA(CWinApp::ProgramFolder().c_str());
-    Faults faults = CSkins(m_buttons.topmost, m_buttons.transparency, m_buttons.hide)
-                        .Load(SkinFolderOf(m_settings.skinName));
-    WireButtons();
+    CSkins::Faults faults = m_wiring.LoadStoredSkin();
+    m_wiring.Wire();
     ShowOnWindowInFront();
     CreateProcessingDlg();
     InstallTrayIcon();
-    RegisterHotkey(kHideAllHotkey, m_settings.hideAllModifiers, m_settings.hideAllKey,
-                   "Uanble to register hotkey for hide-all function", faults);
-    RegisterHotkey(kShowAllHotkey, m_settings.showAllModifiers, m_settings.showAllKey,
-                   "Uanble to register hotkey for show-all function", faults);
-    TellFaults(faults);
+    CBarHotkeys::Register(m_hWnd, m_settings, faults);
+    AppMessageBoxes(m_hWnd, faults);
     return FALSE; // no focus: it would activate the bar
-}
-
-void CButtonBarDlg::AddAboutToSystemMenu() {
-    if (HMENU systemMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
-        char about[256] = "";
-        ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, about, sizeof about);
-        if (about[0]) {
-            ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-            ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
-        }
-    }
-}
-
-// A double-click activates the target, but a left one on T opens the pop-up.
-void CButtonBarDlg::WireButtons() {
-    const auto activate = [this] { m_actions.ActivateTarget(); };
-    const auto wire = [&](CSkinButton& button, void (CButtonBarDlg::*onClick)(),
-                          std::function<void()> onLeftDoubleClick) {
-        button.SetCallbacks({[this, onClick] { (this->*onClick)(); }, std::move(onLeftDoubleClick),
-                             activate,
-                             [this, &button](UINT command) { OnButtonMenuChoice(button, command); },
-                             [this]() -> const std::vector<HWND>& { return HiddenWindows(); },
-                             [this] { return IsAutoMaximizeOn(); }});
-    };
-    wire(m_buttons.hide, &CButtonBarDlg::OnHideTarget, activate);
-    wire(m_buttons.topmost, &CButtonBarDlg::OnToggleTopmost, activate);
-    wire(m_buttons.transparency, &CButtonBarDlg::OnToggleTransparency,
-         [this] { m_actions.OpenTransparencyPopup(); });
-    m_buttons.hide.SetNoToggle(1);
-}
-
-void CButtonBarDlg::OnButtonMenuChoice(const CSkinButton& button, UINT command) {
-    if (command >= ID_TRANSPARENCY_90 && command <= ID_TRANSPARENCY_OFF) {
-        // 90 % down to 10 %, then "Off", which is opaque.
-        const int index = static_cast<int>(command - ID_TRANSPARENCY_90);
-        m_actions.SetTransparencyLevel(
-            CTransparencyLevel::OfPercent(index < 9 ? 90 - 10 * index : 100));
-    } else if (command == ID_WINDOWSELECTOR) {
-        m_pProcessingDlg->ShowInFront(true);
-    } else if (command == ID_SKINSELECTOR) {
-        ApplySkin(CSkins::Choose(button.m_hWnd));
-    } else {
-        SendMessage(WM_COMMAND, command);
-    }
 }
 
 // The bar's size at the DPI, which every placement gives it.
@@ -208,83 +148,17 @@ void CButtonBarDlg::OnHiddenWindowsChanged(CHiddenWindowList::Change change,
 }
 
 void CButtonBarDlg::InstallTrayIcon() {
-    m_trayImage.reset(static_cast<HICON>(::LoadImageA(
-        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0)));
-    const bool firstRun = m_settings.firstRun == 1;
-    m_trayIcon.Install(kTrayCallbackMessage, kTrayTooltip, m_trayImage.get(), kTrayIconId,
-                       firstRun ? kFirstRunBalloon : nullptr, firstRun ? kTrayTooltip : nullptr,
-                       firstRun ? NIIF_INFO : 0, 10);
-    m_trayIcon.SetMenuSource(
+    m_trayIcon.Install(
+        m_settings.firstRun == 1,
         {[this]() -> const std::vector<HWND>& { return m_pProcessingDlg->CurrentWindows(); },
          [this]() -> const std::vector<HWND>& { return HiddenWindows(); },
-         [this] { return IsAutoMaximizeOn(); }});
-    m_trayIcon.SetNotifyWindow(this);
-    m_trayIcon.SetDefaultItem(1, TRUE);
+         [this] { return IsAutoMaximizeOn(); }},
+        *this);
     m_actions.Icons().Clear();
-}
-
-void CButtonBarDlg::RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText,
-                                   Faults& faults) {
-    if (!::RegisterHotKey(m_hWnd, id, modifiers, key)) {
-        faults.push_back(failureText);
-    }
-}
-
-void CButtonBarDlg::TellFaults(const Faults& faults) {
-    for (const std::string& fault : faults) {
-        AppMessageBox(m_hWnd, fault, MB_OK);
-    }
-}
-
-void CButtonBarDlg::ApplySkin(const std::string& skinFolder) {
-    // The browser has closed and left its owner, the bar, with the keyboard.
-    CWindowCalls::HandOnForeground(m_hWnd);
-    if (skinFolder.empty()) {
-        return;
-    }
-    CSkins skins(m_buttons.topmost, m_buttons.transparency, m_buttons.hide);
-    TellFaults(skins.Load(skinFolder));
-    m_settings.skinName = SkinNameOf(skinFolder);
-    skins.Redraw();
-}
-
-// The tray menu's skin selector belongs to T, whose window then owns the browser.
-void CButtonBarDlg::OnSkinSelector() {
-    ApplySkin(CSkins::Choose(m_buttons.transparency.m_hWnd));
 }
 
 void CButtonBarDlg::SaveSettings() {
     m_settings.Write(SettingsPath());
-}
-
-bool CButtonBarDlg::OnSysCommand(UINT command) {
-    if ((command & 0xFFF0) != IDM_ABOUTBOX) {
-        return false;
-    }
-    CAboutDlg about;
-    about.DoModal(this);
-    return true;
-}
-
-LRESULT CButtonBarDlg::OnPaint() {
-    if (!::IsIconic(m_hWnd)) {
-        return DefWindowProc(WM_PAINT, 0, 0);
-    }
-    const CPaintDC dc(m_hWnd);
-    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
-    RECT client = GetClientRect();
-    int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
-    int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-    ::DrawIcon(dc.Get(), x, y, ProgramIcon());
-    return 0;
-}
-
-LRESULT CButtonBarDlg::OnQueryDragIcon() {
-    return reinterpret_cast<LRESULT>(ProgramIcon());
-}
-
-void CButtonBarDlg::OnQuit() {
-    ExitProgram();
 }
 
 void CButtonBarDlg::ExitProgram() {
@@ -293,7 +167,7 @@ void CButtonBarDlg::ExitProgram() {
         return;
     }
     m_bExiting = 1;
-    m_trayIcon.DestroyWindow();
+    m_trayIcon.Remove();
 
     m_pProcessingDlg->OnShowOwn();
     // The list is read after the answer: windows can be hidden while the question is open.
@@ -309,10 +183,6 @@ void CButtonBarDlg::ExitProgram() {
     m_actions.Icons().Clear();
     SaveSettings();
     CDialog::OnCancel();
-}
-
-void CButtonBarDlg::OnPreferences() {
-    m_timers.OpenPreferences();
 }
 
 // Asked for while open, it comes to the front all the same, wherever it was left.
@@ -340,17 +210,9 @@ void CButtonBarDlg::OnWindowTimer() {
     m_tracker.Tick();
 }
 
-void CButtonBarDlg::OnAutoMaximizeTimer() {
-    m_timers.TickAutoMaximize();
-}
-
 void CButtonBarDlg::OnCheckBackTimer() {
     ::KillTimer(m_hWnd, kCheckBackTimer);
     m_hiddenWindows.CheckBack();
-}
-
-void CButtonBarDlg::OnAutoMaximize() {
-    m_timers.ToggleAutoMaximize();
 }
 
 // On a monitor of another DPI the bar is laid out at that DPI, and the next tick places it
@@ -358,40 +220,4 @@ void CButtonBarDlg::OnAutoMaximize() {
 void CButtonBarDlg::OnDpiChanged(UINT dpi, const RECT&) {
     LayOutAt(dpi);
     m_tracker.ForgetPlace();
-}
-
-void CButtonBarDlg::CollapseBar() {
-    m_tracker.Collapse();
-}
-
-void CButtonBarDlg::OnHideTarget() {
-    m_actions.HideTarget();
-}
-
-void CButtonBarDlg::OnToggleTopmost() {
-    m_actions.ToggleTopmost();
-}
-
-void CButtonBarDlg::OnToggleTransparency() {
-    m_actions.ToggleTransparency();
-}
-
-void CButtonBarDlg::HideAll() {
-    m_actions.HideAll();
-}
-
-void CButtonBarDlg::ShowAll() {
-    m_actions.ShowAll();
-}
-
-void CButtonBarDlg::OnHideListed(UINT index) {
-    m_actions.HideListed(index);
-}
-
-void CButtonBarDlg::ShowHiddenWindowAt(UINT index) {
-    m_actions.ShowHiddenAt(index);
-}
-
-void CButtonBarDlg::OnRestoreWindow(UINT, HWND window) {
-    m_actions.RestoreWindow(window);
 }

@@ -2,38 +2,36 @@
 // the program's parts at start-up, hands each what it needs and wires them together.
 #pragma once
 
+#include "app/BarFrame.h"
+#include "app/BarHotkeys.h"
 #include "app/BarSettings.h"
 #include "app/BarTimers.h"
+#include "app/ButtonWiring.h"
 #include "app/WindowActions.h"
 #include "controls/BarButtons.h"
-#include "platform/Dialog.h"
-#include "platform/Handles.h"
-#include "platform/MessageTable.h"
 #include "platform/PlatformQuirks.h"
+#include "platform/TableWindow.h"
 #include "processing/HiddenWindowList.h"
 #include "tray/HiddenWindowIcons.h"
-#include "tray/SystemTray.h"
+#include "tray/ProgramTrayIcon.h"
 #include "windows/AutoMaximizer.h"
 #include "windows/BarTracker.h"
 
 #include <memory>
-#include <string>
 #include <vector>
 
 class CPreferencesDlg;
 class CWindowProcessingDlg;
 
-class CButtonBarDlg : public CDialog {
+class CButtonBarDlg : public CTableDialog<CButtonBarDlg> {
 public:
     static constexpr UINT kWindowTimer = CBarTracker::kWindowTimer;
     static constexpr UINT kAutoMaximizeTimer = CAutoMaximizer::kTimer;
     // One-shot, after hides made without waiting: their windows are read back.
     static constexpr UINT kCheckBackTimer = 1126;
     static constexpr UINT kCheckBackMs = 100;
-    static constexpr int kHideAllHotkey = 1000;
-    static constexpr int kShowAllHotkey = 1001;
-    static constexpr UINT kTrayCallbackMessage = WM_APP + 10;
-    static constexpr UINT kTrayIconId = 133;
+    static constexpr int kHideAllHotkey = CBarHotkeys::kHideAll;
+    static constexpr int kShowAllHotkey = CBarHotkeys::kShowAll;
 
     explicit CButtonBarDlg(const PlatformQuirks& quirks);
     ~CButtonBarDlg() override;
@@ -54,7 +52,7 @@ public:
     const CAutoMaximizer& AutoMaximizer() const { return m_timers.AutoMaximizer(); }
     CBarButtons& Buttons() { return m_buttons; }
     CWindowActions& Actions() { return m_actions; }
-    const CSystemTray& TrayIcon() const { return m_trayIcon; }
+    const CSystemTray& TrayIcon() const { return m_trayIcon.Icon(); }
     const CHiddenWindowIcons& HiddenWindowIcons() { return m_actions.Icons(); }
     CHiddenWindowList& HiddenWindowList() { return m_hiddenWindows; }
     CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
@@ -64,47 +62,38 @@ public:
     const std::vector<HWND>& HiddenWindows() const;
 
 private:
-    static const MessageEntry<CButtonBarDlg> s_messageTable[];
-    using Faults = std::vector<std::string>; // what to tell the user, in order
+    friend CTableDialog<CButtonBarDlg>;
+    static const MessageTable<CButtonBarDlg> s_messageTable;
 
-    // The about box; false for the commands the default handling is to have.
-    bool OnSysCommand(UINT command);
-    LRESULT OnPaint();
-    LRESULT OnQueryDragIcon();
+    bool OnSysCommand(UINT command) { return CBarFrame::OnSysCommand(*this, command); }
+    LRESULT OnPaint() { return CBarFrame::Paint(*this); }
+    LRESULT OnQueryDragIcon() { return reinterpret_cast<LRESULT>(CBarFrame::ProgramIcon()); }
     void OnSecondStart();
     void OnDpiChanged(UINT dpi, const RECT& suggested);
-    void OnQuit();
-    void OnPreferences();
-    void OnSkinSelector();
+    void OnPreferences() { m_timers.OpenPreferences(); }
+    // The tray menu's skin selector belongs to T, whose window then owns the browser.
+    void OnSkinSelector() { m_wiring.ChooseSkin(m_buttons.transparency.m_hWnd); }
     void OnWindowSelector();
     void OnWindowTimer();
-    void OnAutoMaximizeTimer();
+    void OnAutoMaximizeTimer() { m_timers.TickAutoMaximize(); }
     void OnCheckBackTimer();
-    void OnAutoMaximize();
-    void OnHideTarget();
-    void OnToggleTopmost();
-    void OnToggleTransparency();
-    void HideAll();
-    void ShowAll();
-    void OnHideListed(UINT index);
-    void ShowHiddenWindowAt(UINT index);
-    void OnRestoreWindow(UINT iconNumber, HWND window);
-    void CollapseBar();
+    void OnAutoMaximize() { m_timers.ToggleAutoMaximize(); }
+    void OnHideTarget() { m_actions.HideTarget(); }
+    void OnToggleTopmost() { m_actions.ToggleTopmost(); }
+    void OnToggleTransparency() { m_actions.ToggleTransparency(); }
+    void HideAll() { m_actions.HideAll(); }
+    void ShowAll() { m_actions.ShowAll(); }
+    void OnHideListed(UINT index) { m_actions.HideListed(index); }
+    void ShowHiddenWindowAt(UINT index) { m_actions.ShowHiddenAt(index); }
+    void OnRestoreWindow(UINT, HWND window) { m_actions.RestoreWindow(window); }
+    void CollapseBar() { m_tracker.Collapse(); }
 
     // Start-up's steps.
-    void AddAboutToSystemMenu();
-    void WireButtons();
     void LayOutAt(UINT dpi);
     void ShowOnWindowInFront();
     void CreateProcessingDlg();
     void OnHiddenWindowsChanged(CHiddenWindowList::Change change, const std::vector<HWND>& windows);
     void InstallTrayIcon();
-    void RegisterHotkey(int id, WORD modifiers, WORD key, const char* failureText, Faults& faults);
-    void TellFaults(const Faults& faults);
-    // A button's menu: the bar's commands, less those the buttons answer themselves.
-    void OnButtonMenuChoice(const CSkinButton& button, UINT command);
-    // Faces that failed to load stay as they were; the name is stored all the same.
-    void ApplySkin(const std::string& skinFolder);
     void SaveSettings();
 
     BarSettings m_settings;
@@ -114,8 +103,8 @@ private:
     CBarTracker m_tracker;
     CWindowActions m_actions;
     CBarTimers m_timers;
-    UniqueIcon m_trayImage; // destroyed after the icon that shows it (declared before it)
-    CSystemTray m_trayIcon;
+    CButtonWiring m_wiring;
+    CProgramTrayIcon m_trayIcon;
     const UINT m_nSecondStartMessage;
     int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };

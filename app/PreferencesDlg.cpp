@@ -17,15 +17,11 @@ void EnableWithCheck(const CButton& check, const CSliderCtrl& slider, const CSta
 
 } // namespace
 
-const MessageEntry<CPreferencesDlg> CPreferencesDlg::s_messageTable[] = {
+const MessageTable<CPreferencesDlg> CPreferencesDlg::s_messageTable = {
     OnCommand(IDC_AUTOMAXIMIZE, &CPreferencesDlg::OnAutoMaximizeClicked),
     OnCommand(IDC_WINDOWTIMER, &CPreferencesDlg::OnWindowTimerClicked),
     ::OnHScroll(&CPreferencesDlg::OnHScroll),
 };
-
-LRESULT CPreferencesDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
-}
 
 void CPreferencesDlg::DoDataExchange() {
     DDX_Control(IDC_WINDOWTIMERLABEL, m_lblWindowTimer);

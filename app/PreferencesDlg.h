@@ -3,8 +3,7 @@
 
 #include "app/BarSettings.h"
 #include "platform/Button.h"
-#include "platform/Dialog.h"
-#include "platform/MessageTable.h"
+#include "platform/TableWindow.h"
 #include "platform/SliderCtrl.h"
 #include "platform/Static.h"
 #include "resource.h"
@@ -19,15 +18,14 @@ struct TimerPreferences {
     int windowTimerInterval;
 };
 
-class CPreferencesDlg : public CDialog {
+class CPreferencesDlg : public CTableDialog<CPreferencesDlg> {
 public:
     // Each close reports the values to onClose.
     explicit CPreferencesDlg(std::function<void(const TimerPreferences&)> onClose)
-        : CDialog(IDD_PREFERENCES), m_onClose(std::move(onClose)) {}
+        : CTableWindow(IDD_PREFERENCES), m_onClose(std::move(onClose)) {}
 
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Modeless: Enter does nothing; closing (box or Esc) reports the values and hides it.
     void OnOK() override {}
     void OnCancel() override;
@@ -36,7 +34,8 @@ public:
     void ShowSettings(const BarSettings& settings);
 
 private:
-    static const MessageEntry<CPreferencesDlg> s_messageTable[];
+    friend CTableDialog<CPreferencesDlg>;
+    static const MessageTable<CPreferencesDlg> s_messageTable;
 
     // The periods from the sliders, then the switches from the check boxes.
     TimerPreferences ReadSettings() const;

@@ -9,7 +9,7 @@ namespace {
 const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 } // namespace
 
-const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
+const MessageTable<CSkinButton> CSkinButton::s_messageTable = {
     OnMessage(WM_PAINT, &CSkinButton::OnPaint),
     OnMessage(WM_ERASEBKGND, &CSkinButton::OnEraseBkgnd),
     OnMessage(WM_LBUTTONDOWN, &CSkinButton::OnLButtonDown),
@@ -18,10 +18,6 @@ const MessageEntry<CSkinButton> CSkinButton::s_messageTable[] = {
     OnMessage(WM_RBUTTONDOWN, &CSkinButton::OnRButtonDown),
     OnAnyCommand(&CSkinButton::OnMenuCommand),
 };
-
-LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return RouteMessage<CStatic>(this, s_messageTable, message, wParam, lParam);
-}
 
 int CSkinButton::LoadBitmapUp(const std::string& fileName, std::string& fault) {
     return m_bmpUp.Load(fileName, "Usage: LoadBitmapUp(<Filename>)", fault);

@@ -4,14 +4,14 @@
 
 #include "controls/SkinFace.h"
 #include "platform/DpiCalls.h"
-#include "platform/MessageTable.h"
+#include "platform/TableWindow.h"
 #include "platform/Static.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-class CSkinButton : public CStatic {
+class CSkinButton : public CTableWindow<CSkinButton, CStatic> {
 public:
     struct Callbacks {
         std::function<void()> onClick; // after the face has flipped
@@ -38,10 +38,9 @@ public:
     void SetState(int state);
     int GetState() const { return m_nState; }
 
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 private:
-    static const MessageEntry<CSkinButton> s_messageTable[];
+    friend CTableWindow<CSkinButton, CStatic>;
+    static const MessageTable<CSkinButton> s_messageTable;
 
     LRESULT OnPaint();
     LRESULT OnEraseBkgnd();

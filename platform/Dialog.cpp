@@ -54,17 +54,14 @@ SIZE CDialog::BaseUnits(HFONT font, UINT fontDpi, UINT dpi) {
     // Through its point size, which a template gives whole.
     const int points = ::MulDiv(std::abs(face.lfHeight), 72, static_cast<int>(fontDpi));
     face.lfHeight = -::MulDiv(points, static_cast<int>(dpi), 72);
-    const HFONT sized = ::CreateFontIndirectA(&face);
+    const UniqueFont sized(::CreateFontIndirectA(&face));
+    const CWindowDC screen;
+    const CSelectedObject selected(screen.Get(), sized.get());
     TEXTMETRICA metrics = {};
     SIZE letters = {};
-    {
-        const CWindowDC screen;
-        const CSelectedObject selected(screen.Get(), sized);
-        ::GetTextMetricsA(screen.Get(), &metrics);
-        ::GetTextExtentPoint32A(
-            screen.Get(), "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ", 52, &letters);
-    }
-    ::DeleteObject(sized);
+    ::GetTextMetricsA(screen.Get(), &metrics);
+    ::GetTextExtentPoint32A(screen.Get(), "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ",
+                            52, &letters);
     return {(letters.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 

@@ -1,5 +1,7 @@
 #include "platform/DpiCalls.h"
 
+#include "platform/Handles.h"
+
 namespace {
 
 // Through void (*)(): the cast from FARPROC to another function's type is then not flagged.
@@ -18,9 +20,8 @@ CDpiCalls CDpiCalls::OfThisSystem(bool windowDpi) {
     LookUp(user, "GetSystemMetricsForDpi", calls.m_metricForDpi);
     // Kept loaded for the program's life; absent before Vista.
     LookUp(::LoadLibraryA("dwmapi.dll"), "DwmGetWindowAttribute", calls.m_windowAttribute);
-    const HDC screen = ::GetDC(nullptr);
-    calls.m_systemDpi = static_cast<UINT>(::GetDeviceCaps(screen, LOGPIXELSY));
-    ::ReleaseDC(nullptr, screen);
+    const CWindowDC screen;
+    calls.m_systemDpi = static_cast<UINT>(::GetDeviceCaps(screen.Get(), LOGPIXELSY));
     return calls;
 }
 

@@ -11,6 +11,9 @@ struct BitmapDeleter {
 struct MenuDeleter {
     void operator()(HMENU menu) const { ::DestroyMenu(menu); }
 };
+struct FontDeleter {
+    void operator()(HFONT font) const { ::DeleteObject(font); }
+};
 struct IconDeleter {
     void operator()(HICON icon) const { ::DestroyIcon(icon); }
 };
@@ -24,6 +27,7 @@ struct ComReleaser {
 using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
 // Destroying a menu destroys the submenus inserted into it too.
 using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 // Null and INVALID_HANDLE_VALUE are both "no handle": give only real ones.
 using UniqueHandle = std::unique_ptr<void, HandleDeleter>;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <windows.h>
-#include <cstddef>
+#include <vector>
 
 template <class T> struct MessageEntry {
     UINT message;
@@ -154,11 +154,14 @@ bool RouteDecoded(T* self, const MessageEntry<T>& entry, UINT message, WPARAM wP
     return true;
 }
 
+// A class's table, defined beside its handlers: its size need not be known where the
+// class is only used.
+template <class T> using MessageTable = std::vector<MessageEntry<T>>;
+
 // Runs the first handler of the class's table that matches the message; a message the
 // table leaves alone goes on to the base class's WindowProc.
-template <class Base, class T, std::size_t N>
-LRESULT RouteMessage(T* self, const MessageEntry<T> (&table)[N], UINT message, WPARAM wParam,
-                     LPARAM lParam) {
+template <class Base, class T, class Table>
+LRESULT RouteMessage(T* self, const Table& table, UINT message, WPARAM wParam, LPARAM lParam) {
     for (const MessageEntry<T>& entry : table) {
         if (entry.message != message) {
             continue;

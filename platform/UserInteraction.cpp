@@ -45,3 +45,9 @@ int AppMessageBox(HWND owner, const std::string& text, UINT type) {
     return CUserInteraction::Current().MessageBox(owner, ShortenLines(text, kMessageLineBytes),
                                                   CWinApp::Title(), type);
 }
+
+void AppMessageBoxes(HWND owner, const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) {
+        AppMessageBox(owner, text);
+    }
+}

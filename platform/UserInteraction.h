@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <string>
+#include <vector>
 
 class CUserInteraction {
 public:
@@ -28,3 +29,5 @@ public:
 
 // A message box with the application's title as caption.
 int AppMessageBox(HWND owner, const std::string& text, UINT type = MB_OK);
+// One such box for each text, in order.
+void AppMessageBoxes(HWND owner, const std::vector<std::string>& texts);

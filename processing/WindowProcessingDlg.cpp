@@ -3,7 +3,7 @@
 #include "platform/WindowCalls.h"
 #include "processing/HiddenWindowList.h"
 
-const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] = {
+const MessageTable<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable = {
     OnAfterDefault(WM_SHOWWINDOW, &CWindowProcessingDlg::OnShowWindow),
     ::OnActivate(&CWindowProcessingDlg::OnActivate),
     OnCommand(IDC_PARENTS, &CWindowProcessingDlg::OnParents),
@@ -22,10 +22,6 @@ const MessageEntry<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable[] 
     OnControlNotification(IDC_WINDOWLIST, LBN_SELCHANGE, &CWindowProcessingDlg::OnWindowsSelChange),
     OnCommand(IDC_HIDESHOW, &CWindowProcessingDlg::OnHideShow),
 };
-
-LRESULT CWindowProcessingDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
-}
 
 // Hidden, it leaves its owner, the bar, in front.
 void CWindowProcessingDlg::OnCancel() {

@@ -5,9 +5,8 @@
 #pragma once
 
 #include "platform/Button.h"
-#include "platform/Dialog.h"
 #include "platform/ListBox.h"
-#include "platform/MessageTable.h"
+#include "platform/TableWindow.h"
 #include "resource.h"
 
 #include <string>
@@ -15,17 +14,16 @@
 
 class CHiddenWindowList;
 
-class CWindowProcessingDlg : public CDialog {
+class CWindowProcessingDlg : public CTableDialog<CWindowProcessingDlg> {
 public:
     // The list whose windows its hidden-window list shows, and whose changes it makes.
     explicit CWindowProcessingDlg(CHiddenWindowList& hiddenWindows)
-        : CDialog(IDD_WINDOWPROCESSING), m_hiddenWindows(hiddenWindows) {}
+        : CTableWindow(IDD_WINDOWPROCESSING), m_hiddenWindows(hiddenWindows) {}
 
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
     void OnOK() override {}
     void OnCancel() override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The list has changed: the lists show it.
     void OnHiddenWindowsChanged() { RefreshLists(); }
@@ -47,7 +45,8 @@ public:
     }
 
 private:
-    static const MessageEntry<CWindowProcessingDlg> s_messageTable[];
+    friend CTableDialog<CWindowProcessingDlg>;
+    static const MessageTable<CWindowProcessingDlg> s_messageTable;
     static BOOL CALLBACK EnumWindowsCallback(HWND window, LPARAM dialog);
     void RefreshLists();
     void ListWindow(HWND window);

@@ -3,6 +3,7 @@
 // The tests run at 96 DPI, whose base units are large enough for each box to give back its
 // dialog units whole.
 #include "platform/Dialog.h"
+#include "platform/Handles.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ bool ShowsText(HWND control, int& indent, UINT dpi) {
 }
 
 TEST(DialogLabels, EveryTextFitsItsBoxAt100To200Percent) {
-    const HDC screen = ::GetDC(nullptr);
+    const CWindowDC screen;
     for (const UINT id : {IDD_ABOUTBOX, IDD_WINDOWPROCESSING, IDD_TRANSPARENCY, IDD_PREFERENCES}) {
         const HWND dialog =
             ::CreateDialogParamA(nullptr, MAKEINTRESOURCEA(id), nullptr, nullptr, 0);
@@ -37,9 +38,9 @@ TEST(DialogLabels, EveryTextFitsItsBoxAt100To200Percent) {
         const int points = ::MulDiv(std::abs(face.lfHeight), 72, 96);
         for (const UINT dpi : {96u, 120u, 144u, 192u}) {
             face.lfHeight = -::MulDiv(points, static_cast<int>(dpi), 72);
-            const HFONT sized = ::CreateFontIndirectA(&face);
-            const SIZE units = CDialog::BaseUnits(sized, dpi, dpi);
-            const HGDIOBJ previous = ::SelectObject(screen, sized);
+            const UniqueFont sized(::CreateFontIndirectA(&face));
+            const SIZE units = CDialog::BaseUnits(sized.get(), dpi, dpi);
+            const CSelectedObject selected(screen.Get(), sized.get());
             for (HWND control = ::GetWindow(dialog, GW_CHILD); control;
                  control = ::GetWindow(control, GW_HWNDNEXT)) {
                 int indent = 0;
@@ -53,16 +54,15 @@ TEST(DialogLabels, EveryTextFitsItsBoxAt100To200Percent) {
                           height =
                               ::MulDiv(::MulDiv(box.bottom - box.top, 8, at96.cy), units.cy, 8);
                 RECT extent = {0, 0, width - indent, 0};
-                ::DrawTextA(screen, text, -1, &extent, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+                ::DrawTextA(screen.Get(), text, -1, &extent,
+                            DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
                 EXPECT_TRUE(extent.right + indent <= width && extent.bottom <= height)
                     << id << " \"" << text << "\" at " << dpi << " DPI: " << extent.right + indent
                     << "x" << extent.bottom << " in " << width << "x" << height;
             }
-            ::DeleteObject(::SelectObject(screen, previous));
         }
         ::DestroyWindow(dialog);
     }
-    ::ReleaseDC(nullptr, screen);
 }
 
 } // namespace

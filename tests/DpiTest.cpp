@@ -1,5 +1,6 @@
 // The real Panewarden.exe at 150 %: Wine takes a program's DPI from LogPixels as it starts.
 #include "tests/TestSupport.h"
+#include "platform/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -26,22 +27,21 @@ struct LogPixels {
 
 // How far the screen's pixels in the area lie from the face file enlarged over `width`, 0 to 1.
 double Distance(HDC screen, const RECT& area, int width, const std::string& face) {
-    HDC file = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = ::SelectObject(
-        file, ::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    const UniqueBitmap bitmap(static_cast<HBITMAP>(
+        ::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    const CMemoryDC file(nullptr);
+    const CSelectedObject selected(file.Get(), bitmap.get());
     BITMAP size = {};
-    ::GetObjectA(::GetCurrentObject(file, OBJ_BITMAP), sizeof size, &size);
+    ::GetObjectA(::GetCurrentObject(file.Get(), OBJ_BITMAP), sizeof size, &size);
     double sum = 0;
     const int w = area.right - area.left, h = area.bottom - area.top;
     for (int i = 0; i < 3 * w * h; ++i) {
         const int x = i / 3 % w, y = i / 3 / w, shift = 8 * (i % 3);
         const COLORREF a = ::GetPixel(screen, area.left + x, area.top + y),
-                       b = ::GetPixel(file, (2 * x + 1) * size.bmWidth / (2 * width),
+                       b = ::GetPixel(file.Get(), (2 * x + 1) * size.bmWidth / (2 * width),
                                       (2 * y + 1) * size.bmHeight / (2 * h));
         sum += std::pow((int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) / 255.0, 2);
     }
-    ::DeleteObject(::SelectObject(file, previous));
-    ::DeleteDC(file);
     return std::sqrt(sum / (3 * w * h));
 }
 
@@ -76,17 +76,16 @@ TEST(DpiBar, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
         << placed.right - placed.left << "x" << placed.bottom - placed.top;
     // The farthest button from its face: 0.4 for a 1:1 face, under 0.2 for one that fills it.
     const auto farthest = [&] {
-        HDC screen = ::GetDC(nullptr);
+        const CWindowDC screen;
         double distance = 0;
         for (auto [id, next, face] :
              {std::tuple{1003, 1001, "H"}, {1001, 1002, "A"}, {1002, 0, "T"}}) {
             RECT area = WindowRect(::GetDlgItem(barWindow, id));
             const int width = area.right - area.left; // A covers H's right end
             area.right = next ? WindowRect(::GetDlgItem(barWindow, next)).left : area.right;
-            distance =
-                std::max(distance, Distance(screen, area, width, skin + "\\" + face + "-UP.BMP"));
+            distance = std::max(
+                distance, Distance(screen.Get(), area, width, skin + "\\" + face + "-UP.BMP"));
         }
-        ::ReleaseDC(nullptr, screen);
         return distance;
     };
     EXPECT_TRUE(PumpUntil([&] { return farthest() < 0.25; }, 3000)) << farthest();

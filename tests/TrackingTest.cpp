@@ -1,5 +1,6 @@
 // The bar on real windows: its place, its stacking, what it shows, and the pop-up with it.
 #include "tests/BarFixture.h"
+#include "platform/Handles.h"
 #include "windows/BarPlacement.h"
 #include "windows/Topmost.h"
 #include "windows/TransparencyDlg.h"
@@ -126,22 +127,20 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
 // face (or all of it for no file) `beyond` should show (CLR_INVALID: anything).
 int Differences(HWND window, const RECT& area, const std::string& face,
                 COLORREF beyond = ::GetSysColor(COLOR_WINDOW)) {
-    const auto bitmap = static_cast<HBITMAP>(::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0,
-                                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    HDC file = ::CreateCompatibleDC(nullptr), shown = ::GetDC(window);
-    HGDIOBJ previous = ::SelectObject(file, bitmap);
+    const UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageA(
+        nullptr, face.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    const CMemoryDC file(nullptr);
+    const CWindowDC shown(window);
+    const CSelectedObject selected(file.Get(), bitmap.get());
     int differences = 0;
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
-            COLORREF expected = bitmap ? ::GetPixel(file, x - area.left, y - area.top) : beyond;
+            COLORREF expected =
+                bitmap ? ::GetPixel(file.Get(), x - area.left, y - area.top) : beyond;
             expected = expected == CLR_INVALID ? beyond : expected;
-            differences += expected != CLR_INVALID && ::GetPixel(shown, x, y) != expected;
+            differences += expected != CLR_INVALID && ::GetPixel(shown.Get(), x, y) != expected;
         }
     }
-    ::SelectObject(file, previous);
-    ::DeleteDC(file);
-    ::ReleaseDC(window, shown);
-    ::DeleteObject(bitmap);
     return differences;
 }
 

@@ -1,5 +1,6 @@
 // H, A, T, the hotkeys, the numbered window commands and the menus that give them.
 #include "tests/BarFixture.h"
+#include "platform/Handles.h"
 
 namespace {
 
@@ -340,13 +341,12 @@ TEST_F(WindowCommands, ALongSkinNameIsCutInTheBoxesOfItsFaults) {
     NONCLIENTMETRICSA metrics = {};
     metrics.cbSize = sizeof metrics;
     ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    const HDC screen = ::GetDC(nullptr);
-    const HGDIOBJ previous = ::SelectObject(screen, ::CreateFontIndirectA(&metrics.lfMessageFont));
+    const UniqueFont font(::CreateFontIndirectA(&metrics.lfMessageFont));
+    const CWindowDC screen;
+    const CSelectedObject selected(screen.Get(), font.get());
     const std::string line = expected[1].substr(expected[1].find('\n') + 1, 64);
     SIZE extent = {};
-    ::GetTextExtentPoint32A(screen, line.c_str(), static_cast<int>(line.size()), &extent);
-    ::DeleteObject(::SelectObject(screen, previous));
-    ::ReleaseDC(nullptr, screen);
+    ::GetTextExtentPoint32A(screen.Get(), line.c_str(), static_cast<int>(line.size()), &extent);
     EXPECT_LT(extent.cx, 800) << line;
 }
 

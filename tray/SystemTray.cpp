@@ -36,7 +36,7 @@ bool ShellHasBalloons() {
 
 } // namespace
 
-const MessageEntry<CSystemTray> CSystemTray::s_messageTable[] = {
+const MessageTable<CSystemTray> CSystemTray::s_messageTable = {
     OnAfterDefault(WM_SETTINGCHANGE, &CSystemTray::OnSettingChange),
 };
 
@@ -152,7 +152,7 @@ LRESULT CSystemTray::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         ReinstallIfPending();
         return 0;
     }
-    return RouteMessage<CWnd>(this, s_messageTable, message, wParam, lParam);
+    return CTableWindow::WindowProc(message, wParam, lParam);
 }
 
 LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {

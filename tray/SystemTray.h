@@ -2,7 +2,7 @@
 // mouse notifications.
 #pragma once
 
-#include "platform/MessageTable.h"
+#include "platform/TableWindow.h"
 #include "platform/Wnd.h"
 
 #include <shellapi.h>
@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-class CSystemTray : public CWnd {
+class CSystemTray : public CTableWindow<CSystemTray, CWnd> {
 public:
     // What the icon's menu lists, asked for at each opening; an icon without them has no menu.
     struct MenuSource {
@@ -49,7 +49,8 @@ public:
     virtual LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
 
 private:
-    static const MessageEntry<CSystemTray> s_messageTable[];
+    friend CTableWindow<CSystemTray, CWnd>;
+    static const MessageTable<CSystemTray> s_messageTable;
 
     void OnSettingChange(UINT flag);
     // The balloon's fields of the record; its flag is the caller's.

@@ -1,14 +1,10 @@
 #include "windows/TransparencyDlg.h"
 
-const MessageEntry<CTransparencyDlg> CTransparencyDlg::s_messageTable[] = {
+const MessageTable<CTransparencyDlg> CTransparencyDlg::s_messageTable = {
     OnCommand(IDC_CLOSERIGHT, &CTransparencyDlg::OnCloseBox),
     OnCommand(IDC_CLOSELEFT, &CTransparencyDlg::OnCloseBox),
     ::OnHScroll(&CTransparencyDlg::OnHScroll),
 };
-
-LRESULT CTransparencyDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return RouteMessage<CDialog>(this, s_messageTable, message, wParam, lParam);
-}
 
 void CTransparencyDlg::DoDataExchange() {
     DDX_Control(IDC_CLOSELEFT, m_btnCloseLeft);

@@ -2,25 +2,23 @@
 #pragma once
 
 #include "platform/Button.h"
-#include "platform/Dialog.h"
-#include "platform/MessageTable.h"
+#include "platform/TableWindow.h"
 #include "platform/SliderCtrl.h"
 #include "resource.h"
 
 #include <functional>
 
-class CTransparencyDlg : public CDialog {
+class CTransparencyDlg : public CTableDialog<CTransparencyDlg> {
 public:
     // The level (alpha 0 to 255) the slider's thumb is dragged to goes to onLevel.
     explicit CTransparencyDlg(std::function<void(int)> onLevel)
-        : CDialog(IDD_TRANSPARENCY), m_onLevel(std::move(onLevel)) {}
+        : CTableWindow(IDD_TRANSPARENCY), m_onLevel(std::move(onLevel)) {}
 
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
     // Enter and Esc leave the pop-up open: only its corner boxes close it.
     void OnOK() override {}
     void OnCancel() override {}
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Shows it with the thumb at the level.
     void ShowAtLevel(int level);
@@ -29,7 +27,8 @@ public:
     void OnCloseBox();
 
 private:
-    static const MessageEntry<CTransparencyDlg> s_messageTable[];
+    friend CTableDialog<CTransparencyDlg>;
+    static const MessageTable<CTransparencyDlg> s_messageTable;
 
     void OnHScroll(int code, int position, HWND slider);
 

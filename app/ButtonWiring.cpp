@@ -1,0 +1,62 @@
+#include "app/ButtonWiring.h"
+
+#include "controls/SkinFolder.h"
+#include "platform/UserInteraction.h"
+#include "platform/WindowCalls.h"
+#include "processing/WindowProcessingDlg.h"
+#include "resource.h"
+#include "windows/Transparency.h"
+
+CButtonWiring::CButtonWiring(CWnd& bar, CBarButtons& buttons, CWindowActions& actions,
+                             BarSettings& settings,
+                             const std::unique_ptr<CWindowProcessingDlg>& dialog)
+    : m_bar(bar), m_buttons(buttons), m_actions(actions), m_settings(settings), m_pDialog(dialog) {}
+
+void CButtonWiring::Wire() {
+    const auto activate = [this] { m_actions.ActivateTarget(); };
+    const auto wire = [&](CSkinButton& button, void (CWindowActions::*onClick)(),
+                          std::function<void()> onLeftDoubleClick) {
+        button.SetCallbacks(
+            {[this, onClick] { (m_actions.*onClick)(); }, std::move(onLeftDoubleClick), activate,
+             [this, &button](UINT command) { OnMenuChoice(button, command); },
+             [this]() -> const std::vector<HWND>& { return m_pDialog->HiddenHandles(); },
+             [this] { return m_settings.autoMaximize == 1; }});
+    };
+    wire(m_buttons.hide, &CWindowActions::HideTarget, activate);
+    wire(m_buttons.topmost, &CWindowActions::ToggleTopmost, activate);
+    wire(m_buttons.transparency, &CWindowActions::ToggleTransparency,
+         [this] { m_actions.OpenTransparencyPopup(); });
+    m_buttons.hide.SetNoToggle(1);
+}
+
+void CButtonWiring::OnMenuChoice(const CSkinButton& button, UINT command) {
+    if (command >= ID_TRANSPARENCY_90 && command <= ID_TRANSPARENCY_OFF) {
+        // 90 % down to 10 %, then "Off", which is opaque.
+        const int index = static_cast<int>(command - ID_TRANSPARENCY_90);
+        m_actions.SetTransparencyLevel(
+            CTransparencyLevel::OfPercent(index < 9 ? 90 - 10 * index : 100));
+    } else if (command == ID_WINDOWSELECTOR) {
+        m_pDialog->ShowInFront(true);
+    } else if (command == ID_SKINSELECTOR) {
+        ChooseSkin(button.m_hWnd);
+    } else {
+        m_bar.SendMessage(WM_COMMAND, command);
+    }
+}
+
+CSkins::Faults CButtonWiring::LoadStoredSkin() {
+    return Skins().Load(SkinFolderOf(m_settings.skinName));
+}
+
+void CButtonWiring::ChooseSkin(HWND owner) {
+    const std::string skinFolder = CSkins::Choose(owner);
+    // The browser has closed and left its owner, the bar, with the keyboard.
+    CWindowCalls::HandOnForeground(m_bar.m_hWnd);
+    if (skinFolder.empty()) {
+        return;
+    }
+    CSkins skins = Skins();
+    AppMessageBoxes(m_bar.m_hWnd, skins.Load(skinFolder));
+    m_settings.skinName = SkinNameOf(skinFolder);
+    skins.Redraw();
+}
