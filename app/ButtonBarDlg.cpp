@@ -157,8 +157,13 @@ void CButtonBarDlg::InstallTrayIcon() {
     m_actions.Icons().Clear();
 }
 
+// The file stays as it was; the user hears of it once a run, not at every save.
 void CButtonBarDlg::SaveSettings() {
-    m_settings.Write(SettingsPath());
+    if (!m_settings.Write(SettingsPath()) && !m_bToldUnsaved) {
+        m_bToldUnsaved = true;
+        AppMessageBox(m_hWnd, "Panewarden cannot keep its settings in its folder:\n"
+                              "Paneward.cfg cannot be written there.");
+    }
 }
 
 void CButtonBarDlg::ExitProgram() {

@@ -106,5 +106,6 @@ private:
     CButtonWiring m_wiring;
     CProgramTrayIcon m_trayIcon;
     const UINT m_nSecondStartMessage;
-    int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
+    bool m_bToldUnsaved = false; // that the settings file cannot be written
+    int m_bExiting = 0;          // a Quit that arrives during the exit question is ignored
 };

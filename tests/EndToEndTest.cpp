@@ -1,5 +1,6 @@
 // The real Panewarden.exe, started from a fresh copy with its skin and another working folder.
 #include "platform/Wnd.h"
+#include "processing/HiddenWindowStore.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -62,13 +63,20 @@ TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
     })) << "the running one did not bring its window selector to the front";
     ::ShowWindow(::GetForegroundWindow(), SW_HIDE);
 
+    // A folder that cannot take the list, as Program Files for a user: it goes to the user's.
+    const std::string blocker = m_folder + "\\Paneward.hid.tmp",
+                      userFile = CHiddenWindowStore::UserFile();
+    ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
     ASSERT_TRUE(PumpUntil(placed, 1000));
     ::PostMessageA(m_bar, WM_COMMAND, 1003, 0); // H
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(m_front.Handle()); }));
+    EXPECT_TRUE(FileExists(userFile));
     m_process.reset(); // killed, without the exit question
     ASSERT_NO_FATAL_FAILURE(Start());
     ::PostMessageA(m_bar, WM_HOTKEY, 1001, 0); // Alt+S
     EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(m_front.Handle()) != 0; }));
+    EXPECT_TRUE(PumpUntil([&] { return !FileExists(userFile); }));
+    ::RemoveDirectoryA(blocker.c_str());
 
     // With only the desktop in front the bar has nowhere to go.
     ::ShowWindow(m_front.Handle(), SW_HIDE);

@@ -324,6 +324,21 @@ TEST_F(WindowCommands, PeriodsStartWithinTheSlidersAndStayInTheFileTillASave) {
     const Scene saved = Snapshot();
     EXPECT_EQ("1124:1000 1125:10", saved.items.at("timers"));
     EXPECT_EQ("Windows Standard |TRUE |10 |TRUE |1000 |", saved.items.at("cfg"));
+
+    // Where the file cannot be written it stays as it was, and the user hears of it once.
+    const std::string blocker = kSettingsPath + ".tmp";
+    ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
+    interaction.m_messageBoxes.clear();
+    for (int close = 0; close < 2; ++close) {
+        Command(ID_PREFERENCES);
+        ::SendDlgItemMessageA(bar->PreferencesDlg()->m_hWnd, IDC_AUTOMAXIMIZE, BM_CLICK, 0, 0);
+        bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL);
+    }
+    ::RemoveDirectoryA(blocker.c_str());
+    EXPECT_EQ(Strings{"Panewarden cannot keep its settings in its folder:\nPaneward.cfg cannot "
+                      "be written there.|Panewarden|0"},
+              interaction.m_messageBoxes);
+    EXPECT_EQ("Windows Standard\r\nTRUE\r\n10\r\nTRUE\r\n1000\r\n", ReadFileBytes(kSettingsPath));
 }
 
 // A skin name of 5000 letters: each box keeps the fault's start and the path's end, and its
