@@ -31,6 +31,7 @@ const MessageEntry<CButtonBarDlg> CButtonBarDlg::s_messageTable[] = {
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
     OnTimerTick(kWindowTimer, &CButtonBarDlg::OnWindowTimer),
+    OnMessage(CBarTracker::kWindowEventMessage, &CButtonBarDlg::OnWindowEvent),
     OnTimerTick(kAutoMaximizeTimer, &CButtonBarDlg::OnAutoMaximizeTimer),
     ::OnDpiChanged(CDpiCalls::kDpiChangedMessage, &CButtonBarDlg::OnDpiChanged),
     // The buttons' clicks come as callbacks; these commands may come from anywhere.
@@ -190,7 +191,8 @@ void CButtonBarDlg::CreateProcessingDlg() {
                 m_pProcessingDlg->OnHiddenWindowsChanged();
             }
         });
-    m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(m_hiddenWindows);
+    m_pProcessingDlg =
+        std::make_unique<CWindowProcessingDlg>(m_hiddenWindows, m_tracker.Quirks().dpiCalls);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
     m_hiddenWindows.Load();
 }
@@ -324,6 +326,11 @@ const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
 // nothing: the ticks leave it out.
 void CButtonBarDlg::OnWindowTimer() {
     m_tracker.Tick();
+}
+
+LRESULT CButtonBarDlg::OnWindowEvent() {
+    m_tracker.OnWindowEvent();
+    return 0;
 }
 
 void CButtonBarDlg::OnAutoMaximizeTimer() {

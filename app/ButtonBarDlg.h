@@ -75,6 +75,7 @@ private:
     void OnSkinSelector();
     void OnWindowSelector();
     void OnWindowTimer();
+    LRESULT OnWindowEvent();
     void OnAutoMaximizeTimer();
     void OnAutoMaximize();
     void OnHideTarget();

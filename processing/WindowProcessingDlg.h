@@ -6,6 +6,7 @@
 
 #include "platform/Button.h"
 #include "platform/Dialog.h"
+#include "platform/DpiCalls.h"
 #include "platform/ListBox.h"
 #include "platform/MessageTable.h"
 #include "resource.h"
@@ -17,9 +18,10 @@ class CHiddenWindowList;
 
 class CWindowProcessingDlg : public CDialog {
 public:
-    // The list whose windows its hidden-window list shows, and whose changes it makes.
-    explicit CWindowProcessingDlg(CHiddenWindowList& hiddenWindows)
-        : CDialog(IDD_WINDOWPROCESSING), m_hiddenWindows(hiddenWindows) {}
+    // The list whose windows its hidden-window list shows, and whose changes it makes; the
+    // calls that tell a cloaked window, which is listed nowhere.
+    CWindowProcessingDlg(CHiddenWindowList& hiddenWindows, const CDpiCalls& dpiCalls)
+        : CDialog(IDD_WINDOWPROCESSING), m_hiddenWindows(hiddenWindows), m_dpiCalls(dpiCalls) {}
 
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
@@ -74,6 +76,7 @@ private:
     void ShowSelected();
 
     CHiddenWindowList& m_hiddenWindows;
+    CDpiCalls m_dpiCalls;
     CButton m_radioOwn;
     CButton m_radioAll;
     CButton m_btnHideShow;
