@@ -20,6 +20,7 @@ const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
     OnTimerTick(kWindowTimer, &CButtonBarDlg::OnWindowTimer),
+    OnMessage(CBarTracker::kWindowEventMessage, &CButtonBarDlg::OnWindowEvent),
     OnTimerTick(kAutoMaximizeTimer, &CButtonBarDlg::OnAutoMaximizeTimer),
     OnTimerTick(kCheckBackTimer, &CButtonBarDlg::OnCheckBackTimer),
     ::OnDpiChanged(CDpiCalls::kDpiChangedMessage, &CButtonBarDlg::OnDpiChanged),
@@ -124,7 +125,8 @@ void CButtonBarDlg::CreateProcessingDlg() {
         [this](CHiddenWindowList::Change change, const std::vector<HWND>& windows) {
             OnHiddenWindowsChanged(change, windows);
         });
-    m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(m_hiddenWindows);
+    m_pProcessingDlg =
+        std::make_unique<CWindowProcessingDlg>(m_hiddenWindows, m_tracker.Quirks().dpiCalls);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
     m_hiddenWindows.Load();
 }
@@ -218,6 +220,11 @@ void CButtonBarDlg::OnWindowTimer() {
 void CButtonBarDlg::OnCheckBackTimer() {
     ::KillTimer(m_hWnd, kCheckBackTimer);
     m_hiddenWindows.CheckBack();
+}
+
+LRESULT CButtonBarDlg::OnWindowEvent() {
+    m_tracker.OnWindowEvent();
+    return 0;
 }
 
 // On a monitor of another DPI the bar is laid out at that DPI, and the next tick places it

@@ -75,6 +75,7 @@ private:
     void OnSkinSelector() { m_wiring.ChooseSkin(m_buttons.transparency.m_hWnd); }
     void OnWindowSelector();
     void OnWindowTimer();
+    LRESULT OnWindowEvent();
     void OnAutoMaximizeTimer() { m_timers.TickAutoMaximize(); }
     void OnCheckBackTimer();
     void OnAutoMaximize() { m_timers.ToggleAutoMaximize(); }

@@ -91,13 +91,16 @@ BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM dial
     return TRUE;
 }
 
+// A cloaked window is shown to the platform but not on the screen (another virtual desktop,
+// a suspended Store app): neither list has it, so nothing hides it either.
 void CWindowProcessingDlg::ListWindow(HWND window) {
     if (m_hiddenWindows.SettledVisibility(window, ::IsWindowVisible(window) == 1)) {
         if (m_parentsOnly && ::GetParent(window)) {
             return;
         }
         std::string title = WindowTitle(window);
-        if (title == "Window processing" || title == "Program Manager" || title.empty()) {
+        if (title == "Window processing" || title == "Program Manager" || title.empty() ||
+            m_dpiCalls.IsCloaked(window)) {
             return;
         }
         m_windowHandles.push_back(window);

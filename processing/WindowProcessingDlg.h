@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/Button.h"
+#include "platform/DpiCalls.h"
 #include "platform/ListBox.h"
 #include "platform/TableWindow.h"
 #include "resource.h"
@@ -16,9 +17,11 @@ class CHiddenWindowList;
 
 class CWindowProcessingDlg : public CTableDialog<CWindowProcessingDlg> {
 public:
-    // The list whose windows its hidden-window list shows, and whose changes it makes.
-    explicit CWindowProcessingDlg(CHiddenWindowList& hiddenWindows)
-        : CTableWindow(IDD_WINDOWPROCESSING), m_hiddenWindows(hiddenWindows) {}
+    // The list whose windows its hidden-window list shows, and whose changes it makes; the
+    // calls that tell a cloaked window, which is listed nowhere.
+    CWindowProcessingDlg(CHiddenWindowList& hiddenWindows, const CDpiCalls& dpiCalls)
+        : CTableWindow(IDD_WINDOWPROCESSING), m_hiddenWindows(hiddenWindows), m_dpiCalls(dpiCalls) {
+    }
 
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
@@ -73,6 +76,7 @@ private:
     void ShowSelected();
 
     CHiddenWindowList& m_hiddenWindows;
+    CDpiCalls m_dpiCalls;
     CButton m_radioOwn;
     CButton m_radioAll;
     CButton m_btnHideShow;

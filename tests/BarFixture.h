@@ -43,6 +43,16 @@ inline bool IsAbove(HWND upper, HWND lower) {
     return window == upper;
 }
 
+// The compositor as the seam gives it: this window cloaked, every other attribute failing.
+inline HWND g_cloakedWindow = nullptr;
+inline HRESULT WINAPI CloakedAttribute(HWND window, DWORD attribute, PVOID value, DWORD size) {
+    if (attribute != CDpiCalls::kCloaked || size != sizeof(DWORD)) {
+        return E_FAIL;
+    }
+    *static_cast<DWORD*>(value) = window == g_cloakedWindow ? 2 : 0; // 2: by the shell
+    return S_OK;
+}
+
 // Wine's quirks and Windows' (none), each with the DPI calls this system has: the rows whose
 // behaviour a quirk changes run with both.
 inline std::vector<std::pair<const char*, PlatformQuirks>> BothQuirks() {

@@ -187,15 +187,17 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
             << laidOut.left;
     }
     const auto h = [](int n) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(n)); };
-    const TrackedWindows known = {h(1), h(2), h(3), h(4), h(5)};
-    // None in front, the bar, its pop-up, the taskbar, the program manager, the desktop, another.
-    const BarMove moves[] = {BarMove::Collapse, BarMove::Stay,     BarMove::Stay, BarMove::Collapse,
-                             BarMove::Collapse, BarMove::Collapse, BarMove::Place};
-    for (int i = 0; i < 7; ++i) {
+    const TrackedWindows known = {h(1), h(2), h(3), h(4), h(5), h(6)};
+    // None in front, the bar, its pop-up, the taskbar, the program manager, the desktop, a
+    // cloaked window, another.
+    const BarMove moves[] = {BarMove::Collapse, BarMove::Stay,     BarMove::Stay,
+                             BarMove::Collapse, BarMove::Collapse, BarMove::Collapse,
+                             BarMove::Collapse, BarMove::Place};
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(moves[i], DecideBarMove(i ? h(i) : nullptr, known)) << i;
     }
     // No pop-up and no program manager: nothing stands for them.
-    EXPECT_EQ(BarMove::Place, DecideBarMove(h(6), {h(1), nullptr, h(3), nullptr, h(5)}));
+    EXPECT_EQ(BarMove::Place, DecideBarMove(h(7), {h(1), nullptr, h(3), nullptr, h(5), nullptr}));
 }
 
 // The compositor's answers: 1 cloaked by the shell, 2 not, 3 a failing call.

@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-void PumpMessages(DWORD milliseconds) {
+int PumpMessages(DWORD milliseconds, UINT counted) {
     const DWORD start = ::GetTickCount();
+    int handled = 0;
     do {
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            handled += msg.message == counted;
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
@@ -19,6 +21,7 @@ void PumpMessages(DWORD milliseconds) {
             ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
         }
     } while (::GetTickCount() - start < milliseconds);
+    return handled;
 }
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-// At least one pass.
-void PumpMessages(DWORD milliseconds = 0);
+// At least one pass; how many messages of the id counted it handled.
+int PumpMessages(DWORD milliseconds = 0, UINT counted = WM_NULL);
 
 // The condition's last value.
 template <class Condition> bool PumpUntil(Condition condition, DWORD milliseconds = 2000) {

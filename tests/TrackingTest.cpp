@@ -56,6 +56,8 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
     CForeignWindow other("Other", {300, 250, 600, 450}, WS_EX_TOPMOST | WS_EX_LAYERED);
     CForeignWindow progman("Program Manager", {0, 0, 300, 200}, 0, "Progman"); // Wine has none
     CForeignWindow browser("Browser", {100, 100, 400, 300}, 0, "IEFrame");
+    CForeignWindow cloaked("Cloaked", {250, 200, 650, 400}); // shown only in its row
+    g_cloakedWindow = cloaked.Handle();
     ::SetLayeredWindowAttributes(other.Handle(), 0, 100, LWA_ALPHA);
     const auto inFront = [](HWND window) {
         return [window] {
@@ -82,6 +84,8 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
             {"the taskbar in front", inFront(::FindWindowA("Shell_TrayWnd", nullptr)), tick,
              collapsed},
             {"the shell's desktop in front", inFront(progman.Handle()), tick, collapsed},
+            {"a cloaked window in front", inFront(cloaked.Handle()), tick,
+             "bar=collapsed target=- foreground=Cloaked"},
             {"the bar in front", inFront(bar->m_hWnd), tick, ""},
             {"the pop-up in front",
              [&] {
@@ -111,14 +115,102 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
         for (const auto& [system, systemQuirks] : BothQuirks()) {
             SCOPED_TRACE(system);
             quirks = systemQuirks;
+            quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
             Start();
             camera = {};
+            camera.Name("Cloaked", cloaked.Handle());
+            ::ShowWindow(cloaked.Handle(), SW_HIDE);
             camera.Name("Target", target.Handle());
             camera.Name("Other", other.Handle());
             ::ShowWindow(other.Handle(), SW_SHOWNOACTIVATE);
             RideOn(target.Handle());
             prepare();
             ExpectEffect(name, act, changes);
+        }
+    }
+}
+
+// The window timer at 1000 ms, its next tick a period away: the system's events (under Wine
+// raised by the helper processes) run the tick at once, a burst of them once or a few times;
+// those of a window that does not matter run none, and with the timer off none does.
+TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
+    CForeignProcess helper("Helper"), behind("Behind");
+    const HWND window = helper.Handle();
+    ASSERT_TRUE(window && behind.Handle());
+    const char timerOn[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n1000\r\n";
+    const auto moved = [](const CForeignProcess& process, int x, UINT events) {
+        return [&process, x, events] {
+            ::MoveWindow(process.Handle(), x, 180, 400, 300, TRUE);
+            process.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, events);
+        };
+    };
+    const auto switched = [&] {
+        ::SetForegroundWindow(window);
+        PumpUntil([&] { return ::GetForegroundWindow() == window; });
+        helper.RaiseEvents(EVENT_SYSTEM_FOREGROUND, 1);
+    };
+    const struct {
+        const char* name;
+        const char* settings;
+        HWND from;
+        std::function<void()> act;
+        std::string changes;
+        int fewest, most; // ticks the events ran
+    } rows[] = {
+        {"a switch, its event", timerOn, target.Handle(), switched,
+         "bar=on,Helper target=Helper foreground=Helper stack=bar,Helper,Target,Behind", 1, 1},
+        {"the target moved, its event", timerOn, window, moved(helper, 210, 1),
+         "bar=on,Helper Helper.rect=210:180,400x300", 1, 1},
+        {"the target moved, 200 events", timerOn, window, moved(helper, 220, 200),
+         "bar=on,Helper Helper.rect=220:180,400x300", 1, 3},
+        {"the target moved twice, an event each", timerOn, window,
+         [&] {
+             moved(helper, 240, 1)();
+             PumpMessages(100);
+             moved(helper, 250, 1)();
+         },
+         "bar=on,Helper Helper.rect=250:180,400x300", 1, 1},
+        {"another window moved, its event", timerOn, window, moved(behind, 230, 1),
+         "Behind.rect=230:180,400x300", 0, 0},
+        {"the timer off, a switch, its event", kTimerOff, target.Handle(), switched,
+         "foreground=Helper stack=bar,Helper,Target,Behind", 0, 0},
+        {"a topmost window over the bar, its event", timerOn, window,
+         [&] {
+             ::SetWindowPos(behind.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+             behind.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1);
+         },
+         "Behind.topmost=1 stack=bar,Behind,Helper,Target", 1, 1},
+    };
+    for (const auto& row : rows) {
+        for (const auto& [system, systemQuirks] : BothQuirks()) {
+            SCOPED_TRACE(system);
+            quirks = systemQuirks;
+            for (const CForeignProcess* process : {&helper, &behind}) { // where they started
+                ::SetWindowPos(process->Handle(), HWND_NOTOPMOST, 200, 200, 400, 300,
+                               SWP_NOACTIVATE);
+            }
+            Start(row.settings);
+            camera = {};
+            camera.Name("Target", target.Handle());
+            camera.Name("Helper", window);
+            camera.Name("Behind", behind.Handle());
+            RideOn(row.from);
+            // The timer's next tick a period away; one due already is dropped.
+            if (bar->Tracker().Timer().Period()) {
+                ::SetTimer(bar->m_hWnd, CButtonBarDlg::kWindowTimer, 1000, nullptr);
+                for (MSG due; ::PeekMessageA(&due, bar->m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE);) {
+                }
+            }
+            int ticks = 0;
+            ExpectEffect(
+                row.name,
+                [&] {
+                    row.act();
+                    ticks = PumpMessages(300, CBarTracker::kWindowEventMessage);
+                },
+                row.changes);
+            EXPECT_TRUE(ticks >= row.fewest && ticks <= row.most) << row.name << ": " << ticks;
         }
     }
 }

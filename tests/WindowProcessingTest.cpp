@@ -201,6 +201,50 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
     }
 }
 
+// A cloaked window (on another virtual desktop, a suspended Store app), as the compositor
+// gives it through the seam, is listed under no choice, so nothing hides it: not Alt+A, not
+// "Hide windows", not the tray's "Active windows". In front it is no target (see Tracking).
+TEST_F(WindowProcessing, ACloakedWindowIsListedUnderNoChoiceAndHiddenByNothing) {
+    CForeignWindow shown("Shown", {100, 80, 450, 380}), cloaked("Cloaked", {130, 80, 480, 380}),
+        hidden("Hidden");
+    g_cloakedWindow = cloaked.Handle();
+    quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
+    const std::tuple<const char*, std::function<void()>, std::string> rows[] = {
+        {"Parents && childs", [&] { Send(IDC_PARENTSCHILDS); },
+         "listed=Shown dialog=Hide,windows,childs,rectangles,own"},
+        {"Parents", [&] { Send(IDC_PARENTS); }, "listed=Shown"},
+        {"own hidden", [&] { Send(IDC_SHOWOWNHIDDEN); }, "listed=Shown listedHidden="},
+        {"Alt+A", [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
+         "Shown.visible=0 stack=processing,bar,Cloaked hidden=Shown hid=Shown listed= "
+         "listedHidden=Shown"},
+    };
+    for (const auto& [name, act, changes] : rows) {
+        SetUp();
+        camera.Name("Shown", shown.Handle());
+        camera.Name("Cloaked", cloaked.Handle());
+        for (HWND window : {cloaked.Handle(), shown.Handle()}) {
+            ::ShowWindow(window, SW_SHOWNOACTIVATE);
+        }
+        ::SetForegroundWindow(Dialog().m_hWnd);
+        PumpMessages(20);
+        ExpectEffect(name, act, changes);
+    }
+    SetUp();
+    for (HWND window : {cloaked.Handle(), shown.Handle()}) {
+        ::ShowWindow(window, SW_SHOWNOACTIVATE);
+    }
+    Send(IDC_SHOWALLHIDDEN);
+    EXPECT_TRUE(Contains(Dialog().HiddenHandles(), hidden.Handle()));
+    EXPECT_FALSE(Contains(Dialog().HiddenHandles(), cloaked.Handle()));
+    const CSystemTray& icon = bar->TrayIcon();
+    icon.SendMessage(icon.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
+    Strings active;
+    std::copy_if(interaction.m_menus.at(0).lines.begin(), interaction.m_menus.at(0).lines.end(),
+                 std::back_inserter(active),
+                 [](const std::string& line) { return line.rfind("Active windows", 0) == 0; });
+    EXPECT_EQ((Strings{"Active windows", "Active windows/Shown 50000"}), active);
+}
+
 // A window's own question (whether to save, say) is waited for as long as its box is open.
 TEST_F(WindowProcessing, EndProcessWaitsForAWindowsOwnQuestionThenEndsWhatStaysOnlyOnYes) {
     struct Case {

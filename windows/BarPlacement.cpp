@@ -108,7 +108,7 @@ BarMove DecideBarMove(HWND foreground, const TrackedWindows& known) {
         return BarMove::Stay;
     }
     if (foreground == known.taskbar || foreground == known.programManager ||
-        foreground == known.desktop) {
+        foreground == known.desktop || foreground == known.cloaked) {
         return BarMove::Collapse;
     }
     return BarMove::Place;

@@ -51,6 +51,7 @@ struct TrackedWindows {
     HWND taskbar;
     HWND programManager;
     HWND desktop;
+    HWND cloaked; // the window in front, while the compositor keeps it off the screen
 };
 
 enum class BarMove {

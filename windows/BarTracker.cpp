@@ -30,10 +30,31 @@ void CBarTracker::Start(UINT period, bool timerRuns) {
     m_quietTicks = QuietTicks(static_cast<int>(period));
     if (timerRuns) {
         m_timer.Start(m_bar.m_hWnd, period);
+        m_events.emplace(m_bar.m_hWnd, kWindowEventMessage,
+                         [this](HWND window) { return Matters(window); });
     }
 }
 
-void CBarTracker::Tick() {
+void CBarTracker::Stop() {
+    m_timer.Stop(m_bar.m_hWnd);
+    m_events.reset();
+}
+
+// Events that come while the tick runs ask for another. A message posted before the timer
+// stopped finds no hook and runs nothing.
+void CBarTracker::OnWindowEvent() {
+    if (m_events) {
+        m_events->TickRan();
+        Track(true);
+    }
+}
+
+// Asked for each event the system reports, not per tick.
+bool CBarTracker::Matters(HWND window) const {
+    return window == m_pTarget || window == ::GetForegroundWindow() || IsTopmost(window) == 1;
+}
+
+void CBarTracker::Track(bool reported) {
     const HWND foreground = ::GetForegroundWindow();
     // The bar, its pop-up and its menus count: a click back into the target is a change.
     const bool newForeground = foreground != m_hLastForeground;
@@ -45,7 +66,11 @@ void CBarTracker::Tick() {
         m_tracked.programManager = ::FindWindowA("Progman", nullptr);
         m_tracked.desktop = ::GetDesktopWindow();
     }
-    if (!Follow(foreground, newForeground)) {
+    // The same window in front is cloaked or uncloaked only with an event saying so.
+    if (newForeground || reported) {
+        m_tracked.cloaked = m_quirks.dpiCalls.IsCloaked(foreground) ? foreground : nullptr;
+    }
+    if (!Follow(foreground, newForeground, reported)) {
         return;
     }
     bool placed = false;
@@ -69,7 +94,7 @@ void CBarTracker::Tick() {
     m_bRestackDue = false;
 }
 
-bool CBarTracker::Follow(HWND foreground, bool newForeground) {
+bool CBarTracker::Follow(HWND foreground, bool newForeground, bool reported) {
     switch (DecideBarMove(foreground, m_tracked)) {
     case BarMove::Stay:
         return false;
@@ -83,7 +108,7 @@ bool CBarTracker::Follow(HWND foreground, bool newForeground) {
     if (newForeground) {
         m_callbacks.closePopup();
     }
-    if (newForeground || m_bRestackDue) {
+    if (newForeground || reported || m_bRestackDue) {
         m_quietTicks.Reset();
     } else {
         m_quietTicks.Advance();

@@ -1,8 +1,10 @@
-// The bar follows the window in front: the window timer's tick, the target, the quiet
-// schedule of looks and restacks, the bar's place and its restack.
+// The bar follows the window in front: the window timer's tick, the same tick at once when
+// the system reports a change that matters, the target, the quiet schedule of looks and
+// restacks, the bar's place and its restack.
 #pragma once
 
 #include "platform/PlatformQuirks.h"
+#include "platform/WinEventHook.h"
 #include "platform/WindowTimer.h"
 #include "platform/Wnd.h"
 #include "windows/BarPlacement.h"
@@ -14,6 +16,8 @@
 class CBarTracker {
 public:
     static constexpr UINT kWindowTimer = 1124;
+    // Posted to the bar for the system's events, which OnWindowEvent answers.
+    static constexpr UINT kWindowEventMessage = WM_APP + 1;
 
     struct Callbacks {
         std::function<CWnd*()> popup;      // the pop-up last opened, shown or not, else null
@@ -35,10 +39,13 @@ public:
     void SetBarSize(SIZE size) { m_barSize = size; }
     void SetOffset(int barOffset) { m_nOffset = barOffset; }
 
-    // The period counts the quiet ticks, whether the timer runs or not.
+    // The period counts the quiet ticks, whether the timer runs or not. Events are heard
+    // only while it runs: with the timer off the bar follows nothing.
     void Start(UINT period, bool timerRuns);
-    void Stop() { m_timer.Stop(m_bar.m_hWnd); }
-    void Tick();
+    void Stop();
+    void Tick() { Track(false); }
+    // The system reported a change to a window that matters: the tick runs now.
+    void OnWindowEvent();
     void Collapse();
     // An action activated, restyled or restacked the target.
     void RestackDue() { m_bRestackDue = true; }
@@ -46,8 +53,12 @@ public:
     void ForgetPlace() { m_placedOn.reset(); }
 
 private:
+    // Reported: an event brought the tick, so something changed.
+    void Track(bool reported);
+    // The window in front, the target, and a topmost window, which may come over the bar.
+    bool Matters(HWND window) const;
     // The target is kept, the bar collapsed or placed, as the window in front asks.
-    bool Follow(HWND foreground, bool newForeground);
+    bool Follow(HWND foreground, bool newForeground, bool reported);
     // Moves the bar, and the pop-up if shown, onto the window in front; true if the bar moved
     // or the target is new.
     bool PlaceBarOn(HWND foreground, const RECT& target);
@@ -59,6 +70,7 @@ private:
     PlatformQuirks m_quirks;
     Callbacks m_callbacks;
     CWindowTimer m_timer{kWindowTimer};
+    std::optional<CWinEventHook> m_events; // while the timer runs
     SIZE m_barSize = {};
     int m_nOffset = 0;
     HWND m_pTarget = nullptr;
