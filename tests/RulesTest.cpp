@@ -11,7 +11,6 @@
 #include "resource.h"
 #include "tests/TestSupport.h"
 #include "windows/BarPlacement.h"
-#include "windows/Topmost.h"
 #include "windows/Transparency.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +112,9 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
     const CaptionMetrics at96 = {18, 4, 4, 1}, at120 = {22, 5, 5, 1}, at144 = {27, 5, 5, 1},
                          at192 = {36, 6, 6, 1};
     const RECT win10 = {93, 50, 607, 400}, visible = {100, 50, 600, 393}; // invisible borders
+    const CaptionMetrics at144win10 =
+                             {54, 6, 6, 1, RECT{-800, -400, -100, 189}, RECT{514, 1, 711, 45}},
+                         narrow = {36, 4, 4, 1, RECT{-50, 50, 90, 393}, RECT{40, 1, 147, 30}};
     const auto buttons = [](CaptionMetrics metrics, int width) {
         metrics.cxButtons = width;
         return metrics;
@@ -128,11 +130,7 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
         {{100, 50, 829, 596}, at144, 6, {90, 21}, {653, 56, 743, 77}},
         // Composed: just left of the real buttons, centred on their height.
         {win10, {36, 4, 4, 1, visible, RECT{369, 1, 507, 30}}, 6, {54, 15}, {408, 58, 462, 73}},
-        {{-811, -400, -89, 200},
-         {54, 6, 6, 1, RECT{-800, -400, -100, 189}, RECT{514, 1, 711, 45}},
-         6,
-         {81, 23},
-         {-378, -389, -297, -366}},
+        {{-811, -400, -89, 200}, at144win10, 6, {81, 23}, {-378, -389, -297, -366}},
         // The visible frame alone, or buttons outside it (a minimized window's): the formula
         // on the visible frame.
         {win10, {36, 4, 4, 1, visible}, 6, {54, 15}, {380, 55, 434, 70}},
@@ -143,11 +141,7 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
         {{300, 100, 480, 400}, at144, 6, {95, 23}, {300, 106, 395, 129}},
         {{400, 200, 640, 600}, at192, 6, {126, 30}, {400, 207, 526, 237}}, // fits just
         {{-20, 0, 200, 400}, at192, 6, {126, 30}, {-20, 7, 106, 37}},
-        {{-57, 50, 97, 400},
-         {36, 4, 4, 1, RECT{-50, 50, 90, 393}, RECT{40, 1, 147, 30}},
-         6,
-         {54, 15},
-         {-50, 58, 4, 73}},
+        {{-57, 50, 97, 400}, narrow, 6, {54, 15}, {-50, 58, 4, 73}},
         // Fewer buttons: the bar moves right by the missing ones, as far as it fits beside them.
         // Close only, then help and close, a tool window's small close, no system menu.
         {{100, 50, 600, 400}, buttons(at96, 18), 6, {36, 15}, {524, 55, 560, 70}},
@@ -162,17 +156,13 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
         EXPECT_TRUE(Same(expected, bar)) << bar.left << "," << bar.top << " " << target.right;
     }
     // The buttons' width from the style, with caption buttons of 18 and small ones of 12.
-    const DWORD dialog = WS_CAPTION | WS_SYSMENU;
-    const std::tuple<DWORD, DWORD, int> styles[] = {
-        {WS_OVERLAPPEDWINDOW, 0, 54},
-        {dialog, 0, 18},
-        {dialog, WS_EX_CONTEXTHELP, 36},
-        {dialog | WS_MINIMIZEBOX, 0, 54},
-        {dialog | WS_MAXIMIZEBOX, WS_EX_CONTEXTHELP, 54},
-        {WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, 12},
-        {dialog, WS_EX_TOOLWINDOW | WS_EX_CONTEXTHELP, 12},
-        {WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, WS_EX_CONTEXTHELP, 0},
-    };
+    // Overlapped, a dialog's system menu and its box, no system menu; help, a tool window.
+    const DWORD o = WS_OVERLAPPEDWINDOW, d = WS_CAPTION | WS_SYSMENU, dn = d | WS_MINIMIZEBOX,
+                dx = d | WS_MAXIMIZEBOX, no = o & ~WS_SYSMENU, hp = WS_EX_CONTEXTHELP,
+                t = WS_EX_TOOLWINDOW, tp = t | hp;
+    const std::tuple<DWORD, DWORD, int> styles[] = {{o, 0, 54},  {d, 0, 18},   {d, hp, 36},
+                                                    {dn, 0, 54}, {dx, hp, 54}, {o, t, 12},
+                                                    {d, tp, 12}, {no, hp, 0}};
     for (const auto& [style, exStyle, width] : styles) {
         EXPECT_EQ(width, CaptionMetrics::ButtonsWidth(style, exStyle, 18, 12)) << std::hex << style;
     }
@@ -212,11 +202,9 @@ HRESULT WINAPI CompositorAttribute(HWND window, DWORD attribute, PVOID value, DW
 
 TEST(RulesCloaked, OnlyAWindowTheCompositorReportsCloakedIsAndNoneWithoutIt) {
     const CDpiCalls none, composing = none.WithWindowAttribute(&CompositorAttribute);
-    const bool cloaked[] = {true, false, false};
-    for (int i = 0; i < 3; ++i) {
-        const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(i + 1));
-        EXPECT_EQ(cloaked[i], composing.IsCloaked(window)) << i + 1;
-        EXPECT_FALSE(none.IsCloaked(window)) << i + 1;
+    for (const auto& [n, cloaked] : {std::pair{1, true}, {2, false}, {3, false}}) {
+        const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(n));
+        EXPECT_TRUE(composing.IsCloaked(window) == cloaked && !none.IsCloaked(window)) << n;
     }
 }
 
@@ -237,26 +225,12 @@ TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {
         EXPECT_EQ(kept, transparency.Get()) << level;
     }
     // Layered windows came with Windows 2000 (NT 5), never to Windows 9x.
+    const DWORD nt = VER_PLATFORM_WIN32_NT;
     const std::tuple<DWORD, DWORD, DWORD, int> versions[] = {
-        {5, 0, VER_PLATFORM_WIN32_NT, 1},
-        {4, 0, VER_PLATFORM_WIN32_NT, 0},
-        {4, 90, VER_PLATFORM_WIN32_WINDOWS, 0}};
+        {5, 0, nt, 1}, {4, 0, nt, 0}, {4, 90, VER_PLATFORM_WIN32_WINDOWS, 0}};
     for (const auto& [major, minor, platform, supported] : versions) {
         const OSVERSIONINFOA version = {sizeof version, major, minor, 0, platform, ""};
         EXPECT_EQ(supported, TransparencySupported(version)) << major << "." << minor;
-    }
-}
-
-TEST(RulesTopmost, ModesMoveIntoOrOutOfTheBandWithoutActivatingTheBar) {
-    // Mode, whether the bar itself; the change, flags 0 for none.
-    const HWND in = HWND_TOPMOST, out = HWND_NOTOPMOST;
-    const UINT show = SWP_SHOWWINDOW, still = SWP_NOACTIVATE;
-    const std::tuple<int, bool, HWND, UINT> cases[] = {
-        {1, false, in, show},  {0, false, out, show},  {1, true, in, still},
-        {0, true, out, still}, {2, false, nullptr, 0}, {-1, true, nullptr, 0}};
-    for (const auto& [mode, isBar, insertAfter, flags] : cases) {
-        const TopmostChange change = TopmostChangeFor(mode, isBar).value_or(TopmostChange{});
-        EXPECT_TRUE(change.insertAfter == insertAfter && change.flags == flags) << mode << isBar;
     }
 }
 

@@ -25,14 +25,14 @@ std::vector<MSG> QueuedMessages() {
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD | PM_QS_POSTMESSAGE)) {
         queued.push_back(msg);
     }
-    for (const MSG& put : queued) {
-        if (put.hwnd) {
-            ::PostMessageA(put.hwnd, put.message, put.wParam, put.lParam);
-        } else {
-            ::PostThreadMessageA(::GetCurrentThreadId(), put.message, put.wParam, put.lParam);
-        }
+    for (const MSG& put : queued) { // to no window: the thread's
+        ::PostMessageA(put.hwnd, put.message, put.wParam, put.lParam);
     }
     return queued;
+}
+
+void Append(std::string& list, const std::string& item, const char* separator) {
+    list += (list.empty() ? "" : separator) + item;
 }
 
 } // namespace
@@ -52,8 +52,7 @@ void Scene::Apply(const std::string& changes) {
             }
             items[window + "visible"] = value;
         } else if (equals > 0 && token[equals - 1] == '+') {
-            std::string& list = items[token.substr(0, equals - 1)];
-            list += (list.empty() ? "" : token[0] == 'a' ? "; " : " ") + value; // asked: boxes
+            Append(items[token.substr(0, equals - 1)], value, token[0] == 'a' ? "; " : " ");
         } else {
             items[token.substr(0, equals)] = value;
         }
@@ -146,9 +145,8 @@ void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
     items["bar"] = IsCollapsed(bar.m_hWnd) ? "collapsed" : "at " + Rect(place);
     for (const auto& [name, window] : m_named) {
         const POINT on = BarPlaceOn(window);
-        if (name != "bar" && items["bar"][0] == 'a' && on.x == place.left && on.y == place.top) {
-            items["bar"] = "on " + name;
-        }
+        const RECT want = {on.x, on.y, on.x + BarSizeAt96().cx, on.y + BarSizeAt96().cy};
+        items["bar"] = name != "bar" && ::EqualRect(&want, &place) ? "on " + name : items["bar"];
     }
     items["A"] = std::to_string(ButtonOf(bar, IDC_TOPMOST).GetState());
     items["T"] = std::to_string(ButtonOf(bar, IDC_TRANSPARENCY).GetState());
@@ -194,12 +192,9 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
 void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
                            const CScriptedInteraction& interaction) const {
     std::map<std::string, std::string>& items = scene.items;
-    const auto add = [](std::string& list, const std::string& item, const char* separator) {
-        list += (list.empty() ? "" : separator) + item;
-    };
     for (const std::string& box : interaction.m_messageBoxes) { // "text|caption|type"
         const std::size_t caption = box.find('|') + 1;
-        add(items["asked"], box.substr(caption, box.rfind('|') - caption), "; ");
+        Append(items["asked"], box.substr(caption, box.rfind('|') - caption), "; ");
     }
     for (const MenuCall& menu : interaction.m_menus) {
         std::string owner = NameOf(menu.owner);
@@ -207,7 +202,7 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
              {std::pair{IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}}) {
             owner = menu.owner == ButtonOf(bar, id).m_hWnd ? name : owner;
         }
-        add(items["asked"], "menu of " + owner, "; ");
+        Append(items["asked"], "menu of " + owner, "; ");
     }
     for (const std::string& balloon : interaction.m_balloons) {
         add(items["asked"], "balloon " + balloon, "; ");
@@ -217,16 +212,15 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
     std::replace(cfg.begin(), cfg.end(), '\n', '|');
     for (const CWindowTimer* timer : {&bar.Tracker().Timer(), &bar.AutoMaximizer().Timer()}) {
         if (timer->Period()) {
-            add(items["timers"],
-                std::to_string(timer->Id()) + ":" + std::to_string(timer->Period()), " ");
+            Append(items["timers"],
+                   std::to_string(timer->Id()) + ":" + std::to_string(timer->Period()), " ");
         }
     }
-    items["queued"];
     for (const MSG& msg : QueuedMessages()) {
         // A timer's message comes whenever it is due.
         if (msg.hwnd == bar.m_hWnd && msg.message != WM_TIMER) {
-            add(items["queued"], std::to_string(msg.message) + ":" + std::to_string(msg.wParam),
-                " ");
+            Append(items["queued"], std::to_string(msg.message) + ":" + std::to_string(msg.wParam),
+                   " ");
         }
     }
 }
@@ -242,8 +236,9 @@ Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interac
         camera.Name("pop-up", popup->m_hWnd);
     }
     Scene scene;
-    scene.items["asked"];
-    scene.items["timers"];
+    for (const char* listed : {"asked", "timers", "queued"}) { // shown even when empty
+        scene.items[listed];
+    }
     camera.AddWindows(scene);
     camera.AddBar(scene, bar);
     camera.AddLists(scene, bar);

@@ -1,7 +1,6 @@
 #include "tests/TestSupport.h"
 
 #include "platform/WindowCalls.h"
-#include "windows/BarPlacement.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -264,12 +263,21 @@ SIZE BarSizeAt96() {
     return size;
 }
 
-// The bar's size decides whether it would reach over the caption buttons.
+// Under Wine at 96 DPI, no composition bounds: just left of the caption buttons the style gives,
+// a frame in from the right edge, never left of the left edge.
 POINT BarPlaceOn(HWND target) {
-    static const PlatformQuirks quirks = PlatformQuirks::OfThisSystem();
-    const CaptionMetrics metrics = CaptionMetrics::OfWindow(target, quirks.dpiCalls);
-    const RECT bar = BarRectOn(WindowRect(target), metrics, 6, BarSizeAt96());
-    return {bar.left, bar.top};
+    const LONG style = ::GetWindowLongA(target, GWL_STYLE),
+               ex = ::GetWindowLongA(target, GWL_EXSTYLE);
+    const int size = ::GetSystemMetrics(SM_CXSIZE);
+    const int buttons = !(style & WS_SYSMENU)   ? 0
+                        : ex & WS_EX_TOOLWINDOW ? ::GetSystemMetrics(SM_CXSMSIZE)
+                        : style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
+                            ? 3 * size
+                            : (ex & WS_EX_CONTEXTHELP ? 2 : 1) * size;
+    const RECT rect = WindowRect(target);
+    return {std::max(rect.left,
+                     rect.right - ::GetSystemMetrics(SM_CXFRAME) - buttons - BarSizeAt96().cx),
+            rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)};
 }
 
 std::vector<std::string> MenuLines(HMENU menu, const std::string& path) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -14,7 +15,7 @@ class WinEventHook : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         s_matters = new CForeignProcess("Matters");
-        s_other = new CForeignProcess("Other", CloseMode::Closes, StackMode::Refuses);
+        s_other = new CForeignProcess("Other");
     }
     static void TearDownTestSuite() {
         delete s_matters;
@@ -32,7 +33,7 @@ protected:
     }
 
     static CForeignProcess* s_matters;
-    static CForeignProcess* s_other; // refuses to be hidden or restacked
+    static CForeignProcess* s_other;
     HWND m_window;
     std::unique_ptr<CWinEventHook> m_hook;
 };
@@ -40,62 +41,38 @@ CForeignProcess* WinEventHook::s_matters = nullptr;
 CForeignProcess* WinEventHook::s_other = nullptr;
 
 TEST_F(WinEventHook, PostsOneMessageForEventsOfWindowsThatMatter) {
-    struct Row {
-        const CForeignProcess* from; // null: this process
-        DWORD event;
-        UINT count;
-        LONG object, child;
-        bool tickRanBefore;
-        int ticks;
-    };
     ASSERT_TRUE(s_matters->Handle() && s_other->Handle());
-    const Row rows[] = {
-        {s_matters, EVENT_SYSTEM_FOREGROUND, 1, OBJID_WINDOW, CHILDID_SELF, true, 1},
-        {s_matters, EVENT_SYSTEM_MINIMIZEEND, 1, OBJID_WINDOW, CHILDID_SELF, true, 1},
-        {s_matters, 0x8017 /* cloaked */, 1, OBJID_WINDOW, CHILDID_SELF, true, 1},
-        {s_matters, 0x8018 /* uncloaked */, 1, OBJID_WINDOW, CHILDID_SELF, true, 1},
-        {s_other, EVENT_SYSTEM_FOREGROUND, 1, OBJID_WINDOW, CHILDID_SELF, true, 0},
-        {s_other, EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_WINDOW, CHILDID_SELF, true, 0},
-        {s_matters, EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_CARET, CHILDID_SELF, true, 0},
-        {s_matters, EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_WINDOW, 1, true, 0},
-        {s_matters, EVENT_OBJECT_NAMECHANGE, 1, OBJID_WINDOW, CHILDID_SELF, true, 0},
-        {nullptr, EVENT_SYSTEM_FOREGROUND, 1, OBJID_WINDOW, CHILDID_SELF, true, 0},
-        {s_matters, EVENT_OBJECT_LOCATIONCHANGE, 200, OBJID_WINDOW, CHILDID_SELF, true, 1},
-        {s_matters, EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_WINDOW, CHILDID_SELF, false, 0},
-        {s_matters, EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_WINDOW, CHILDID_SELF, true, 1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(&row - rows);
-        if (row.tickRanBefore) {
+    // From (null: this process), event, count, object, child, whether a tick ran before; ticks.
+    const CForeignProcess *M = s_matters, *O = s_other;
+    const LONG W = OBJID_WINDOW, C = OBJID_CARET, S = CHILDID_SELF;
+    const DWORD F = EVENT_SYSTEM_FOREGROUND, L = EVENT_OBJECT_LOCATIONCHANGE,
+                N = EVENT_OBJECT_NAMECHANGE, Z = EVENT_SYSTEM_MINIMIZEEND,
+                kCloaked = 0x8017; // then uncloaked
+    const std::tuple<const CForeignProcess*, DWORD, UINT, LONG, LONG, bool, int> rows[] = {
+        {M, F, 1, W, S, true, 1},        {M, Z, 1, W, S, true, 1},
+        {M, kCloaked, 1, W, S, true, 1}, {M, kCloaked + 1, 1, W, S, true, 1},
+        {O, F, 1, W, S, true, 0},        {O, L, 1, W, S, true, 0},
+        {M, L, 1, C, S, true, 0},        {M, L, 1, W, 1, true, 0},
+        {M, N, 1, W, S, true, 0},        {nullptr, F, 1, W, S, true, 0},
+        {M, L, 200, W, S, true, 1},      {M, L, 1, W, S, false, 0},
+        {M, L, 1, W, S, true, 1}};
+    int row = 0;
+    for (const auto& [from, event, count, object, child, tickRanBefore, expected] : rows) {
+        SCOPED_TRACE(row++);
+        if (tickRanBefore) {
             m_hook->TickRan();
         }
-        for (UINT i = 0; !row.from && i < row.count; ++i) {
-            ::NotifyWinEvent(row.event, s_matters->Handle(), row.object, row.child);
-        }
-        if (row.from) {
-            row.from->RaiseEvents(row.event, row.count, row.object, row.child);
+        if (from) {
+            from->RaiseEvents(event, count, object, child);
+        } else {
+            ::NotifyWinEvent(event, s_matters->Handle(), object, child);
         }
         // The hook's messages, taken from the queue before anything else would handle them.
         int ticks = 0;
         for (MSG msg; ::PeekMessageA(&msg, m_window, kTick, kTick, PM_REMOVE);) {
             ++ticks;
         }
-        EXPECT_EQ(ticks, row.ticks);
-    }
-}
-
-// A hide or a topmost place asked of a window that refuses leaves it as it was.
-TEST_F(WinEventHook, RefusingWindowStaysShownAndUnstacked) {
-    for (const CForeignProcess* process : {s_matters, s_other}) {
-        const HWND window = process->Handle();
-        ::ShowWindow(window, SW_HIDE);
-        ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        const bool refuses = process == s_other;
-        EXPECT_EQ(::IsWindowVisible(window) != FALSE, refuses);
-        EXPECT_EQ((::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0, refuses);
-        ::SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        ::ShowWindow(window, SW_SHOWNOACTIVATE);
+        EXPECT_EQ(expected, ticks);
     }
 }
 
