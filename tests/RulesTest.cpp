@@ -200,11 +200,9 @@ HRESULT WINAPI CompositorAttribute(HWND window, DWORD attribute, PVOID value, DW
 
 TEST(RulesCloaked, OnlyAWindowTheCompositorReportsCloakedIsAndNoneWithoutIt) {
     const CDpiCalls none, composing = none.WithWindowAttribute(&CompositorAttribute);
-    const bool cloaked[] = {true, false, false};
-    for (int i = 0; i < 3; ++i) {
-        const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(i + 1));
-        EXPECT_EQ(cloaked[i], composing.IsCloaked(window)) << i + 1;
-        EXPECT_FALSE(none.IsCloaked(window)) << i + 1;
+    for (const auto& [n, cloaked] : {std::pair{1, true}, {2, false}, {3, false}}) {
+        const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(n));
+        EXPECT_TRUE(composing.IsCloaked(window) == cloaked && !none.IsCloaked(window)) << n;
     }
 }
 

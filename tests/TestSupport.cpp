@@ -238,9 +238,8 @@ SIZE BarSizeAt96() {
     return size;
 }
 
-// Under Wine at 96 DPI, without composition bounds: the bar ends just left of the caption
-// buttons the style gives (none without a system menu, a tool window's small close, three with
-// either box, else close and maybe help), a frame in from the right edge, never left of the left.
+// Under Wine at 96 DPI, no composition bounds: just left of the caption buttons the style gives,
+// a frame in from the right edge, never left of the left edge.
 POINT BarPlaceOn(HWND target) {
     const LONG style = ::GetWindowLongA(target, GWL_STYLE),
                ex = ::GetWindowLongA(target, GWL_EXSTYLE);
