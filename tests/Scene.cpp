@@ -146,7 +146,9 @@ void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
     for (const auto& [name, window] : m_named) {
         const POINT on = BarPlaceOn(window);
         const RECT want = {on.x, on.y, on.x + BarSizeAt96().cx, on.y + BarSizeAt96().cy};
-        items["bar"] = name != "bar" && ::EqualRect(&want, &place) ? "on " + name : items["bar"];
+        items["bar"] = name != "bar" && items["bar"][0] == 'a' && ::EqualRect(&want, &place)
+                           ? "on " + name
+                           : items["bar"];
     }
     items["A"] = std::to_string(ButtonOf(bar, IDC_TOPMOST).GetState());
     items["T"] = std::to_string(ButtonOf(bar, IDC_TRANSPARENCY).GetState());
@@ -205,7 +207,7 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
         Append(items["asked"], "menu of " + owner, "; ");
     }
     for (const std::string& balloon : interaction.m_balloons) {
-        add(items["asked"], "balloon " + balloon, "; ");
+        Append(items["asked"], "balloon " + balloon, "; ");
     }
     std::string& cfg = items["cfg"] = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));
     std::replace(cfg.begin(), cfg.end(), '\r', ' ');
