@@ -32,13 +32,10 @@ std::string CWinApp::ProgramFile(const std::string& name) {
 
 std::string CWinApp::UserFile(const std::string& name) {
     char folder[MAX_PATH * 3] = "";
-    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0,
-                                  folder))) {
+    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, folder))) {
         return std::string();
     }
-    const std::string own = PathIn(folder, Title());
-    ::CreateDirectoryA(own.c_str(), nullptr);
-    return PathIn(own, name);
+    return PathIn(PathIn(folder, Title()), name);
 }
 
 std::string FolderOf(const std::string& path) {

@@ -24,8 +24,8 @@ public:
     static std::string ProgramFolder();
     // A file of that folder.
     static std::string ProgramFile(const std::string& name);
-    // A file of the user's own Panewarden folder (under the local application data), made
-    // when first asked for; empty where the system has no such folder.
+    // A file of the user's own Panewarden folder (under the local application data), which
+    // whoever writes there first makes; empty where the system has no such folder.
     static std::string UserFile(const std::string& name);
     // Platform id and version of the system the program runs on.
     static OSVERSIONINFOA PlatformVersion();

@@ -23,18 +23,19 @@ std::string CHiddenWindowStore::UserFile() {
     return CWinApp::UserFile("Paneward.hid");
 }
 
+// Each file's entries as written, duplicates too; the user's copy adds only windows the
+// program folder's does not hold.
 std::vector<HiddenWindowEntry> CHiddenWindowStore::Load() const {
-    std::vector<HiddenWindowEntry> entries;
-    for (const std::string* path : {&m_path, &m_userPath}) {
-        std::string content;
-        ReadWholeFile(*path, content);
-        for (const HiddenWindowEntry& entry : ParseHiddenWindows(content)) {
-            const bool known =
-                std::any_of(entries.begin(), entries.end(),
-                            [&](const HiddenWindowEntry& e) { return e.window == entry.window; });
-            if (!known) {
-                entries.push_back(entry);
-            }
+    std::string content;
+    ReadWholeFile(m_path, content);
+    std::vector<HiddenWindowEntry> entries = ParseHiddenWindows(content);
+    const std::size_t inProgramFile = entries.size();
+    ReadWholeFile(m_userPath, content);
+    for (const HiddenWindowEntry& entry : ParseHiddenWindows(content)) {
+        const auto end = entries.begin() + static_cast<std::ptrdiff_t>(inProgramFile);
+        if (std::none_of(entries.begin(), end,
+                         [&](const HiddenWindowEntry& e) { return e.window == entry.window; })) {
+            entries.push_back(entry);
         }
     }
     return entries;
@@ -43,7 +44,7 @@ std::vector<HiddenWindowEntry> CHiddenWindowStore::Load() const {
 bool CHiddenWindowStore::Save(const std::vector<HWND>& windows) const {
     if (windows.empty()) {
         const bool deleted = DeleteIfThere(m_path);
-        return DeleteIfThere(m_userPath) && deleted;
+        return (m_userPath.empty() || DeleteIfThere(m_userPath)) && deleted;
     }
     std::vector<HiddenWindowEntry> entries;
     for (HWND window : windows) {
@@ -54,5 +55,10 @@ bool CHiddenWindowStore::Save(const std::vector<HWND>& windows) const {
         DeleteIfThere(m_userPath);
         return true;
     }
-    return !m_userPath.empty() && WriteFileAtomically(m_userPath, content);
+    if (m_userPath.empty()) {
+        return false;
+    }
+    // Made only when first needed: a program whose folder can be written leaves none.
+    ::CreateDirectoryA(FolderOf(m_userPath).c_str(), nullptr);
+    return WriteFileAtomically(m_userPath, content);
 }

@@ -1,5 +1,6 @@
 #include "processing/HiddenWindowFile.h"
 #include "processing/HiddenWindowList.h"
+#include "platform/WinApp.h"
 #include "platform/WindowCalls.h"
 #include "tests/TestSupport.h"
 
@@ -20,7 +21,8 @@ protected:
     }
 
     CTempFolder folder;
-    const std::string path = folder.File("Paneward.hid"), userPath = folder.File("user.hid");
+    const std::string path = folder.File("Paneward.hid"),
+                      userPath = folder.File("Panewarden\\user.hid");
 };
 
 // Each window is on disk before it hides, a batch whole before its first window, written once.
@@ -61,11 +63,18 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
     WriteFileAtomically(path,
                         file + "junk\r\n" +
                             FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
-                                                 {kept.Handle(), self, "Edit"}}));
+                                                 {kept.Handle(), self, "Edit"},
+                                                 HiddenWindowEntry::Of(kept.Handle())}));
+    // The user's copy adds no window the program folder's holds; duplicates stay.
+    ::CreateDirectoryA(FolderOf(userPath).c_str(), nullptr);
+    WriteFileAtomically(userPath, FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle())}));
     CHiddenWindowList started({path, userPath}, PlatformQuirks::OfThisSystem());
     started.Load();
-    EXPECT_EQ(Handles{kept.Handle()}, started.Windows());
-    EXPECT_EQ(FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle())}), ReadFileBytes(path));
+    EXPECT_EQ((Handles{kept.Handle(), kept.Handle()}), started.Windows());
+    EXPECT_EQ(FormatHiddenWindows(
+                  {HiddenWindowEntry::Of(kept.Handle()), HiddenWindowEntry::Of(kept.Handle())}),
+              ReadFileBytes(path));
+    EXPECT_FALSE(FileExists(userPath));
 }
 
 // A folder that cannot be written: a folder where the file's temporary copy would go.
@@ -74,8 +83,12 @@ TEST_F(HiddenWindowList,
     CScriptedInteraction interaction;
     CForeignWindow window("Window"), other("Other");
     const auto blocked = [](const std::string& file, bool block) {
-        block ? ::CreateDirectoryA((file + ".tmp").c_str(), nullptr)
-              : ::RemoveDirectoryA((file + ".tmp").c_str());
+        if (block) {
+            ::CreateDirectoryA(FolderOf(file).c_str(), nullptr);
+            ::CreateDirectoryA((file + ".tmp").c_str(), nullptr);
+        } else {
+            ::RemoveDirectoryA((file + ".tmp").c_str());
+        }
     };
     struct Row {
         bool programBlocked, userBlocked;
@@ -100,6 +113,8 @@ TEST_F(HiddenWindowList,
         EXPECT_EQ(row.hidden ? 2u : 0u, list.Windows().size());
         EXPECT_EQ(row.inProgramFile, FileExists(path));
         EXPECT_EQ(row.inUserFile, FileExists(userPath));
+        // The user's folder is made only when the list must go there.
+        EXPECT_EQ(row.inUserFile || row.userBlocked, FileExists(FolderOf(userPath)));
         EXPECT_EQ(row.boxes, interaction.m_messageBoxes.size());
         blocked(path, false);
         blocked(userPath, false);
