@@ -2,6 +2,14 @@
 
 #include "platform/WindowCalls.h"
 #include "processing/HiddenWindowList.h"
+#include "processing/ProcessingCommands.h"
+
+namespace {
+
+const char kHideCaption[] = "Hide windows";
+const char kShowCaption[] = "Show windows";
+
+} // namespace
 
 const MessageTable<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable = {
     OnAfterDefault(WM_SHOWWINDOW, &CWindowProcessingDlg::OnShowWindow),
@@ -35,25 +43,17 @@ void CWindowProcessingDlg::OnActivate(UINT, HWND) {
 }
 
 void CWindowProcessingDlg::DoDataExchange() {
-    DDX_Control(IDC_SHOWOWNHIDDEN, m_radioOwn);
-    DDX_Control(IDC_SHOWALLHIDDEN, m_radioAll);
+    m_windows.Bind(*this);
+    m_hidden.Bind(*this);
+    m_stacking.Bind(*this);
     DDX_Control(IDC_HIDESHOW, m_btnHideShow);
-    DDX_Control(IDC_HIDDENLIST, m_listHidden);
-    DDX_Control(IDC_PARENTS, m_radioParents);
-    DDX_Control(IDC_PARENTSCHILDS, m_radioParentsChilds);
-    DDX_Control(IDC_VERTICAL, m_radioVertical);
-    DDX_Control(IDC_RECTANGLES, m_radioRectangles);
-    DDX_Control(IDC_HORIZONTAL, m_radioHorizontal);
-    DDX_Control(IDC_WINDOWLIST, m_listWindows);
 }
 
 BOOL CWindowProcessingDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_parentsOnly = 1;
-    m_radioParents.SetCheck(1);
-    m_radioRectangles.SetCheck(1);
-    m_radioOwn.SetCheck(1);
-    m_selectedTitles.clear();
+    m_windows.Reset();
+    m_stacking.Choose(Stacking::Rectangles);
+    m_hidden.SetShowAll(false);
     // No focus yet: it would activate the hidden dialog. Showing it focuses its first control.
     return FALSE;
 }
@@ -65,25 +65,14 @@ void CWindowProcessingDlg::OnShowWindow(UINT show) {
 }
 
 void CWindowProcessingDlg::RefreshLists() {
-    if (!m_listWindows.m_hWnd) {
+    if (!m_windows.IsBound()) {
         return;
     }
-    m_selectedTitles.clear();
-    for (int i = 0; i < m_listWindows.GetCount(); ++i) {
-        if (m_listWindows.GetSel(i)) {
-            m_selectedTitles.push_back(m_listWindows.GetText(i));
-        }
-    }
-    m_listWindows.ResetContent();
-    m_listHidden.ResetContent();
-    m_windowHandles.clear();
-    m_allHidden.clear();
+    m_windows.BeginRefresh();
+    m_hidden.BeginRefresh();
     ::EnumWindows(&CWindowProcessingDlg::EnumWindowsCallback, reinterpret_cast<LPARAM>(this));
-    // Every entry is listed, titled or not, so entry i stays window i.
-    m_hiddenHandles = m_bShowAll ? m_allHidden : m_hiddenWindows.Windows();
-    for (HWND window : m_hiddenHandles) {
-        m_listHidden.AddString(WindowTitle(window));
-    }
+    m_windows.EndRefresh();
+    m_hidden.EndRefresh(m_hiddenWindows.Windows());
 }
 
 BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM dialog) {
@@ -94,26 +83,19 @@ BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM dial
 // A cloaked window is shown to the platform but not on the screen (another virtual desktop,
 // a suspended Store app): neither list has it, so nothing hides it either.
 void CWindowProcessingDlg::ListWindow(HWND window) {
-    if (m_hiddenWindows.SettledVisibility(window, ::IsWindowVisible(window) == 1)) {
-        if (m_parentsOnly && ::GetParent(window)) {
-            return;
-        }
-        std::string title = WindowTitle(window);
-        if (title == "Window processing" || title == "Program Manager" || title.empty() ||
-            m_dpiCalls.IsCloaked(window)) {
-            return;
-        }
-        m_windowHandles.push_back(window);
-        m_listWindows.AddString(title);
-        for (const std::string& selected : m_selectedTitles) {
-            int found = m_listWindows.FindString(-1, selected);
-            if (found != LB_ERR) {
-                m_listWindows.SetSel(found, TRUE);
-            }
-        }
-    } else if (m_bShowAll == 1 && !WindowTitle(window).empty()) {
-        m_allHidden.push_back(window);
+    if (!m_hiddenWindows.SettledVisibility(window, ::IsWindowVisible(window) == 1)) {
+        m_hidden.Found(window);
+        return;
     }
+    if (m_windows.ParentsOnly() && ::GetParent(window)) {
+        return;
+    }
+    const std::string title = WindowTitle(window);
+    if (title == "Window processing" || title == "Program Manager" || title.empty() ||
+        m_dpiCalls.IsCloaked(window)) {
+        return;
+    }
+    m_windows.Add(window, title);
 }
 
 void CWindowProcessingDlg::ShowInFront(bool refreshFirst) {
@@ -127,39 +109,72 @@ void CWindowProcessingDlg::ShowInFront(bool refreshFirst) {
 
 // The entry leaves the lists before its window shows, since showing can activate the dialog.
 void CWindowProcessingDlg::ShowHiddenAt(std::size_t index) {
-    if (index >= m_hiddenHandles.size()) {
+    if (const HWND window = m_hidden.TakeAt(index)) {
+        m_hiddenWindows.Show(window);
+    }
+}
+
+void CWindowProcessingDlg::ShowAllHidden(bool showAll) {
+    m_hidden.SetShowAll(showAll);
+    RefreshLists();
+}
+
+void CWindowProcessingDlg::ListParentsOnly(bool parentsOnly) {
+    m_windows.SetParentsOnly(parentsOnly);
+    RefreshLists();
+}
+
+void CWindowProcessingDlg::ArrangeSelected(bool hideDialogFirst) {
+    const std::vector<HWND> selected = m_windows.Selected();
+    if (selected.empty()) {
         return;
     }
-    const HWND window = m_hiddenHandles[index];
-    m_hiddenHandles.erase(m_hiddenHandles.begin() + static_cast<std::ptrdiff_t>(index));
-    m_hiddenWindows.Show(window);
-}
-
-void CWindowProcessingDlg::OnShowAll() {
-    m_radioOwn.SetCheck(0);
-    m_radioAll.SetCheck(1);
-    m_bShowAll = 1; // the refresh finds them
+    if (hideDialogFirst) {
+        ShowWindow(SW_HIDE);
+    }
+    ArrangeWindows(selected, m_stacking.Mode());
     RefreshLists();
 }
 
-void CWindowProcessingDlg::OnShowOwn() {
-    m_radioOwn.SetCheck(1);
-    m_radioAll.SetCheck(0);
-    m_bShowAll = 0;
-    m_allHidden.clear();
-    RefreshLists();
+void CWindowProcessingDlg::OnBringToTop() {
+    BringWindowsToTop(m_windows.Selected());
 }
 
-void CWindowProcessingDlg::OnParents() {
-    m_radioParents.SetCheck(1);
-    m_radioParentsChilds.SetCheck(0);
-    m_parentsOnly = 1;
-    RefreshLists();
+void CWindowProcessingDlg::OnMinimizeSel() {
+    const std::vector<HWND> selected = m_windows.Selected();
+    if (!selected.empty()) {
+        MinimizeOrRestore(selected);
+        RefreshLists();
+    }
 }
 
-void CWindowProcessingDlg::OnParentsChilds() {
-    m_radioParents.SetCheck(0);
-    m_radioParentsChilds.SetCheck(1);
-    m_parentsOnly = 0;
-    RefreshLists();
+void CWindowProcessingDlg::OnEndProcess() {
+    const std::vector<HWND> selected = m_windows.Selected();
+    if (!selected.empty()) {
+        CloseOrEnd(m_hWnd, selected);
+        RefreshLists();
+    }
+}
+
+void CWindowProcessingDlg::OnWindowsSelChange() {
+    m_btnHideShow.SetWindowText(kHideCaption);
+}
+
+void CWindowProcessingDlg::OnHiddenSelChange() {
+    m_btnHideShow.SetWindowText(kShowCaption);
+}
+
+// The caption is the only record of which list the button serves.
+void CWindowProcessingDlg::OnHideShow() {
+    const std::string caption = WindowTitle(m_btnHideShow.m_hWnd);
+    if (caption == kHideCaption) {
+        const std::vector<HWND> selected = m_windows.Selected();
+        if (!selected.empty()) {
+            m_hiddenWindows.HideEvery(selected);
+        }
+    } else if (caption == kShowCaption) {
+        for (HWND window : m_hidden.Selected()) {
+            m_hiddenWindows.Show(window);
+        }
+    }
 }

@@ -4,13 +4,13 @@
 // and the numbered commands go by what it shows.
 #pragma once
 
-#include "platform/Button.h"
 #include "platform/DpiCalls.h"
-#include "platform/ListBox.h"
 #include "platform/TableWindow.h"
+#include "processing/HiddenListView.h"
+#include "processing/StackingChoice.h"
+#include "processing/WindowListView.h"
 #include "resource.h"
 
-#include <string>
 #include <vector>
 
 class CHiddenWindowList;
@@ -30,8 +30,8 @@ public:
 
     // The list has changed: the lists show it.
     void OnHiddenWindowsChanged() { RefreshLists(); }
-    void OnShowOwn();
-    void OnShowAll();
+    void OnShowOwn() { ShowAllHidden(false); }
+    void OnShowAll() { ShowAllHidden(true); }
     // Centred on the desktop, shown and in front; refreshed first when asked, for a dialog
     // shown already has no show to refresh its lists on.
     void ShowInFront(bool refreshFirst);
@@ -39,12 +39,12 @@ public:
     void ShowHiddenAt(std::size_t index);
 
     // Entry i of the window list and of the hidden-window list is the window at i.
-    const std::vector<HWND>& WindowHandles() const { return m_windowHandles; }
-    const std::vector<HWND>& HiddenHandles() const { return m_hiddenHandles; }
+    const std::vector<HWND>& WindowHandles() const { return m_windows.Handles(); }
+    const std::vector<HWND>& HiddenHandles() const { return m_hidden.Handles(); }
     // The window list as it is now, refreshed.
     const std::vector<HWND>& CurrentWindows() {
         RefreshLists();
-        return m_windowHandles;
+        return m_windows.Handles();
     }
 
 private:
@@ -53,44 +53,31 @@ private:
     static BOOL CALLBACK EnumWindowsCallback(HWND window, LPARAM dialog);
     void RefreshLists();
     void ListWindow(HWND window);
+    void ShowAllHidden(bool showAll);
+    void ListParentsOnly(bool parentsOnly);
 
     void OnShowWindow(UINT show);
     void OnActivate(UINT state, HWND other);
-    void OnParents();
-    void OnParentsChilds();
-    void OnVertical();
-    void OnHorizontal();
-    void OnRectangles();
-    void CheckStacking(const CButton& chosen) const;
-    void OnApply();
-    void OnUpdate();
+    void OnParents() { ListParentsOnly(true); }
+    void OnParentsChilds() { ListParentsOnly(false); }
+    void OnVertical() { m_stacking.Choose(Stacking::Vertical); }
+    void OnHorizontal() { m_stacking.Choose(Stacking::Horizontal); }
+    void OnRectangles() { m_stacking.Choose(Stacking::Rectangles); }
+    void OnApply() { ArrangeSelected(true); }
+    void OnUpdate() { ArrangeSelected(false); }
     // Stacks the selected windows of the window list as the checked layout says.
-    void ArrangeSelected(BOOL hideDialogFirst);
+    void ArrangeSelected(bool hideDialogFirst);
     void OnBringToTop();
     void OnMinimizeSel();
     void OnEndProcess();
     void OnWindowsSelChange();
     void OnHiddenSelChange();
     void OnHideShow();
-    void HideSelected();
-    void ShowSelected();
 
     CHiddenWindowList& m_hiddenWindows;
     CDpiCalls m_dpiCalls;
-    CButton m_radioOwn;
-    CButton m_radioAll;
+    CWindowListView m_windows;
+    CHiddenListView m_hidden;
+    CStackingChoice m_stacking;
     CButton m_btnHideShow;
-    CListBox m_listHidden;
-    CButton m_radioParents;
-    CButton m_radioParentsChilds;
-    CButton m_radioVertical;
-    CButton m_radioRectangles;
-    CButton m_radioHorizontal;
-    CListBox m_listWindows;
-    std::vector<HWND> m_windowHandles;
-    std::vector<HWND> m_hiddenHandles;
-    std::vector<HWND> m_allHidden; // under "all": every hidden titled window, as last found
-    int m_bShowAll = 0;
-    int m_parentsOnly = 1;
-    std::vector<std::string> m_selectedTitles;
 };
