@@ -58,6 +58,7 @@ public:
     CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
     CPreferencesDlg* PreferencesDlg() const { return m_timers.PreferencesDlg(); }
     bool IsAutoMaximizeOn() const { return m_settings.autoMaximize == 1; }
+    const BarSettings& Settings() const { return m_settings; }
     // What the menus list under "Hidden windows", and their commands index.
     const std::vector<HWND>& HiddenWindows() const;
 

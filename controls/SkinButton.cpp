@@ -11,6 +11,7 @@ const UINT kRedrawNow = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW;
 
 const MessageTable<CSkinButton> CSkinButton::s_messageTable = {
     OnMessage(WM_PAINT, &CSkinButton::OnPaint),
+    OnPrintClient(&CSkinButton::DrawFace),
     OnMessage(WM_ERASEBKGND, &CSkinButton::OnEraseBkgnd),
     OnMessage(WM_LBUTTONDOWN, &CSkinButton::OnLButtonDown),
     OnMessage(WM_LBUTTONDBLCLK, &CSkinButton::OnLButtonDblClk),
@@ -37,10 +38,14 @@ void CSkinButton::SetState(int state) {
     RedrawWindow(kRedrawNow);
 }
 
-// The static's own text is never drawn: a button lacking a face paints nothing.
 LRESULT CSkinButton::OnPaint() {
     const CPaintDC paint(m_hWnd);
-    const HDC paintDC = paint.Get();
+    DrawFace(paint.Get());
+    return 0;
+}
+
+// The static's own text is never drawn: a button lacking a face draws nothing.
+void CSkinButton::DrawFace(HDC paintDC) {
     if (m_bmpUp.IsLoaded() && m_bmpDown.IsLoaded()) {
         if (m_nState == 0) {
             m_bmpUp.Draw(paintDC, GetClientRect(), m_nDpi);
@@ -48,7 +53,6 @@ LRESULT CSkinButton::OnPaint() {
             m_bmpDown.Draw(paintDC, GetClientRect(), m_nDpi);
         }
     }
-    return 0;
 }
 
 // Never erased: the face is drawn straight over what lies beneath, without flicker.

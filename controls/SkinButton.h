@@ -43,6 +43,8 @@ private:
     static const MessageTable<CSkinButton> s_messageTable;
 
     LRESULT OnPaint();
+    // Its face as it is now, also for WM_PRINTCLIENT.
+    void DrawFace(HDC paintDC);
     LRESULT OnEraseBkgnd();
     LRESULT OnLButtonDown();
     LRESULT OnLButtonDblClk();

@@ -21,6 +21,7 @@ template <class T> struct MessageEntry {
     void (T::*onScroll)(int, int, HWND) = nullptr;  // code, position, the control
     void (T::*onDpiChanged)(UINT, const RECT&) = nullptr;
     void (T::*onActivate)(UINT, HWND) = nullptr; // before the default handling
+    void (T::*onPrintClient)(HDC) = nullptr;     // instead of the default handling
 };
 
 // A message whose parameters the handler does not need: it gives the message's result.
@@ -59,6 +60,13 @@ constexpr MessageEntry<T> OnDpiChanged(UINT message,
                                        void (T::*handler)(UINT dpi, const RECT& suggested)) {
     MessageEntry<T> entry{message};
     entry.onDpiChanged = handler;
+    return entry;
+}
+
+// WM_PRINTCLIENT: the client area drawn into the device context given, as painting would.
+template <class T> constexpr MessageEntry<T> OnPrintClient(void (T::*handler)(HDC dc)) {
+    MessageEntry<T> entry{WM_PRINTCLIENT};
+    entry.onPrintClient = handler;
     return entry;
 }
 
@@ -130,6 +138,8 @@ bool RouteDecoded(T* self, const MessageEntry<T>& entry, UINT message, WPARAM wP
                   LRESULT& result) {
     if (entry.onResult) {
         result = (self->*entry.onResult)();
+    } else if (entry.onPrintClient) {
+        (self->*entry.onPrintClient)(reinterpret_cast<HDC>(wParam));
     } else if (entry.onSysCommand) {
         result = (self->*entry.onSysCommand)(static_cast<UINT>(wParam))
                      ? 0

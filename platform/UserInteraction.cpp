@@ -25,8 +25,8 @@ PIDLIST_ABSOLUTE CUserInteraction::BrowseForFolder(BROWSEINFOA& info) {
     return ::SHBrowseForFolderA(&info);
 }
 
-BOOL CUserInteraction::ShowBalloon(NOTIFYICONDATAA& data) {
-    return ::Shell_NotifyIconA(NIM_MODIFY, &data);
+BOOL CUserInteraction::NotifyIcon(DWORD message, NOTIFYICONDATAA& data) {
+    return ::Shell_NotifyIconA(message, &data);
 }
 
 void CUserInteraction::Sleep(DWORD milliseconds) {

@@ -1,6 +1,6 @@
 // The few calls that wait for a person or tell them something: message boxes, popup menus,
-// the folder browser, notification balloons and fixed waits. Tests install their own answers
-// here.
+// the folder browser, the notification area's icons and fixed waits. Tests install their own
+// answers here.
 #pragma once
 
 #include <windows.h>
@@ -18,8 +18,8 @@ public:
     // Tracks the menu; a chosen item reaches the owner as WM_COMMAND.
     virtual BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner);
     virtual PIDLIST_ABSOLUTE BrowseForFolder(BROWSEINFOA& info);
-    // The balloon of the record, on its icon, which is installed.
-    virtual BOOL ShowBalloon(NOTIFYICONDATAA& data);
+    // The notification area: an icon added, changed (its balloon too) or deleted.
+    virtual BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA& data);
     virtual void Sleep(DWORD milliseconds);
 
     static CUserInteraction& Current();

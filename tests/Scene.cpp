@@ -2,11 +2,14 @@
 
 #include "app/ButtonBarDlg.h"
 #include "app/PreferencesDlg.h"
+#include "platform/Handles.h"
 #include "platform/WinApp.h"
 #include "processing/HiddenWindowFile.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <sstream>
@@ -33,6 +36,108 @@ std::vector<MSG> QueuedMessages() {
 
 void Append(std::string& list, const std::string& item, const char* separator) {
     list += (list.empty() ? "" : separator) + item;
+}
+
+// A client area as drawn by the window itself, or a picture file at its top-left, 1:1 or
+// stretched smoothly to fill it, on a background no face has.
+std::vector<DWORD> Pixels(SIZE size, HWND window, const std::string& file = "",
+                          bool stretched = false) {
+    std::vector<DWORD> pixels(static_cast<std::size_t>(size.cx * size.cy), 0x00FF00FF);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const UniqueBitmap canvas(
+        ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!canvas || pixels.empty()) {
+        return {};
+    }
+    std::copy(pixels.begin(), pixels.end(), static_cast<DWORD*>(bits));
+    const CMemoryDC dc(nullptr), source(nullptr);
+    const CSelectedObject selected(dc.Get(), canvas.get());
+    const UniqueBitmap picture(static_cast<HBITMAP>(
+        ::LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    const CSelectedObject put(source.Get(), picture.get());
+    BITMAP bitmap = {};
+    ::GetObjectA(picture.get(), sizeof bitmap, &bitmap);
+    if (window) {
+        ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    } else if (picture && !stretched) {
+        ::BitBlt(dc.Get(), 0, 0, bitmap.bmWidth, bitmap.bmHeight, source.Get(), 0, 0, SRCCOPY);
+    } else if (picture) {
+        ::SetStretchBltMode(dc.Get(), HALFTONE);
+        ::StretchBlt(dc.Get(), 0, 0, size.cx, size.cy, source.Get(), 0, 0, bitmap.bmWidth,
+                     bitmap.bmHeight, SRCCOPY);
+    }
+    ::GdiFlush();
+    std::copy_n(static_cast<const DWORD*>(bits), pixels.size(), pixels.begin());
+    return pixels;
+}
+
+// The picture a button shows, drawn 1:1 or stretched, named by its file: "up" or "down" (and
+// "-150", a scale's) for its own in the skin the settings name, the file's name for another
+// of that skin, the skin's and the file's for another skin's; "-": nothing drawn, "?": none.
+std::string FaceOf(HWND button, char letter, const std::string& skin,
+                   const std::vector<std::string>& skinFolders) {
+    RECT client = {};
+    ::GetClientRect(button, &client);
+    const SIZE size = {client.right, client.bottom};
+    const std::vector<DWORD> drawn = Pixels(size, button);
+    if (drawn == Pixels(size, nullptr)) {
+        return "-";
+    }
+    static std::map<std::string, std::vector<DWORD>> files; // by size and path
+    WIN32_FIND_DATAA found;
+    for (const std::string& folder : skinFolders) {
+        const HANDLE search = ::FindFirstFileA((folder + "\\*.BMP").c_str(), &found);
+        for (BOOL more = search != INVALID_HANDLE_VALUE; more;
+             more = ::FindNextFileA(search, &found)) {
+            const std::string path = folder + "\\" + found.cFileName;
+            const std::string key = std::to_string(size.cx) + "x" + std::to_string(size.cy) + path;
+            if (!files.count(key)) {
+                files[key] = Pixels(size, nullptr, path);
+                files["~" + key] = Pixels(size, nullptr, path, true);
+            }
+            if (files[key] != drawn && files["~" + key] != drawn) {
+                continue;
+            }
+            ::FindClose(search);
+            std::string name = found.cFileName, base = folder.substr(folder.rfind('\\') + 1);
+            name = name.substr(0, name.size() - 4);
+            if (base != skin.substr(skin.rfind('\\') + 1)) {
+                return base + "/" + name;
+            }
+            std::transform(name.begin(), name.end(), name.begin(), ::tolower);
+            return name[0] == std::tolower(letter) ? name.substr(2) : name;
+        }
+        ::FindClose(search);
+    }
+    return "?";
+}
+
+// A dialog's controls that change: check boxes checked or not ("x": disabled), sliders'
+// "least-most@position", labels' texts without spaces.
+std::string ControlsOf(HWND dialog) {
+    std::string controls;
+    for (HWND c = ::GetWindow(dialog, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        char name[32] = "";
+        ::GetClassNameA(c, name, sizeof name);
+        std::string shown;
+        if (::lstrcmpiA(name, TRACKBAR_CLASSA) == 0) {
+            shown = std::to_string(::SendMessageA(c, TBM_GETRANGEMIN, 0, 0)) + "-" +
+                    std::to_string(::SendMessageA(c, TBM_GETRANGEMAX, 0, 0)) + "@" +
+                    std::to_string(::SendMessageA(c, TBM_GETPOS, 0, 0));
+        } else if (::lstrcmpiA(name, "Button") == 0 &&
+                   (::GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
+            shown = std::to_string(::SendMessageA(c, BM_GETCHECK, 0, 0));
+        } else if ((::GetDlgCtrlID(c) & 0xFFFF) != 0xFFFF && ::lstrcmpiA(name, "Static") == 0) {
+            shown = WindowTitle(c);
+            shown.erase(std::remove(shown.begin(), shown.end(), ' '), shown.end());
+        }
+        if (!shown.empty()) {
+            Append(controls, (::IsWindowEnabled(c) ? "" : "x") + shown, " ");
+        }
+    }
+    return controls;
 }
 
 } // namespace
@@ -150,8 +255,11 @@ void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
                            ? "on " + name
                            : items["bar"];
     }
-    items["A"] = std::to_string(ButtonOf(bar, IDC_TOPMOST).GetState());
-    items["T"] = std::to_string(ButtonOf(bar, IDC_TRANSPARENCY).GetState());
+    for (const auto& [id, name] :
+         {std::pair{IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}}) {
+        items[name] =
+            FaceOf(ButtonOf(bar, id).m_hWnd, name[0], bar.Settings().skinName, m_skinFolders);
+    }
 }
 
 // The program's list, its file and icons, and the dialog's lists, selection and check marks.
@@ -169,7 +277,7 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     for (const auto& [id, name] : marks) {
         items["dialog"] += ::IsDlgButtonChecked(dialog.m_hWnd, id) ? std::string(" ") + name : "";
     }
-    std::vector<HWND> selected, carried, inFile;
+    std::vector<HWND> selected, inFile;
     for (const auto& [list, handles] : {std::pair{IDC_WINDOWLIST, &dialog.WindowHandles()},
                                         {IDC_HIDDENLIST, &dialog.HiddenHandles()}}) {
         for (std::size_t i = 0; i < handles->size(); ++i) {
@@ -179,10 +287,6 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
         }
     }
     items["selected"] = NamesOf(selected);
-    for (const auto& icon : bar.HiddenWindowIcons().All()) {
-        carried.push_back(icon->GetCarriedWindow());
-    }
-    items["icons"] = NamesOf(carried);
     for (const HiddenWindowEntry& entry :
          ParseHiddenWindows(ReadFileBytes(CHiddenWindowStore::ProgramFile()))) {
         inFile.push_back(entry.window);
@@ -208,6 +312,26 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
     }
     for (const std::string& balloon : interaction.m_balloons) {
         Append(items["asked"], "balloon " + balloon, "; ");
+    }
+    for (const auto& icon : interaction.m_trayIcons) {
+        std::string tip = icon.tip == "Panewarden - Controll your windows" ? "program" : icon.tip;
+        for (const auto& [name, window] : m_named) {
+            tip = tip == "Hidden window: " + WindowTitle(window) ? name : tip;
+        }
+        std::replace(tip.begin(), tip.end(), ' ', '_');
+        Append(items["tray"], tip, " ");
+    }
+    const BarSettings& s = bar.Settings();
+    items["settings"] = s.skinName + "|" + std::to_string(s.autoMaximize) + "|" +
+                        std::to_string(s.autoMaximizeInterval) + "|" +
+                        std::to_string(s.windowTimerEnabled) + "|" +
+                        std::to_string(s.windowTimerInterval);
+    for (const char* dialog : {"preferences", "pop-up"}) {
+        for (const auto& [name, window] : m_named) {
+            if (name == dialog) {
+                items[name + ".controls"] = ControlsOf(window);
+            }
+        }
     }
     std::string& cfg = items["cfg"] = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));
     std::replace(cfg.begin(), cfg.end(), '\r', ' ');
@@ -238,7 +362,7 @@ Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interac
         camera.Name("pop-up", popup->m_hWnd);
     }
     Scene scene;
-    for (const char* listed : {"asked", "timers", "queued"}) { // shown even when empty
+    for (const char* listed : {"asked", "timers", "queued", "tray"}) { // shown even when empty
         scene.items[listed];
     }
     camera.AddWindows(scene);
@@ -246,4 +370,18 @@ Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interac
     camera.AddLists(scene, bar);
     camera.AddRest(scene, bar, interaction);
     return scene;
+}
+
+std::vector<std::string> CSceneCamera::GfxSkinFolders() {
+    std::vector<std::string> folders;
+    const std::string gfx = CWinApp::ProgramFile("gfx");
+    WIN32_FIND_DATAA found;
+    const HANDLE search = ::FindFirstFileA((gfx + "\\*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(search, &found)) {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && found.cFileName[0] != '.') {
+            folders.push_back(gfx + "\\" + found.cFileName);
+        }
+    }
+    ::FindClose(search);
+    return folders;
 }

@@ -16,8 +16,9 @@ class CSkinButton;
 // H, A or T by its control id.
 CSkinButton& ButtonOf(CButtonBarDlg& bar, UINT id);
 
-// Items by name: "First.visible" for a window's, "stack" (the windows shown, top first), "A"
-// and "T" (the faces), "hid" (the file), "listed", "listedHidden", "selected" and "dialog" (its
+// Items by name: "First.visible" for a window's, "stack" (the windows shown, top first), "H",
+// "A" and "T" (the faces drawn), "tray" (the notification area), "settings" (in memory),
+// "cfg" and "hid" (the files), "listed", "listedHidden", "selected" and "dialog" (its
 // button's caption and check marks) and the like. Values list the scene's names with spaces.
 struct Scene {
     std::map<std::string, std::string> items;
@@ -33,6 +34,9 @@ public:
     void Name(const std::string& name, HWND window) { m_named.emplace_back(name, window); }
     std::string NameOf(HWND window) const; // "-": none, "?" and its class: not in the scene
     Scene Take(CButtonBarDlg& bar, const CScriptedInteraction& interaction) const;
+    // Where the faces shown may come from: each skin's folder, the gfx folder's first.
+    static std::vector<std::string> GfxSkinFolders();
+    std::vector<std::string> m_skinFolders = GfxSkinFolders();
 
 private:
     std::string NamesOf(const std::vector<HWND>& windows) const;

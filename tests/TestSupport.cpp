@@ -195,6 +195,29 @@ BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int, HW
     return Next(m_menuChoices, choice) && ::PostMessageA(owner, WM_COMMAND, choice, 0);
 }
 
+// Wine's shell is told too: under Wine its tray takes part in the windows' activation.
+BOOL CScriptedInteraction::NotifyIcon(DWORD message, NOTIFYICONDATAA& data) {
+    CUserInteraction::NotifyIcon(message, data);
+    const auto icon = std::find_if(m_trayIcons.begin(), m_trayIcons.end(), [&](const TrayIcon& i) {
+        return i.window == data.hWnd && i.id == data.uID;
+    });
+    if ((message == NIM_ADD) == (icon != m_trayIcons.end())) {
+        return FALSE;
+    }
+    if (message == NIM_DELETE) {
+        m_trayIcons.erase(icon);
+        return TRUE;
+    }
+    TrayIcon& shown =
+        message == NIM_ADD ? m_trayIcons.emplace_back(TrayIcon{data.hWnd, data.uID, 0, ""}) : *icon;
+    shown.message = data.uFlags & NIF_MESSAGE ? data.uCallbackMessage : shown.message;
+    shown.tip = data.uFlags & NIF_TIP ? data.szTip : shown.tip;
+    if (data.uFlags & NIF_INFO && data.szInfo[0]) {
+        m_balloons.push_back(std::string(data.szInfoTitle) + "|" + data.szInfo);
+    }
+    return TRUE;
+}
+
 PIDLIST_ABSOLUTE CScriptedInteraction::BrowseForFolder(BROWSEINFOA& info) {
     ::SetForegroundWindow(::GetAncestor(info.hwndOwner, GA_ROOT));
     std::string folder;

@@ -104,10 +104,8 @@ public:
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
     BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) override;
-    BOOL ShowBalloon(NOTIFYICONDATAA& data) override {
-        m_balloons.push_back(std::string(data.szInfoTitle) + "|" + data.szInfo);
-        return TRUE;
-    }
+    // The shell's side: an add of an icon there, or a change or delete of one not, fails.
+    BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA& data) override;
     void Sleep(DWORD milliseconds) override { m_sleeps.push_back(milliseconds); }
     // Closes as the browser does, its owner's window activated, with the next folder ("":
     // Cancel).
@@ -121,6 +119,12 @@ public:
     std::vector<std::string> m_messageBoxes; // "text|caption|type"
     std::vector<MenuCall> m_menus;
     std::vector<std::string> m_balloons; // "title|text"
+    struct TrayIcon {
+        HWND window;
+        UINT id, message;
+        std::string tip;
+    };
+    std::vector<TrayIcon> m_trayIcons; // the notification area, in the order added
     std::vector<DWORD> m_sleeps;
 };
 

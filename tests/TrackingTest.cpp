@@ -71,7 +71,7 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
     const std::tuple<const char*, std::function<void()>, std::function<void()>, std::string>
         rows[] = {
             {"another window in front", inFront(other.Handle()), tick,
-             "bar=on,Other target=Other A=1 T=1 stack=bar,Other,Target"},
+             "bar=on,Other target=Other A=down T=down stack=bar,Other,Target"},
             {"the target moved", [&] { ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE); },
              tick, "bar=on,Target"},
             {"the desktop in front, then a monitor of 120 DPI", inFront(::GetDesktopWindow()),
@@ -80,7 +80,7 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
                  bar->SendMessage(CDpiCalls::kDpiChangedMessage, MAKEWPARAM(120, 120),
                                   reinterpret_cast<LPARAM>(&kNoRect));
              },
-             collapsed},
+             collapsed + " H=up-125 A=up-125 T=up-125"},
             {"the taskbar in front", inFront(::FindWindowA("Shell_TrayWnd", nullptr)), tick,
              collapsed},
             {"the shell's desktop in front", inFront(progman.Handle()), tick, collapsed},

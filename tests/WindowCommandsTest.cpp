@@ -102,24 +102,24 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
         rows[] = {
             {"H, the bar in front", barInFront, [&] { Click(IDC_HIDE); },
              "First.visible=0 stack=bar,Second,Third foreground=Second bar=collapsed hidden=First "
-             "icons=First hid=First listed=Second,Third listedHidden=First"},
+             "tray=program,First hid=First listed=Second,Third listedHidden=First"},
             {"A", none, [&] { Click(IDC_TOPMOST); },
-             "First.topmost=1 stack=First,bar,Second,Third A=1"},
+             "First.topmost=1 stack=First,bar,Second,Third A=down"},
             {"A on a topmost window", [&] { Click(IDC_TOPMOST); }, [&] { Click(IDC_TOPMOST); },
-             "First.topmost=0 stack=bar,First,Second,Third A=0"},
+             "First.topmost=0 stack=bar,First,Second,Third A=up"},
             {"T, the bar in front", barInFront, [&] { Click(IDC_TRANSPARENCY); },
-             "First.alpha=200 T=1 foreground=First"},
+             "First.alpha=200 T=down foreground=First"},
             {"T on a transparent window", [&] { Click(IDC_TRANSPARENCY); },
-             [&] { Click(IDC_TRANSPARENCY); }, "First.alpha=- T=0"},
+             [&] { Click(IDC_TRANSPARENCY); }, "First.alpha=- T=up"},
             {"menu: 10%", barInFront, [&] { RightClick(IDC_TOPMOST, {ID_TRANSPARENCY_10}); },
-             "First.alpha=25 T=1 foreground=First asked+=menu,of,A"},
+             "First.alpha=25 T=down foreground=First asked+=menu,of,A"},
             {"menu: Off", [&] { Click(IDC_TRANSPARENCY); },
              [&] { RightClick(IDC_HIDE, {ID_TRANSPARENCY_OFF}); },
-             "First.alpha=- T=0 asked+=menu,of,H"},
+             "First.alpha=- T=up asked+=menu,of,H"},
             {"menu: Window selector", none, [&] { RightClick(IDC_HIDE, {ID_WINDOWSELECTOR}); },
              "asked+=menu,of,H" + selector},
             {"menu: Automaximize IE", none, [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
-             "timers=1125:500 asked+=menu,of,H"},
+             "timers=1125:500 asked+=menu,of,H settings=Windows,Standard|1|500|0|10"},
             {"Alt+A, a window shown since the last refresh",
              [&] {
                  ::ShowWindow(third.Handle(), SW_HIDE);
@@ -139,7 +139,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
              "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third "
              "hidden= "
-             "hid= icons= foreground=First listed=First,Second,Third listedHidden="},
+             "hid= tray=program foreground=First listed=First,Second,Third listedHidden="},
             {"Active windows: an entry", none, [&] { Command(Entry(B)); },
              "Second.visible=0 stack=bar,First,Third hidden=Second hid=Second listed=First,Third "
              "listedHidden=Second"},
@@ -161,13 +161,15 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
                  const CSystemTray& icon = *bar->HiddenWindowIcons().All().at(0);
                  icon.SendMessage(icon.GetIconData().uCallbackMessage, 0, WM_LBUTTONDBLCLK);
              },
-             "First.visible=1 stack=bar,First,Second,Third hidden= hid= icons= foreground=First "
+             "First.visible=1 stack=bar,First,Second,Third hidden= hid= tray=program "
+             "foreground=First "
              "listed=First,Second,Third listedHidden="},
             {"a restore command for a window not listed", none,
              [&] { Command(ID_RESTOREWINDOW_FIRST + 9999, B); }, ""},
             {"Preferences closed", preferences(IDC_WINDOWTIMER), closePreferences,
              "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
-             "timers=1124:10 cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,|"},
+             "timers=1124:10 cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,| "
+             "settings=Windows,Standard|0|500|1|10"},
             {"Preferences closed, Automaximize IE unchecked",
              [&] {
                  Command(ID_AUTOMAXIMIZE);
@@ -175,7 +177,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              },
              closePreferences,
              "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
-             "timers="},
+             "timers= settings=Windows,Standard|0|500|0|10"},
             {"pop-up: a drag, then a page", openPopup,
              [&] {
                  for (const WORD code : {SB_THUMBTRACK, SB_PAGEDOWN}) {

@@ -73,7 +73,7 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     }
     m_nInstallFlags = m_iconData.uFlags;
 
-    const BOOL added = ::Shell_NotifyIconA(NIM_ADD, &m_iconData);
+    const BOOL added = CUserInteraction::Current().NotifyIcon(NIM_ADD, m_iconData);
     m_bIconDeleted = added ? 0 : 1;
 
     // The balloon is for this add only: a later re-add with the same record stays quiet.
@@ -99,7 +99,7 @@ void CSystemTray::ShowBalloon(const char* text, const char* title, DWORD iconFla
     }
     m_iconData.uFlags = NIF_INFO;
     SetBalloon(text, title, iconFlags, timeoutSeconds);
-    CUserInteraction::Current().ShowBalloon(m_iconData);
+    CUserInteraction::Current().NotifyIcon(NIM_MODIFY, m_iconData);
     m_iconData.szInfo[0] = '\0';
 }
 
@@ -110,7 +110,7 @@ int CSystemTray::Uninstall() {
         return 1;
     }
     m_iconData.uFlags = 0;
-    if (::Shell_NotifyIconA(NIM_DELETE, &m_iconData)) {
+    if (CUserInteraction::Current().NotifyIcon(NIM_DELETE, m_iconData)) {
         m_bIconDeleted = 1;
     }
     return m_bIconDeleted;
@@ -123,7 +123,7 @@ void CSystemTray::ReinstallIfPending() {
         return;
     }
     m_iconData.uFlags = m_nInstallFlags;
-    const BOOL added = ::Shell_NotifyIconA(NIM_ADD, &m_iconData);
+    const BOOL added = CUserInteraction::Current().NotifyIcon(NIM_ADD, m_iconData);
     // A failed add may only mean the icon is still there: keep it deletable.
     if (added) {
         m_bIconDeleted = 0;
