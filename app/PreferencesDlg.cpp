@@ -45,14 +45,15 @@ void CPreferencesDlg::OnCancel() {
     m_onClose(ReadSettings());
 }
 
-// The labels show the stored periods, even one outside its slider's range.
+// A stored period outside its slider's range shows as the timer runs it, at the slider's
+// end, which is also what a close keeps.
 void CPreferencesDlg::ShowSettings(const BarSettings& settings) {
     m_sliderAutoMaximize.SetPos(settings.autoMaximizeInterval);
     m_sliderWindowTimer.SetPos(settings.windowTimerInterval);
     m_chkAutoMaximize.SetCheck(settings.autoMaximize);
     m_chkWindowTimer.SetCheck(settings.windowTimerEnabled);
-    ShowPeriod(m_lblAutoMaximize, settings.autoMaximizeInterval);
-    ShowPeriod(m_lblWindowTimer, settings.windowTimerInterval);
+    ShowPeriod(m_lblAutoMaximize, m_sliderAutoMaximize.GetPos());
+    ShowPeriod(m_lblWindowTimer, m_sliderWindowTimer.GetPos());
     OnAutoMaximizeClicked();
     OnWindowTimerClicked();
     ShowWindow(SW_SHOW);

@@ -62,23 +62,69 @@ inline std::vector<std::pair<const char*, PlatformQuirks>> BothQuirks() {
     return {{"Wine's quirks", wine}, {"Windows' quirks", windows}};
 }
 
+// What is done before, the act, and the changes it makes to the scene.
+struct Row {
+    const char* name;
+    std::function<void()> prepare, act;
+    std::string changes;
+};
+
 class BarFixture : public ::testing::Test {
 protected:
     ~BarFixture() override {
         bar.reset();
-        ::DeleteFileA(kSettingsPath.c_str());
-        ::DeleteFileA(CHiddenWindowStore::ProgramFile().c_str());
+        RemoveFiles();
+    }
+    // The files a start reads, and any folder left in the way of writing one.
+    static void RemoveFiles() {
+        for (const std::string& file : {kSettingsPath, CHiddenWindowStore::ProgramFile(),
+                                        CHiddenWindowStore::UserFile()}) {
+            ::RemoveDirectoryA((file + ".tmp").c_str());
+            ::DeleteFileA(file.c_str());
+        }
     }
 
-    // The window timer of kTimerOff is off: only Tick moves the bar.
+    // The window timer of kTimerOff is off: only Tick moves the bar. Null: the files as they
+    // are, as a next start finds them.
     void Start(const char* settingsFile = kTimerOff) {
         bar.reset();
-        WriteFileAtomically(kSettingsPath, settingsFile);
+        if (settingsFile) {
+            WriteFileAtomically(kSettingsPath, settingsFile);
+        }
         bar = std::make_unique<CButtonBarDlg>(quirks);
         ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
     }
+    // Quit, answering the question about the hidden windows if it comes, and start again.
+    void QuitAndRestart(int answer = IDNO) {
+        interaction.m_messageBoxAnswers = {answer};
+        Command(ID_QUIT);
+        Start(nullptr);
+    }
+
+    // Each row from the scene setUp makes, under both systems' quirks or this one's.
+    void RunRows(const std::vector<Row>& rows, const std::function<void()>& setUp,
+                 bool bothQuirks = true) {
+        for (const auto& [system, systemQuirks] : BothQuirks()) {
+            SCOPED_TRACE(system);
+            quirks = bothQuirks ? systemQuirks : PlatformQuirks::OfThisSystem();
+            for (const Row& row : rows) {
+                setUp();
+                row.prepare();
+                ExpectEffect(row.name, row.act, row.changes);
+            }
+            if (!bothQuirks) {
+                return;
+            }
+        }
+    }
 
     void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
+    void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
+    // The shell telling icon n of the notification area of a mouse message on it.
+    void ShellNotify(std::size_t n, UINT mouseMessage) {
+        const CScriptedInteraction::TrayIcon icon = interaction.m_trayIcons.at(n);
+        ::SendMessageA(icon.window, icon.message, icon.id, mouseMessage);
+    }
 
     void RideOn(HWND target) {
         ::ShowWindow(target, SW_SHOWNORMAL);

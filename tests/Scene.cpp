@@ -87,7 +87,12 @@ std::string FaceOf(HWND button, char letter, const std::string& skin,
     }
     static std::map<std::string, std::vector<DWORD>> files; // by size and path
     WIN32_FIND_DATAA found;
-    for (const std::string& folder : skinFolders) {
+    // The skin's own folder first: another may hold the same pictures.
+    std::vector<std::string> folders = skinFolders;
+    std::stable_partition(folders.begin(), folders.end(), [&](const std::string& folder) {
+        return folder.substr(folder.rfind('\\') + 1) == skin.substr(skin.rfind('\\') + 1);
+    });
+    for (const std::string& folder : folders) {
         const HANDLE search = ::FindFirstFileA((folder + "\\*.BMP").c_str(), &found);
         for (BOOL more = search != INVALID_HANDLE_VALUE; more;
              more = ::FindNextFileA(search, &found)) {
@@ -277,7 +282,7 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     for (const auto& [id, name] : marks) {
         items["dialog"] += ::IsDlgButtonChecked(dialog.m_hWnd, id) ? std::string(" ") + name : "";
     }
-    std::vector<HWND> selected, inFile;
+    std::vector<HWND> selected;
     for (const auto& [list, handles] : {std::pair{IDC_WINDOWLIST, &dialog.WindowHandles()},
                                         {IDC_HIDDENLIST, &dialog.HiddenHandles()}}) {
         for (std::size_t i = 0; i < handles->size(); ++i) {
@@ -287,11 +292,14 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
         }
     }
     items["selected"] = NamesOf(selected);
-    for (const HiddenWindowEntry& entry :
-         ParseHiddenWindows(ReadFileBytes(CHiddenWindowStore::ProgramFile()))) {
-        inFile.push_back(entry.window);
+    for (const auto& [item, file] : {std::pair{"hid", CHiddenWindowStore::ProgramFile()},
+                                     {"userHid", CHiddenWindowStore::UserFile()}}) {
+        std::vector<HWND> inFile;
+        for (const HiddenWindowEntry& entry : ParseHiddenWindows(ReadFileBytes(file))) {
+            inFile.push_back(entry.window);
+        }
+        items[item] = NamesOf(inFile);
     }
-    items["hid"] = NamesOf(inFile);
 }
 
 // The questions asked, the settings file, the timers and the messages waiting for the bar.
@@ -316,7 +324,8 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
     for (const auto& icon : interaction.m_trayIcons) {
         std::string tip = icon.tip == "Panewarden - Controll your windows" ? "program" : icon.tip;
         for (const auto& [name, window] : m_named) {
-            tip = tip == "Hidden window: " + WindowTitle(window) ? name : tip;
+            // A tip holds 127 bytes.
+            tip = tip == ("Hidden window: " + WindowTitle(window)).substr(0, 127) ? name : tip;
         }
         std::replace(tip.begin(), tip.end(), ' ', '_');
         Append(items["tray"], tip, " ");
