@@ -105,7 +105,7 @@ protected:
     void RunRows(const std::vector<Row>& rows, const std::function<void()>& setUp,
                  bool bothQuirks = true) {
         for (const auto& [system, systemQuirks] : BothQuirks()) {
-            SCOPED_TRACE(system);
+            SCOPED_TRACE(bothQuirks ? system : "this system's quirks");
             quirks = bothQuirks ? systemQuirks : PlatformQuirks::OfThisSystem();
             for (const Row& row : rows) {
                 setUp();

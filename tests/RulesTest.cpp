@@ -3,7 +3,6 @@
 #include "controls/SkinFolder.h"
 #include "platform/WinApp.h"
 #include "platform/Handles.h"
-#include "platform/MessageTable.h"
 #include "platform/Utf8Text.h"
 #include "platform/WindowMenu.h"
 #include "processing/HiddenWindowFile.h"
@@ -248,47 +247,6 @@ TEST(RulesStacking, BandsColumnsAndTwoColumnsOfRectanglesLeaveRemaindersUncovere
         const std::optional<RECT> rect = StackedRect(mode, i, n, 1000, 700);
         ASSERT_EQ(expected.has_value(), rect.has_value()) << i << " of " << n;
         EXPECT_TRUE(!rect || Same(*expected, *rect)) << i << " of " << n;
-    }
-}
-
-// Each kind of entry the bar uses notes its call; the rest reach WindowProc, the base's.
-struct CRouted {
-    LRESULT WindowProc(UINT, WPARAM, LPARAM) { return m_call = "base", -1; }
-    void OnIndex(UINT index) { m_call = "index " + std::to_string(index); }
-    void OnWord(UINT index, HWND window) {
-        m_call = "word " + std::to_string(index) + " " + std::to_string(window == kWindow);
-    }
-    void OnQuit() { m_call = "quit"; }
-    void OnHot() { m_call = "hotkey"; }
-    void OnSelChange() { m_call = "selchange"; }
-    static inline const HWND kWindow = reinterpret_cast<HWND>(42);
-    std::string m_call;
-};
-
-const MessageEntry<CRouted> kTable[] = {
-    OnCommand(ID_QUIT, &CRouted::OnQuit),
-    OnControlNotification(IDC_HIDDENLIST, LBN_SELCHANGE, &CRouted::OnSelChange),
-    OnHotkey(1001, &CRouted::OnHot),
-    OnCommandRange(ID_HIDDENWINDOW_FIRST, 0xFFFF, &CRouted::OnIndex),
-    OnCommandWordRange(ID_RESTOREWINDOW_FIRST, ID_RESTOREWINDOW_FIRST + 9999, &CRouted::OnWord),
-};
-
-TEST(RulesMessageTable, RangesIndexFromTheirFirstIdAndWholeWordsCarryTheirWindow) {
-    const UINT C = WM_COMMAND, K = WM_HOTKEY;
-    const WPARAM change = MAKEWPARAM(IDC_HIDDENLIST, LBN_SELCHANGE);
-    const std::tuple<UINT, WPARAM, const char*> cases[] = {
-        {C, ID_QUIT, "quit"},      {C, MAKEWPARAM(ID_QUIT, 1), "base"},
-        {C, change, "selchange"},  {C, IDC_HIDDENLIST, "base"},
-        {K, 1001, "hotkey"},       {K, 1000, "base"},
-        {C, 59999, "base"},        {C, 60000, "index 0"},
-        {C, 65535, "index 5535"},  {C, MAKEWPARAM(60001, 1), "index 1"},
-        {C, 69999, "base"},        {C, 70000, "word 0 1"},
-        {C, 79999, "word 9999 1"}, {C, 80000, "base"}};
-    for (const auto& [message, wParam, call] : cases) {
-        CRouted routed;
-        RouteMessage<CRouted>(&routed, kTable, message, wParam,
-                              reinterpret_cast<LPARAM>(CRouted::kWindow));
-        EXPECT_EQ(call, routed.m_call) << wParam;
     }
 }
 

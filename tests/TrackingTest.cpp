@@ -172,6 +172,16 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
          "bar=on,Helper Helper.rect=250:180,400x300", 1, 1},
         {"another window moved, its event", timerOn, window, moved(behind, 230, 1),
          "Behind.rect=230:180,400x300", 0, 0},
+        {"the target's caret moved, a child renamed", timerOn, window,
+         [&] {
+             helper.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_CARET);
+             helper.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_WINDOW, 1);
+             helper.RaiseEvents(EVENT_OBJECT_NAMECHANGE, 1);
+         },
+         "", 0, 0},
+        {"the target restored", timerOn, window,
+         [&] { helper.RaiseEvents(EVENT_SYSTEM_MINIMIZEEND, 1); }, "", 1, 1},
+        {"the target uncloaked", timerOn, window, [&] { helper.RaiseEvents(0x8018, 1); }, "", 1, 1},
         {"the timer off, a switch, its event", kTimerOff, target.Handle(), switched,
          "foreground=Helper stack=bar,Helper,Target,Behind", 0, 0},
         {"a topmost window over the bar, its event", timerOn, window,

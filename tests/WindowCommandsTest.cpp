@@ -347,8 +347,12 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
         {"H, the program's folder unwritable", blocked({hid}), [&] { Click(IDC_HIDE); },
          "First.visible=0 stack=bar,Second,Third foreground=- bar=collapsed hidden=First "
          "listed=Second,Third listedHidden=First tray+=First userHid=First"},
-        {"H, the program's and the user's folder unwritable", blocked({hid, userHid}),
-         [&] { Click(IDC_HIDE); }, "asked+=Panewarden"},
+        {"H and Alt+A, the program's and the user's folder unwritable", blocked({hid, userHid}),
+         [&] {
+             Click(IDC_HIDE);
+             hideAll();
+         },
+         "asked+=Panewarden bar=collapsed"},
         {"H with the list in the user's folder, a next start",
          [&] {
              blocked({hid})();
