@@ -360,13 +360,15 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              ::RemoveDirectoryA((hid + ".tmp").c_str());
          },
          [&] { Start(nullptr); }, "hid=First userHid= tray=program foreground=Second target=-"},
+        // Shown first to last, the last on top.
         {"Quit, Yes",
          [&] {
+             ::ShowWindow(third.Handle(), SW_HIDE);
              bar->HiddenWindowList().HideEvery({first.Handle(), B});
          },
          [&] { QuitAndRestart(IDYES); },
-         "First.visible=1 Second.visible=1 asked+=Panewardweb,-,Exit,Question foreground=Third "
-         "hid= hidden= listed=Third,Second,First listedHidden= stack=bar,Third,Second,First" +
+         "First.visible=1 Second.visible=1 asked+=Panewardweb,-,Exit,Question hid= hidden= "
+         "listed=Second,First listedHidden= stack=bar,Second,First foreground=Second" +
              startedOn},
         {"Quit, No, a next start",
          [&] {
