@@ -14,6 +14,8 @@ protected:
     void SetUp() override {
         camera = {};
         interaction.m_balloons.clear();
+        bar.reset();
+        RemoveFiles(); // a row's list is not the next one's
         Start();
         Command(ID_WINDOWSELECTOR);
         ::SetForegroundWindow(Dialog().m_hWnd);
@@ -188,10 +190,12 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
             [&, id = command] {
                 Send(id);
                 // The hides made without waiting are read back a moment later.
-                PumpUntil([&] {
-                    return !refusingShown ||
-                           !Contains(bar->HiddenWindowList().Windows(), refusing.Handle());
-                });
+                PumpUntil(
+                    [&] {
+                        return !refusingShown ||
+                               !Contains(bar->HiddenWindowList().Windows(), refusing.Handle());
+                    },
+                    10000); // its program may answer late on a busy machine
             },
             changes);
         if (refusingShown) {
