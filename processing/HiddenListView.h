@@ -10,7 +10,6 @@
 class CHiddenListView {
 public:
     void Bind(CWnd& dialog);
-    bool ShowsAll() const { return m_bShowAll; }
     void SetShowAll(bool showAll);
 
     // A refresh empties the list, is told every hidden window, then shows either

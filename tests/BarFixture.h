@@ -77,8 +77,8 @@ protected:
     }
     // The files a start reads, and any folder left in the way of writing one.
     static void RemoveFiles() {
-        for (const std::string& file : {kSettingsPath, CHiddenWindowStore::ProgramFile(),
-                                        CHiddenWindowStore::UserFile()}) {
+        for (const std::string& file :
+             {kSettingsPath, CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}) {
             ::RemoveDirectoryA((file + ".tmp").c_str());
             ::DeleteFileA(file.c_str());
         }
@@ -119,6 +119,12 @@ protected:
     }
 
     void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
+    // The bar told that its monitor's scale is now dpi, no place suggested.
+    void MoveToDpi(UINT dpi) {
+        const RECT none = {};
+        bar->SendMessage(CDpiCalls::kDpiChangedMessage, MAKEWPARAM(dpi, dpi),
+                         reinterpret_cast<LPARAM>(&none));
+    }
     void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
     // The shell telling icon n of the notification area of a mouse message on it.
     void ShellNotify(std::size_t n, UINT mouseMessage) {

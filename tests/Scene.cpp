@@ -335,11 +335,9 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
                         std::to_string(s.autoMaximizeInterval) + "|" +
                         std::to_string(s.windowTimerEnabled) + "|" +
                         std::to_string(s.windowTimerInterval);
-    for (const char* dialog : {"preferences", "pop-up"}) {
-        for (const auto& [name, window] : m_named) {
-            if (name == dialog) {
-                items[name + ".controls"] = ControlsOf(window);
-            }
+    for (const auto& [name, window] : m_named) {
+        if (name == "preferences" || name == "pop-up") {
+            items[name + ".controls"] = ControlsOf(window);
         }
     }
     std::string& cfg = items["cfg"] = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));

@@ -9,7 +9,6 @@ namespace {
 
 // The window timer's period in kTimerOff, in which the quiet ticks count.
 constexpr int kPeriod = 10;
-const RECT kNoRect = {};
 
 class Tracking : public BarFixture {
 protected:
@@ -77,8 +76,7 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
             {"the desktop in front, then a monitor of 120 DPI", inFront(::GetDesktopWindow()),
              [&] {
                  Tick();
-                 bar->SendMessage(CDpiCalls::kDpiChangedMessage, MAKEWPARAM(120, 120),
-                                  reinterpret_cast<LPARAM>(&kNoRect));
+                 MoveToDpi(120);
              },
              collapsed + " H=up-125 A=up-125 T=up-125"},
             {"the taskbar in front", inFront(::FindWindowA("Shell_TrayWnd", nullptr)), tick,

@@ -7,8 +7,6 @@
 
 namespace {
 
-const RECT kNoRect = {};
-
 class WindowCommands : public BarFixture {
 protected:
     void SetUp() override { Start(); }
@@ -141,10 +139,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
     };
     const std::string hid = CHiddenWindowStore::ProgramFile(),
                       userHid = CHiddenWindowStore::UserFile();
-    const std::function<void()> at150 = [&] {
-        bar->SendMessage(CDpiCalls::kDpiChangedMessage, MAKEWPARAM(144, 144),
-                         reinterpret_cast<LPARAM>(&kNoRect));
-    };
+    const std::function<void()> at150 = [&] { MoveToDpi(144); };
     // A dialog of the bar centred on an area, and shown so in front of it: the window
     // selector on the desktop, the preferences (a template's centring) on the work area.
     RECT workArea = {};
