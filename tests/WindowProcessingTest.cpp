@@ -208,25 +208,30 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
 // A cloaked window (on another virtual desktop, a suspended Store app), as the compositor
 // gives it through the seam, is listed under no choice, so nothing hides it: not Alt+A, not
 // "Hide windows", not the tray's "Active windows". In front it is no target (see Tracking).
-TEST_F(WindowProcessing, ACloakedWindowIsListedUnderNoChoiceAndHiddenByNothing) {
+// An owned pop-up is listed only with the children; an untitled hidden window never.
+TEST_F(WindowProcessing, EachListChoiceListsWhatItShould) {
     CForeignWindow shown("Shown", {100, 80, 450, 380}), cloaked("Cloaked", {130, 80, 480, 380}),
-        hidden("Hidden");
+        hidden("Hidden"), untitled("");
+    const HWND owned = ::CreateWindowExA(0, "PanewardenTestForeign", "Owned", WS_POPUP | WS_CAPTION,
+                                         150, 100, 200, 150, shown.Handle(), nullptr, nullptr,
+                                         nullptr);
     g_cloakedWindow = cloaked.Handle();
     quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
     const std::tuple<const char*, std::function<void()>, std::string> rows[] = {
         {"Parents && childs", [&] { Send(IDC_PARENTSCHILDS); },
-         "listed=Shown dialog=Hide,windows,childs,rectangles,own"},
+         "listed=Owned,Shown dialog=Hide,windows,childs,rectangles,own"},
         {"Parents", [&] { Send(IDC_PARENTS); }, "listed=Shown"},
         {"own hidden", [&] { Send(IDC_SHOWOWNHIDDEN); }, "listed=Shown listedHidden="},
         {"Alt+A", [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
-         "Shown.visible=0 stack=processing,bar,Cloaked hidden=Shown hid=Shown listed= "
+         "Shown.visible=0 stack=processing,bar,Owned,Cloaked hidden=Shown hid=Shown listed= "
          "listedHidden=Shown"},
     };
     for (const auto& [name, act, changes] : rows) {
         SetUp();
         camera.Name("Shown", shown.Handle());
         camera.Name("Cloaked", cloaked.Handle());
-        for (HWND window : {cloaked.Handle(), shown.Handle()}) {
+        camera.Name("Owned", owned);
+        for (HWND window : {cloaked.Handle(), shown.Handle(), owned}) {
             ::ShowWindow(window, SW_SHOWNOACTIVATE);
         }
         ::SetForegroundWindow(Dialog().m_hWnd);
@@ -240,6 +245,7 @@ TEST_F(WindowProcessing, ACloakedWindowIsListedUnderNoChoiceAndHiddenByNothing) 
     Send(IDC_SHOWALLHIDDEN);
     EXPECT_TRUE(Contains(Dialog().HiddenHandles(), hidden.Handle()));
     EXPECT_FALSE(Contains(Dialog().HiddenHandles(), cloaked.Handle()));
+    EXPECT_FALSE(Contains(Dialog().HiddenHandles(), untitled.Handle()));
     const CSystemTray& icon = bar->TrayIcon();
     icon.SendMessage(icon.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
     Strings active;
@@ -247,6 +253,7 @@ TEST_F(WindowProcessing, ACloakedWindowIsListedUnderNoChoiceAndHiddenByNothing) 
                  std::back_inserter(active),
                  [](const std::string& line) { return line.rfind("Active windows", 0) == 0; });
     EXPECT_EQ((Strings{"Active windows", "Active windows/Shown 50000"}), active);
+    ::DestroyWindow(owned);
 }
 
 // A window's own question (whether to save, say) is waited for as long as its box is open.
@@ -285,7 +292,7 @@ TEST_F(WindowProcessing, EndProcessWaitsForAWindowsOwnQuestionThenEndsWhatStaysO
             for (int i = 0; i < 1000 && !(box = ::FindWindowA("#32770", "Ends asking")); ++i) {
                 ::Sleep(10);
             }
-            ::Sleep(400); // the box stays open for more than a ping's time
+            ::Sleep(1000); // the box stays open for several pings' time
             ::PostMessageA(dialog, WM_COMMAND, IDC_ENDPROCESS, 0); // a second click meanwhile
             answered = true;
             if (c.answer) {
