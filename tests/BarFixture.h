@@ -82,6 +82,7 @@ protected:
             ::RemoveDirectoryA((file + ".tmp").c_str());
             ::DeleteFileA(file.c_str());
         }
+        ::RemoveDirectoryA(FolderOf(CHiddenWindowStore::UserFile()).c_str());
     }
 
     // The window timer of kTimerOff is off: only Tick moves the bar. Null: the files as they

@@ -65,14 +65,18 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
                             FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
                                                  {kept.Handle(), self, "Edit"},
                                                  HiddenWindowEntry::Of(kept.Handle())}));
-    // The user's copy adds no window the program folder's holds; duplicates stay.
+    // The user's copy adds the windows the program folder's does not hold; duplicates stay.
+    CForeignWindow users("Only the user's");
+    const HiddenWindowEntry user = HiddenWindowEntry::Of(users.Handle());
     ::CreateDirectoryA(FolderOf(userPath).c_str(), nullptr);
-    WriteFileAtomically(userPath, FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle())}));
+    WriteFileAtomically(userPath,
+                        FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle()), user, user}));
     CHiddenWindowList started({path, userPath}, PlatformQuirks::OfThisSystem());
     started.Load();
-    EXPECT_EQ((Handles{kept.Handle(), kept.Handle()}), started.Windows());
-    EXPECT_EQ(FormatHiddenWindows(
-                  {HiddenWindowEntry::Of(kept.Handle()), HiddenWindowEntry::Of(kept.Handle())}),
+    EXPECT_EQ((Handles{kept.Handle(), kept.Handle(), users.Handle(), users.Handle()}),
+              started.Windows());
+    EXPECT_EQ(FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle()),
+                                   HiddenWindowEntry::Of(kept.Handle()), user, user}),
               ReadFileBytes(path));
     EXPECT_FALSE(FileExists(userPath));
 }

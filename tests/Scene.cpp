@@ -306,9 +306,12 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
 void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
                            const CScriptedInteraction& interaction) const {
     std::map<std::string, std::string>& items = scene.items;
-    for (const std::string& box : interaction.m_messageBoxes) { // "text|caption|type"
+    // The program's own boxes by their text, the others by their caption.
+    for (std::string box : interaction.m_messageBoxes) { // "text|caption|type"
+        std::replace(box.begin(), box.end(), '\n', ' ');
         const std::size_t caption = box.find('|') + 1;
-        Append(items["asked"], box.substr(caption, box.rfind('|') - caption), "; ");
+        const std::string shown = box.substr(caption, box.rfind('|') - caption);
+        Append(items["asked"], shown == "Panewarden" ? box.substr(0, caption - 1) : shown, "; ");
     }
     for (const MenuCall& menu : interaction.m_menus) {
         std::string owner = NameOf(menu.owner);

@@ -91,6 +91,15 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
                      .SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
              },
              tick, ""},
+            // Both before the next tick: the pop-up is still open.
+            {"the pop-up opened, a click back into the target, which then moved",
+             [&] {
+                 ButtonOf(*bar, IDC_TRANSPARENCY)
+                     .SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
+                 inFront(target.Handle())();
+                 ::MoveWindow(target.Handle(), 230, 170, 500, 300, TRUE);
+             },
+             tick, "bar=on,Target pop-up.rect=609:175,177x64"},
             {"the same target, a face flipped by the user",
              [&] {
                  RideOn(other.Handle());

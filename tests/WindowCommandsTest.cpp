@@ -256,11 +256,12 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          [&] { Click(IDC_HIDE); },
          "Long.visible=0 stack=bar,First,Second,Third bar=collapsed foreground=- tray+=Long "
          "hidden=Long hid=Long listedHidden=Long"},
-        {"pop-up: a drag, then a page", openPopup,
+        {"pop-up: a drag, then a page and an arrow", openPopup,
          [&] {
-             for (const WORD code : {SB_THUMBTRACK, SB_PAGEDOWN}) {
+             // Only a drag carries a position; a page or an arrow changes nothing.
+             for (const WORD code : {SB_THUMBTRACK, SB_PAGEDOWN, SB_LINEUP}) {
                  Popup().SendMessage(
-                     WM_HSCROLL, MAKEWPARAM(code, 77),
+                     WM_HSCROLL, MAKEWPARAM(code, code == SB_THUMBTRACK ? 77 : 0),
                      reinterpret_cast<LPARAM>(::GetDlgItem(Popup().m_hWnd, IDC_ALPHASLIDER)));
              }
          },
@@ -326,10 +327,23 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          started("Windows Standard\r\nTRUE\r\njunk\r\nTRUE\r\n99999999\r\n"),
          [&] { Command(ID_PREFERENCES); },
          preferencesShown("1,10ms,10-5000@10,1,1000ms,10-1000@1000")},
-        {"Preferences opened at the slowest periods",
-         started("Windows Standard\r\nTRUE\r\n5000\r\nTRUE\r\n1000\r\n"),
-         [&] { Command(ID_PREFERENCES); },
-         preferencesShown("1,5000ms,10-5000@5000,1,1000ms,10-1000@1000")},
+        {"a start at the slowest periods, a window timer beyond its own, Preferences opened",
+         none,
+         [&] {
+             Start("Windows Standard\r\nTRUE\r\n5000\r\nTRUE\r\n3000\r\n");
+             Command(ID_PREFERENCES);
+         },
+         "timers=1124:1000,1125:5000 settings=Windows,Standard|1|5000|1|3000 "
+         "cfg=Windows,Standard,|TRUE,|5000,|TRUE,|3000,| processing.rect=376:86,360x293" +
+             preferencesShown("1,5000ms,10-5000@5000,1,1000ms,10-1000@1000")},
+        {"a start with Alt+S taken by another program", none,
+         [&] {
+             bar.reset();
+             ::RegisterHotKey(first.Handle(), 1, MOD_ALT, 'S');
+             Start();
+             ::UnregisterHotKey(first.Handle(), 1);
+         },
+         "asked+=Uanble,to,register,hotkey,for,show-all,function" + startedOn},
         {"Preferences closed twice, the settings file unwritable", blocked({kSettingsPath}),
          [&] {
              for (int box : {IDC_AUTOMAXIMIZE, IDC_WINDOWTIMER}) {
@@ -337,7 +351,8 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
                  closePreferences();
              }
          },
-         "asked+=Panewarden bar=collapsed timers=1124:10,1125:500 "
+         "asked+=Panewarden,cannot,keep,its,settings,in,its,folder:,Paneward.cfg,cannot,be,"
+         "written,there. bar=collapsed timers=1124:10,1125:500 "
          "settings=Windows,Standard|1|500|1|10" +
              preferencesMade("1,500ms,10-5000@500,1,10ms,10-1000@10")},
         {"H, the program's folder unwritable", blocked({hid}), [&] { Click(IDC_HIDE); },
@@ -348,7 +363,8 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              Click(IDC_HIDE);
              hideAll();
          },
-         "asked+=Panewarden bar=collapsed"},
+         "asked+=Panewarden,cannot,hide,this,window:,neither,its,own,folder,nor,your,user,"
+         "folder,can,hold,the,list,of,hidden,windows. bar=collapsed"},
         {"H with the list in the user's folder, a next start",
          [&] {
              blocked({hid})();
@@ -385,7 +401,8 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              choose(partial)();
              Click(IDC_TRANSPARENCY);
          },
-         "asked+=Panewarden settings=" + partial +
+         "asked+=Path,to,the,bitmap,does,not,exists...," + partial + "\\T-DOWN.BMP settings=" +
+             partial +
              "|0|500|0|10 First.alpha=200 T=Windows,Standard/T-DOWN"},
         {"Skin selector at 150 %: a skin without pictures for it", at150, choose(plain),
          "H=up A=up T=up settings=" + plain + "|0|500|0|10"},
