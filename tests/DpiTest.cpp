@@ -26,20 +26,14 @@ struct LogPixels {
 };
 
 // How far the screen's pixels in the area lie from the face file enlarged over `width`, 0 to 1.
-double Distance(HDC screen, const RECT& area, int width, const std::string& face) {
-    const UniqueBitmap bitmap(static_cast<HBITMAP>(
-        ::LoadImageA(nullptr, face.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
-    const CMemoryDC file(nullptr);
-    const CSelectedObject selected(file.Get(), bitmap.get());
-    BITMAP size = {};
-    ::GetObjectA(::GetCurrentObject(file.Get(), OBJ_BITMAP), sizeof size, &size);
-    double sum = 0;
+double Distance(const RECT& area, int width, const std::string& face) {
     const int w = area.right - area.left, h = area.bottom - area.top;
+    const std::vector<DWORD> shown = ScreenPixels(area),
+                             file = Pixels({width, h}, nullptr, face, true);
+    double sum = 0;
     for (int i = 0; i < 3 * w * h; ++i) {
         const int x = i / 3 % w, y = i / 3 / w, shift = 8 * (i % 3);
-        const COLORREF a = ::GetPixel(screen, area.left + x, area.top + y),
-                       b = ::GetPixel(file.Get(), (2 * x + 1) * size.bmWidth / (2 * width),
-                                      (2 * y + 1) * size.bmHeight / (2 * h));
+        const DWORD a = shown[y * w + x], b = file[y * width + x];
         sum += std::pow((int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) / 255.0, 2);
     }
     return std::sqrt(sum / (3 * w * h));
@@ -76,15 +70,13 @@ TEST(DpiBar, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
         << placed.right - placed.left << "x" << placed.bottom - placed.top;
     // The farthest button from its face: 0.4 for a 1:1 face, under 0.2 for one that fills it.
     const auto farthest = [&] {
-        const CWindowDC screen;
         double distance = 0;
         for (auto [id, next, face] :
              {std::tuple{1003, 1001, "H"}, {1001, 1002, "A"}, {1002, 0, "T"}}) {
             RECT area = WindowRect(::GetDlgItem(barWindow, id));
             const int width = area.right - area.left; // A covers H's right end
             area.right = next ? WindowRect(::GetDlgItem(barWindow, next)).left : area.right;
-            distance = std::max(
-                distance, Distance(screen.Get(), area, width, skin + "\\" + face + "-UP.BMP"));
+            distance = std::max(distance, Distance(area, width, skin + "\\" + face + "-UP.BMP"));
         }
         return distance;
     };

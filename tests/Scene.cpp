@@ -38,41 +38,6 @@ void Append(std::string& list, const std::string& item, const char* separator) {
     list += (list.empty() ? "" : separator) + item;
 }
 
-// A client area as drawn by the window itself, or a picture file at its top-left, 1:1 or
-// stretched smoothly to fill it, on a background no face has.
-std::vector<DWORD> Pixels(SIZE size, HWND window, const std::string& file = "",
-                          bool stretched = false) {
-    std::vector<DWORD> pixels(static_cast<std::size_t>(size.cx * size.cy), 0x00FF00FF);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const UniqueBitmap canvas(
-        ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!canvas || pixels.empty()) {
-        return {};
-    }
-    std::copy(pixels.begin(), pixels.end(), static_cast<DWORD*>(bits));
-    const CMemoryDC dc(nullptr), source(nullptr);
-    const CSelectedObject selected(dc.Get(), canvas.get());
-    const UniqueBitmap picture(static_cast<HBITMAP>(
-        ::LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
-    const CSelectedObject put(source.Get(), picture.get());
-    BITMAP bitmap = {};
-    ::GetObjectA(picture.get(), sizeof bitmap, &bitmap);
-    if (window) {
-        ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
-    } else if (picture && !stretched) {
-        ::BitBlt(dc.Get(), 0, 0, bitmap.bmWidth, bitmap.bmHeight, source.Get(), 0, 0, SRCCOPY);
-    } else if (picture) {
-        ::SetStretchBltMode(dc.Get(), HALFTONE);
-        ::StretchBlt(dc.Get(), 0, 0, size.cx, size.cy, source.Get(), 0, 0, bitmap.bmWidth,
-                     bitmap.bmHeight, SRCCOPY);
-    }
-    ::GdiFlush();
-    std::copy_n(static_cast<const DWORD*>(bits), pixels.size(), pixels.begin());
-    return pixels;
-}
-
 // The picture a button shows, drawn 1:1 or stretched, named by its file: "up" or "down" (and
 // "-150", a scale's) for its own in the skin the settings name, the file's name for another
 // of that skin, the skin's and the file's for another skin's; "-": nothing drawn, "?": none.

@@ -1,5 +1,6 @@
 #include "tests/TestSupport.h"
 
+#include "platform/Handles.h"
 #include "platform/WindowCalls.h"
 #include "resource.h"
 
@@ -326,4 +327,46 @@ std::vector<std::string> MenuLines(HMENU menu, const std::string& path) {
         }
     }
     return lines;
+}
+
+std::vector<DWORD> Pixels(SIZE size, HWND window, const std::string& file, bool stretched,
+                          const POINT* screen) {
+    std::vector<DWORD> pixels(static_cast<std::size_t>(std::max(0L, size.cx * size.cy)),
+                              0x00FF00FF);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), size.cx, -size.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const UniqueBitmap canvas(
+        ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!canvas || pixels.empty()) {
+        return {};
+    }
+    std::copy(pixels.begin(), pixels.end(), static_cast<DWORD*>(bits));
+    const CMemoryDC dc(nullptr), source(nullptr);
+    const CSelectedObject selected(dc.Get(), canvas.get());
+    const UniqueBitmap picture(static_cast<HBITMAP>(
+        ::LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+    const CSelectedObject put(source.Get(), picture.get());
+    BITMAP bitmap = {};
+    ::GetObjectA(picture.get(), sizeof bitmap, &bitmap);
+    if (screen) {
+        const CWindowDC shown;
+        ::BitBlt(dc.Get(), 0, 0, size.cx, size.cy, shown.Get(), screen->x, screen->y, SRCCOPY);
+    } else if (window) {
+        ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    } else if (picture && !stretched) {
+        ::BitBlt(dc.Get(), 0, 0, bitmap.bmWidth, bitmap.bmHeight, source.Get(), 0, 0, SRCCOPY);
+    } else if (picture) {
+        ::SetStretchBltMode(dc.Get(), HALFTONE);
+        ::StretchBlt(dc.Get(), 0, 0, size.cx, size.cy, source.Get(), 0, 0, bitmap.bmWidth,
+                     bitmap.bmHeight, SRCCOPY);
+    }
+    ::GdiFlush();
+    std::copy_n(static_cast<const DWORD*>(bits), pixels.size(), pixels.begin());
+    return pixels;
+}
+
+std::vector<DWORD> ScreenPixels(const RECT& area) {
+    const POINT corner = {area.left, area.top};
+    return Pixels({area.right - area.left, area.bottom - area.top}, nullptr, "", false, &corner);
 }

@@ -232,27 +232,6 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
     }
 }
 
-// The pixels of a window's area that differ from a face file put 1:1 at its top-left; past the
-// face (or all of it for no file) `beyond` should show (CLR_INVALID: anything).
-int Differences(HWND window, const RECT& area, const std::string& face,
-                COLORREF beyond = ::GetSysColor(COLOR_WINDOW)) {
-    const UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageA(
-        nullptr, face.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
-    const CMemoryDC file(nullptr);
-    const CWindowDC shown(window);
-    const CSelectedObject selected(file.Get(), bitmap.get());
-    int differences = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            COLORREF expected =
-                bitmap ? ::GetPixel(file.Get(), x - area.left, y - area.top) : beyond;
-            expected = expected == CLR_INVALID ? beyond : expected;
-            differences += expected != CLR_INVALID && ::GetPixel(shown.Get(), x, y) != expected;
-        }
-    }
-    return differences;
-}
-
 // A real click on a point of the screen: the platform decides where it lands. Every press
 // and release carries the point: under Wine the X pointer need not follow synthetic input,
 // and a window mapped or restacked under it puts the cursor back where it is.
@@ -283,8 +262,9 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
         return PumpUntil(
             [&] {
                 const RECT face = WindowRect(ButtonOf(*bar, IDC_HIDE).m_hWnd);
-                return Differences(nullptr, {face.left, face.top, face.left + 8, face.bottom},
-                                   "gfx\\Windows Standard\\H-UP.BMP", CLR_INVALID) == 0;
+                return ScreenPixels({face.left, face.top, face.left + 8, face.bottom}) ==
+                       Pixels({8, face.bottom - face.top}, nullptr,
+                              "gfx\\Windows Standard\\H-UP.BMP");
             },
             milliseconds);
     };
@@ -328,11 +308,13 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     }
     ::ShowWindow(first.Handle(), SW_HIDE); // at the same place as the other
     ASSERT_NO_FATAL_FAILURE(click(IDC_HIDE, [&] { return !::IsWindowVisible(other); }));
+    const COLORREF window = ::GetSysColor(COLOR_WINDOW);
+    const DWORD background = GetRValue(window) << 16 | GetGValue(window) << 8 | GetBValue(window);
     const auto drawn = [&] {
         return PumpUntil(
             [&] {
-                return Differences(nullptr, {r.left + 40, r.top + 80, r.left + 48, r.top + 88},
-                                   "") == 0;
+                return ScreenPixels({r.left + 40, r.top + 80, r.left + 48, r.top + 88}) ==
+                       std::vector<DWORD>(64, background);
             },
             5000);
     };
