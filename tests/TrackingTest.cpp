@@ -50,6 +50,36 @@ TEST(TrackingQuietTicks,
     }
 }
 
+// The bar's moves in the stack, as its thread's windows are told of them.
+int g_barRestacks = 0;
+HWND g_countedBar = nullptr;
+LRESULT CALLBACK CountRestacks(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (call->hwnd == g_countedBar && call->message == WM_WINDOWPOSCHANGING &&
+        !(reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_NOZORDER)) {
+        ++g_barRestacks;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Settled and on top, the bar's stack checks find it there and move nothing.
+TEST_F(Tracking, ASettledBarOnTopStaysWithoutACall) {
+    for (const auto& [system, systemQuirks] : BothQuirks()) {
+        SCOPED_TRACE(system);
+        quirks = systemQuirks;
+        Start();
+        RideOn(target.Handle());
+        Ticks(QuietTicks::kRestackMs[std::size(QuietTicks::kRestackMs) - 1] / kPeriod);
+        g_barRestacks = 0;
+        g_countedBar = bar->m_hWnd;
+        const HHOOK hook =
+            ::SetWindowsHookExA(WH_CALLWNDPROC, &CountRestacks, nullptr, ::GetCurrentThreadId());
+        Ticks(5 * QuietTicks::kStackMs / kPeriod);
+        ::UnhookWindowsHookEx(hook);
+        EXPECT_EQ(0, g_barRestacks);
+    }
+}
+
 // What a tick does, from one scene: Target with the bar on it, Other (topmost, transparent) behind.
 TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
     CForeignWindow other("Other", {300, 250, 600, 450}, WS_EX_TOPMOST | WS_EX_LAYERED);
