@@ -327,8 +327,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          started("Windows Standard\r\nTRUE\r\njunk\r\nTRUE\r\n99999999\r\n"),
          [&] { Command(ID_PREFERENCES); },
          preferencesShown("1,10ms,10-5000@10,1,1000ms,10-1000@1000")},
-        {"a start at the slowest periods, a window timer beyond its own, Preferences opened",
-         none,
+        {"a start at the slowest periods, a window timer beyond its own, Preferences opened", none,
          [&] {
              Start("Windows Standard\r\nTRUE\r\n5000\r\nTRUE\r\n3000\r\n");
              Command(ID_PREFERENCES);
@@ -402,8 +401,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              Click(IDC_TRANSPARENCY);
          },
          "asked+=Path,to,the,bitmap,does,not,exists...," + partial + "\\T-DOWN.BMP settings=" +
-             partial +
-             "|0|500|0|10 First.alpha=200 T=Windows,Standard/T-DOWN"},
+             partial + "|0|500|0|10 First.alpha=200 T=Windows,Standard/T-DOWN"},
         {"Skin selector at 150 %: a skin without pictures for it", at150, choose(plain),
          "H=up A=up T=up settings=" + plain + "|0|500|0|10"},
     };

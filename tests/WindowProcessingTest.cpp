@@ -212,9 +212,9 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
 TEST_F(WindowProcessing, EachListChoiceListsWhatItShould) {
     CForeignWindow shown("Shown", {100, 80, 450, 380}), cloaked("Cloaked", {130, 80, 480, 380}),
         hidden("Hidden"), untitled("");
-    const HWND owned = ::CreateWindowExA(0, "PanewardenTestForeign", "Owned", WS_POPUP | WS_CAPTION,
-                                         150, 100, 200, 150, shown.Handle(), nullptr, nullptr,
-                                         nullptr);
+    const HWND owned =
+        ::CreateWindowExA(0, "PanewardenTestForeign", "Owned", WS_POPUP | WS_CAPTION, 150, 100, 200,
+                          150, shown.Handle(), nullptr, nullptr, nullptr);
     g_cloakedWindow = cloaked.Handle();
     quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
     const std::tuple<const char*, std::function<void()>, std::string> rows[] = {
