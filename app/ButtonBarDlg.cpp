@@ -42,9 +42,11 @@ const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
                        &CButtonBarDlg::OnRestoreWindow),
 };
 
-CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
-    : CTableWindow(IDD_BUTTONBAR),
-      m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks),
+CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& interaction)
+    : CTableWindow(IDD_BUTTONBAR), m_interaction(interaction),
+      m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks,
+                      interaction),
+      m_buttons(interaction),
       m_tracker(*this, quirks,
                 {[this] { return static_cast<CWnd*>(m_actions.Transparency().Popup()); },
                  [this] { return static_cast<CWnd*>(m_actions.Transparency().ShownPopup()); },
@@ -55,10 +57,11 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks)
                                               PreferencesDlg() ? PreferencesDlg()->m_hWnd
                                                                : nullptr};
                  }}),
-      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon.Icon()),
+      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon.Icon(),
+                interaction),
       m_timers(*this, m_settings, m_tracker, [this] { SaveSettings(); }),
-      m_wiring(*this, m_buttons, m_actions, m_settings, m_pProcessingDlg),
-      m_nSecondStartMessage(SecondStartMessage()) {}
+      m_wiring(*this, m_buttons, m_actions, m_settings, m_pProcessingDlg, interaction),
+      m_trayIcon(interaction), m_nSecondStartMessage(SecondStartMessage()) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
 
@@ -98,7 +101,7 @@ BOOL CButtonBarDlg::OnInitDialog() {
     CreateProcessingDlg();
     InstallTrayIcon();
     CBarHotkeys::Register(m_hWnd, m_settings, faults);
-    AppMessageBoxes(m_hWnd, faults);
+    m_interaction.AppMessageBoxes(m_hWnd, faults);
     return FALSE; // no focus: it would activate the bar
 }
 
@@ -125,8 +128,8 @@ void CButtonBarDlg::CreateProcessingDlg() {
         [this](CHiddenWindowList::Change change, const std::vector<HWND>& windows) {
             OnHiddenWindowsChanged(change, windows);
         });
-    m_pProcessingDlg =
-        std::make_unique<CWindowProcessingDlg>(m_hiddenWindows, m_tracker.Quirks().dpiCalls);
+    m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(
+        m_hiddenWindows, m_tracker.Quirks().dpiCalls, m_interaction);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
     m_hiddenWindows.Load();
 }
@@ -163,8 +166,8 @@ void CButtonBarDlg::InstallTrayIcon() {
 void CButtonBarDlg::SaveSettings() {
     if (!m_settings.Write(SettingsPath()) && !m_bToldUnsaved) {
         m_bToldUnsaved = true;
-        AppMessageBox(m_hWnd, "Panewarden cannot keep its settings in its folder:\n"
-                              "Paneward.cfg cannot be written there.");
+        m_interaction.AppMessageBox(m_hWnd, "Panewarden cannot keep its settings in its folder:\n"
+                                            "Paneward.cfg cannot be written there.");
     }
 }
 
@@ -179,9 +182,9 @@ void CButtonBarDlg::ExitProgram() {
     m_pProcessingDlg->OnShowOwn();
     // The list is read after the answer: windows can be hidden while the question is open.
     if (!m_hiddenWindows.Windows().empty() &&
-        CUserInteraction::Current().MessageBox(
-            m_hWnd, "Would you like to show the windows that you have hidden?",
-            "Panewardweb - Exit Question", MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+        m_interaction.MessageBox(m_hWnd, "Would you like to show the windows that you have hidden?",
+                                 "Panewardweb - Exit Question",
+                                 MB_YESNO | MB_ICONINFORMATION) == IDYES) {
         m_hiddenWindows.ShowEvery(CHiddenWindowList::Order::FirstToLast);
     }
 

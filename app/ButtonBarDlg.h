@@ -33,7 +33,8 @@ public:
     static constexpr int kHideAllHotkey = CBarHotkeys::kHideAll;
     static constexpr int kShowAllHotkey = CBarHotkeys::kShowAll;
 
-    explicit CButtonBarDlg(const PlatformQuirks& quirks);
+    // The person is asked and told through interaction, by the bar and each of its parts.
+    CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& interaction);
     ~CButtonBarDlg() override;
 
     BOOL OnInitDialog() override;
@@ -98,6 +99,7 @@ private:
     void InstallTrayIcon();
     void SaveSettings();
 
+    CUserInteraction& m_interaction;
     BarSettings m_settings;
     CHiddenWindowList m_hiddenWindows;
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;

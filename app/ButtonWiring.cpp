@@ -9,8 +9,10 @@
 
 CButtonWiring::CButtonWiring(CWnd& bar, CBarButtons& buttons, CWindowActions& actions,
                              BarSettings& settings,
-                             const std::unique_ptr<CWindowProcessingDlg>& dialog)
-    : m_bar(bar), m_buttons(buttons), m_actions(actions), m_settings(settings), m_pDialog(dialog) {}
+                             const std::unique_ptr<CWindowProcessingDlg>& dialog,
+                             CUserInteraction& interaction)
+    : m_bar(bar), m_buttons(buttons), m_actions(actions), m_settings(settings), m_pDialog(dialog),
+      m_interaction(interaction) {}
 
 void CButtonWiring::Wire() {
     const auto activate = [this] { m_actions.ActivateTarget(); };
@@ -49,14 +51,14 @@ CSkins::Faults CButtonWiring::LoadStoredSkin() {
 }
 
 void CButtonWiring::ChooseSkin(HWND owner) {
-    const std::string skinFolder = CSkins::Choose(owner);
+    const std::string skinFolder = CSkins::Choose(owner, m_interaction);
     // The browser has closed and left its owner, the bar, with the keyboard.
     CWindowCalls::HandOnForeground(m_bar.m_hWnd);
     if (skinFolder.empty()) {
         return;
     }
     CSkins skins = Skins();
-    AppMessageBoxes(m_bar.m_hWnd, skins.Load(skinFolder));
+    m_interaction.AppMessageBoxes(m_bar.m_hWnd, skins.Load(skinFolder));
     m_settings.skinName = SkinNameOf(skinFolder);
     skins.Redraw();
 }

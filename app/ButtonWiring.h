@@ -16,7 +16,8 @@ class CWindowProcessingDlg;
 class CButtonWiring {
 public:
     CButtonWiring(CWnd& bar, CBarButtons& buttons, CWindowActions& actions, BarSettings& settings,
-                  const std::unique_ptr<CWindowProcessingDlg>& dialog);
+                  const std::unique_ptr<CWindowProcessingDlg>& dialog,
+                  CUserInteraction& interaction);
 
     // A double-click activates the target, but a left one on T opens the pop-up.
     void Wire();
@@ -36,4 +37,5 @@ private:
     CWindowActions& m_actions;
     BarSettings& m_settings;
     const std::unique_ptr<CWindowProcessingDlg>& m_pDialog;
+    CUserInteraction& m_interaction;
 };

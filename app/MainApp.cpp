@@ -29,6 +29,7 @@ void CMainApp::RunBar() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
 
-    CButtonBarDlg bar(PlatformQuirks::OfThisSystem());
+    CUserInteraction interaction;
+    CButtonBarDlg bar(PlatformQuirks::OfThisSystem(), interaction);
     bar.DoModal();
 }

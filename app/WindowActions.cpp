@@ -13,10 +13,11 @@ const char kRefusedText[] =
 
 CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
                                const std::unique_ptr<CWindowProcessingDlg>& dialog,
-                               CBarButtons& buttons, CSystemTray& trayIcon)
+                               CBarButtons& buttons, CSystemTray& trayIcon,
+                               CUserInteraction& interaction)
     : m_bar(bar), m_tracker(tracker), m_hiddenWindows(hiddenWindows), m_pDialog(dialog),
-      m_buttons(buttons), m_transparency([this](int level) { SetTransparencyLevel(level); }),
-      m_trayIcon(trayIcon) {}
+      m_icons(interaction), m_buttons(buttons),
+      m_transparency([this](int level) { SetTransparencyLevel(level); }), m_trayIcon(trayIcon) {}
 
 // No box: the user's work goes on. A destroyed window's handle may come back on another.
 void CWindowActions::TellRefused(HWND window) {

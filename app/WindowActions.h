@@ -18,7 +18,7 @@ public:
     // The tray icon tells of refused actions.
     CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
                    const std::unique_ptr<CWindowProcessingDlg>& dialog, CBarButtons& buttons,
-                   CSystemTray& trayIcon);
+                   CSystemTray& trayIcon, CUserInteraction& interaction);
 
     CTargetTransparency& Transparency() { return m_transparency; }
     // One icon per window hidden with H.

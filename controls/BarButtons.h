@@ -5,6 +5,9 @@
 
 class CBarButtons {
 public:
+    explicit CBarButtons(CUserInteraction& interaction)
+        : hide(interaction), topmost(interaction), transparency(interaction) {}
+
     CSkinButton hide;
     CSkinButton topmost;
     CSkinButton transparency;

@@ -83,7 +83,7 @@ LRESULT CSkinButton::OnRButtonDblClk() {
 LRESULT CSkinButton::OnRButtonDown() {
     const UniqueMenu loaded(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP)));
     if (!loaded) {
-        AppMessageBox(m_hWnd, "Error loading context popup menu!", MB_OK);
+        m_interaction.AppMessageBox(m_hWnd, "Error loading context popup menu!", MB_OK);
         return 0;
     }
     HMENU menu = ::GetSubMenu(loaded.get(), 0);
@@ -95,8 +95,7 @@ LRESULT CSkinButton::OnRButtonDown() {
         ::CheckMenuItem(menu, 3, MF_BYPOSITION | MF_CHECKED); // "Automaximize IE"
     }
 
-    CUserInteraction::Current().TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x,
-                                               cursor.y, m_hWnd);
+    m_interaction.TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, m_hWnd);
     return 0;
 }
 

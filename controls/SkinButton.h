@@ -6,6 +6,7 @@
 #include "platform/DpiCalls.h"
 #include "platform/TableWindow.h"
 #include "platform/Static.h"
+#include "platform/UserInteraction.h"
 
 #include <functional>
 #include <string>
@@ -22,6 +23,9 @@ public:
         std::function<const std::vector<HWND>&()> menuWindows;
         std::function<bool()> autoMaximizeOn;
     };
+
+    // Its context menu is tracked, and a failure told, through interaction.
+    explicit CSkinButton(CUserInteraction& interaction) : m_interaction(interaction) {}
 
     void SetCallbacks(Callbacks callbacks) { m_callbacks = std::move(callbacks); }
     // H: a left click keeps the face.
@@ -52,6 +56,7 @@ private:
     LRESULT OnRButtonDown();
     void OnMenuCommand(UINT command, HWND);
 
+    CUserInteraction& m_interaction;
     Callbacks m_callbacks;
     int m_bNoToggle = 0;
     CSkinFace m_bmpUp;

@@ -27,7 +27,8 @@ private:
 using ItemList = std::unique_ptr<ITEMIDLIST, ShellFree>;
 
 // The file-system folder chosen below root (null: the whole namespace); empty on cancel.
-std::string BrowseForFolder(HWND owner, PCIDLIST_ABSOLUTE root, IMalloc* shellMalloc) {
+std::string BrowseForFolder(HWND owner, PCIDLIST_ABSOLUTE root, IMalloc* shellMalloc,
+                            CUserInteraction& interaction) {
     char path[MAX_PATH] = "";
     BROWSEINFOA info = {};
     info.hwndOwner = owner;
@@ -35,8 +36,7 @@ std::string BrowseForFolder(HWND owner, PCIDLIST_ABSOLUTE root, IMalloc* shellMa
     info.pszDisplayName = path;
     info.lpszTitle = "Please select new buttons";
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS;
-    const ItemList chosen(CUserInteraction::Current().BrowseForFolder(info),
-                          ShellFree(shellMalloc));
+    const ItemList chosen(interaction.BrowseForFolder(info), ShellFree(shellMalloc));
     if (!chosen) {
         return {};
     }
@@ -68,7 +68,7 @@ void CSkins::Redraw() {
     }
 }
 
-std::string CSkins::Choose(HWND owner) {
+std::string CSkins::Choose(HWND owner, CUserInteraction& interaction) {
     const std::string gfxPath = GfxFolder();
     IMalloc* allocator = nullptr;
     if (FAILED(::SHGetMalloc(&allocator))) {
@@ -77,7 +77,7 @@ std::string CSkins::Choose(HWND owner) {
     const ComPtr<IMalloc> shellMalloc(allocator);
     IShellFolder* desktopFolder = nullptr;
     if (FAILED(::SHGetDesktopFolder(&desktopFolder))) {
-        AppMessageBox(owner, "ERROR GETTING DESKTOP FOLDER!", MB_OK);
+        interaction.AppMessageBox(owner, "ERROR GETTING DESKTOP FOLDER!", MB_OK);
         return {};
     }
     const ComPtr<IShellFolder> desktop(desktopFolder);
@@ -89,7 +89,7 @@ std::string CSkins::Choose(HWND owner) {
         parsed = nullptr;
     }
     const ItemList root(parsed, ShellFree(shellMalloc.get()));
-    const std::string chosen = BrowseForFolder(owner, root.get(), shellMalloc.get());
+    const std::string chosen = BrowseForFolder(owner, root.get(), shellMalloc.get(), interaction);
     // Case-sensitive, as the shell spells the path: the gfx folder itself is no skin.
     return chosen == gfxPath ? std::string() : chosen;
 }

@@ -19,7 +19,7 @@ public:
     void Redraw();
     // The skin folder the user picks below the gfx folder; empty on cancel or for the gfx
     // folder itself.
-    static std::string Choose(HWND owner);
+    static std::string Choose(HWND owner, CUserInteraction& interaction);
 
 private:
     CSkinButton& m_topmost;

@@ -7,9 +7,6 @@ namespace {
 // A box is as wide as its longest line, and a path has no space to wrap at: 64 of the
 // message font's widest letters stay under 800 pixels.
 constexpr std::size_t kMessageLineBytes = 64;
-
-CUserInteraction g_realInteraction;
-CUserInteraction* g_pInteraction = &g_realInteraction;
 } // namespace
 
 int CUserInteraction::MessageBox(HWND owner, const std::string& text, const std::string& caption,
@@ -33,20 +30,11 @@ void CUserInteraction::Sleep(DWORD milliseconds) {
     ::Sleep(milliseconds);
 }
 
-CUserInteraction& CUserInteraction::Current() {
-    return *g_pInteraction;
+int CUserInteraction::AppMessageBox(HWND owner, const std::string& text, UINT type) {
+    return MessageBox(owner, ShortenLines(text, kMessageLineBytes), CWinApp::Title(), type);
 }
 
-void CUserInteraction::Install(CUserInteraction* interaction) {
-    g_pInteraction = interaction ? interaction : &g_realInteraction;
-}
-
-int AppMessageBox(HWND owner, const std::string& text, UINT type) {
-    return CUserInteraction::Current().MessageBox(owner, ShortenLines(text, kMessageLineBytes),
-                                                  CWinApp::Title(), type);
-}
-
-void AppMessageBoxes(HWND owner, const std::vector<std::string>& texts) {
+void CUserInteraction::AppMessageBoxes(HWND owner, const std::vector<std::string>& texts) {
     for (const std::string& text : texts) {
         AppMessageBox(owner, text);
     }

@@ -1,6 +1,6 @@
 // The few calls that wait for a person or tell them something: message boxes, popup menus,
-// the folder browser, the notification area's icons and fixed waits. Tests install their own
-// answers here.
+// the folder browser, the notification area's icons and fixed waits. The application makes
+// one and hands it to the parts that ask; tests hand theirs, with scripted answers.
 #pragma once
 
 #include <windows.h>
@@ -22,12 +22,8 @@ public:
     virtual BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA& data);
     virtual void Sleep(DWORD milliseconds);
 
-    static CUserInteraction& Current();
-    // Null puts the real one back.
-    static void Install(CUserInteraction* interaction);
+    // A message box with the application's title as caption.
+    int AppMessageBox(HWND owner, const std::string& text, UINT type = MB_OK);
+    // One such box for each text, in order.
+    void AppMessageBoxes(HWND owner, const std::vector<std::string>& texts);
 };
-
-// A message box with the application's title as caption.
-int AppMessageBox(HWND owner, const std::string& text, UINT type = MB_OK);
-// One such box for each text, in order.
-void AppMessageBoxes(HWND owner, const std::vector<std::string>& texts);

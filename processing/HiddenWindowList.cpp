@@ -147,7 +147,7 @@ bool CHiddenWindowList::Record(std::size_t added) {
     m_windows.resize(m_windows.size() - added);
     if (!m_bToldUnrecorded) {
         m_bToldUnrecorded = true;
-        AppMessageBox(nullptr, kUnrecordedText, MB_OK | MB_ICONWARNING);
+        m_interaction.AppMessageBox(nullptr, kUnrecordedText, MB_OK | MB_ICONWARNING);
     }
     return false;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/PlatformQuirks.h"
+#include "platform/UserInteraction.h"
 #include "processing/HiddenWindowStore.h"
 
 #include <windows.h>
@@ -24,8 +25,10 @@ public:
     enum class Change { Added, Removed, Loaded, ShownOther, Refused };
     using Listener = std::function<void(Change, const std::vector<HWND>& windows)>;
 
-    CHiddenWindowList(CHiddenWindowStore store, const PlatformQuirks& quirks)
-        : m_store(std::move(store)), m_quirks(quirks) {}
+    // The person is told once when no folder can hold the list.
+    CHiddenWindowList(CHiddenWindowStore store, const PlatformQuirks& quirks,
+                      CUserInteraction& interaction)
+        : m_store(std::move(store)), m_quirks(quirks), m_interaction(interaction) {}
 
     // Listeners hear every change in the order they came.
     void Listen(Listener listener) { m_listeners.push_back(std::move(listener)); }
@@ -72,6 +75,7 @@ private:
 
     CHiddenWindowStore m_store;
     PlatformQuirks m_quirks;
+    CUserInteraction& m_interaction;
     std::vector<Listener> m_listeners;
     std::vector<HWND> m_windows;
     std::vector<std::pair<HWND, bool>> m_expected; // window, visible: not seen so yet

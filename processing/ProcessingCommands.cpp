@@ -53,7 +53,7 @@ void BringWindowsToTop(const std::vector<HWND>& windows) {
     }
 }
 
-void MinimizeOrRestore(const std::vector<HWND>& windows) {
+void MinimizeOrRestore(const std::vector<HWND>& windows, CUserInteraction& interaction) {
     for (HWND window : windows) {
         const CWindowCalls calls(window);
         if (::IsIconic(window)) {
@@ -62,14 +62,13 @@ void MinimizeOrRestore(const std::vector<HWND>& windows) {
             calls.Minimize();
         }
     }
-    CUserInteraction::Current().Sleep(50);
+    interaction.Sleep(50);
 }
 
-void CloseOrEnd(HWND owner, const std::vector<HWND>& windows) {
+void CloseOrEnd(HWND owner, const std::vector<HWND>& windows, CUserInteraction& interaction) {
     for (HWND window : windows) {
         CWindowCalls(window).Close();
     }
-    CUserInteraction& interaction = CUserInteraction::Current();
     interaction.Sleep(1000);
     const auto open = std::count_if(windows.begin(), windows.end(),
                                     [](HWND window) { return ::IsWindow(window) != FALSE; });

@@ -143,7 +143,7 @@ void CWindowProcessingDlg::OnBringToTop() {
 void CWindowProcessingDlg::OnMinimizeSel() {
     const std::vector<HWND> selected = m_windows.Selected();
     if (!selected.empty()) {
-        MinimizeOrRestore(selected);
+        MinimizeOrRestore(selected, m_interaction);
         RefreshLists();
     }
 }
@@ -151,7 +151,7 @@ void CWindowProcessingDlg::OnMinimizeSel() {
 void CWindowProcessingDlg::OnEndProcess() {
     const std::vector<HWND> selected = m_windows.Selected();
     if (!selected.empty()) {
-        CloseOrEnd(m_hWnd, selected);
+        CloseOrEnd(m_hWnd, selected, m_interaction);
         RefreshLists();
     }
 }

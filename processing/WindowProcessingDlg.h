@@ -6,6 +6,7 @@
 
 #include "platform/DpiCalls.h"
 #include "platform/TableWindow.h"
+#include "platform/UserInteraction.h"
 #include "processing/HiddenListView.h"
 #include "processing/StackingChoice.h"
 #include "processing/WindowListView.h"
@@ -19,9 +20,10 @@ class CWindowProcessingDlg : public CTableDialog<CWindowProcessingDlg> {
 public:
     // The list whose windows its hidden-window list shows, and whose changes it makes; the
     // calls that tell a cloaked window, which is listed nowhere.
-    CWindowProcessingDlg(CHiddenWindowList& hiddenWindows, const CDpiCalls& dpiCalls)
-        : CTableWindow(IDD_WINDOWPROCESSING), m_hiddenWindows(hiddenWindows), m_dpiCalls(dpiCalls) {
-    }
+    CWindowProcessingDlg(CHiddenWindowList& hiddenWindows, const CDpiCalls& dpiCalls,
+                         CUserInteraction& interaction)
+        : CTableWindow(IDD_WINDOWPROCESSING), m_hiddenWindows(hiddenWindows), m_dpiCalls(dpiCalls),
+          m_interaction(interaction) {}
 
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
@@ -76,6 +78,7 @@ private:
 
     CHiddenWindowList& m_hiddenWindows;
     CDpiCalls m_dpiCalls;
+    CUserInteraction& m_interaction;
     CWindowListView m_windows;
     CHiddenListView m_hidden;
     CStackingChoice m_stacking;

@@ -92,7 +92,7 @@ protected:
         if (settingsFile) {
             WriteFileAtomically(kSettingsPath, settingsFile);
         }
-        bar = std::make_unique<CButtonBarDlg>(quirks);
+        bar = std::make_unique<CButtonBarDlg>(quirks, interaction);
         ASSERT_TRUE(bar->Create(IDD_BUTTONBAR, nullptr));
     }
     // Quit, answering the question about the hidden windows if it comes, and start again.

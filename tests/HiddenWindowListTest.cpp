@@ -20,6 +20,7 @@ protected:
         return windows;
     }
 
+    CScriptedInteraction interaction;
     CTempFolder folder;
     const std::string path = folder.File("Paneward.hid"),
                       userPath = folder.File("Panewarden\\user.hid");
@@ -44,7 +45,7 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
             ::ShowWindow(window, SW_SHOWNOACTIVATE);
         }
         seen.clear();
-        CHiddenWindowList list({path, userPath}, PlatformQuirks::OfThisSystem());
+        CHiddenWindowList list({path, userPath}, PlatformQuirks::OfThisSystem(), interaction);
         for (HWND window : expected == batch ? Handles{} : windows) {
             list.Hide(CWindowCalls(window));
         }
@@ -71,7 +72,7 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
     ::CreateDirectoryA(FolderOf(userPath).c_str(), nullptr);
     WriteFileAtomically(userPath,
                         FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle()), user, user}));
-    CHiddenWindowList started({path, userPath}, PlatformQuirks::OfThisSystem());
+    CHiddenWindowList started({path, userPath}, PlatformQuirks::OfThisSystem(), interaction);
     started.Load();
     EXPECT_EQ((Handles{kept.Handle(), kept.Handle(), users.Handle(), users.Handle()}),
               started.Windows());

@@ -94,13 +94,10 @@ struct MenuCall {
     HWND owner, foreground; // foreground: while the menu was open
 };
 
-// Installed while it lives: records what was asked and answers as scripted; when no answer
-// is left a box answers IDOK and a menu chooses nothing.
+// Records what was asked and answers as scripted; when no answer is left a box answers IDOK
+// and a menu chooses nothing.
 class CScriptedInteraction : public CUserInteraction {
 public:
-    CScriptedInteraction() { CUserInteraction::Install(this); }
-    ~CScriptedInteraction() override { CUserInteraction::Install(nullptr); }
-
     int MessageBox(HWND owner, const std::string& text, const std::string& caption,
                    UINT type) override;
     BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, HWND owner) override;

@@ -28,7 +28,7 @@ HICON HiddenWindowIcon(const CWindowCalls& window) {
 void CHiddenWindowIcons::Add(const CWindowCalls& window, CWnd* notify) {
     const std::string tooltip = "Hidden window: " + WindowTitle(window.Handle());
     const UINT n = static_cast<UINT>(m_icons.size());
-    auto icon = std::make_unique<CSystemTray>();
+    auto icon = std::make_unique<CSystemTray>(m_interaction);
     icon->Install(kMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr, nullptr, 0,
                   10);
     icon->SetCarriedWindow(window.Handle());

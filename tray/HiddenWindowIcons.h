@@ -14,6 +14,8 @@ class CHiddenWindowIcons {
 public:
     static constexpr UINT kMessage = WM_APP + 100; // + n for icon n
 
+    explicit CHiddenWindowIcons(CUserInteraction& interaction) : m_interaction(interaction) {}
+
     using Icons = std::vector<std::unique_ptr<CSystemTray>>;
     const Icons& All() const { return m_icons; }
 
@@ -24,5 +26,6 @@ public:
     void Clear() { m_icons.clear(); }
 
 private:
+    CUserInteraction& m_interaction;
     Icons m_icons;
 };

@@ -10,6 +10,8 @@ public:
     static constexpr UINT kCallbackMessage = WM_APP + 10;
     static constexpr UINT kIconId = 133;
 
+    explicit CProgramTrayIcon(CUserInteraction& interaction) : m_icon(interaction) {}
+
     // The balloon only on a first run; the menu's commands go to notify.
     void Install(bool firstRun, CSystemTray::MenuSource menuSource, CWnd& notify);
     void Remove() { m_icon.DestroyWindow(); }

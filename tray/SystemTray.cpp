@@ -40,8 +40,9 @@ const MessageTable<CSystemTray> CSystemTray::s_messageTable = {
     OnAfterDefault(WM_SETTINGCHANGE, &CSystemTray::OnSettingChange),
 };
 
-CSystemTray::CSystemTray()
-    : m_iconData(), m_nTaskbarCreated(::RegisterWindowMessageA("TaskbarCreated")) {}
+CSystemTray::CSystemTray(CUserInteraction& interaction)
+    : m_interaction(interaction), m_iconData(),
+      m_nTaskbarCreated(::RegisterWindowMessageA("TaskbarCreated")) {}
 
 CSystemTray::~CSystemTray() {
     Uninstall();
@@ -73,7 +74,7 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     }
     m_nInstallFlags = m_iconData.uFlags;
 
-    const BOOL added = CUserInteraction::Current().NotifyIcon(NIM_ADD, m_iconData);
+    const BOOL added = m_interaction.NotifyIcon(NIM_ADD, m_iconData);
     m_bIconDeleted = added ? 0 : 1;
 
     // The balloon is for this add only: a later re-add with the same record stays quiet.
@@ -99,7 +100,7 @@ void CSystemTray::ShowBalloon(const char* text, const char* title, DWORD iconFla
     }
     m_iconData.uFlags = NIF_INFO;
     SetBalloon(text, title, iconFlags, timeoutSeconds);
-    CUserInteraction::Current().NotifyIcon(NIM_MODIFY, m_iconData);
+    m_interaction.NotifyIcon(NIM_MODIFY, m_iconData);
     m_iconData.szInfo[0] = '\0';
 }
 
@@ -110,7 +111,7 @@ int CSystemTray::Uninstall() {
         return 1;
     }
     m_iconData.uFlags = 0;
-    if (CUserInteraction::Current().NotifyIcon(NIM_DELETE, m_iconData)) {
+    if (m_interaction.NotifyIcon(NIM_DELETE, m_iconData)) {
         m_bIconDeleted = 1;
     }
     return m_bIconDeleted;
@@ -123,7 +124,7 @@ void CSystemTray::ReinstallIfPending() {
         return;
     }
     m_iconData.uFlags = m_nInstallFlags;
-    const BOOL added = CUserInteraction::Current().NotifyIcon(NIM_ADD, m_iconData);
+    const BOOL added = m_interaction.NotifyIcon(NIM_ADD, m_iconData);
     // A failed add may only mean the icon is still there: keep it deletable.
     if (added) {
         m_bIconDeleted = 0;
@@ -205,7 +206,7 @@ LRESULT CSystemTray::ShowMenu(CWnd& target) {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
     ::SetForegroundWindow(target.m_hWnd);
-    CUserInteraction::Current().TrackPopupMenu(popup, 0, cursor.x, cursor.y, target.m_hWnd);
+    m_interaction.TrackPopupMenu(popup, 0, cursor.x, cursor.y, target.m_hWnd);
     // Lets the menu close properly when the user clicks elsewhere.
     ::PostMessageA(target.m_hWnd, WM_NULL, 0, 0);
     return 1;

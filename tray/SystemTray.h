@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/TableWindow.h"
+#include "platform/UserInteraction.h"
 #include "platform/Wnd.h"
 
 #include <shellapi.h>
@@ -20,7 +21,7 @@ public:
         std::function<bool()> autoMaximizeOn;
     };
 
-    CSystemTray();
+    explicit CSystemTray(CUserInteraction& interaction);
     ~CSystemTray() override;
 
     // Creates the icon's window and adds the icon; a balloon is shown only when
@@ -58,6 +59,7 @@ private:
     // The icon's menu with the two window submenus, tracked for the target window.
     LRESULT ShowMenu(CWnd& target);
 
+    CUserInteraction& m_interaction;
     MenuSource m_menuSource;
     NOTIFYICONDATAA m_iconData;
     int m_bTrayUsable = 0;
