@@ -127,6 +127,18 @@ protected:
                          reinterpret_cast<LPARAM>(&none));
     }
     void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
+    // Alt and the key pressed and let go on the keyboard, and what they bring handled.
+    void PressAlt(WORD key) {
+        INPUT keys[4] = {};
+        const WORD codes[4] = {VK_MENU, key, key, VK_MENU};
+        for (int i = 0; i < 4; ++i) {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = codes[i];
+            keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+        }
+        ::SendInput(4, keys, sizeof(INPUT));
+        PumpMessages(100);
+    }
     // The shell telling icon n of the notification area of a mouse message on it.
     void ShellNotify(std::size_t n, UINT mouseMessage) {
         const CScriptedInteraction::TrayIcon icon = interaction.m_trayIcons.at(n);

@@ -191,23 +191,23 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          "asked+=menu,of,H" + selector},
         {"menu: Automaximize IE", none, [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
          "timers=1125:500 asked+=menu,of,H settings=Windows,Standard|1|500|0|10"},
-        {"Alt+A, a window shown since the last refresh",
+        {"Alt+A on the keyboard, a window shown since the last refresh",
          [&] {
              ::ShowWindow(third.Handle(), SW_HIDE);
              Dialog().CurrentWindows();
              ::ShowWindow(third.Handle(), SW_SHOWNOACTIVATE);
          },
-         hideAll,
+         [&] { PressAlt('A'); },
          "First.visible=0 Second.visible=0 Third.visible=0 stack=bar bar=collapsed "
          "hidden=Third,First,Second hid=Third,First,Second foreground=- listed= "
          "listedHidden=Third,First,Second"},
-        {"Alt+S",
+        {"Alt+S on the keyboard",
          [&] {
              ::SetForegroundWindow(bar->m_hWnd);
              Click(IDC_HIDE);
              hideAll();
          },
-         [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
+         [&] { PressAlt('S'); },
          "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third hidden= "
          "hid= tray=program foreground=First listed=First,Second,Third listedHidden="},
         {"Alt+A, then Alt+S: a maximized and a minimized window stay so",
@@ -220,6 +220,10 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              Hotkey(CButtonBarDlg::kShowAllHotkey);
          },
          "bar=collapsed listed=Second,First,Third"},
+        {"T double-clicked", none, openPopup,
+         "First.alpha=200 T=down foreground=pop-up pop-up.alpha=- pop-up.controls=0-255@200 "
+         "pop-up.maximized=0 pop-up.minimized=0 pop-up.owner=bar pop-up.rect=420:104,177x64 "
+         "pop-up.topmost=1 pop-up.visible=1 stack=pop-up,bar,First,Second,Third"},
         {"Active windows: an entry", none, [&] { Command(Entry(B)); },
          "Second.visible=0 stack=bar,First,Third hidden=Second hid=Second listed=First,Third "
          "listedHidden=Second"},
