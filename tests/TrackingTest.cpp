@@ -254,7 +254,7 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
                 row.name,
                 [&] {
                     row.act();
-                    ticks = PumpMessages(300, CBarTracker::kWindowEventMessage);
+                    ticks = PumpMessages(200, CBarTracker::kWindowEventMessage);
                 },
                 row.changes);
             EXPECT_TRUE(ticks >= row.fewest && ticks <= row.most) << row.name << ": " << ticks;

@@ -45,7 +45,7 @@ protected:
         third.BringToFront();
         second.BringToFront();
         RideOn(first.Handle());
-        PumpMessages(50); // the platform's own events of these changes
+        PumpMessages(20); // the platform's own events of these changes
         Dialog().CurrentWindows();
     }
     WPARAM Entry(HWND window) {
