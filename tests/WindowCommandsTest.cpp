@@ -310,22 +310,30 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
     RunRows(rows, setUp);
     // No quirk changes what these do.
     const std::vector<Row> settingsAndFiles = {
-        {"Preferences closed", preferences(IDC_WINDOWTIMER), closePreferences,
-         "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
-         "timers=1124:10 cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,| "
-         "settings=Windows,Standard|0|500|1|10"},
-        {"Preferences closed, Automaximize IE unchecked",
+        {"Preferences: the window timer checked, closed", none,
          [&] {
-             Command(ID_AUTOMAXIMIZE);
-             preferences(IDC_AUTOMAXIMIZE)();
+             preferences(IDC_WINDOWTIMER)();
+             closePreferences();
          },
-         closePreferences,
-         "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
-         "timers= settings=Windows,Standard|0|500|0|10"},
-        {"Preferences closed, a slider moved", slide(IDC_AUTOMAXIMIZESLIDER, 2500),
-         closePreferences,
-         "preferences.visible=0 stack=bar,First,Second,Third foreground=First bar=collapsed "
-         "cfg=Windows,Standard,|FALSE,|2500,|FALSE,|10,| settings=Windows,Standard|0|2500|0|10"},
+         "stack=bar,First,Second,Third foreground=First bar=collapsed timers=1124:10 "
+         "cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,| settings=Windows,Standard|0|500|1|10" +
+             preferencesMade("0,x500ms,x10-5000@500,1,10ms,10-1000@10")},
+        {"Preferences: Automaximize IE unchecked, closed", [&] { Command(ID_AUTOMAXIMIZE); },
+         [&] {
+             preferences(IDC_AUTOMAXIMIZE)();
+             closePreferences();
+         },
+         "stack=bar,First,Second,Third foreground=First bar=collapsed timers= "
+         "settings=Windows,Standard|0|500|0|10" +
+             preferencesMade("0,x500ms,x10-5000@500,0,x10ms,x10-1000@10")},
+        {"Preferences: a slider moved, closed", none,
+         [&] {
+             slide(IDC_AUTOMAXIMIZESLIDER, 2500)();
+             closePreferences();
+         },
+         "stack=bar,First,Second,Third foreground=First bar=collapsed "
+         "cfg=Windows,Standard,|FALSE,|2500,|FALSE,|10,| settings=Windows,Standard|0|2500|0|10" +
+             preferencesMade("0,x2500ms,x10-5000@2500,0,x10ms,x10-1000@10")},
         // A label shows the period the timer runs at, which a close keeps.
         {"Preferences opened, hand-edited periods beyond both ends",
          started("Windows Standard\r\nTRUE\r\njunk\r\nTRUE\r\n99999999\r\n"),
