@@ -109,6 +109,12 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
                  MoveToDpi(120);
              },
              collapsed + " H=up-125 A=up-125 T=up-125"},
+            {"a monitor of 120 DPI, then a tick", [] {},
+             [&] {
+                 MoveToDpi(120);
+                 Tick();
+             },
+             "bar=at,573:165,79x19 H=up-125 A=up-125 T=up-125"},
             {"the taskbar in front", inFront(::FindWindowA("Shell_TrayWnd", nullptr)), tick,
              collapsed},
             {"the shell's desktop in front", inFront(progman.Handle()), tick, collapsed},
