@@ -105,13 +105,15 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
             ::SendDlgItemMessageA(bar->PreferencesDlg()->m_hWnd, box, BM_CLICK, 0, 0);
         });
     };
-    const auto slide = [&](int slider, int position) {
-        return std::function<void()>([&, slider, position] {
+    const auto slide = [&](std::vector<std::pair<int, int>> sliders) {
+        return std::function<void()>([&, sliders] {
             Command(ID_PREFERENCES);
-            const HWND control = ::GetDlgItem(bar->PreferencesDlg()->m_hWnd, slider);
-            ::SendMessageA(control, TBM_SETPOS, TRUE, position);
-            bar->PreferencesDlg()->SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, position),
-                                               reinterpret_cast<LPARAM>(control));
+            for (const auto& [slider, position] : sliders) {
+                const HWND control = ::GetDlgItem(bar->PreferencesDlg()->m_hWnd, slider);
+                ::SendMessageA(control, TBM_SETPOS, TRUE, position);
+                bar->PreferencesDlg()->SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, position),
+                                                   reinterpret_cast<LPARAM>(control));
+            }
         });
     };
     const std::function<void()> closePreferences = [&] {
@@ -326,14 +328,14 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          "stack=bar,First,Second,Third foreground=First bar=collapsed timers= "
          "settings=Windows,Standard|0|500|0|10" +
              preferencesMade("0,x500ms,x10-5000@500,0,x10ms,x10-1000@10")},
-        {"Preferences: a slider moved, closed", none,
+        {"Preferences: both sliders moved, closed", none,
          [&] {
-             slide(IDC_AUTOMAXIMIZESLIDER, 2500)();
+             slide({{IDC_AUTOMAXIMIZESLIDER, 2500}, {IDC_WINDOWTIMERSLIDER, 500}})();
              closePreferences();
          },
          "stack=bar,First,Second,Third foreground=First bar=collapsed "
-         "cfg=Windows,Standard,|FALSE,|2500,|FALSE,|10,| settings=Windows,Standard|0|2500|0|10" +
-             preferencesMade("0,x2500ms,x10-5000@2500,0,x10ms,x10-1000@10")},
+         "cfg=Windows,Standard,|FALSE,|2500,|FALSE,|500,| settings=Windows,Standard|0|2500|0|500" +
+             preferencesMade("0,x2500ms,x10-5000@2500,0,x500ms,x10-1000@500")},
         // A label shows the period the timer runs at, which a close keeps.
         {"Preferences opened, hand-edited periods beyond both ends",
          started("Windows Standard\r\nTRUE\r\njunk\r\nTRUE\r\n99999999\r\n"),
