@@ -7,6 +7,8 @@
 //   BenchProbe own-shows N       N windows of its own, hidden, then times showing them itself
 // Prints "startup-ms N" once the bar rides on the window (and "hide-all-ms N" and
 // "show-all-ms N" with hotkeys), then ends the program and waits for its end.
+#include "AltKeys.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -137,17 +139,6 @@ HWND StartUnderWindow(const char* program, HWND window, PROCESS_INFORMATION& pro
     }
     Report("startup-ms", ::GetTickCount() - start);
     return bar;
-}
-
-void PressAltWith(WORD key) {
-    INPUT keys[4] = {};
-    const WORD codes[4] = {VK_MENU, key, key, VK_MENU};
-    for (int i = 0; i < 4; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = codes[i];
-        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    ::SendInput(4, keys, sizeof keys[0]);
 }
 
 int VisibleCount(const std::vector<HWND>& windows) {

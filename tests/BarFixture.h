@@ -3,6 +3,7 @@
 
 #include "app/ButtonBarDlg.h"
 #include "app/PreferencesDlg.h"
+#include "bench/AltKeys.h"
 #include "platform/WinApp.h"
 #include "platform/WindowCalls.h"
 #include "processing/WindowProcessingDlg.h"
@@ -77,12 +78,13 @@ protected:
     }
     // The files a start reads, and any folder left in the way of writing one.
     static void RemoveFiles() {
+        const std::string userFile = CHiddenWindowStore::UserFile();
         for (const std::string& file :
-             {kSettingsPath, CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}) {
+             {kSettingsPath, CHiddenWindowStore::ProgramFile(), userFile}) {
             ::RemoveDirectoryA((file + ".tmp").c_str());
             ::DeleteFileA(file.c_str());
         }
-        ::RemoveDirectoryA(FolderOf(CHiddenWindowStore::UserFile()).c_str());
+        ::RemoveDirectoryA(FolderOf(userFile).c_str());
     }
 
     // The window timer of kTimerOff is off: only Tick moves the bar. Null: the files as they
@@ -127,16 +129,9 @@ protected:
                          reinterpret_cast<LPARAM>(&none));
     }
     void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
-    // Alt and the key pressed and let go on the keyboard, and what they bring handled.
+    // Alt and the key on the keyboard, and what they bring handled.
     void PressAlt(WORD key) {
-        INPUT keys[4] = {};
-        const WORD codes[4] = {VK_MENU, key, key, VK_MENU};
-        for (int i = 0; i < 4; ++i) {
-            keys[i].type = INPUT_KEYBOARD;
-            keys[i].ki.wVk = codes[i];
-            keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-        }
-        ::SendInput(4, keys, sizeof(INPUT));
+        PressAltWith(key);
         PumpMessages(100);
     }
     // The shell telling icon n of the notification area of a mouse message on it.
