@@ -8,13 +8,6 @@
 #include "resource.h"
 #include "windows/Topmost.h"
 
-namespace {
-// The file lives beside the program, wherever the program was started from.
-std::string SettingsPath() {
-    return CWinApp::ProgramFile("Paneward.cfg");
-}
-} // namespace
-
 const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
     ::OnSysCommand(&CButtonBarDlg::OnSysCommand),
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
@@ -43,7 +36,7 @@ const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
 };
 
 CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& interaction)
-    : CTableWindow(IDD_BUTTONBAR), m_interaction(interaction),
+    : CTableWindow(IDD_BUTTONBAR), m_interaction(interaction), m_settings(interaction),
       m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks,
                       interaction),
       m_buttons(interaction),
@@ -59,8 +52,8 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& int
                  }}),
       m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon.Icon(),
                 interaction),
-      m_timers(*this, m_settings, m_tracker, [this] { SaveSettings(); }),
-      m_wiring(*this, m_buttons, m_actions, m_settings, m_pProcessingDlg, interaction),
+      m_timers(*this, m_settings.Values(), m_tracker, [this] { m_settings.Save(m_hWnd); }),
+      m_wiring(*this, m_buttons, m_actions, m_settings.Values(), m_pProcessingDlg, interaction),
       m_trayIcon(interaction), m_nSecondStartMessage(SecondStartMessage()) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
@@ -85,9 +78,8 @@ BOOL CButtonBarDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CBarFrame::Dress(*this);
 
-    m_settings.SetDefaults();
-    m_settings.Read(SettingsPath());
-    m_tracker.SetOffset(m_settings.barOffset);
+    m_settings.Load();
+    m_tracker.SetOffset(m_settings.Values().barOffset);
     m_actions.Transparency().SetLevel(CTransparencyLevel::kStartLevel);
     const UINT dpi = m_tracker.Quirks().dpiCalls.WindowDpi(m_hWnd);
     m_buttons.TakeLayoutAt96(*this, dpi);
@@ -100,7 +92,7 @@ BOOL CButtonBarDlg::OnInitDialog() {
     ShowOnWindowInFront();
     CreateProcessingDlg();
     InstallTrayIcon();
-    CBarHotkeys::Register(m_hWnd, m_settings, faults);
+    CBarHotkeys::Register(m_hWnd, m_settings.Values(), faults);
     m_interaction.AppMessageBoxes(m_hWnd, faults);
     return FALSE; // no focus: it would activate the bar
 }
@@ -116,7 +108,7 @@ void CButtonBarDlg::ShowOnWindowInFront() {
     ShowWindow(SW_SHOWNOACTIVATE);
     CollapseBar();
     m_timers.StartEnabled();
-    if (m_settings.windowTimerEnabled == 1) {
+    if (m_settings.Values().windowTimerEnabled == 1) {
         OnWindowTimer();
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
@@ -154,21 +146,12 @@ void CButtonBarDlg::OnHiddenWindowsChanged(CHiddenWindowList::Change change,
 
 void CButtonBarDlg::InstallTrayIcon() {
     m_trayIcon.Install(
-        m_settings.firstRun == 1,
+        m_settings.Values().firstRun == 1,
         {[this]() -> const std::vector<HWND>& { return m_pProcessingDlg->CurrentWindows(); },
          [this]() -> const std::vector<HWND>& { return HiddenWindows(); },
          [this] { return IsAutoMaximizeOn(); }},
         *this);
     m_actions.Icons().Clear();
-}
-
-// The file stays as it was; the user hears of it once a run, not at every save.
-void CButtonBarDlg::SaveSettings() {
-    if (!m_settings.Write(SettingsPath()) && !m_bToldUnsaved) {
-        m_bToldUnsaved = true;
-        m_interaction.AppMessageBox(m_hWnd, "Panewarden cannot keep its settings in its folder:\n"
-                                            "Paneward.cfg cannot be written there.");
-    }
 }
 
 void CButtonBarDlg::ExitProgram() {
@@ -191,7 +174,7 @@ void CButtonBarDlg::ExitProgram() {
     m_pProcessingDlg.reset();
     m_timers.ClosePreferences();
     m_actions.Icons().Clear();
-    SaveSettings();
+    m_settings.Save(m_hWnd);
     CDialog::OnCancel();
 }
 

@@ -4,9 +4,9 @@
 
 #include "app/BarFrame.h"
 #include "app/BarHotkeys.h"
-#include "app/BarSettings.h"
 #include "app/BarTimers.h"
 #include "app/ButtonWiring.h"
+#include "app/SettingsFile.h"
 #include "app/WindowActions.h"
 #include "controls/BarButtons.h"
 #include "platform/PlatformQuirks.h"
@@ -58,8 +58,8 @@ public:
     CHiddenWindowList& HiddenWindowList() { return m_hiddenWindows; }
     CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
     CPreferencesDlg* PreferencesDlg() const { return m_timers.PreferencesDlg(); }
-    bool IsAutoMaximizeOn() const { return m_settings.autoMaximize == 1; }
-    const BarSettings& Settings() const { return m_settings; }
+    bool IsAutoMaximizeOn() const { return Settings().autoMaximize == 1; }
+    const BarSettings& Settings() const { return m_settings.Values(); }
     // What the menus list under "Hidden windows", and their commands index.
     const std::vector<HWND>& HiddenWindows() const;
 
@@ -97,10 +97,9 @@ private:
     void CreateProcessingDlg();
     void OnHiddenWindowsChanged(CHiddenWindowList::Change change, const std::vector<HWND>& windows);
     void InstallTrayIcon();
-    void SaveSettings();
 
     CUserInteraction& m_interaction;
-    BarSettings m_settings;
+    CSettingsFile m_settings;
     CHiddenWindowList m_hiddenWindows;
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CBarButtons m_buttons;
@@ -110,6 +109,5 @@ private:
     CButtonWiring m_wiring;
     CProgramTrayIcon m_trayIcon;
     const UINT m_nSecondStartMessage;
-    bool m_bToldUnsaved = false; // that the settings file cannot be written
-    int m_bExiting = 0;          // a Quit that arrives during the exit question is ignored
+    int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };

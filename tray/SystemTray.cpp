@@ -171,10 +171,10 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
         return 1;
     }
     ::SetForegroundWindow(target->m_hWnd);
-    if (m_hCarriedWnd) {
+    if (m_carried.window) {
         // The restore command does not fit in a command's low word: it travels whole.
-        target->SendMessage(WM_COMMAND, static_cast<WPARAM>(m_nRestoreCmd),
-                            reinterpret_cast<LPARAM>(m_hCarriedWnd));
+        target->SendMessage(WM_COMMAND, static_cast<WPARAM>(m_carried.restoreCommand),
+                            reinterpret_cast<LPARAM>(m_carried.window));
         return 1;
     }
     UINT command = static_cast<UINT>(m_nDefaultItem);

@@ -39,9 +39,9 @@ public:
     int SetNotifyWindow(CWnd* window);
     CWnd* GetNotifyWindow() const;
     void SetDefaultItem(int item, int byPosition);
-    void SetCarriedWindow(HWND window) { m_hCarriedWnd = window; }
-    HWND GetCarriedWindow() const { return m_hCarriedWnd; }
-    void SetRestoreCommand(int command) { m_nRestoreCmd = command; }
+    // A hidden window's icon carries its window; a double-click sends restoreCommand for it.
+    void SetCarriedWindow(HWND window, int restoreCommand) { m_carried = {window, restoreCommand}; }
+    HWND GetCarriedWindow() const { return m_carried.window; }
 
     const NOTIFYICONDATAA& GetIconData() const { return m_iconData; }
 
@@ -68,8 +68,10 @@ private:
     int m_nDefaultItem = 0;
     int m_bDefaultIsPosition = 1;
     int m_nInstallFlags = 0;
-    HWND m_hCarriedWnd = nullptr;
-    int m_nRestoreCmd = 0;
+    struct {
+        HWND window;
+        int restoreCommand;
+    } m_carried = {};
     // The shell broadcasts it when the taskbar (re)starts; fixed for the session.
     UINT m_nTaskbarCreated;
 };

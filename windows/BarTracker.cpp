@@ -124,7 +124,7 @@ bool CBarTracker::PlaceBarOn(HWND foreground, const RECT& target) {
     if (foreground != m_pTarget || !m_placedOn || !::EqualRect(&target, &*m_placedOn)) {
         m_placedOn = target;
         const RECT rect = BarRectOn(target, CaptionMetrics::OfWindow(foreground, m_quirks.dpiCalls),
-                                    m_nOffset, m_barSize);
+                                    m_measures.offset, m_measures.size);
         placed = m_bar.PlaceWindow(rect.left, rect.top, rect.right - rect.left,
                                    rect.bottom - rect.top) ||
                  foreground != m_pTarget;

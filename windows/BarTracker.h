@@ -36,8 +36,8 @@ public:
     const PlatformQuirks& Quirks() const { return m_quirks; }
     HWND Target() const { return m_pTarget; }
     const CWindowTimer& Timer() const { return m_timer; }
-    void SetBarSize(SIZE size) { m_barSize = size; }
-    void SetOffset(int barOffset) { m_nOffset = barOffset; }
+    void SetBarSize(SIZE size) { m_measures.size = size; }
+    void SetOffset(int barOffset) { m_measures.offset = barOffset; }
 
     // The period counts the quiet ticks, whether the timer runs or not. Events are heard
     // only while it runs: with the timer off the bar follows nothing.
@@ -71,8 +71,10 @@ private:
     Callbacks m_callbacks;
     CWindowTimer m_timer{kWindowTimer};
     std::optional<CWinEventHook> m_events; // while the timer runs
-    SIZE m_barSize = {};
-    int m_nOffset = 0;
+    struct {
+        SIZE size; // at the bar's DPI
+        int offset;
+    } m_measures = {};
     HWND m_pTarget = nullptr;
     std::optional<RECT> m_placedOn;   // the target's rectangle when the bar was last placed
     HWND m_hLastForeground = nullptr; // the foreground window of the last tick

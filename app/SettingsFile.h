@@ -1,0 +1,23 @@
+// The settings in memory and in "Paneward.cfg" beside the program: every save goes through
+// here, and a file that cannot be written is told once a run, not at every save.
+#pragma once
+
+#include "app/BarSettings.h"
+#include "platform/UserInteraction.h"
+
+class CSettingsFile {
+public:
+    explicit CSettingsFile(CUserInteraction& interaction) : m_interaction(interaction) {}
+
+    BarSettings& Values() { return m_values; }
+    const BarSettings& Values() const { return m_values; }
+    // The defaults, then what the file holds.
+    void Load();
+    // The file stays as it was when it cannot be written; the box is owned by owner.
+    void Save(HWND owner);
+
+private:
+    CUserInteraction& m_interaction;
+    BarSettings m_values;
+    bool m_bToldUnsaved = false;
+};
