@@ -189,19 +189,10 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
     EXPECT_EQ(BarMove::Place, DecideBarMove(h(7), {h(1), nullptr, h(3), nullptr, h(5), nullptr}));
 }
 
-// The compositor's answers: 1 cloaked by the shell, 2 not, 3 a failing call.
-HRESULT WINAPI CompositorAttribute(HWND window, DWORD attribute, PVOID value, DWORD size) {
-    if (attribute != CDpiCalls::kCloaked || size != sizeof(DWORD)) {
-        return E_INVALIDARG;
-    }
-    const INT_PTR n = reinterpret_cast<INT_PTR>(window);
-    *static_cast<DWORD*>(value) = n == 2 ? 0 : 2;
-    return n == 3 ? E_FAIL : S_OK;
-}
-
 TEST(RulesCloaked, OnlyAWindowTheCompositorReportsCloakedIsAndNoneWithoutIt) {
-    const CDpiCalls none, composing = none.WithWindowAttribute(&CompositorAttribute);
-    for (const auto& [n, cloaked] : {std::pair{1, true}, {2, false}, {3, false}}) {
+    const CDpiCalls none, composing = none.WithWindowAttribute(&CloakedAttribute);
+    g_cloakedWindow = reinterpret_cast<HWND>(1);
+    for (const auto& [n, cloaked] : {std::pair{1, true}, {2, false}}) {
         const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(n));
         EXPECT_TRUE(composing.IsCloaked(window) == cloaked && !none.IsCloaked(window)) << n;
     }

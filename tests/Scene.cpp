@@ -21,19 +21,6 @@ std::string Rect(const RECT& rect) {
            std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
 }
 
-// The messages posted to the thread, taken off its queue and put back in the same order.
-std::vector<MSG> QueuedMessages() {
-    std::vector<MSG> queued;
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD | PM_QS_POSTMESSAGE)) {
-        queued.push_back(msg);
-    }
-    for (const MSG& put : queued) { // to no window: the thread's
-        ::PostMessageA(put.hwnd, put.message, put.wParam, put.lParam);
-    }
-    return queued;
-}
-
 void Append(std::string& list, const std::string& item, const char* separator) {
     list += (list.empty() ? "" : separator) + item;
 }
@@ -218,13 +205,6 @@ void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
     items["target"] = NameOf(bar.Tracker().Target());
     const RECT place = WindowRect(bar.m_hWnd);
     items["bar"] = IsCollapsed(bar.m_hWnd) ? "collapsed" : "at " + Rect(place);
-    for (const auto& [name, window] : m_named) {
-        const POINT on = BarPlaceOn(window);
-        const RECT want = {on.x, on.y, on.x + BarSizeAt96().cx, on.y + BarSizeAt96().cy};
-        items["bar"] = name != "bar" && items["bar"][0] == 'a' && ::EqualRect(&want, &place)
-                           ? "on " + name
-                           : items["bar"];
-    }
     for (const auto& [id, name] :
          {std::pair{IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}}) {
         items[name] =
@@ -267,7 +247,7 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     }
 }
 
-// The questions asked, the settings file, the timers and the messages waiting for the bar.
+// The questions asked, the settings and their file, and the timers.
 void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
                            const CScriptedInteraction& interaction) const {
     std::map<std::string, std::string>& items = scene.items;
@@ -317,13 +297,6 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
                    std::to_string(timer->Id()) + ":" + std::to_string(timer->Period()), " ");
         }
     }
-    for (const MSG& msg : QueuedMessages()) {
-        // A timer's message comes whenever it is due.
-        if (msg.hwnd == bar.m_hWnd && msg.message != WM_TIMER) {
-            Append(items["queued"], std::to_string(msg.message) + ":" + std::to_string(msg.wParam),
-                   " ");
-        }
-    }
 }
 
 Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interaction) const {
@@ -337,7 +310,7 @@ Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interac
         camera.Name("pop-up", popup->m_hWnd);
     }
     Scene scene;
-    for (const char* listed : {"asked", "timers", "queued", "tray"}) { // shown even when empty
+    for (const char* listed : {"asked", "timers", "tray"}) { // shown even when empty
         scene.items[listed];
     }
     camera.AddWindows(scene);

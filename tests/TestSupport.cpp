@@ -31,6 +31,7 @@ bool g_foreignProcess = false; // set in the foreign process, which ends with it
 // of the high word.
 constexpr UINT kRaiseEvents = WM_APP;
 constexpr UINT kSetStackMode = WM_APP + 1;
+constexpr UINT kTakeFrontBack = WM_APP + 2;
 
 std::string ThisProgram() {
     char program[MAX_PATH] = "";
@@ -68,8 +69,11 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
             reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
     }
     auto* self = reinterpret_cast<CForeignWindow*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_SHOWWINDOW && !wParam && self->m_onHide) {
-        self->m_onHide();
+    if (message == WM_SHOWWINDOW && !wParam) {
+        self->m_frontAtHide = ::GetForegroundWindow() == window;
+        if (self->m_onHide) {
+            self->m_onHide();
+        }
     } else if (message == WM_CLOSE && self->m_closeMode == CloseMode::Ignores) {
         return 0;
     } else if (message == WM_CLOSE && self->m_closeMode == CloseMode::Asks) {
@@ -80,6 +84,10 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
         }
     } else if (message == WM_WINDOWPOSCHANGING && self->m_stackMode == StackMode::Refuses) {
         auto* position = reinterpret_cast<WINDOWPOS*>(lParam);
+        // Wine deactivates a window before its hide; the system would refuse the call whole.
+        if ((position->flags & SWP_HIDEWINDOW) && self->m_frontAtHide) {
+            ::PostMessageA(window, kTakeFrontBack, 0, 0);
+        }
         position->flags = (position->flags & ~SWP_HIDEWINDOW) | SWP_NOZORDER;
     } else if (message == WM_STYLECHANGING && wParam == static_cast<WPARAM>(GWL_EXSTYLE) &&
                self->m_stackMode == StackMode::Refuses) {
@@ -91,6 +99,8 @@ LRESULT CALLBACK CForeignWindow::WindowProc(HWND window, UINT message, WPARAM wP
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
                            (wParam ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
         self->m_stackMode = static_cast<StackMode>(wParam);
+    } else if (message == kTakeFrontBack) {
+        ::SetForegroundWindow(window);
     } else if (message == kRaiseEvents) {
         const WORD ids = HIWORD(lParam);
         for (WPARAM i = 0; i < wParam; ++i) {
@@ -196,9 +206,9 @@ BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int, HW
     return Next(m_menuChoices, choice) && ::PostMessageA(owner, WM_COMMAND, choice, 0);
 }
 
-// Wine's shell is told too: under Wine its tray takes part in the windows' activation.
+// Wine's shell is not told: it keeps a window for each icon ever added, which slows every
+// later call that walks the windows.
 BOOL CScriptedInteraction::NotifyIcon(DWORD message, NOTIFYICONDATAA& data) {
-    CUserInteraction::NotifyIcon(message, data);
     const auto icon = std::find_if(m_trayIcons.begin(), m_trayIcons.end(), [&](const TrayIcon& i) {
         return i.window == data.hWnd && i.id == data.uID;
     });
@@ -274,34 +284,6 @@ HWND FindBar(DWORD processId) {
         }
     }
     return nullptr;
-}
-
-SIZE BarSizeAt96() {
-    static const SIZE size = [] {
-        const HWND bar = ::CreateDialogParamA(::GetModuleHandleA(nullptr),
-                                              MAKEINTRESOURCEA(IDD_BUTTONBAR), nullptr, nullptr, 0);
-        const RECT rect = WindowRect(bar);
-        ::DestroyWindow(bar);
-        return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-    }();
-    return size;
-}
-
-// Under Wine at 96 DPI, no composition bounds: just left of the caption buttons the style gives,
-// a frame in from the right edge, never left of the left edge.
-POINT BarPlaceOn(HWND target) {
-    const LONG style = ::GetWindowLongA(target, GWL_STYLE),
-               ex = ::GetWindowLongA(target, GWL_EXSTYLE);
-    const int size = ::GetSystemMetrics(SM_CXSIZE);
-    const int buttons = !(style & WS_SYSMENU)   ? 0
-                        : ex & WS_EX_TOOLWINDOW ? ::GetSystemMetrics(SM_CXSMSIZE)
-                        : style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
-                            ? 3 * size
-                            : (ex & WS_EX_CONTEXTHELP ? 2 : 1) * size;
-    const RECT rect = WindowRect(target);
-    return {std::max(rect.left,
-                     rect.right - ::GetSystemMetrics(SM_CXFRAME) - buttons - BarSizeAt96().cx),
-            rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)};
 }
 
 std::vector<std::string> MenuLines(HMENU menu, const std::string& path) {

@@ -1,12 +1,23 @@
 #pragma once
 
 #include "platform/AtomicFile.h"
+#include "platform/DpiCalls.h"
 #include "platform/UserInteraction.h"
 
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
+
+// The compositor as the seam gives it: this window cloaked, every other attribute failing.
+inline HWND g_cloakedWindow = nullptr;
+inline HRESULT WINAPI CloakedAttribute(HWND window, DWORD attribute, PVOID value, DWORD size) {
+    if (attribute != CDpiCalls::kCloaked || size != sizeof(DWORD)) {
+        return E_FAIL;
+    }
+    *static_cast<DWORD*>(value) = window == g_cloakedWindow ? 2 : 0; // 2: by the shell
+    return S_OK;
+}
 
 // At least one pass; how many messages of the id counted it handled.
 int PumpMessages(DWORD milliseconds = 0, UINT counted = WM_NULL);
@@ -48,6 +59,7 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND m_hWnd = nullptr;
+    bool m_frontAtHide = false;
 };
 
 // A program started in a folder (null: ours), by default this test program again with
@@ -151,10 +163,6 @@ std::vector<DWORD> ScreenPixels(const RECT& area);
 std::string BuiltProgram();
 // The bar of a Panewarden process: its visible topmost tool-window dialog.
 HWND FindBar(DWORD processId);
-// The bar as its template lays it out at 96 DPI, where the tests run.
-SIZE BarSizeAt96();
-// Where the bar's top-left corner belongs on a window, with the program's default offset.
-POINT BarPlaceOn(HWND target);
 
 inline bool FileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -9,6 +9,8 @@ namespace {
 
 // The window timer's period in kTimerOff, in which the quiet ticks count.
 constexpr int kPeriod = 10;
+// The window timer runs at 1000 ms.
+const char kTimerOn[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n1000\r\n";
 
 class Tracking : public BarFixture {
 protected:
@@ -97,80 +99,71 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
     };
     const std::function<void()> tick = [&] { Tick(); };
     const std::string collapsed = "bar=collapsed target=- foreground=-";
-    const std::tuple<const char*, std::function<void()>, std::function<void()>, std::string>
-        rows[] = {
-            {"another window in front", inFront(other.Handle()), tick,
-             "bar=on,Other target=Other A=down T=down stack=bar,Other,Target"},
-            {"the target moved", [&] { ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE); },
-             tick, "bar=on,Target"},
-            {"the desktop in front, then a monitor of 120 DPI", inFront(::GetDesktopWindow()),
-             [&] {
-                 Tick();
-                 MoveToDpi(120);
-             },
-             collapsed + " H=up-125 A=up-125 T=up-125"},
-            {"a monitor of 120 DPI, then a tick", [] {},
-             [&] {
-                 MoveToDpi(120);
-                 Tick();
-             },
-             "bar=at,573:165,79x19 H=up-125 A=up-125 T=up-125"},
-            {"the taskbar in front", inFront(::FindWindowA("Shell_TrayWnd", nullptr)), tick,
-             collapsed},
-            {"the shell's desktop in front", inFront(progman.Handle()), tick, collapsed},
-            {"a cloaked window in front", inFront(cloaked.Handle()), tick,
-             "bar=collapsed target=- foreground=Cloaked"},
-            {"the bar in front", inFront(bar->m_hWnd), tick, ""},
-            {"the pop-up in front",
-             [&] {
-                 ButtonOf(*bar, IDC_TRANSPARENCY)
-                     .SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
-             },
-             tick, ""},
-            // Both before the next tick: the pop-up is still open.
-            {"the pop-up opened, a click back into the target, which then moved",
-             [&] {
-                 ButtonOf(*bar, IDC_TRANSPARENCY)
-                     .SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
-                 inFront(target.Handle())();
-                 ::MoveWindow(target.Handle(), 230, 170, 500, 300, TRUE);
-             },
-             tick, "bar=on,Target pop-up.rect=609:175,177x64"},
-            {"the same target, a face flipped by the user",
-             [&] {
-                 RideOn(other.Handle());
-                 ButtonOf(*bar, IDC_TOPMOST).SetState(0);
-             },
-             tick, ""},
-            // Settled, the bar still comes above a topmost window.
-            {"settled, a topmost window above the bar",
-             [&] {
-                 Ticks(QuietTicks::kRestackMs[std::size(QuietTicks::kRestackMs) - 1] / kPeriod);
-                 ::SetWindowPos(other.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
-                                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-             },
-             [&] { Ticks(QuietTicks::kStackMs / kPeriod); }, "stack=bar,Other,Target"},
-            {"the browser's tick, the browser minimized",
-             [&] { ::ShowWindow(browser.Handle(), SW_SHOWMINNOACTIVE); },
-             [&] { bar->SendMessage(WM_TIMER, CButtonBarDlg::kAutoMaximizeTimer); }, ""},
-        };
-    for (const auto& [name, prepare, act, changes] : rows) {
-        for (const auto& [system, systemQuirks] : BothQuirks()) {
-            SCOPED_TRACE(system);
-            quirks = systemQuirks;
-            quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
-            Start();
-            camera = {};
-            camera.Name("Cloaked", cloaked.Handle());
-            ::ShowWindow(cloaked.Handle(), SW_HIDE);
-            camera.Name("Target", target.Handle());
-            camera.Name("Other", other.Handle());
-            ::ShowWindow(other.Handle(), SW_SHOWNOACTIVATE);
-            RideOn(target.Handle());
-            prepare();
-            ExpectEffect(name, act, changes);
-        }
-    }
+    const std::vector<Row> rows = {
+        {"another window in front", inFront(other.Handle()), tick,
+         "bar=at,479:255,63x15 target=Other A=down T=down stack=bar,Other,Target"},
+        {"the target moved", [&] { ::MoveWindow(target.Handle(), 210, 160, 500, 300, TRUE); }, tick,
+         "bar=at,589:165,63x15"},
+        {"the desktop in front, then a monitor of 120 DPI", inFront(::GetDesktopWindow()),
+         [&] {
+             Tick();
+             MoveToDpi(120);
+         },
+         collapsed + " H=up-125 A=up-125 T=up-125"},
+        {"a monitor of 120 DPI, then a tick", [] {},
+         [&] {
+             MoveToDpi(120);
+             Tick();
+         },
+         "bar=at,573:165,79x19 H=up-125 A=up-125 T=up-125"},
+        {"the taskbar in front", inFront(::FindWindowA("Shell_TrayWnd", nullptr)), tick, collapsed},
+        {"the shell's desktop in front", inFront(progman.Handle()), tick, collapsed},
+        {"a cloaked window in front", inFront(cloaked.Handle()), tick,
+         "bar=collapsed target=- foreground=Cloaked"},
+        {"the bar in front", inFront(bar->m_hWnd), tick, ""},
+        {"the pop-up in front",
+         [&] {
+             ButtonOf(*bar, IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
+         },
+         tick, ""},
+        // Both before the next tick: the pop-up is still open.
+        {"the pop-up opened, a click back into the target, which then moved",
+         [&] {
+             ButtonOf(*bar, IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
+             inFront(target.Handle())();
+             ::MoveWindow(target.Handle(), 230, 170, 500, 300, TRUE);
+         },
+         tick, "bar=at,609:175,63x15 pop-up.rect=609:175,177x64"},
+        {"the same target, a face flipped by the user",
+         [&] {
+             RideOn(other.Handle());
+             ButtonOf(*bar, IDC_TOPMOST).SetState(0);
+         },
+         tick, ""},
+        // Settled, the bar still comes above a topmost window.
+        {"settled, a topmost window above the bar",
+         [&] {
+             Ticks(QuietTicks::kRestackMs[std::size(QuietTicks::kRestackMs) - 1] / kPeriod);
+             ::SetWindowPos(other.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+         },
+         [&] { Ticks(QuietTicks::kStackMs / kPeriod); }, "stack=bar,Other,Target"},
+        {"the browser's tick, the browser minimized",
+         [&] { ::ShowWindow(browser.Handle(), SW_SHOWMINNOACTIVE); },
+         [&] { bar->SendMessage(WM_TIMER, CButtonBarDlg::kAutoMaximizeTimer); }, ""},
+    };
+    RunRows(rows, [&] {
+        ::SetWindowLongA(target.Handle(), GWL_EXSTYLE, 0); // plain again after the pop-up's rows
+        quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
+        Start();
+        camera = {};
+        camera.Name("Cloaked", cloaked.Handle());
+        ::ShowWindow(cloaked.Handle(), SW_HIDE);
+        camera.Name("Target", target.Handle());
+        camera.Name("Other", other.Handle());
+        ::ShowWindow(other.Handle(), SW_SHOWNOACTIVATE);
+        RideOn(target.Handle());
+    });
 }
 
 // The window timer at 1000 ms, its next tick a period away: the system's events (under Wine
@@ -180,7 +173,6 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
     CForeignProcess helper("Helper"), behind("Behind");
     const HWND window = helper.Handle();
     ASSERT_TRUE(window && behind.Handle());
-    const char timerOn[] = "Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n1000\r\n";
     const auto moved = [](const CForeignProcess& process, int x, UINT events) {
         return [&process, x, events] {
             ::MoveWindow(process.Handle(), x, 180, 400, 300, TRUE);
@@ -189,83 +181,82 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
     };
     const auto switched = [&] {
         ::SetForegroundWindow(window);
-        PumpUntil([&] { return ::GetForegroundWindow() == window; });
+        // Its program restacks it as it comes to the front, a moment later.
+        PumpUntil([&] { return ::GetForegroundWindow() == window && LeadsItsBand(window); });
         helper.RaiseEvents(EVENT_SYSTEM_FOREGROUND, 1);
     };
-    const struct {
-        const char* name;
-        const char* settings;
-        HWND from;
-        std::function<void()> act;
-        std::string changes;
-        int fewest, most; // ticks the events ran
-    } rows[] = {
-        {"a switch, its event", timerOn, target.Handle(), switched,
-         "bar=on,Helper target=Helper foreground=Helper stack=bar,Helper,Target,Behind", 1, 1},
-        {"the target moved, its event", timerOn, window, moved(helper, 210, 1),
-         "bar=on,Helper Helper.rect=210:180,400x300", 1, 1},
-        {"the target moved, 200 events", timerOn, window, moved(helper, 220, 200),
-         "bar=on,Helper Helper.rect=220:180,400x300", 1, 3},
-        {"the target moved twice, an event each", timerOn, window,
-         [&] {
-             moved(helper, 240, 1)();
-             PumpMessages(100);
-             moved(helper, 250, 1)();
-         },
-         "bar=on,Helper Helper.rect=250:180,400x300", 1, 1},
-        {"another window moved, its event", timerOn, window, moved(behind, 230, 1),
-         "Behind.rect=230:180,400x300", 0, 0},
-        {"the target's caret moved, a child renamed", timerOn, window,
-         [&] {
-             helper.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_CARET);
-             helper.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_WINDOW, 1);
-             helper.RaiseEvents(EVENT_OBJECT_NAMECHANGE, 1);
-         },
-         "", 0, 0},
-        {"the target restored", timerOn, window,
-         [&] { helper.RaiseEvents(EVENT_SYSTEM_MINIMIZEEND, 1); }, "", 1, 1},
-        {"the target uncloaked", timerOn, window, [&] { helper.RaiseEvents(0x8018, 1); }, "", 1, 1},
-        {"the timer off, a switch, its event", kTimerOff, target.Handle(), switched,
-         "foreground=Helper stack=bar,Helper,Target,Behind", 0, 0},
-        {"a topmost window over the bar, its event", timerOn, window,
-         [&] {
-             ::SetWindowPos(behind.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
-                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-             behind.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1);
-         },
-         "Behind.topmost=1 stack=bar,Behind,Helper,Target", 1, 1},
-    };
-    for (const auto& row : rows) {
-        for (const auto& [system, systemQuirks] : BothQuirks()) {
-            SCOPED_TRACE(system);
-            quirks = systemQuirks;
-            for (const CForeignProcess* process : {&helper, &behind}) { // where they started
-                ::SetWindowPos(process->Handle(), HWND_NOTOPMOST, 200, 200, 400, 300,
-                               SWP_NOACTIVATE);
-            }
-            Start(row.settings);
-            camera = {};
-            camera.Name("Target", target.Handle());
-            camera.Name("Helper", window);
-            camera.Name("Behind", behind.Handle());
-            RideOn(row.from);
-            // The timer's next tick a period away; one due already is dropped.
+    // Started with the settings, riding on a window; the timer's next tick a period away, one
+    // due already dropped.
+    const auto on = [&](HWND from, const char* settings = kTimerOn) {
+        return std::function<void()>([&, from, settings] {
+            Start(settings);
+            RideOn(from);
             if (bar->Tracker().Timer().Period()) {
                 ::SetTimer(bar->m_hWnd, CButtonBarDlg::kWindowTimer, 1000, nullptr);
                 for (MSG due; ::PeekMessageA(&due, bar->m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE);) {
                 }
             }
-            int ticks = 0;
-            ExpectEffect(
-                row.name,
-                [&] {
-                    row.act();
-                    ticks = PumpMessages(200, CBarTracker::kWindowEventMessage);
-                },
-                row.changes);
-            EXPECT_TRUE(ticks >= row.fewest && ticks <= row.most) << row.name << ": " << ticks;
+        });
+    };
+    // The act, and the ticks its events ran.
+    const auto ran = [&](std::function<void()> act, int fewest, int most) {
+        return std::function<void()>([&, act, fewest, most] {
+            act();
+            const int ticks = PumpMessages(200, CBarTracker::kWindowEventMessage);
+            EXPECT_TRUE(ticks >= fewest && ticks <= most) << ticks;
+        });
+    };
+    const std::vector<Row> rows = {
+        {"a switch, its event", on(target.Handle()), ran(switched, 1, 1),
+         "bar=at,479:205,63x15 target=Helper foreground=Helper stack=bar,Helper,Target,Behind"},
+        {"the target moved, its event", on(window), ran(moved(helper, 210, 1), 1, 1),
+         "bar=at,489:185,63x15 Helper.rect=210:180,400x300"},
+        {"the target moved, 200 events", on(window), ran(moved(helper, 220, 200), 1, 3),
+         "bar=at,499:185,63x15 Helper.rect=220:180,400x300"},
+        {"the target moved twice, an event each", on(window),
+         ran(
+             [&] {
+                 moved(helper, 240, 1)();
+                 PumpMessages(100);
+                 moved(helper, 250, 1)();
+             },
+             1, 1),
+         "bar=at,529:185,63x15 Helper.rect=250:180,400x300"},
+        {"another window moved, its event", on(window), ran(moved(behind, 230, 1), 0, 0),
+         "Behind.rect=230:180,400x300"},
+        {"the target's caret moved, a child renamed", on(window),
+         ran(
+             [&] {
+                 helper.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_CARET);
+                 helper.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1, OBJID_WINDOW, 1);
+                 helper.RaiseEvents(EVENT_OBJECT_NAMECHANGE, 1);
+             },
+             0, 0),
+         ""},
+        {"the target restored", on(window),
+         ran([&] { helper.RaiseEvents(EVENT_SYSTEM_MINIMIZEEND, 1); }, 1, 1), ""},
+        {"the target uncloaked", on(window), ran([&] { helper.RaiseEvents(0x8018, 1); }, 1, 1), ""},
+        {"the timer off, a switch, its event", on(target.Handle(), kTimerOff), ran(switched, 0, 0),
+         "foreground=Helper stack=bar,Helper,Target,Behind"},
+        {"a topmost window over the bar, its event", on(window),
+         ran(
+             [&] {
+                 ::SetWindowPos(behind.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
+                                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                 behind.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1);
+             },
+             1, 1),
+         "Behind.topmost=1 stack=bar,Behind,Helper,Target"},
+    };
+    RunRows(rows, [&] {
+        for (const CForeignProcess* process : {&helper, &behind}) { // where they started
+            ::SetWindowPos(process->Handle(), HWND_NOTOPMOST, 200, 200, 400, 300, SWP_NOACTIVATE);
         }
-    }
+        camera = {};
+        camera.Name("Target", target.Handle());
+        camera.Name("Helper", window);
+        camera.Name("Behind", behind.Handle());
+    });
 }
 
 // A real click on a point of the screen: the platform decides where it lands. Every press
@@ -291,7 +282,8 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     const HWND other = second.Handle();
     ASSERT_TRUE(first.Handle() && other);
     const auto placedOn = [&](HWND window) {
-        return PumpUntil([&] { return WindowRect(bar->m_hWnd).left == BarPlaceOn(window).x; });
+        return PumpUntil(
+            [&] { return bar->Tracker().Target() == window && !IsCollapsed(bar->m_hWnd); });
     };
     // A bar left under the window stays there: the time allows only for a busy machine.
     const auto seen = [&](DWORD milliseconds) {

@@ -90,11 +90,16 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
             }
         });
     };
-    const std::function<void()> hideAllCheckedBack = [&] {
-        hideAll();
-        PumpUntil([&] { return !Contains(bar->HiddenWindowList().Windows(), refusing.Handle()); },
-                  10000); // its program may answer late on a busy machine
+    // The act, and the hides made without waiting read back.
+    const auto checkedBack = [&](std::function<void()> act) {
+        return std::function<void()>([&, act] {
+            act();
+            PumpUntil(
+                [&] { return !Contains(bar->HiddenWindowList().Windows(), refusing.Handle()); },
+                10000); // its program may answer late on a busy machine
+        });
     };
+    const std::function<void()> hideRefused = checkedBack([&] { Click(IDC_HIDE); });
     const std::string refused =
         " asked+=balloon,Panewarden|Panewarden,cannot,change,this,window:,its,program,runs,with,"
         "higher,rights.";
@@ -260,7 +265,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              RideOn(longTitle.Handle());
          },
          [&] { Click(IDC_HIDE); },
-         "Long.visible=0 stack=bar,First,Second,Third bar=collapsed foreground=- tray+=Long "
+         "Long.visible=0 stack=bar,First,Second,Third bar=collapsed foreground=First tray+=Long "
          "hidden=Long hid=Long listedHidden=Long"},
         {"pop-up: a drag, then a page and an arrow", openPopup,
          [&] {
@@ -284,22 +289,26 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          [&] { RightClick(IDC_TOPMOST, {ID_TRANSPARENCY_10}); },
          "First.alpha=25 foreground=First asked+=menu,of,A"},
         {"tray menu, a window hidden since the last refresh", [&] { ::ShowWindow(B, SW_HIDE); },
-         [&] { TrayMenu({ID_AUTOMAXIMIZE}); },
-         "asked+=menu,of,bar foreground=bar queued=273:32786,0:0 listed=First,Third"},
-        // Under Wine its own hide deactivates it before it refuses; the lists are refreshed.
-        {"H on a window that refuses", makeRefusing(true), [&] { Click(IDC_HIDE); },
-         "foreground=- listed=Refusing,First,Second,Third" + refused},
+         [&] {
+             TrayMenu({ID_AUTOMAXIMIZE});
+             PumpMessages();
+         },
+         "asked+=menu,of,bar foreground=bar listed=First,Third timers=1125:500 "
+         "settings=Windows,Standard|1|500|0|10"},
+        // The lists are refreshed.
+        {"H on a window that refuses", makeRefusing(true), hideRefused,
+         "listed=Refusing,First,Second,Third" + refused},
         {"H again on a window that refuses",
          [&] {
              makeRefusing(true)();
-             Click(IDC_HIDE);
+             hideRefused();
          },
-         [&] { Click(IDC_HIDE); }, ""},
+         hideRefused, ""},
         {"A on a window that refuses", makeRefusing(true), [&] { Click(IDC_TOPMOST); }, refused},
         {"T on a window that refuses", makeRefusing(true), [&] { Click(IDC_TRANSPARENCY); },
          refused},
-        {"Alt+A, a window that refuses", makeRefusing(false), hideAllCheckedBack,
-         "First.visible=0 Second.visible=0 Third.visible=0 stack=bar,Refusing foreground=- "
+        {"Alt+A, a window that refuses", makeRefusing(false), checkedBack(hideAll),
+         "First.visible=0 Second.visible=0 Third.visible=0 stack=bar,Refusing foreground=Refusing "
          "bar=collapsed hidden=First,Second,Third hid=First,Second,Third listed=Refusing "
          "listedHidden=First,Second,Third" +
              refused},
@@ -369,7 +378,7 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          "settings=Windows,Standard|1|500|1|10" +
              preferencesMade("1,500ms,10-5000@500,1,10ms,10-1000@10")},
         {"H, the program's folder unwritable", blocked({hid}), [&] { Click(IDC_HIDE); },
-         "First.visible=0 stack=bar,Second,Third foreground=- bar=collapsed hidden=First "
+         "First.visible=0 stack=bar,Second,Third foreground=Second bar=collapsed hidden=First "
          "listed=Second,Third listedHidden=First tray+=First userHid=First"},
         {"H and Alt+A, the program's and the user's folder unwritable", blocked({hid, userHid}),
          [&] {

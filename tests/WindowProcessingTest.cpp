@@ -48,161 +48,136 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
         return std::to_string(x) + ":" + std::to_string(y) + "," + std::to_string(w) + "x" +
                std::to_string(h);
     };
+    std::vector<std::unique_ptr<CForeignWindow>> windows;
     Handles made;
     const auto show = [&](int i, int how) { ::ShowWindow(made.at(i), how); };
     // A window of a program of higher rights, shown for its row.
     const CForeignProcess refusing("Refusing", CloseMode::Closes, StackMode::Refuses);
     refusing.SetStackMode(StackMode::Yields);
-    bool refusingShown = false;
-    // The windows selected in the window list, what is done before, the command, its changes.
-    const std::tuple<const char*, std::vector<int>, std::function<void()>, int, std::string>
-        rows[] = {
-            {"Apply, horizontal",
-             {0, 1, 2},
-             [&] {
-                 show(0, SW_MAXIMIZE);
-                 show(2, SW_SHOWMINNOACTIVE);
-                 Send(IDC_HORIZONTAL);
-             },
-             IDC_APPLY,
-             "W0.maximized=0 W2.minimized=0 W0.rect=" + at(0, 0, W, H / 3) +
-                 " W1.rect=" + at(0, H / 3, W, H / 3) + " W2.rect=" + at(0, 2 * (H / 3), W, H / 3) +
-                 " processing.visible=0 stack=bar,W2,W1,W0 foreground=W2 listed=W2,W1,W0 "
-                 "selected=W2,W1,W0 dialog=Hide,windows,parents,horizontal,own"},
-            {"Update, horizontal",
-             {1, 2},
-             [&] { Send(IDC_HORIZONTAL); },
-             IDC_UPDATE,
-             "W1.rect=" + at(0, 0, W, H / 2) + " W2.rect=" + at(0, H / 2, W, H / 2) +
-                 " stack=processing,bar,W2,W1,W0 foreground=W2 listed=W2,W1,W0 selected=W2,W1 "
-                 "dialog=Hide,windows,parents,horizontal,own"},
-            {"Apply, one rectangle",
-             {1},
-             [&] { show(1, SW_SHOWMINNOACTIVE); },
-             IDC_APPLY,
-             "W1.minimized=0 W1.rect=130:80,350x300 processing.visible=0 stack=bar,W1,W0,W2 "
-             "foreground=W1 listed=W1,W0,W2"},
-            {"Apply, nothing selected", {}, [] {}, IDC_APPLY, ""},
-            {"Bring to top",
-             {0, 1},
-             [&] { show(1, SW_SHOWMINNOACTIVE); },
-             IDC_BRINGTOTOP,
-             "W1.minimized=0 W1.rect=130:80,350x300 stack=processing,bar,W1,W0,W2 foreground=W1"},
-            {"Minimize sel",
-             {0, 1},
-             [&] { show(1, SW_SHOWMINNOACTIVE); },
-             IDC_MINIMIZESEL,
-             "W0.minimized=1 W0.rect=-32000:-32000,160x24 W1.minimized=0 W1.rect=130:80,350x300 "
-             "stack=processing,bar,W1,W0,W2 foreground=W1 listed=W1,W0,W2 selected=W1,W0"},
-            {"Hide windows",
-             {0, 2},
-             [] {},
-             IDC_HIDESHOW,
-             "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
-             "listedHidden=W0,W2 selected="},
-            // Under Wine its own hide hands the activation on before it refuses.
-            {"Hide windows, one refusing",
-             {0},
-             [&] {
-                 refusing.SetStackMode(StackMode::Refuses);
-                 refusingShown = true;
-                 camera.Name("R", refusing.Handle());
-                 Select({made[0], refusing.Handle()});
-             },
-             IDC_HIDESHOW,
-             "W0.visible=0 stack=processing,bar,R,W1,W2 foreground=W1 hidden=W0 hid=W0 "
-             "listed=R,W1,W2 "
-             "listedHidden=W0 selected= asked+=balloon,Panewarden|Panewarden,cannot,change,this,"
-             "window:,its,program,runs,with,higher,rights."},
-            {"Vertical", {}, [] {}, IDC_VERTICAL, "dialog=Hide,windows,parents,vertical,own"},
-            {"Parents and children",
-             {},
-             [] {},
-             IDC_PARENTSCHILDS,
-             "dialog=Hide,windows,childs,rectangles,own"},
-            {"Esc: the keyboard goes on",
-             {},
-             [] {},
-             IDCANCEL,
-             "processing.visible=0 stack=bar,W0,W1,W2 foreground=W0"},
-            // The platform keeps a window within its largest size.
-            {"Update, vertical",
-             {0, 1},
-             [&] { Send(IDC_VERTICAL); },
-             IDC_UPDATE,
-             "W0.rect=" + at(0, 0, W / 2, std::min(H, ::GetSystemMetrics(SM_CYMAXTRACK))) +
-                 " W1.rect=" + at(W / 2, 0, W / 2, std::min(H, ::GetSystemMetrics(SM_CYMAXTRACK))) +
-                 " stack=processing,bar,W1,W0,W2 foreground=W1 listed=W1,W0,W2 selected=W1,W0 "
-                 "dialog=Hide,windows,parents,vertical,own"},
-            {"Show windows",
-             {},
-             [&] {
-                 bar->HiddenWindowList().HideEvery({made[2], made[0], made[1]});
-                 Select({made[2], made[1]}, IDC_HIDDENLIST);
-             },
-             IDC_HIDESHOW,
-             "W2.visible=1 W1.visible=1 stack=processing,bar,W1,W2 foreground=W1 hidden=W0 hid=W0 "
-             "listed=W1,W2 listedHidden=W0 selected="},
-            {"End process, every window closing",
-             {0, 2},
-             [] {},
-             IDC_ENDPROCESS,
-             "W0=gone W2=gone stack=processing,bar,W1 listed=W1 selected="},
-            {"a selection kept across a refresh",
-             {1},
-             [&] {
-                 ::SetWindowPos(made[2], HWND_TOP, 0, 0, 0, 0,
-                                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-                 Dialog().CurrentWindows();
-             },
-             IDC_HIDESHOW,
-             "W1.visible=0 stack=processing,bar,W2,W0 hidden=W1 hid=W1 listed=W2,W0 "
-             "listedHidden=W1 "
-             "selected="},
-        };
-    for (const auto& [name, selected, prepare, command, changes] : rows) {
-        SetUp();
-        std::vector<std::unique_ptr<CForeignWindow>> windows;
-        made.clear();
-        for (int i = 0; i < 3; ++i) {
-            windows.push_back(std::make_unique<CForeignWindow>(
-                "Made " + std::to_string(i), RECT{100 + 30 * i, 80, 450 + 30 * i, 380}));
-            made.push_back(windows.back()->Handle());
-            ::ShowWindow(made.back(), SW_SHOWNOACTIVATE);
-        }
-        for (int i = 2; i >= 0; --i) {
-            camera.Name("W" + std::to_string(i), made[i]);
-            ::SetWindowPos(made[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
-        Handles chosen;
-        for (int i : selected) {
-            chosen.push_back(made[i]);
-        }
-        Dialog().CurrentWindows();
-        if (!chosen.empty()) {
-            Select(chosen);
-        }
-        prepare();
-        ::SetForegroundWindow(Dialog().m_hWnd);
-        PumpMessages(20);
-        ExpectEffect(
-            name,
-            [&, id = command] {
-                Send(id);
-                // The hides made without waiting are read back a moment later.
-                PumpUntil(
-                    [&] {
-                        return !refusingShown ||
-                               !Contains(bar->HiddenWindowList().Windows(), refusing.Handle());
-                    },
-                    10000); // its program may answer late on a busy machine
-            },
-            changes);
-        if (refusingShown) {
+    // The windows selected in the window list and what is done before; the dialog in front.
+    const auto selected = [&](
+                              std::vector<int> chosen, std::function<void()> before = [] {}) {
+        return std::function<void()>([&, chosen, before] {
+            Handles windows;
+            for (int i : chosen) {
+                windows.push_back(made[i]);
+            }
+            if (!windows.empty()) {
+                Select(windows);
+            }
+            before();
+            ::SetForegroundWindow(Dialog().m_hWnd);
+            PumpMessages(20);
+        });
+    };
+    // The hides made without waiting are read back a moment later.
+    const auto command = [&](int id) {
+        return std::function<void()>([&, id] {
+            Send(id);
+            PumpUntil(
+                [&] { return !Contains(bar->HiddenWindowList().Windows(), refusing.Handle()); },
+                10000); // its program may answer late on a busy machine
+        });
+    };
+    const std::vector<Row> rows = {
+        {"Apply, horizontal",
+         selected({0, 1, 2},
+                  [&] {
+                      show(0, SW_MAXIMIZE);
+                      show(2, SW_SHOWMINNOACTIVE);
+                      Send(IDC_HORIZONTAL);
+                  }),
+         command(IDC_APPLY),
+         "W0.maximized=0 W2.minimized=0 W0.rect=" + at(0, 0, W, H / 3) +
+             " W1.rect=" + at(0, H / 3, W, H / 3) + " W2.rect=" + at(0, 2 * (H / 3), W, H / 3) +
+             " processing.visible=0 stack=bar,W2,W1,W0 foreground=W2 listed=W2,W1,W0 "
+             "selected=W2,W1,W0 dialog=Hide,windows,parents,horizontal,own"},
+        {"Update, horizontal", selected({1, 2}, [&] { Send(IDC_HORIZONTAL); }), command(IDC_UPDATE),
+         "W1.rect=" + at(0, 0, W, H / 2) + " W2.rect=" + at(0, H / 2, W, H / 2) +
+             " stack=processing,bar,W2,W1,W0 foreground=W2 listed=W2,W1,W0 selected=W2,W1 "
+             "dialog=Hide,windows,parents,horizontal,own"},
+        {"Apply, one rectangle", selected({1}, [&] { show(1, SW_SHOWMINNOACTIVE); }),
+         command(IDC_APPLY),
+         "W1.minimized=0 W1.rect=130:80,350x300 processing.visible=0 stack=bar,W1,W0,W2 "
+         "foreground=W1 listed=W1,W0,W2"},
+        {"Apply, nothing selected", selected({}), command(IDC_APPLY), ""},
+        {"Bring to top", selected({0, 1}, [&] { show(1, SW_SHOWMINNOACTIVE); }),
+         command(IDC_BRINGTOTOP),
+         "W1.minimized=0 W1.rect=130:80,350x300 stack=processing,bar,W1,W0,W2 foreground=W1"},
+        {"Minimize sel", selected({0, 1}, [&] { show(1, SW_SHOWMINNOACTIVE); }),
+         command(IDC_MINIMIZESEL),
+         "W0.minimized=1 W0.rect=-32000:-32000,160x24 W1.minimized=0 W1.rect=130:80,350x300 "
+         "stack=processing,bar,W1,W0,W2 foreground=W1 listed=W1,W0,W2 selected=W1,W0"},
+        {"Hide windows", selected({0, 2}), command(IDC_HIDESHOW),
+         "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
+         "listedHidden=W0,W2 selected="},
+        // Under Wine its own hide hands the activation on before it refuses.
+        {"Hide windows, one refusing",
+         selected({0},
+                  [&] {
+                      refusing.SetStackMode(StackMode::Refuses);
+                      camera.Name("R", refusing.Handle());
+                      Select({made[0], refusing.Handle()});
+                  }),
+         command(IDC_HIDESHOW),
+         "W0.visible=0 stack=processing,bar,R,W1,W2 foreground=W1 hidden=W0 hid=W0 "
+         "listed=R,W1,W2 listedHidden=W0 selected= asked+=balloon,Panewarden|Panewarden,cannot,"
+         "change,this,window:,its,program,runs,with,higher,rights."},
+        {"Vertical", selected({}), command(IDC_VERTICAL),
+         "dialog=Hide,windows,parents,vertical,own"},
+        {"Parents and children", selected({}), command(IDC_PARENTSCHILDS),
+         "dialog=Hide,windows,childs,rectangles,own"},
+        {"Esc: the keyboard goes on", selected({}), command(IDCANCEL),
+         "processing.visible=0 stack=bar,W0,W1,W2 foreground=W0"},
+        // The platform keeps a window within its largest size.
+        {"Update, vertical", selected({0, 1}, [&] { Send(IDC_VERTICAL); }), command(IDC_UPDATE),
+         "W0.rect=" + at(0, 0, W / 2, std::min(H, ::GetSystemMetrics(SM_CYMAXTRACK))) +
+             " W1.rect=" + at(W / 2, 0, W / 2, std::min(H, ::GetSystemMetrics(SM_CYMAXTRACK))) +
+             " stack=processing,bar,W1,W0,W2 foreground=W1 listed=W1,W0,W2 selected=W1,W0 "
+             "dialog=Hide,windows,parents,vertical,own"},
+        {"Show windows",
+         selected({},
+                  [&] {
+                      bar->HiddenWindowList().HideEvery({made[2], made[0], made[1]});
+                      Select({made[2], made[1]}, IDC_HIDDENLIST);
+                  }),
+         command(IDC_HIDESHOW),
+         "W2.visible=1 W1.visible=1 stack=processing,bar,W1,W2 foreground=W1 hidden=W0 hid=W0 "
+         "listed=W1,W2 listedHidden=W0 selected="},
+        {"End process, every window closing", selected({0, 2}), command(IDC_ENDPROCESS),
+         "W0=gone W2=gone stack=processing,bar,W1 listed=W1 selected="},
+        {"a selection kept across a refresh",
+         selected({1},
+                  [&] {
+                      ::SetWindowPos(made[2], HWND_TOP, 0, 0, 0, 0,
+                                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                      Dialog().CurrentWindows();
+                  }),
+         command(IDC_HIDESHOW),
+         "W1.visible=0 stack=processing,bar,W2,W0 hidden=W1 hid=W1 listed=W2,W0 "
+         "listedHidden=W1 selected="},
+    };
+    RunRows(
+        rows,
+        [&] {
             refusing.SetStackMode(StackMode::Yields);
-            refusingShown = false;
-        }
-    }
+            SetUp();
+            windows.clear();
+            made.clear();
+            for (int i = 0; i < 3; ++i) {
+                windows.push_back(std::make_unique<CForeignWindow>(
+                    "Made " + std::to_string(i), RECT{100 + 30 * i, 80, 450 + 30 * i, 380}));
+                made.push_back(windows.back()->Handle());
+                ::ShowWindow(made.back(), SW_SHOWNOACTIVATE);
+            }
+            for (int i = 2; i >= 0; --i) {
+                camera.Name("W" + std::to_string(i), made[i]);
+                ::SetWindowPos(made[i], HWND_TOP, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            }
+            Dialog().CurrentWindows();
+        },
+        false);
 }
 
 // A cloaked window (on another virtual desktop, a suspended Store app), as the compositor
