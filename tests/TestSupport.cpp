@@ -206,8 +206,8 @@ BOOL CScriptedInteraction::TrackPopupMenu(HMENU menu, UINT flags, int x, int, HW
     return Next(m_menuChoices, choice) && ::PostMessageA(owner, WM_COMMAND, choice, 0);
 }
 
-// Wine's shell is not told: it keeps a window for each icon ever added, which slows every
-// later call that walks the windows.
+// Wine's shell is not told: it keeps a window for each icon ever added, which would slow
+// every later call that walks the windows.
 BOOL CScriptedInteraction::NotifyIcon(DWORD message, NOTIFYICONDATAA& data) {
     const auto icon = std::find_if(m_trayIcons.begin(), m_trayIcons.end(), [&](const TrayIcon& i) {
         return i.window == data.hWnd && i.id == data.uID;

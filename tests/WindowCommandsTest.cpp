@@ -147,30 +147,19 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
     const std::string hid = CHiddenWindowStore::ProgramFile(),
                       userHid = CHiddenWindowStore::UserFile();
     const std::function<void()> at150 = [&] { MoveToDpi(144); };
-    // A dialog of the bar centred on an area, and shown so in front of it: the window
-    // selector on the desktop, the preferences (a template's centring) on the work area.
-    RECT workArea = {};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    const auto centred = [](const std::string& name, RECT rect, const RECT& area) {
-        ::OffsetRect(&rect, (area.left + area.right - rect.right - rect.left) / 2 - rect.left,
-                     (area.top + area.bottom - rect.bottom - rect.top) / 2 - rect.top);
-        return " " + name + ".rect=" + std::to_string(rect.left) + ":" + std::to_string(rect.top) +
-               "," + std::to_string(rect.right - rect.left) + "x" +
-               std::to_string(rect.bottom - rect.top);
-    };
+    // A dialog of the bar shown in front of it: the window selector centred on the desktop,
+    // the preferences (a template's centring) on the work area above Wine's taskbar, 1024x748.
     const auto inFront = [](const std::string& name) {
         return " " + name + ".visible=1 stack=" + name +
                ",bar,First,Second,Third foreground=" + name;
     };
-    const std::string selector =
-        centred("processing", WindowRect(Dialog().m_hWnd), WindowRect(::GetDesktopWindow())) +
-        inFront("processing");
+    const std::string selector = " processing.rect=332:237,360x293" + inFront("processing");
     // The preferences, made at their first opening, with their controls.
     const auto preferencesMade = [&](const std::string& controls) {
         return " preferences.alpha=- preferences.maximized=0 preferences.minimized=0 "
                "preferences.owner=bar preferences.topmost=1 preferences.visible=0 "
                "preferences.controls=" +
-               controls + centred("preferences", {0, 0, 326, 228}, workArea);
+               controls + " preferences.rect=349:260,326x228";
     };
     const auto preferencesShown = [&](const std::string& controls) {
         return preferencesMade(controls) + inFront("preferences");
