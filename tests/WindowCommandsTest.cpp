@@ -165,7 +165,6 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
         return preferencesMade(controls) + inFront("preferences");
     };
     const std::string startedOn = " bar=collapsed target=-";
-    // Their effects under Wine's quirks and under Windows'.
     const std::vector<Row> rows = {
         {"H, the bar in front", barInFront, [&] { Click(IDC_HIDE); },
          "First.visible=0 stack=bar,Second,Third foreground=Second bar=collapsed hidden=First "
@@ -307,8 +306,18 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
         refusing.SetStackMode(StackMode::Yields);
         SetUp();
     };
-    RunRows(rows, setUp);
-    // No quirk changes what these do.
+    RunRows(rows, setUp, false);
+    // Wine's quirk shows a transparent window again restyled; Windows' does not need to.
+    RunRows(
+        {{"Alt+S, a transparent window among them",
+          [&] {
+              Click(IDC_TRANSPARENCY);
+              hideAll();
+          },
+          [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
+          "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third hidden= "
+          "hid= tray=program foreground=First listed=First,Second,Third listedHidden="}},
+        setUp);
     const std::vector<Row> settingsAndFiles = {
         {"Preferences: the window timer checked, closed", none,
          [&] {
