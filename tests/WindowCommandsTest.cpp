@@ -7,22 +7,9 @@
 
 namespace {
 
-class WindowCommands : public BarFixture {
-protected:
-    void SetUp() override { Start(); }
-    // No pumping: what the menu posts stays in the queue.
-    LRESULT TrayMenu(std::deque<UINT> choices = {}) {
-        interaction.m_menuChoices = std::move(choices);
-        return ::SendMessageA(interaction.m_trayIcons.at(0).window,
-                              interaction.m_trayIcons.at(0).message, IDR_TRAYMENU, WM_RBUTTONUP);
-    }
-    CForeignWindow first{"First window", {100, 100, 500, 400}},
-        second{"Second window", {150, 120, 550, 420}}, third{"Third window", {200, 140, 600, 440}};
-};
-
 // Each action on the bar's world, from one scene: First in front with the bar on it, Second
 // and Third behind it.
-class WindowCommandsRows : public WindowCommands {
+class WindowCommands : public BarFixture {
 protected:
     void SetUp() override {
         for (HWND window : {first.Handle(), second.Handle(), third.Handle()}) {
@@ -33,7 +20,7 @@ protected:
         ::ShowWindow(longTitle.Handle(), SW_HIDE);
         bar.reset();
         RemoveFiles();
-        WindowCommands::SetUp();
+        Start();
         interaction.m_menus.clear();
         interaction.m_balloons.clear();
         interaction.m_messageBoxes.clear();
@@ -47,6 +34,12 @@ protected:
         RideOn(first.Handle());
         PumpMessages(20); // the platform's own events of these changes
         Dialog().CurrentWindows();
+    }
+    // No pumping: what the menu posts stays in the queue.
+    LRESULT TrayMenu(std::deque<UINT> choices = {}) {
+        interaction.m_menuChoices = std::move(choices);
+        return ::SendMessageA(interaction.m_trayIcons.at(0).window,
+                              interaction.m_trayIcons.at(0).message, IDR_TRAYMENU, WM_RBUTTONUP);
     }
     WPARAM Entry(HWND window) {
         const std::vector<HWND>& listed = Dialog().WindowHandles();
@@ -68,12 +61,14 @@ protected:
         return made;
     }
 
+    CForeignWindow first{"First window", {100, 100, 500, 400}},
+        second{"Second window", {150, 120, 550, 420}}, third{"Third window", {200, 140, 600, 440}};
     CForeignWindow longTitle{std::string(300, 'L'), {120, 110, 520, 410}};
     CTempFolder skins;
     const std::string plain = MadeSkin("Plain", true), partial = MadeSkin("Partial", false);
 };
 
-TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
+TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     const HWND B = second.Handle();
     const std::function<void()> none = [] {},
                                 barInFront = [&] { ::SetForegroundWindow(bar->m_hWnd); };
@@ -301,24 +296,6 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
          "listedHidden=First,Second,Third" +
              refused},
         {"tray icon's double-click", none, [&] { ShellNotify(0, WM_LBUTTONDBLCLK); }, selector},
-    };
-    const auto setUp = [&] {
-        refusing.SetStackMode(StackMode::Yields);
-        SetUp();
-    };
-    RunRows(rows, setUp, false);
-    // Wine's quirk shows a transparent window again restyled; Windows' does not need to.
-    RunRows(
-        {{"Alt+S, a transparent window among them",
-          [&] {
-              Click(IDC_TRANSPARENCY);
-              hideAll();
-          },
-          [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
-          "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third hidden= "
-          "hid= tray=program foreground=First listed=First,Second,Third listedHidden="}},
-        setUp);
-    const std::vector<Row> settingsAndFiles = {
         {"Preferences: the window timer checked, closed", none,
          [&] {
              preferences(IDC_WINDOWTIMER)();
@@ -341,7 +318,8 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
              closePreferences();
          },
          "stack=bar,First,Second,Third foreground=First bar=collapsed "
-         "cfg=Windows,Standard,|FALSE,|2500,|FALSE,|500,| settings=Windows,Standard|0|2500|0|500" +
+         "cfg=Windows,Standard,|FALSE,|2500,|FALSE,|500,| "
+         "settings=Windows,Standard|0|2500|0|500" +
              preferencesMade("0,x2500ms,x10-5000@2500,0,x500ms,x10-1000@500")},
         // A label shows the period the timer runs at, which a close keeps.
         {"Preferences opened, hand-edited periods beyond both ends",
@@ -426,7 +404,22 @@ TEST_F(WindowCommandsRows, EachActionHasItsWholeEffectAndNoOther) {
         {"Skin selector at 150 %: a skin without pictures for it", at150, choose(plain),
          "H=up A=up T=up settings=" + plain + "|0|500|0|10"},
     };
-    RunRows(settingsAndFiles, setUp, false);
+    const auto setUp = [&] {
+        refusing.SetStackMode(StackMode::Yields);
+        SetUp();
+    };
+    RunRows(rows, setUp, false);
+    // Wine's quirk shows a transparent window again restyled; Windows' does not need to.
+    RunRows(
+        {{"Alt+S, a transparent window among them",
+          [&] {
+              Click(IDC_TRANSPARENCY);
+              hideAll();
+          },
+          [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
+          "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third hidden= "
+          "hid= tray=program foreground=First listed=First,Second,Third listedHidden="}},
+        setUp);
 }
 
 TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBar) {
