@@ -181,6 +181,9 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          "asked+=menu,of,H" + selector},
         {"menu: Automaximize IE", none, [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
          "timers=1125:500 asked+=menu,of,H settings=Windows,Standard|1|500|0|10"},
+        {"menu: Automaximize IE, on before", [&] { Command(ID_AUTOMAXIMIZE); },
+         [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
+         "timers= asked+=menu,of,H settings=Windows,Standard|0|500|0|10"},
         {"Alt+A on the keyboard, a window shown since the last refresh",
          [&] {
              ::ShowWindow(third.Handle(), SW_HIDE);
