@@ -125,6 +125,11 @@ protected:
     }
 
     void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
+    // The hides made without waiting read back: a window that refused is listed no more.
+    void AwaitCheckBack(HWND refusing) {
+        PumpUntil([&] { return !Contains(bar->HiddenWindowList().Windows(), refusing); },
+                  10000); // its program may answer late on a busy machine
+    }
     // The bar told that its monitor's scale is now dpi, no place suggested.
     void MoveToDpi(UINT dpi) {
         const RECT none = {};

@@ -89,9 +89,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     const auto checkedBack = [&](std::function<void()> act) {
         return std::function<void()>([&, act] {
             act();
-            PumpUntil(
-                [&] { return !Contains(bar->HiddenWindowList().Windows(), refusing.Handle()); },
-                10000); // its program may answer late on a busy machine
+            AwaitCheckBack(refusing.Handle());
         });
     };
     const std::function<void()> hideRefused = checkedBack([&] { Click(IDC_HIDE); });

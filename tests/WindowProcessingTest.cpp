@@ -58,25 +58,23 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
     const auto selected = [&](
                               std::vector<int> chosen, std::function<void()> before = [] {}) {
         return std::function<void()>([&, chosen, before] {
-            Handles windows;
+            Handles selection;
             for (int i : chosen) {
-                windows.push_back(made[i]);
+                selection.push_back(made[i]);
             }
-            if (!windows.empty()) {
-                Select(windows);
+            if (!selection.empty()) {
+                Select(selection);
             }
             before();
             ::SetForegroundWindow(Dialog().m_hWnd);
             PumpMessages(20);
         });
     };
-    // The hides made without waiting are read back a moment later.
+    // The command, and the hides it made without waiting read back.
     const auto command = [&](int id) {
         return std::function<void()>([&, id] {
             Send(id);
-            PumpUntil(
-                [&] { return !Contains(bar->HiddenWindowList().Windows(), refusing.Handle()); },
-                10000); // its program may answer late on a busy machine
+            AwaitCheckBack(refusing.Handle());
         });
     };
     const std::vector<Row> rows = {
