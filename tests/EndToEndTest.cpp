@@ -1,25 +1,58 @@
-// The real Panewarden.exe, started from a fresh copy with its skin and another working folder.
+// The real Panewarden.exe, started from a fresh copy with its skin and another working folder;
+// at 150 % too: Wine takes a program's DPI from LogPixels as it starts.
 #include "platform/Wnd.h"
 #include "processing/HiddenWindowStore.h"
 #include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
+
+const std::string kSkin = "\\gfx\\Windows Standard";
+
+// Set for the programs started while it lives; the test prefix has no value of its own, and
+// none is left even when a check fails.
+struct LogPixels {
+    explicit LogPixels(DWORD dpi) {
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
+                          KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        ::RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi), 4);
+    }
+    ~LogPixels() {
+        ::RegDeleteValueA(key, "LogPixels");
+        ::RegCloseKey(key);
+    }
+    HKEY key = nullptr;
+};
+
+// How far the screen's pixels in the area lie from the face file enlarged over `width`, 0 to 1.
+double Distance(const RECT& area, int width, const std::string& face) {
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    const std::vector<DWORD> shown = ScreenPixels(area),
+                             file = Pixels({width, h}, nullptr, face, true);
+    double sum = 0;
+    for (int i = 0; i < 3 * w * h; ++i) {
+        const int x = i / 3 % w, y = i / 3 / w, shift = 8 * (i % 3);
+        const DWORD a = shown[y * w + x], b = file[y * width + x];
+        sum += std::pow((int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) / 255.0, 2);
+    }
+    return std::sqrt(sum / (3 * w * h));
+}
 
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         const std::string built = BuiltProgram();
-        const std::string skin = "\\gfx\\Windows Standard";
-        for (const std::string& folder : {m_folder, m_folder + "\\gfx", m_folder + skin}) {
+        for (const std::string& folder : {m_folder, m_folder + "\\gfx", m_folder + kSkin}) {
             ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr)) << folder;
         }
         ASSERT_TRUE(::CopyFileA(built.c_str(), m_program.c_str(), FALSE)) << built;
         for (const char* face : {"A-UP", "A-DOWN", "T-UP", "T-DOWN", "H-UP", "H-DOWN"}) {
-            const std::string file = skin + "\\" + face + ".BMP";
+            const std::string file = kSkin + "\\" + face + ".BMP";
             ASSERT_TRUE(::CopyFileA((built.substr(0, built.rfind('\\')) + file).c_str(),
                                     (m_folder + file).c_str(), FALSE));
         }
@@ -86,6 +119,44 @@ TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
     EXPECT_EQ("Windows Standard\r\nFALSE\r\n700\r\nTRUE\r\n10\r\n", ReadFileBytes(m_settings));
     EXPECT_FALSE(FileExists(m_workFolder.File("Paneward.cfg")));
     EXPECT_FALSE(FileExists(m_folder + "\\Paneward.hid"));
+}
+
+TEST_F(EndToEnd, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
+    // With settings: a first run's balloon takes the front.
+    WriteFileAtomically(m_settings, "Windows Standard\nFALSE\n500\nTRUE\n10\n");
+    std::unique_ptr<CForeignProcess> front;
+    {
+        LogPixels dpi(144);
+        front = std::make_unique<CForeignProcess>("At 150 %");
+        ASSERT_NO_FATAL_FAILURE(Start());
+    }
+    ::SetForegroundWindow(front->Handle());
+    const RECT window = WindowRect(front->Handle());
+    POINT client = {0, 0};
+    ::ClientToScreen(front->Handle(), &client);
+    EXPECT_TRUE(PumpUntil([&] {
+        const RECT r = WindowRect(m_bar);
+        return r.top > window.top && r.bottom <= client.y && r.left > window.left &&
+               r.right < window.right;
+    })) << "in the caption";
+    // Half as large again as at 96 DPI: the font alone grows it less.
+    const RECT placed = WindowRect(m_bar);
+    EXPECT_TRUE(placed.right - placed.left == 95 && placed.bottom - placed.top == 23) // 63x15
+        << placed.right - placed.left << "x" << placed.bottom - placed.top;
+    // The farthest button from its face: 0.4 for a 1:1 face, under 0.2 for one that fills it.
+    const auto farthest = [&] {
+        double distance = 0;
+        for (auto [id, next, face] :
+             {std::tuple{1003, 1001, "H"}, {1001, 1002, "A"}, {1002, 0, "T"}}) {
+            RECT area = WindowRect(::GetDlgItem(m_bar, id));
+            const int width = area.right - area.left; // A covers H's right end
+            area.right = next ? WindowRect(::GetDlgItem(m_bar, next)).left : area.right;
+            distance = std::max(distance,
+                                Distance(area, width, m_folder + kSkin + "\\" + face + "-UP.BMP"));
+        }
+        return distance;
+    };
+    EXPECT_TRUE(PumpUntil([&] { return farthest() < 0.25; }, 3000)) << farthest();
 }
 
 } // namespace

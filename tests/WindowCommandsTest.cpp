@@ -96,29 +96,24 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     const std::string refused =
         " asked+=balloon,Panewarden|Panewarden,cannot,change,this,window:,its,program,runs,with,"
         "higher,rights.";
-    // The preferences opened and a check box clicked, or a slider set as a drag would; closed.
-    const auto preferences = [&](int box) {
-        return std::function<void()>([&, box] {
+    // The preferences opened, check boxes clicked (no position) and sliders set as a drag
+    // would, then closed.
+    const auto preferences = [&](std::vector<std::pair<int, int>> changes) {
+        return std::function<void()>([&, changes] {
             Command(ID_PREFERENCES);
-            ::SendDlgItemMessageA(bar->PreferencesDlg()->m_hWnd, box, BM_CLICK, 0, 0);
-        });
-    };
-    const auto slide = [&](std::vector<std::pair<int, int>> sliders) {
-        return std::function<void()>([&, sliders] {
-            Command(ID_PREFERENCES);
-            for (const auto& [slider, position] : sliders) {
-                const HWND control = ::GetDlgItem(bar->PreferencesDlg()->m_hWnd, slider);
+            CPreferencesDlg& dialog = *bar->PreferencesDlg();
+            for (const auto& [id, position] : changes) {
+                const HWND control = ::GetDlgItem(dialog.m_hWnd, id);
+                if (position < 0) {
+                    ::SendMessageA(control, BM_CLICK, 0, 0);
+                    continue;
+                }
                 ::SendMessageA(control, TBM_SETPOS, TRUE, position);
-                bar->PreferencesDlg()->SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, position),
-                                                   reinterpret_cast<LPARAM>(control));
+                dialog.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, position),
+                                   reinterpret_cast<LPARAM>(control));
             }
+            dialog.SendMessage(WM_COMMAND, IDCANCEL);
         });
-    };
-    const std::function<void()> closePreferences = [&] {
-        bar->PreferencesDlg()->SendMessage(WM_COMMAND, IDCANCEL);
-    };
-    const auto started = [&](const char* settings) {
-        return std::function<void()>([&, settings] { Start(settings); });
     };
     const std::function<void()> openPopup = [&] {
         ButtonOf(*bar, IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
@@ -298,33 +293,24 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
              refused},
         {"tray icon's double-click", none, [&] { ShellNotify(0, WM_LBUTTONDBLCLK); }, selector},
         {"Preferences: the window timer checked, closed", none,
-         [&] {
-             preferences(IDC_WINDOWTIMER)();
-             closePreferences();
-         },
+         preferences({{IDC_WINDOWTIMER, -1}}),
          "stack=bar,First,Second,Third foreground=First bar=collapsed timers=1124:10 "
          "cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,| settings=Windows,Standard|0|500|1|10" +
              preferencesMade("0,x500ms,x10-5000@500,1,10ms,10-1000@10")},
         {"Preferences: Automaximize IE unchecked, closed", [&] { Command(ID_AUTOMAXIMIZE); },
-         [&] {
-             preferences(IDC_AUTOMAXIMIZE)();
-             closePreferences();
-         },
+         preferences({{IDC_AUTOMAXIMIZE, -1}}),
          "stack=bar,First,Second,Third foreground=First bar=collapsed timers= "
          "settings=Windows,Standard|0|500|0|10" +
              preferencesMade("0,x500ms,x10-5000@500,0,x10ms,x10-1000@10")},
         {"Preferences: both sliders moved, closed", none,
-         [&] {
-             slide({{IDC_AUTOMAXIMIZESLIDER, 2500}, {IDC_WINDOWTIMERSLIDER, 500}})();
-             closePreferences();
-         },
+         preferences({{IDC_AUTOMAXIMIZESLIDER, 2500}, {IDC_WINDOWTIMERSLIDER, 500}}),
          "stack=bar,First,Second,Third foreground=First bar=collapsed "
          "cfg=Windows,Standard,|FALSE,|2500,|FALSE,|500,| "
          "settings=Windows,Standard|0|2500|0|500" +
              preferencesMade("0,x2500ms,x10-5000@2500,0,x500ms,x10-1000@500")},
         // A label shows the period the timer runs at, which a close keeps.
         {"Preferences opened, hand-edited periods beyond both ends",
-         started("Windows Standard\r\nTRUE\r\njunk\r\nTRUE\r\n99999999\r\n"),
+         [&] { Start("Windows Standard\r\nTRUE\r\njunk\r\nTRUE\r\n99999999\r\n"); },
          [&] { Command(ID_PREFERENCES); },
          preferencesShown("1,10ms,10-5000@10,1,1000ms,10-1000@1000")},
         {"a start at the slowest periods, a window timer beyond its own, Preferences opened", none,
@@ -345,10 +331,8 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          "asked+=Uanble,to,register,hotkey,for,show-all,function" + startedOn},
         {"Preferences closed twice, the settings file unwritable", blocked({kSettingsPath}),
          [&] {
-             for (int box : {IDC_AUTOMAXIMIZE, IDC_WINDOWTIMER}) {
-                 preferences(box)();
-                 closePreferences();
-             }
+             preferences({{IDC_AUTOMAXIMIZE, -1}})();
+             preferences({{IDC_WINDOWTIMER, -1}})();
          },
          "asked+=Panewarden,cannot,keep,its,settings,in,its,folder:,Paneward.cfg,cannot,be,"
          "written,there. bar=collapsed timers=1124:10,1125:500 "
