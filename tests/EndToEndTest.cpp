@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -28,20 +27,6 @@ struct LogPixels {
     }
     HKEY key = nullptr;
 };
-
-// How far the screen's pixels in the area lie from the face file enlarged over `width`, 0 to 1.
-double Distance(const RECT& area, int width, const std::string& face) {
-    const int w = area.right - area.left, h = area.bottom - area.top;
-    const std::vector<DWORD> shown = ScreenPixels(area),
-                             file = Pixels({width, h}, nullptr, face, true);
-    double sum = 0;
-    for (int i = 0; i < 3 * w * h; ++i) {
-        const int x = i / 3 % w, y = i / 3 / w, shift = 8 * (i % 3);
-        const DWORD a = shown[y * w + x], b = file[y * width + x];
-        sum += std::pow((int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) / 255.0, 2);
-    }
-    return std::sqrt(sum / (3 * w * h));
-}
 
 class EndToEnd : public ::testing::Test {
 protected:
@@ -143,20 +128,27 @@ TEST_F(EndToEnd, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
     const RECT placed = WindowRect(m_bar);
     EXPECT_TRUE(placed.right - placed.left == 95 && placed.bottom - placed.top == 23) // 63x15
         << placed.right - placed.left << "x" << placed.bottom - placed.top;
-    // The farthest button from its face: 0.4 for a 1:1 face, under 0.2 for one that fills it.
-    const auto farthest = [&] {
-        double distance = 0;
+    // Each face fills its button, stretched from the skin's picture; A covers H's right end.
+    const auto facesFill = [&] {
         for (auto [id, next, face] :
              {std::tuple{1003, 1001, "H"}, {1001, 1002, "A"}, {1002, 0, "T"}}) {
-            RECT area = WindowRect(::GetDlgItem(m_bar, id));
-            const int width = area.right - area.left; // A covers H's right end
-            area.right = next ? WindowRect(::GetDlgItem(m_bar, next)).left : area.right;
-            distance = std::max(distance,
-                                Distance(area, width, m_folder + kSkin + "\\" + face + "-UP.BMP"));
+            const RECT r = WindowRect(::GetDlgItem(m_bar, id));
+            const LONG w = r.right - r.left, h = r.bottom - r.top,
+                       shown = next ? WindowRect(::GetDlgItem(m_bar, next)).left - r.left : w;
+            const std::vector<DWORD> screen =
+                                         ScreenPixels({r.left, r.top, r.left + shown, r.bottom}),
+                                     file =
+                                         Pixels({w, h}, nullptr,
+                                                m_folder + kSkin + "\\" + face + "-UP.BMP", true);
+            for (LONG y = 0; y < h; ++y) {
+                if (!std::equal(&screen[y * shown], &screen[y * shown] + shown, &file[y * w])) {
+                    return false;
+                }
+            }
         }
-        return distance;
+        return true;
     };
-    EXPECT_TRUE(PumpUntil([&] { return farthest() < 0.25; }, 3000)) << farthest();
+    EXPECT_TRUE(PumpUntil(facesFill, 3000));
 }
 
 } // namespace
