@@ -152,18 +152,21 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
          [&] { ::ShowWindow(browser.Handle(), SW_SHOWMINNOACTIVE); },
          [&] { bar->SendMessage(WM_TIMER, CButtonBarDlg::kAutoMaximizeTimer); }, ""},
     };
-    RunRows(rows, [&] {
-        ::SetWindowLongA(target.Handle(), GWL_EXSTYLE, 0); // plain again after the pop-up's rows
-        quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
-        Start();
-        camera = {};
-        camera.Name("Cloaked", cloaked.Handle());
-        ::ShowWindow(cloaked.Handle(), SW_HIDE);
-        camera.Name("Target", target.Handle());
-        camera.Name("Other", other.Handle());
-        ::ShowWindow(other.Handle(), SW_SHOWNOACTIVATE);
-        RideOn(target.Handle());
-    });
+    RunRows(
+        rows,
+        [&] {
+            ::SetWindowLongA(target.Handle(), GWL_EXSTYLE, 0); // plain after the pop-up's rows
+            quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
+            Start();
+            camera = {};
+            camera.Name("Cloaked", cloaked.Handle());
+            ::ShowWindow(cloaked.Handle(), SW_HIDE);
+            camera.Name("Target", target.Handle());
+            camera.Name("Other", other.Handle());
+            ::ShowWindow(other.Handle(), SW_SHOWNOACTIVATE);
+            RideOn(target.Handle());
+        },
+        BothQuirks());
 }
 
 // The window timer at 1000 ms, its next tick a period away: the system's events (under Wine
@@ -248,19 +251,15 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
              1, 1),
          "Behind.topmost=1 stack=bar,Behind,Helper,Target"},
     };
-    RunRows(
-        rows,
-        [&] {
-            for (const CForeignProcess* process : {&helper, &behind}) { // where they started
-                ::SetWindowPos(process->Handle(), HWND_NOTOPMOST, 200, 200, 400, 300,
-                               SWP_NOACTIVATE);
-            }
-            camera = {};
-            camera.Name("Target", target.Handle());
-            camera.Name("Helper", window);
-            camera.Name("Behind", behind.Handle());
-        },
-        false); // the ticks' own rows run both quirks' restacks
+    RunRows(rows, [&] {
+        for (const CForeignProcess* process : {&helper, &behind}) { // where they started
+            ::SetWindowPos(process->Handle(), HWND_NOTOPMOST, 200, 200, 400, 300, SWP_NOACTIVATE);
+        }
+        camera = {};
+        camera.Name("Target", target.Handle());
+        camera.Name("Helper", window);
+        camera.Name("Behind", behind.Handle());
+    }); // the ticks' own rows run both quirks' restacks
 }
 
 // A real click on a point of the screen: the platform decides where it lands. Every press

@@ -393,7 +393,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
         refusing.SetStackMode(StackMode::Yields);
         SetUp();
     };
-    RunRows(rows, setUp, false);
+    RunRows(rows, setUp);
     // Wine's quirk shows a transparent window again restyled; Windows' does not need to.
     RunRows(
         {{"Alt+S, a transparent window among them",
@@ -404,7 +404,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
           [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
           "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third hidden= "
           "hid= tray=program foreground=First listed=First,Second,Third listedHidden="}},
-        setUp);
+        setUp, BothQuirks());
 }
 
 TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBar) {
