@@ -152,7 +152,6 @@ private:
 RECT WindowRect(HWND window);
 // The bar rests at (0, 0) with no size between placements.
 bool IsCollapsed(HWND window);
-// Panewarden.exe as built, from PANEWARDEN_EXE; empty without it.
 // The pixels of a size, 0x00RRGGBB by rows: a client area as the window draws it, or a
 // picture file put at the top-left, 1:1 or stretched smoothly to fill it, on a background
 // no face has; or what the screen shows from a point.
@@ -160,6 +159,7 @@ std::vector<DWORD> Pixels(SIZE size, HWND window, const std::string& file = "",
                           bool stretched = false, const POINT* screen = nullptr);
 std::vector<DWORD> ScreenPixels(const RECT& area);
 
+// Panewarden.exe as built, from PANEWARDEN_EXE; empty without it.
 std::string BuiltProgram();
 // The bar of a Panewarden process: its visible topmost tool-window dialog.
 HWND FindBar(DWORD processId);

@@ -134,7 +134,6 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     };
     const std::string hid = CHiddenWindowStore::ProgramFile(),
                       userHid = CHiddenWindowStore::UserFile();
-    const std::function<void()> at150 = [&] { MoveToDpi(144); };
     // A dialog of the bar shown in front of it: the window selector centred on the desktop,
     // the preferences (a template's centring) on the work area above Wine's taskbar, 1024x748.
     const auto inFront = [](const std::string& name) {
@@ -386,8 +385,8 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          },
          "asked+=Path,to,the,bitmap,does,not,exists...," + partial + "\\T-DOWN.BMP settings=" +
              partial + "|0|500|0|10 First.alpha=200 T=Windows,Standard/T-DOWN"},
-        {"Skin selector at 150 %: a skin without pictures for it", at150, choose(plain),
-         "H=up A=up T=up settings=" + plain + "|0|500|0|10"},
+        {"Skin selector at 150 %: a skin without pictures for it", [&] { MoveToDpi(144); },
+         choose(plain), "H=up A=up T=up settings=" + plain + "|0|500|0|10"},
     };
     const auto setUp = [&] {
         refusing.SetStackMode(StackMode::Yields);
