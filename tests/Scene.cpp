@@ -271,9 +271,14 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
     }
     for (const auto& icon : interaction.m_trayIcons) {
         std::string tip = icon.tip == "Panewarden - Controll your windows" ? "program" : icon.tip;
+        // A tip holds 127 bytes; a hidden window's icon is its small one, its big one or another.
         for (const auto& [name, window] : m_named) {
-            // A tip holds 127 bytes.
-            tip = tip == ("Hidden window: " + WindowTitle(window)).substr(0, 127) ? name : tip;
+            const auto its = [&, w = window](WPARAM size) {
+                return reinterpret_cast<HICON>(::SendMessageA(w, WM_GETICON, size, 0)) == icon.icon;
+            };
+            if (tip == ("Hidden window: " + WindowTitle(window)).substr(0, 127)) {
+                tip = name + (its(ICON_SMALL) ? ":small" : its(ICON_BIG) ? ":big" : ":other");
+            }
         }
         std::replace(tip.begin(), tip.end(), ' ', '_');
         Append(items["tray"], tip, " ");

@@ -219,10 +219,12 @@ BOOL CScriptedInteraction::NotifyIcon(DWORD message, NOTIFYICONDATAA& data) {
         m_trayIcons.erase(icon);
         return TRUE;
     }
-    TrayIcon& shown =
-        message == NIM_ADD ? m_trayIcons.emplace_back(TrayIcon{data.hWnd, data.uID, 0, ""}) : *icon;
+    TrayIcon& shown = message == NIM_ADD
+                          ? m_trayIcons.emplace_back(TrayIcon{data.hWnd, data.uID, 0, "", nullptr})
+                          : *icon;
     shown.message = data.uFlags & NIF_MESSAGE ? data.uCallbackMessage : shown.message;
     shown.tip = data.uFlags & NIF_TIP ? data.szTip : shown.tip;
+    shown.icon = data.uFlags & NIF_ICON ? data.hIcon : shown.icon;
     if (data.uFlags & NIF_INFO && data.szInfo[0]) {
         m_balloons.push_back(std::string(data.szInfoTitle) + "|" + data.szInfo);
     }

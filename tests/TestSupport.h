@@ -132,6 +132,7 @@ public:
         HWND window;
         UINT id, message;
         std::string tip;
+        HICON icon;
     };
     std::vector<TrayIcon> m_trayIcons; // the notification area, in the order added
     std::vector<DWORD> m_sleeps;

@@ -27,6 +27,11 @@ protected:
         camera = {};
         camera.m_skinFolders.insert(camera.m_skinFolders.end(), {plain, partial});
         camera.Name("First", first.Handle());
+        for (const auto& [size, icon] :
+             {std::pair{ICON_SMALL, IDI_INFORMATION}, {ICON_BIG, IDI_WARNING}}) {
+            ::SendMessageA(first.Handle(), WM_SETICON, size,
+                           reinterpret_cast<LPARAM>(::LoadIconA(nullptr, icon)));
+        }
         camera.Name("Second", second.Handle());
         camera.Name("Third", third.Handle());
         third.BringToFront();
@@ -155,7 +160,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     const std::vector<Row> rows = {
         {"H, the bar in front", barInFront, [&] { Click(IDC_HIDE); },
          "First.visible=0 stack=bar,Second,Third foreground=Second bar=collapsed hidden=First "
-         "tray+=First hid=First listed=Second,Third listedHidden=First"},
+         "tray+=First:small hid=First listed=Second,Third listedHidden=First"},
         {"A", none, [&] { Click(IDC_TOPMOST); },
          "First.topmost=1 stack=First,bar,Second,Third A=down"},
         {"A on a topmost window", [&] { Click(IDC_TOPMOST); }, [&] { Click(IDC_TOPMOST); },
@@ -243,7 +248,8 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
              RideOn(longTitle.Handle());
          },
          [&] { Click(IDC_HIDE); },
-         "Long.visible=0 stack=bar,First,Second,Third bar=collapsed foreground=First tray+=Long "
+         "Long.visible=0 stack=bar,First,Second,Third bar=collapsed foreground=First "
+         "tray+=Long:other "
          "hidden=Long hid=Long listedHidden=Long"},
         {"pop-up: a drag, then a page and an arrow", openPopup,
          [&] {
@@ -339,7 +345,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
              preferencesMade("1,500ms,10-5000@500,1,10ms,10-1000@10")},
         {"H, the program's folder unwritable", blocked({hid}), [&] { Click(IDC_HIDE); },
          "First.visible=0 stack=bar,Second,Third foreground=Second bar=collapsed hidden=First "
-         "listed=Second,Third listedHidden=First tray+=First userHid=First"},
+         "listed=Second,Third listedHidden=First tray+=First:small userHid=First"},
         {"H and Alt+A, the program's and the user's folder unwritable", blocked({hid, userHid}),
          [&] {
              Click(IDC_HIDE);
