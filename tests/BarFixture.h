@@ -109,7 +109,9 @@ protected:
     // Each row from the scene setUp makes, with the quirks as they are or under each given.
     void RunRows(const std::vector<Row>& rows, const std::function<void()>& setUp,
                  std::vector<std::pair<const char*, PlatformQuirks>> values = {}) {
-        values = values.empty() ? decltype(values){{"this system's quirks", quirks}} : values;
+        if (values.empty()) {
+            values = {{"this system's quirks", quirks}};
+        }
         for (const auto& [system, systemQuirks] : values) {
             SCOPED_TRACE(system);
             quirks = systemQuirks;

@@ -135,11 +135,14 @@ TEST_F(EndToEnd, At150PercentRidesInTheCaptionWithFacesFillingTheirButtons) {
             const RECT r = WindowRect(::GetDlgItem(m_bar, id));
             const LONG w = r.right - r.left, h = r.bottom - r.top,
                        shown = next ? WindowRect(::GetDlgItem(m_bar, next)).left - r.left : w;
+            const std::string picture = m_folder + kSkin + "\\" + face + "-UP.BMP";
             const std::vector<DWORD> screen =
-                                         ScreenPixels({r.left, r.top, r.left + shown, r.bottom}),
-                                     file =
-                                         Pixels({w, h}, nullptr,
-                                                m_folder + kSkin + "\\" + face + "-UP.BMP", true);
+                ScreenPixels({r.left, r.top, r.left + shown, r.bottom});
+            const std::vector<DWORD> file = Pixels({w, h}, nullptr, picture, true);
+            if (shown <= 0 || shown > w || screen.size() != static_cast<std::size_t>(shown * h) ||
+                file.size() != static_cast<std::size_t>(w * h)) {
+                return false;
+            }
             for (LONG y = 0; y < h; ++y) {
                 if (!std::equal(&screen[y * shown], &screen[y * shown] + shown, &file[y * w])) {
                     return false;

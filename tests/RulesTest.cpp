@@ -189,6 +189,12 @@ TEST(RulesPlacement, BarSitsOnTheCaptionOfAnyOtherWindowOnly) {
     EXPECT_EQ(BarMove::Place, DecideBarMove(h(7), {h(1), nullptr, h(3), nullptr, h(5), nullptr}));
 }
 
+// A compositor whose call fails after it has written "cloaked by the shell".
+HRESULT WINAPI FailingAttribute(HWND, DWORD, PVOID value, DWORD) {
+    *static_cast<DWORD*>(value) = 2;
+    return E_FAIL;
+}
+
 TEST(RulesCloaked, OnlyAWindowTheCompositorReportsCloakedIsAndNoneWithoutIt) {
     const CDpiCalls none, composing = none.WithWindowAttribute(&CloakedAttribute);
     g_cloakedWindow = reinterpret_cast<HWND>(1);
@@ -196,6 +202,7 @@ TEST(RulesCloaked, OnlyAWindowTheCompositorReportsCloakedIsAndNoneWithoutIt) {
         const HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(n));
         EXPECT_TRUE(composing.IsCloaked(window) == cloaked && !none.IsCloaked(window)) << n;
     }
+    EXPECT_FALSE(none.WithWindowAttribute(&FailingAttribute).IsCloaked(g_cloakedWindow));
 }
 
 TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {

@@ -101,15 +101,16 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     const std::string refused =
         " asked+=balloon,Panewarden|Panewarden,cannot,change,this,window:,its,program,runs,with,"
         "higher,rights.";
-    // The preferences opened, check boxes clicked (no position) and sliders set as a drag
+    // The preferences opened, check boxes clicked and sliders set to a position as a drag
     // would, then closed.
+    constexpr int kClick = -1;
     const auto preferences = [&](std::vector<std::pair<int, int>> changes) {
         return std::function<void()>([&, changes] {
             Command(ID_PREFERENCES);
             CPreferencesDlg& dialog = *bar->PreferencesDlg();
             for (const auto& [id, position] : changes) {
                 const HWND control = ::GetDlgItem(dialog.m_hWnd, id);
-                if (position < 0) {
+                if (position == kClick) {
                     ::SendMessageA(control, BM_CLICK, 0, 0);
                     continue;
                 }
@@ -249,8 +250,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          },
          [&] { Click(IDC_HIDE); },
          "Long.visible=0 stack=bar,First,Second,Third bar=collapsed foreground=First "
-         "tray+=Long:other "
-         "hidden=Long hid=Long listedHidden=Long"},
+         "tray+=Long:other hidden=Long hid=Long listedHidden=Long"},
         {"pop-up: a drag, then a page and an arrow", openPopup,
          [&] {
              // Only a drag carries a position; a page or an arrow changes nothing.
@@ -298,12 +298,12 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
              refused},
         {"tray icon's double-click", none, [&] { ShellNotify(0, WM_LBUTTONDBLCLK); }, selector},
         {"Preferences: the window timer checked, closed", none,
-         preferences({{IDC_WINDOWTIMER, -1}}),
+         preferences({{IDC_WINDOWTIMER, kClick}}),
          "stack=bar,First,Second,Third foreground=First bar=collapsed timers=1124:10 "
          "cfg=Windows,Standard,|FALSE,|500,|TRUE,|10,| settings=Windows,Standard|0|500|1|10" +
              preferencesMade("0,x500ms,x10-5000@500,1,10ms,10-1000@10")},
         {"Preferences: Automaximize IE unchecked, closed", [&] { Command(ID_AUTOMAXIMIZE); },
-         preferences({{IDC_AUTOMAXIMIZE, -1}}),
+         preferences({{IDC_AUTOMAXIMIZE, kClick}}),
          "stack=bar,First,Second,Third foreground=First bar=collapsed timers= "
          "settings=Windows,Standard|0|500|0|10" +
              preferencesMade("0,x500ms,x10-5000@500,0,x10ms,x10-1000@10")},
@@ -336,8 +336,8 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          "asked+=Uanble,to,register,hotkey,for,show-all,function" + startedOn},
         {"Preferences closed twice, the settings file unwritable", blocked({kSettingsPath}),
          [&] {
-             preferences({{IDC_AUTOMAXIMIZE, -1}})();
-             preferences({{IDC_WINDOWTIMER, -1}})();
+             preferences({{IDC_AUTOMAXIMIZE, kClick}})();
+             preferences({{IDC_WINDOWTIMER, kClick}})();
          },
          "asked+=Panewarden,cannot,keep,its,settings,in,its,folder:,Paneward.cfg,cannot,be,"
          "written,there. bar=collapsed timers=1124:10,1125:500 "
