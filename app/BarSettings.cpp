@@ -84,13 +84,13 @@ bool BarSettings::Read(const std::string& path) {
     return true;
 }
 
-bool BarSettings::Write(const std::string& path) const {
+std::string BarSettings::FileText() const {
     std::string content = skinName + "\r\n";
     content += FlagText(autoMaximize);
     content += std::to_string(autoMaximizeInterval) + "\r\n";
     content += FlagText(windowTimerEnabled);
     content += std::to_string(windowTimerInterval) + "\r\n";
-    return WriteFileAtomically(path, FileTextOf(content));
+    return FileTextOf(content);
 }
 
 UINT TimerPeriod(int storedPeriod, PeriodRange range) {

@@ -20,8 +20,8 @@ struct BarSettings {
     void SetDefaults();
     // False when the file could not be opened; the record is then unchanged.
     bool Read(const std::string& path);
-    // Replaces the file only once the new one is complete; false when it failed.
-    bool Write(const std::string& path) const;
+    // The file's five lines, as they are written.
+    std::string FileText() const;
 };
 
 // The periods the preferences' sliders offer, in milliseconds.

@@ -2,6 +2,7 @@
 
 #include "platform/Handles.h"
 #include "platform/Utf8Text.h"
+#include "platform/WinApp.h"
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
     content.clear();
@@ -43,6 +44,25 @@ bool WriteFileAtomically(const std::string& path, const std::string& content) {
         return false;
     }
     return true;
+}
+
+bool WriteFileKept(const std::string& path, const std::string& userPath,
+                   const std::string& content) {
+    if (WriteFileAtomically(path, content)) {
+        DeleteFileIfThere(userPath);
+        return true;
+    }
+    if (userPath.empty()) {
+        return false;
+    }
+    // Made only when first needed: a program whose folder can be written leaves none.
+    ::CreateDirectoryA(FolderOf(userPath).c_str(), nullptr);
+    return WriteFileAtomically(userPath, content);
+}
+
+bool DeleteFileIfThere(const std::string& path) {
+    return ::DeleteFileA(path.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND ||
+           ::GetLastError() == ERROR_PATH_NOT_FOUND;
 }
 
 std::vector<std::string> TextLines(const std::string& content) {

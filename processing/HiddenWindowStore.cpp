@@ -6,15 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool DeleteIfThere(const std::string& path) {
-    return ::DeleteFileA(path.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND ||
-           ::GetLastError() == ERROR_PATH_NOT_FOUND;
-}
-
-} // namespace
-
 std::string CHiddenWindowStore::ProgramFile() {
     return CWinApp::ProgramFile("Paneward.hid");
 }
@@ -43,22 +34,12 @@ std::vector<HiddenWindowEntry> CHiddenWindowStore::Load() const {
 
 bool CHiddenWindowStore::Save(const std::vector<HWND>& windows) const {
     if (windows.empty()) {
-        const bool deleted = DeleteIfThere(m_path);
-        return (m_userPath.empty() || DeleteIfThere(m_userPath)) && deleted;
+        const bool deleted = DeleteFileIfThere(m_path);
+        return (m_userPath.empty() || DeleteFileIfThere(m_userPath)) && deleted;
     }
     std::vector<HiddenWindowEntry> entries;
     for (HWND window : windows) {
         entries.push_back(HiddenWindowEntry::Of(window));
     }
-    const std::string content = FileTextOf(FormatHiddenWindows(entries));
-    if (WriteFileAtomically(m_path, content)) {
-        DeleteIfThere(m_userPath);
-        return true;
-    }
-    if (m_userPath.empty()) {
-        return false;
-    }
-    // Made only when first needed: a program whose folder can be written leaves none.
-    ::CreateDirectoryA(FolderOf(m_userPath).c_str(), nullptr);
-    return WriteFileAtomically(m_userPath, content);
+    return WriteFileKept(m_path, m_userPath, FileTextOf(FormatHiddenWindows(entries)));
 }

@@ -20,6 +20,7 @@
 #include <vector>
 
 const std::string kSettingsPath = CWinApp::ProgramFile("Paneward.cfg");
+const std::string kUserSettingsPath = CWinApp::UserFile("Paneward.cfg");
 
 inline bool Contains(const std::vector<HWND>& windows, HWND window) {
     return std::find(windows.begin(), windows.end(), window) != windows.end();
@@ -82,7 +83,7 @@ protected:
     static void RemoveFiles() {
         const std::string userFile = CHiddenWindowStore::UserFile();
         for (const std::string& file :
-             {kSettingsPath, CHiddenWindowStore::ProgramFile(), userFile}) {
+             {kSettingsPath, kUserSettingsPath, CHiddenWindowStore::ProgramFile(), userFile}) {
             ::RemoveDirectoryA((file + ".tmp").c_str());
             ::DeleteFileA(file.c_str());
         }

@@ -45,8 +45,7 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAreWrittenAsFiveCrLfLinesAndO
         WriteFileAtomically(path, file);
         ASSERT_TRUE(settings.Read(path)) << file;
         EXPECT_EQ(0, settings.firstRun);
-        ASSERT_TRUE(settings.Write(path));
-        EXPECT_EQ(rewritten, ReadFileBytes(path)) << file;
+        EXPECT_EQ(rewritten, settings.FileText()) << file;
     }
     settings.SetDefaults();
     EXPECT_FALSE(settings.Read(folder.File("none.cfg")));
@@ -54,10 +53,9 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAreWrittenAsFiveCrLfLinesAndO
     // A failed save leaves the previous file and creates nothing.
     const std::string previous = ReadFileBytes(path);
     ASSERT_TRUE(::CreateDirectoryA((path + ".tmp").c_str(), nullptr));
-    settings.skinName = "Changed";
-    EXPECT_FALSE(settings.Write(path)); // a folder in the temporary file's way
+    EXPECT_FALSE(WriteFileAtomically(path, "Changed")); // a folder in the temporary file's way
     EXPECT_EQ(previous, ReadFileBytes(path));
-    EXPECT_FALSE(settings.Write(folder.File("absent\\Paneward.cfg")));
+    EXPECT_FALSE(WriteFileAtomically(folder.File("absent\\Paneward.cfg"), "Changed"));
     EXPECT_FALSE(FileExists(folder.File("absent")));
     // Timers start within what the sliders offer: 10 to 1000 ms, 10 to 5000 ms.
     const std::tuple<int, UINT, UINT> periods[] = {

@@ -293,9 +293,12 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
             items[name + ".controls"] = ControlsOf(window);
         }
     }
-    std::string& cfg = items["cfg"] = ReadFileBytes(CWinApp::ProgramFile("Paneward.cfg"));
-    std::replace(cfg.begin(), cfg.end(), '\r', ' ');
-    std::replace(cfg.begin(), cfg.end(), '\n', '|');
+    for (const auto& [item, file] : {std::pair{"cfg", CWinApp::ProgramFile("Paneward.cfg")},
+                                     {"userCfg", CWinApp::UserFile("Paneward.cfg")}}) {
+        std::string& cfg = items[item] = ReadFileBytes(file);
+        std::replace(cfg.begin(), cfg.end(), '\r', ' ');
+        std::replace(cfg.begin(), cfg.end(), '\n', '|');
+    }
     for (const CWindowTimer* timer : {&bar.Tracker().Timer(), &bar.AutoMaximizer().Timer()}) {
         if (timer->Period()) {
             Append(items["timers"],

@@ -334,13 +334,22 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
              ::UnregisterHotKey(first.Handle(), 1);
          },
          "asked+=Uanble,to,register,hotkey,for,show-all,function" + startedOn},
-        {"Preferences closed twice, the settings file unwritable", blocked({kSettingsPath}),
+        {"Preferences closed, the program's folder unwritable, a next start",
+         blocked({kSettingsPath}),
+         [&] {
+             preferences({{IDC_WINDOWTIMER, kClick}})();
+             Start(nullptr);
+         },
+         "timers=1124:10 settings=Windows,Standard|0|500|1|10 processing.rect=376:86,360x293 "
+         "userCfg=Windows,Standard,|FALSE,|500,|TRUE,|10,|"},
+        {"Preferences closed twice, the program's and the user's folder unwritable",
+         blocked({kSettingsPath, kUserSettingsPath}),
          [&] {
              preferences({{IDC_AUTOMAXIMIZE, kClick}})();
              preferences({{IDC_WINDOWTIMER, kClick}})();
          },
-         "asked+=Panewarden,cannot,keep,its,settings,in,its,folder:,Paneward.cfg,cannot,be,"
-         "written,there. bar=collapsed timers=1124:10,1125:500 "
+         "asked+=Panewarden,cannot,keep,its,settings:,neither,its,own,folder,nor,your,user,"
+         "folder,can,hold,Paneward.cfg. bar=collapsed timers=1124:10,1125:500 "
          "settings=Windows,Standard|1|500|1|10" +
              preferencesMade("1,500ms,10-5000@500,1,10ms,10-1000@10")},
         {"H, the program's folder unwritable", blocked({hid}), [&] { Click(IDC_HIDE); },
