@@ -85,7 +85,7 @@ TEST_F(Tracking, ASettledBarOnTopStaysWithoutACall) {
 // What a tick does, from one scene: Target with the bar on it, Other (topmost, transparent) behind.
 TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
     CForeignWindow other("Other", {300, 250, 600, 450}, WS_EX_TOPMOST | WS_EX_LAYERED);
-    CForeignWindow progman("Program Manager", {0, 0, 300, 200}, 0, "Progman"); // Wine has none
+    std::unique_ptr<CForeignWindow> progman; // Wine has none: its row makes the shell's anew
     CForeignWindow browser("Browser", {100, 100, 400, 300}, 0, "IEFrame");
     CForeignWindow cloaked("Cloaked", {250, 200, 650, 400}); // shown only in its row
     g_cloakedWindow = cloaked.Handle();
@@ -117,7 +117,14 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
          },
          "bar=at,573:165,79x19 H=up-125 A=up-125 T=up-125"},
         {"the taskbar in front", inFront(::FindWindowA("Shell_TrayWnd", nullptr)), tick, collapsed},
-        {"the shell's desktop in front", inFront(progman.Handle()), tick, collapsed},
+        {"the shell's desktop, made while the program runs, in front",
+         [&] {
+             progman.reset();
+             progman = std::make_unique<CForeignWindow>("Program Manager", RECT{0, 0, 300, 200}, 0,
+                                                        "Progman");
+             inFront(progman->Handle())();
+         },
+         tick, collapsed},
         {"a cloaked window in front", inFront(cloaked.Handle()), tick,
          "bar=collapsed target=- foreground=Cloaked"},
         {"the bar in front", inFront(bar->m_hWnd), tick, ""},
