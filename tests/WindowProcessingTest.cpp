@@ -51,6 +51,10 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
     std::vector<std::unique_ptr<CForeignWindow>> windows;
     Handles made;
     const auto show = [&](int i, int how) { ::ShowWindow(made.at(i), how); };
+    const std::function<void()> minMax = [&] {
+        show(1, SW_SHOWMINNOACTIVE);
+        show(2, SW_MAXIMIZE);
+    };
     // A window of a program of higher rights, shown for its row.
     const CForeignProcess refusing("Refusing", CloseMode::Closes, StackMode::Refuses);
     refusing.SetStackMode(StackMode::Yields);
@@ -99,13 +103,13 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
          "W1.minimized=0 W1.rect=130:80,350x300 processing.visible=0 stack=bar,W1,W0,W2 "
          "foreground=W1 listed=W1,W0,W2"},
         {"Apply, nothing selected", selected({}), command(IDC_APPLY), ""},
-        {"Bring to top", selected({0, 1}, [&] { show(1, SW_SHOWMINNOACTIVE); }),
-         command(IDC_BRINGTOTOP),
+        {"Bring to top", selected({0, 1, 2}, minMax), command(IDC_BRINGTOTOP),
          "W1.minimized=0 W1.rect=130:80,350x300 stack=processing,bar,W1,W0,W2 foreground=W1"},
-        {"Minimize sel", selected({0, 1}, [&] { show(1, SW_SHOWMINNOACTIVE); }),
-         command(IDC_MINIMIZESEL),
+        {"Minimize sel", selected({0, 1, 2}, minMax), command(IDC_MINIMIZESEL),
          "W0.minimized=1 W0.rect=-32000:-32000,160x24 W1.minimized=0 W1.rect=130:80,350x300 "
-         "stack=processing,bar,W1,W0,W2 foreground=W1 listed=W1,W0,W2 selected=W1,W0"},
+         "W2.maximized=0 W2.minimized=1 W2.rect=-32000:-32000,160x24 stack=processing,bar,W1,W0,W2 "
+         "foreground=W1 listed=W1,W0,W2 "
+         "selected=W1,W0,W2"},
         {"Hide windows", selected({0, 2}), command(IDC_HIDESHOW),
          "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
          "listedHidden=W0,W2 selected="},
