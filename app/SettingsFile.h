@@ -1,6 +1,6 @@
 // The settings in memory and in "Paneward.cfg", beside the program or else in the user's
-// folder: every save goes through here, and a file that cannot be written is told once a
-// run, not at every save.
+// folder: every save goes through here, and settings that neither folder can take are told
+// once a run, not at every save.
 #pragma once
 
 #include "app/BarSettings.h"

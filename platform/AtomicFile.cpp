@@ -61,8 +61,8 @@ bool WriteFileKept(const std::string& path, const std::string& userPath,
 }
 
 bool DeleteFileIfThere(const std::string& path) {
-    return ::DeleteFileA(path.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND ||
-           ::GetLastError() == ERROR_PATH_NOT_FOUND;
+    return path.empty() || ::DeleteFileA(path.c_str()) ||
+           ::GetLastError() == ERROR_FILE_NOT_FOUND || ::GetLastError() == ERROR_PATH_NOT_FOUND;
 }
 
 std::vector<std::string> TextLines(const std::string& content) {

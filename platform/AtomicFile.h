@@ -14,7 +14,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& content);
 // older one. False when neither was written.
 bool WriteFileKept(const std::string& path, const std::string& userPath,
                    const std::string& content);
-// True also when there was no file.
+// True also when there was no file, or no path.
 bool DeleteFileIfThere(const std::string& path);
 // A text file's lines as a text-mode reader sees them, each without its line end and in
 // the program's code page (ProgramTextOf); a last line without a line end counts, an

@@ -35,7 +35,7 @@ std::vector<HiddenWindowEntry> CHiddenWindowStore::Load() const {
 bool CHiddenWindowStore::Save(const std::vector<HWND>& windows) const {
     if (windows.empty()) {
         const bool deleted = DeleteFileIfThere(m_path);
-        return (m_userPath.empty() || DeleteFileIfThere(m_userPath)) && deleted;
+        return DeleteFileIfThere(m_userPath) && deleted;
     }
     std::vector<HiddenWindowEntry> entries;
     for (HWND window : windows) {

@@ -107,9 +107,8 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
          "W1.minimized=0 W1.rect=130:80,350x300 stack=processing,bar,W1,W0,W2 foreground=W1"},
         {"Minimize sel", selected({0, 1, 2}, minMax), command(IDC_MINIMIZESEL),
          "W0.minimized=1 W0.rect=-32000:-32000,160x24 W1.minimized=0 W1.rect=130:80,350x300 "
-         "W2.maximized=0 W2.minimized=1 W2.rect=-32000:-32000,160x24 stack=processing,bar,W1,W0,W2 "
-         "foreground=W1 listed=W1,W0,W2 "
-         "selected=W1,W0,W2"},
+         "W2.maximized=0 W2.minimized=1 W2.rect=-32000:-32000,160x24 "
+         "stack=processing,bar,W1,W0,W2 foreground=W1 listed=W1,W0,W2 selected=W1,W0,W2"},
         {"Hide windows", selected({0, 2}), command(IDC_HIDESHOW),
          "W0.visible=0 W2.visible=0 stack=processing,bar,W1 hidden=W0,W2 hid=W0,W2 listed=W1 "
          "listedHidden=W0,W2 selected="},
