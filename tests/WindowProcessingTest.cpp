@@ -147,6 +147,32 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
          "listed=W1,W2 listedHidden=W0 selected="},
         {"End process, every window closing", selected({0, 2}), command(IDC_ENDPROCESS),
          "W0=gone W2=gone stack=processing,bar,W1 listed=W1 selected="},
+        {"Minimize sel, windows of one title",
+         selected({1},
+                  [&] {
+                      for (HWND window : made) {
+                          ::SetWindowTextA(window, "Made");
+                      }
+                  }),
+         command(IDC_MINIMIZESEL), "W1.minimized=1 W1.rect=-32000:-32000,160x24"},
+        {"a hidden window selected, another hidden meanwhile",
+         selected({},
+                  [&] {
+                      bar->HiddenWindowList().HideEvery({made[2], made[0]});
+                      Select({made[0]}, IDC_HIDDENLIST);
+                  }),
+         [&] { bar->HiddenWindowList().Hide(CWindowCalls(made[1])); },
+         "W1.visible=0 stack=processing,bar hidden=W2,W0,W1 hid=W2,W0,W1 listed= "
+         "listedHidden=W2,W0,W1"},
+        {"a hidden window selected, another shown from the menu",
+         selected({},
+                  [&] {
+                      bar->HiddenWindowList().HideEvery({made[2], made[0], made[1]});
+                      Select({made[1]}, IDC_HIDDENLIST);
+                  }),
+         [&] { Command(ID_HIDDENWINDOW_FIRST); },
+         "W2.visible=1 stack=processing,bar,W2 foreground=W2 hidden=W0,W1 hid=W0,W1 listed=W2 "
+         "listedHidden=W0,W1"},
         {"a selection kept across a refresh",
          selected({1},
                   [&] {
