@@ -49,17 +49,20 @@ std::string CSkins::Load(const std::string& skinFolder) {
     const std::pair<CSkinButton*, char> buttons[] = {
         {&m_topmost, 'A'}, {&m_transparency, 'T'}, {&m_hide, 'H'}};
     CSkinFace faces[std::size(buttons)][2]; // down, up
+    // A line of missing files a button, which a box does not break.
     std::string missing;
     for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        std::string line;
         for (const auto& [face, suffix] : {std::pair{0, "-DOWN.BMP"}, {1, "-UP.BMP"}}) {
             const std::string file = buttons[i].second + std::string(suffix);
             if (!faces[i][face].Load(skinFolder + "\\" + file)) {
-                missing += (missing.empty() ? "" : " ") + file;
+                line += (line.empty() ? "" : " ") + file;
             }
         }
+        missing += line.empty() ? "" : "\n" + line;
     }
     if (!missing.empty()) {
-        return "Path to the bitmap does not exists...\n" + skinFolder + "\n" + missing;
+        return "Path to the bitmap does not exists...\n" + skinFolder + missing;
     }
     for (std::size_t i = 0; i < std::size(buttons); ++i) {
         buttons[i].first->SetFaces(std::move(faces[i][1]), std::move(faces[i][0]));
