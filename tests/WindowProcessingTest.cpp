@@ -155,15 +155,7 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
                       }
                   }),
          command(IDC_MINIMIZESEL), "W1.minimized=1 W1.rect=-32000:-32000,160x24"},
-        {"a hidden window selected, another hidden meanwhile",
-         selected({},
-                  [&] {
-                      bar->HiddenWindowList().HideEvery({made[2], made[0]});
-                      Select({made[0]}, IDC_HIDDENLIST);
-                  }),
-         [&] { bar->HiddenWindowList().Hide(CWindowCalls(made[1])); },
-         "W1.visible=0 stack=processing,bar hidden=W2,W0,W1 hid=W2,W0,W1 listed= "
-         "listedHidden=W2,W0,W1"},
+        // The list changed, and the dialog refreshed.
         {"a hidden window selected, another shown from the menu",
          selected({},
                   [&] {
