@@ -1,5 +1,7 @@
 #include "app/BarSettings.h"
 
+#include "controls/SkinFolder.h"
+
 #include "platform/AtomicFile.h"
 #include "platform/Utf8Text.h"
 
@@ -48,7 +50,7 @@ const char* FlagText(int flag) {
 
 void BarSettings::SetDefaults() {
     firstRun = 1;
-    skinName = "Windows Standard";
+    skinName = kStandardSkinName;
     autoMaximize = 0;
     windowTimerEnabled = 1;
     windowTimerInterval = 10;

@@ -45,6 +45,7 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& int
                  [this] { return static_cast<CWnd*>(m_actions.Transparency().ShownPopup()); },
                  [this] { m_actions.Transparency().ClosePopup(); },
                  [this](HWND target) { m_actions.SyncButtonFaces(target); },
+                 [this](HWND window) { return m_hiddenWindows.IsHidden(window); },
                  [this] {
                      return std::vector<HWND>{m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
                                               PreferencesDlg() ? PreferencesDlg()->m_hWnd

@@ -46,8 +46,24 @@ void CButtonWiring::OnMenuChoice(const CSkinButton& button, UINT command) {
     }
 }
 
+// The name stays stored, so that its skin comes back once its folder is there again (a drive
+// plugged in, a typo mended).
 CSkins::Faults CButtonWiring::LoadStoredSkin() {
-    return Skins().Load(SkinFolderOf(m_settings.skinName));
+    CSkins skins = Skins();
+    const std::string stored = SkinFolderOf(m_settings.skinName),
+                      standard = SkinFolderOf(kStandardSkinName);
+    const std::string missing = skins.Load(stored);
+    if (missing.empty()) {
+        return {};
+    }
+    if (::lstrcmpiA(stored.c_str(), standard.c_str()) == 0) {
+        return {missing};
+    }
+    const std::string standardMissing = skins.Load(standard);
+    if (!standardMissing.empty()) {
+        return {missing + "\n\n" + standardMissing};
+    }
+    return {missing + "\nPanewarden shows " + kStandardSkinName + " instead."};
 }
 
 void CButtonWiring::ChooseSkin(HWND owner) {
@@ -58,7 +74,12 @@ void CButtonWiring::ChooseSkin(HWND owner) {
         return;
     }
     CSkins skins = Skins();
-    m_interaction.AppMessageBoxes(m_bar.m_hWnd, skins.Load(skinFolder));
+    const std::string missing = skins.Load(skinFolder);
+    if (!missing.empty()) {
+        m_interaction.AppMessageBox(m_bar.m_hWnd,
+                                    missing + "\nPanewarden keeps the skin it shows.");
+        return;
+    }
     m_settings.skinName = SkinNameOf(skinFolder);
     skins.Redraw();
 }

@@ -21,10 +21,10 @@ public:
 
     // A double-click activates the target, but a left one on T opens the pop-up.
     void Wire();
-    // The faces of the stored skin; what to tell the user of those that failed, in order.
+    // The faces of the stored skin, else for this run those of the standard one; what to
+    // tell the user of a skin that did not load.
     CSkins::Faults LoadStoredSkin();
-    // The selector, whose browser owner owns. Faces that failed to load stay as they were;
-    // the name is stored all the same.
+    // The selector, whose browser owner owns. A folder that lacks a face changes nothing.
     void ChooseSkin(HWND owner);
 
 private:

@@ -20,14 +20,6 @@ const MessageTable<CSkinButton> CSkinButton::s_messageTable = {
     OnAnyCommand(&CSkinButton::OnMenuCommand),
 };
 
-int CSkinButton::LoadBitmapUp(const std::string& fileName, std::string& fault) {
-    return m_bmpUp.Load(fileName, "Usage: LoadBitmapUp(<Filename>)", fault);
-}
-
-int CSkinButton::LoadBitmapDown(const std::string& fileName, std::string& fault) {
-    return m_bmpDown.Load(fileName, "Usage: LoadBitmapDown(<Filename>)", fault);
-}
-
 void CSkinButton::SetDpi(UINT dpi) {
     m_nDpi = dpi;
     RedrawWindow(kRedrawNow);

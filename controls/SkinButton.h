@@ -31,10 +31,11 @@ public:
     // H: a left click keeps the face.
     void SetNoToggle(int noToggle) { m_bNoToggle = noToggle; }
 
-    // 1 on success; 0 with what to tell the user in fault, keeping the face held before.
-    // The caller tells it: at start-up, only once everything is made.
-    int LoadBitmapUp(const std::string& fileName, std::string& fault);
-    int LoadBitmapDown(const std::string& fileName, std::string& fault);
+    // Both faces at once, loaded: a button lacking one would draw nothing. The caller repaints.
+    void SetFaces(CSkinFace up, CSkinFace down) {
+        m_bmpUp = std::move(up);
+        m_bmpDown = std::move(down);
+    }
 
     // The DPI of the bar the button is on, which its faces are drawn at.
     void SetDpi(UINT dpi);

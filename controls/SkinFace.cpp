@@ -19,21 +19,15 @@ std::string CSkinFace::ScaledName(const std::string& fileName, int percent) {
     return fileName.substr(0, end) + "-" + std::to_string(percent) + fileName.substr(end);
 }
 
-int CSkinFace::Load(const std::string& fileName, const char* usage, std::string& fault) {
-    if (fileName.empty()) {
-        fault = usage;
-        return 0;
+bool CSkinFace::Load(const std::string& fileName) {
+    m_bitmap = LoadBitmapFile(fileName);
+    if (!m_bitmap) {
+        return false;
     }
-    UniqueBitmap bitmap = LoadBitmapFile(fileName);
-    if (!bitmap) {
-        fault = "Path to the bitmap does not exists...\n" + fileName;
-        return 0;
-    }
-    m_bitmap = std::move(bitmap);
     for (std::size_t i = 0; i < std::size(kScales); ++i) {
         m_scaled[i] = LoadBitmapFile(ScaledName(fileName, kScales[i]));
     }
-    return 1;
+    return true;
 }
 
 HBITMAP CSkinFace::PictureFor(UINT dpi) const {

@@ -13,9 +13,9 @@ public:
     static constexpr int kScales[] = {125, 150, 200};
     static std::string ScaledName(const std::string& fileName, int percent);
 
-    // 1 on success; 0 with what to tell the user in fault, keeping the face held before.
-    // The scaled pictures the folder holds come with it, silently: a skin may lack them.
-    int Load(const std::string& fileName, const char* usage, std::string& fault);
+    // False when the file does not load as a bitmap. The scaled pictures the folder holds
+    // come with it, silently: a skin may lack them.
+    bool Load(const std::string& fileName);
     bool IsLoaded() const { return m_bitmap != nullptr; }
     // At 96 DPI the bitmap 1:1 at the top-left corner, as skins are made for; at any other
     // DPI the picture made for the nearest scale up (else the largest there is) stretched

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// The skin that comes with the program, which the settings start with.
+constexpr char kStandardSkinName[] = "Windows Standard";
+
 // The gfx folder beside the program, which holds one folder per skin.
 std::string GfxFolder();
 

@@ -45,21 +45,29 @@ std::string BrowseForFolder(HWND owner, PCIDLIST_ABSOLUTE root, IMalloc* shellMa
 
 } // namespace
 
-CSkins::Faults CSkins::Load(const std::string& skinFolder) {
-    Faults faults;
-    const auto load = [&](CSkinButton& button, const char* down, const char* up) {
-        std::string fault;
-        if (!button.LoadBitmapDown(skinFolder + down, fault)) {
-            faults.push_back(fault);
+std::string CSkins::Load(const std::string& skinFolder) {
+    const std::pair<CSkinButton*, char> buttons[] = {
+        {&m_topmost, 'A'}, {&m_transparency, 'T'}, {&m_hide, 'H'}};
+    CSkinFace faces[std::size(buttons)][2]; // down, up
+    // A line of missing files a button, which a box does not break.
+    std::string missing;
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        std::string line;
+        for (const auto& [face, suffix] : {std::pair{0, "-DOWN.BMP"}, {1, "-UP.BMP"}}) {
+            const std::string file = buttons[i].second + std::string(suffix);
+            if (!faces[i][face].Load(skinFolder + "\\" + file)) {
+                line += (line.empty() ? "" : " ") + file;
+            }
         }
-        if (!button.LoadBitmapUp(skinFolder + up, fault)) {
-            faults.push_back(fault);
-        }
-    };
-    load(m_topmost, "\\A-DOWN.BMP", "\\A-UP.BMP");
-    load(m_transparency, "\\T-DOWN.BMP", "\\T-UP.BMP");
-    load(m_hide, "\\H-DOWN.BMP", "\\H-UP.BMP");
-    return faults;
+        missing += line.empty() ? "" : "\n" + line;
+    }
+    if (!missing.empty()) {
+        return "Path to the bitmap does not exists...\n" + skinFolder + missing;
+    }
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        buttons[i].first->SetFaces(std::move(faces[i][1]), std::move(faces[i][0]));
+    }
+    return {};
 }
 
 void CSkins::Redraw() {

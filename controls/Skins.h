@@ -14,8 +14,9 @@ public:
     CSkins(CSkinButton& topmost, CSkinButton& transparency, CSkinButton& hide)
         : m_topmost(topmost), m_transparency(transparency), m_hide(hide) {}
 
-    // Faces that fail to load stay as they were.
-    Faults Load(const std::string& skinFolder);
+    // All six faces, or none: a skin loaded in part would mix two looks. Empty, or what to
+    // tell the user: the folder and the files of it that did not load.
+    std::string Load(const std::string& skinFolder);
     void Redraw();
     // The skin folder the user picks below the gfx folder; empty on cancel or for the gfx
     // folder itself.

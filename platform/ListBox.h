@@ -15,6 +15,7 @@ public:
             SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
     void ResetContent() const { SendMessage(LB_RESETCONTENT); }
+    void DeleteString(int index) const { SendMessage(LB_DELETESTRING, index); }
     int GetSelCount() const { return static_cast<int>(SendMessage(LB_GETSELCOUNT)); }
     // The selected entries' indices, ascending.
     std::vector<int> GetSelItems() const {

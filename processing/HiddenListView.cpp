@@ -16,6 +16,7 @@ void CHiddenListView::SetShowAll(bool showAll) {
 }
 
 void CHiddenListView::BeginRefresh() {
+    m_selectedWindows = Selected();
     m_list.ResetContent();
     m_allHidden.clear();
 }
@@ -31,6 +32,7 @@ void CHiddenListView::EndRefresh(const std::vector<HWND>& own) {
     for (HWND window : m_hiddenHandles) {
         m_list.AddString(WindowTitle(window));
     }
+    SelectEntries(m_list, m_hiddenHandles, m_selectedWindows);
 }
 
 std::vector<HWND> CHiddenListView::Selected() const {
@@ -42,6 +44,8 @@ HWND CHiddenListView::TakeAt(std::size_t index) {
         return nullptr;
     }
     const HWND window = m_hiddenHandles[index];
+    // Entry i stays the window at i, for the selection the next refresh keeps.
     m_hiddenHandles.erase(m_hiddenHandles.begin() + static_cast<std::ptrdiff_t>(index));
+    m_list.DeleteString(static_cast<int>(index));
     return window;
 }

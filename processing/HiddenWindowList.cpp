@@ -26,7 +26,8 @@ bool EraseFirst(std::vector<HWND>& windows, HWND window) {
 void CHiddenWindowList::Load() {
     m_windows.clear();
     for (const HiddenWindowEntry& saved : m_store.Load()) {
-        if (::IsWindow(saved.window) != 1 || ::IsWindowVisible(saved.window)) {
+        if (::IsWindow(saved.window) != 1 || ::IsWindowVisible(saved.window) ||
+            std::find(m_windows.begin(), m_windows.end(), saved.window) != m_windows.end()) {
             continue;
         }
         const HiddenWindowEntry now = HiddenWindowEntry::Of(saved.window);
@@ -39,6 +40,9 @@ void CHiddenWindowList::Load() {
 }
 
 bool CHiddenWindowList::Hide(const CWindowCalls& window) {
+    if (NotHeld({window.Handle()}).empty()) {
+        return false;
+    }
     m_windows.push_back(window.Handle());
     if (!Record(1)) {
         return false;
@@ -58,6 +62,7 @@ bool CHiddenWindowList::Hide(const CWindowCalls& window) {
 
 void CHiddenWindowList::HideEvery(std::vector<HWND> windows) {
     ForgetDestroyed();
+    windows = NotHeld(std::move(windows));
     m_windows.insert(m_windows.end(), windows.begin(), windows.end());
     if (!Record(windows.size())) {
         return;
@@ -138,6 +143,27 @@ void CHiddenWindowList::ShowEvery(Order order) {
     }
     Save();
     Announce(Change::Removed, windows);
+}
+
+// A second entry would show the window twice in the menus and give it a second icon.
+std::vector<HWND> CHiddenWindowList::NotHeld(std::vector<HWND> windows) {
+    std::vector<HWND> shownAgain;
+    const auto held = [&](HWND window) {
+        if (std::find(m_windows.begin(), m_windows.end(), window) == m_windows.end()) {
+            return false;
+        }
+        if (IsHidden(window)) {
+            return true;
+        }
+        EraseFirst(m_windows, window);
+        shownAgain.push_back(window);
+        return false;
+    };
+    windows.erase(std::remove_if(windows.begin(), windows.end(), held), windows.end());
+    if (!shownAgain.empty()) {
+        Announce(Change::Removed, shownAgain);
+    }
+    return windows;
 }
 
 bool CHiddenWindowList::Record(std::size_t added) {

@@ -1,5 +1,5 @@
 // The windows the program has hidden and may show again (its HiddenWindowList: oldest
-// first, duplicates possible), kept in its store too. Every change goes through here and is
+// first, each once), kept in its store too. Every change goes through here and is
 // announced once it is made, so the list, the file and whoever listens (the dialog, the
 // hidden-window icons) cannot disagree.
 #pragma once
@@ -34,19 +34,21 @@ public:
     void Listen(Listener listener) { m_listeners.push_back(std::move(listener)); }
 
     // Takes back the windows of the file that still exist, are still hidden and still
-    // belong to the process and window class they had, and rewrites the file with them.
+    // belong to the process and window class they had, each once, and rewrites the file with
+    // them.
     void Load();
 
     const std::vector<HWND>& Windows() const { return m_windows; }
 
     // Records the window, then hides it: a program killed in between still knows it. False
-    // when the window answers and is still shown: it is taken out again; and when it cannot
-    // be recorded anywhere: then it is not hidden, and the user is told, once a run.
+    // when the window answers and is still shown: it is taken out again; when it cannot be
+    // recorded anywhere: then it is not hidden, and the user is told, once a run; and when it
+    // is hidden already, or its hide is under way: then nothing changes.
     bool Hide(const CWindowCalls& window);
-    // Many windows at once, as listed (top of the stack first): records them all with one
-    // write of the file (or, where that fails, hides none of them), then hides each, last
-    // first, without waiting for its program; they
-    // are read back by CheckBack. A copy of them: hiding one of the program's own windows can
+    // Many windows at once, as listed (top of the stack first), less those hidden already or
+    // on their way: records them all with one write of the file (or, where that fails, hides
+    // none of them), then hides each, last first, without waiting for its program; they are
+    // read back by CheckBack. A copy of them: hiding one of the program's own windows can
     // activate the dialog, whose refresh rebuilds the array they may come from.
     void HideEvery(std::vector<HWND> windows);
     // The windows of the last batches that are still shown and whose program answers are taken
@@ -61,9 +63,16 @@ public:
     // Whether the lists take the window for visible: one hidden or shown here counts as such
     // until the platform says so too (its program may not have done it yet).
     bool SettledVisibility(HWND window, bool visibleNow);
+    // Hidden, or its hide under way, though the platform may still call it the foreground.
+    bool IsHidden(HWND window) {
+        return !::IsWindowVisible(window) || !SettledVisibility(window, true);
+    }
 
 private:
     void Save() const { m_store.Save(m_windows); }
+    // The windows not held yet. One held and hidden, or on its way, is left out; one its
+    // own program has shown again loses its old entry, to be held anew.
+    std::vector<HWND> NotHeld(std::vector<HWND> windows);
     // Saves the list with windows just added; where that fails they go again, unhidden.
     bool Record(std::size_t added);
     void Announce(Change change, const std::vector<HWND>& windows) const;

@@ -10,6 +10,7 @@ void CWindowListView::Bind(CWnd& dialog) {
 }
 
 void CWindowListView::Reset() {
+    m_selectedWindows.clear();
     m_selectedTitles.clear();
     SetParentsOnly(true);
 }
@@ -21,6 +22,7 @@ void CWindowListView::SetParentsOnly(bool parentsOnly) {
 }
 
 void CWindowListView::BeginRefresh() {
+    m_selectedWindows = Selected();
     m_selectedTitles.clear();
     for (int index : m_list.GetSelItems()) {
         m_selectedTitles.push_back(m_list.GetText(index));
@@ -34,8 +36,12 @@ void CWindowListView::Add(HWND window, const std::string& title) {
     m_list.AddString(title);
 }
 
-// Each title selects the first entry it begins.
+// Among windows of one title the one chosen stays so. Where none is left, each title
+// selects the first entry it begins.
 void CWindowListView::EndRefresh() const {
+    if (SelectEntries(m_list, m_handles, m_selectedWindows)) {
+        return;
+    }
     for (const std::string& selected : m_selectedTitles) {
         const int found = m_list.FindString(-1, selected);
         if (found != LB_ERR) {

@@ -1,5 +1,6 @@
 // The dialog's window list: the shown windows, parents only or with their children, entry i
-// being the window at i. A refresh keeps selected the entries whose titles were selected.
+// being the window at i. A refresh keeps the selected windows selected where they are still
+// listed; where none is, the entries whose titles were selected.
 #pragma once
 
 #include "platform/Button.h"
@@ -30,6 +31,7 @@ private:
     CButton m_radioParents;
     CButton m_radioParentsChilds;
     std::vector<HWND> m_handles;
+    std::vector<HWND> m_selectedWindows;
     std::vector<std::string> m_selectedTitles;
     bool m_parentsOnly = true;
 };

@@ -128,6 +128,14 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
         {"a cloaked window in front", inFront(cloaked.Handle()), tick,
          "bar=collapsed target=- foreground=Cloaked"},
         {"the bar in front", inFront(bar->m_hWnd), tick, ""},
+        // Under Wine a window hidden in front may stay the foreground window.
+        {"the target hidden, still in front",
+         [&] {
+             ::SetWindowPos(target.Handle(), nullptr, 0, 0, 0, 0,
+                            SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                                SWP_NOACTIVATE);
+         },
+         tick, "bar=collapsed target=-"},
         {"the pop-up in front",
          [&] {
              ButtonOf(*bar, IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));

@@ -158,6 +158,14 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
         return preferencesMade(controls) + inFront("preferences");
     };
     const std::string startedOn = " bar=collapsed target=-";
+    // The box of a stored skin whose folder gfx\\name holds none of its faces.
+    const auto missingSkin = [](const std::string& name) {
+        return "Path,to,the,bitmap,does,not,exists...,gfx\\" + name +
+               ",A-DOWN.BMP,A-UP.BMP,T-DOWN.BMP,T-UP.BMP,H-DOWN.BMP,H-UP.BMP,Panewarden,shows,"
+               "Windows,Standard,instead.";
+    };
+    const std::string standardFaces =
+        " H=Windows,Standard/H-UP A=Windows,Standard/A-UP T=Windows,Standard/T-UP";
     const std::vector<Row> rows = {
         {"H, the bar in front", barInFront, [&] { Click(IDC_HIDE); },
          "First.visible=0 stack=bar,Second,Third foreground=Second bar=collapsed hidden=First "
@@ -242,6 +250,15 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          "foreground=First listed=First,Second,Third listedHidden="},
         {"a restore command for a window not listed", none,
          [&] { Command(ID_RESTOREWINDOW_FIRST + 9999, B); }, ""},
+        {"H again, the bar left on the hidden window", [&] { Click(IDC_HIDE); },
+         [&] { Click(IDC_HIDE); }, ""},
+        {"H on a window its program showed again",
+         [&] {
+             Click(IDC_HIDE);
+             RideOn(first.Handle());
+         },
+         [&] { Click(IDC_HIDE); },
+         "First.visible=0 stack=bar,Second,Third foreground=Second bar=collapsed"},
         {"H on a window whose title is longer than a tip",
          [&] {
              ::ShowWindow(longTitle.Handle(), SW_SHOWNOACTIVATE);
@@ -291,6 +308,14 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
         {"A on a window that refuses", makeRefusing(true), [&] { Click(IDC_TOPMOST); }, refused},
         {"T on a window that refuses", makeRefusing(true), [&] { Click(IDC_TRANSPARENCY); },
          refused},
+        {"Alt+A, a window that refuses in front, a tick before the check back", makeRefusing(true),
+         [&] {
+             hideAll();
+             Tick();
+         },
+         "First.visible=0 Second.visible=0 Third.visible=0 stack=bar,Refusing bar=collapsed "
+         "target=- hidden=Refusing,First,Second,Third hid=Refusing,First,Second,Third listed= "
+         "listedHidden=Refusing,First,Second,Third"},
         {"Alt+A, a window that refuses", makeRefusing(false), checkedBack(hideAll),
          "First.visible=0 Second.visible=0 Third.visible=0 stack=bar,Refusing foreground=Refusing "
          "bar=collapsed hidden=First,Second,Third hid=First,Second,Third listed=Refusing "
@@ -398,8 +423,23 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
              choose(partial)();
              Click(IDC_TRANSPARENCY);
          },
-         "asked+=Path,to,the,bitmap,does,not,exists...," + partial + "\\T-DOWN.BMP settings=" +
-             partial + "|0|500|0|10 First.alpha=200 T=Windows,Standard/T-DOWN"},
+         "asked+=Path,to,the,bitmap,does,not,exists...," + partial +
+             ",T-DOWN.BMP,Panewarden,keeps,the,skin,it,shows. First.alpha=200 T=down"},
+        {"a start with a typo in the skin's name, Quit, a next start", none,
+         [&] {
+             Start("Windows Standrad\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n");
+             QuitAndRestart();
+         },
+         "asked+=" + missingSkin("Windows,Standrad") +
+             " asked+=" + missingSkin("Windows,Standrad") +
+             " settings=Windows,Standrad|0|500|0|10 cfg=Windows,Standrad,|FALSE,|500,|FALSE,|10,|" +
+             standardFaces + startedOn},
+        // The box keeps the start of the folder's line and its end.
+        {"a start with a skin name of 5000 letters", none,
+         [&] { Start((std::string(5000, 'W') + "\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n").c_str()); },
+         "asked+=" + missingSkin(std::string(26, 'W') + "..." + std::string(31, 'W')) +
+             " settings=" + std::string(5000, 'W') + "|0|500|0|10 cfg=" + std::string(5000, 'W') +
+             ",|FALSE,|500,|FALSE,|10,|" + standardFaces + startedOn},
         {"Skin selector at 150 %: a skin without pictures for it", [&] { MoveToDpi(144); },
          choose(plain), "H=up A=up T=up settings=" + plain + "|0|500|0|10"},
     };
@@ -462,19 +502,6 @@ TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBa
     const Strings empty = RightClick(IDC_HIDE);
     EXPECT_EQ((Strings{"Hidden windows", "Hidden windows/<there are no hidden windows> 0"}),
               Strings(empty.begin(), empty.begin() + 2));
-}
-
-// A skin name of 5000 letters: each box keeps the fault's start and the path's end.
-TEST_F(WindowCommands, ALongSkinNameIsCutInTheBoxesOfItsFaults) {
-    interaction.m_messageBoxes.clear();
-    Start((std::string(5000, 'W') + "\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n").c_str());
-    Strings expected;
-    for (const std::string face : {"A-DOWN", "A-UP", "T-DOWN", "T-UP", "H-DOWN", "H-UP"}) {
-        expected.push_back("Path to the bitmap does not exists...\ngfx\\" + std::string(26, 'W') +
-                           "..." + std::string(26 - face.size(), 'W') + "\\" + face +
-                           ".BMP|Panewarden|0");
-    }
-    EXPECT_EQ(expected, interaction.m_messageBoxes);
 }
 
 } // namespace

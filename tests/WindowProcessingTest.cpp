@@ -147,6 +147,24 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
          "listed=W1,W2 listedHidden=W0 selected="},
         {"End process, every window closing", selected({0, 2}), command(IDC_ENDPROCESS),
          "W0=gone W2=gone stack=processing,bar,W1 listed=W1 selected="},
+        {"Minimize sel, windows of one title",
+         selected({1},
+                  [&] {
+                      for (HWND window : made) {
+                          ::SetWindowTextA(window, "Made");
+                      }
+                  }),
+         command(IDC_MINIMIZESEL), "W1.minimized=1 W1.rect=-32000:-32000,160x24"},
+        // The list changed, and the dialog refreshed.
+        {"a hidden window selected, another shown from the menu",
+         selected({},
+                  [&] {
+                      bar->HiddenWindowList().HideEvery({made[2], made[0], made[1]});
+                      Select({made[1]}, IDC_HIDDENLIST);
+                  }),
+         [&] { Command(ID_HIDDENWINDOW_FIRST); },
+         "W2.visible=1 stack=processing,bar,W2 foreground=W2 hidden=W0,W1 hid=W0,W1 listed=W2 "
+         "listedHidden=W0,W1"},
         {"a selection kept across a refresh",
          selected({1},
                   [&] {

@@ -73,6 +73,12 @@ void CBarTracker::Track(bool reported) {
     if (!Follow(foreground, newForeground, reported)) {
         return;
     }
+    // Asked as often as its rectangle: a window in front is hidden without a new foreground.
+    if (m_callbacks.hidden(foreground)) {
+        Collapse();
+        m_pTarget = nullptr;
+        return;
+    }
     bool placed = false;
     RECT target = {};
     // Fails exactly where IsWindow would: one call instead of two.

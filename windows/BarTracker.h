@@ -26,6 +26,9 @@ public:
         // cover the bar's buttons.
         std::function<void()> closePopup;
         std::function<void(HWND)> newTarget;
+        // Whether the window is hidden or its hide under way: the platform may still call it
+        // the foreground, but the bar would ride on nothing.
+        std::function<bool(HWND)> hidden;
         // The dialogs the bar owns, which must let go of it while it is raised.
         std::function<std::vector<HWND>()> ownedDialogs;
     };
