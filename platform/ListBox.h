@@ -29,14 +29,4 @@ public:
     }
     int GetSel(int index) const { return static_cast<int>(SendMessage(LB_GETSEL, index)); }
     void SetSel(int index, BOOL select) const { SendMessage(LB_SETSEL, select, index); }
-    std::string GetText(int index) const {
-        std::string text(static_cast<std::size_t>(SendMessage(LB_GETTEXTLEN, index)) + 1, '\0');
-        SendMessage(LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(text.size() - 1);
-        return text;
-    }
-    int FindString(int startAfter, const std::string& prefix) const {
-        return static_cast<int>(
-            SendMessage(LB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(prefix.c_str())));
-    }
 };

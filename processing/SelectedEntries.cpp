@@ -13,14 +13,11 @@ std::vector<HWND> SelectedEntries(const CListBox& list, const std::vector<HWND>&
     return selected;
 }
 
-bool SelectEntries(const CListBox& list, const std::vector<HWND>& handles,
+void SelectEntries(const CListBox& list, const std::vector<HWND>& handles,
                    const std::vector<HWND>& windows) {
-    bool selected = false;
     for (std::size_t i = 0; i < handles.size(); ++i) {
         if (std::find(windows.begin(), windows.end(), handles[i]) != windows.end()) {
             list.SetSel(static_cast<int>(i), TRUE);
-            selected = true;
         }
     }
-    return selected;
 }

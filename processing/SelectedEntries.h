@@ -10,6 +10,6 @@
 std::vector<HWND> SelectedEntries(const CListBox& list, const std::vector<HWND>& handles);
 
 // After a refresh, the entries of the windows that were selected before it, as the user chose
-// them; false when none of those windows is listed any more.
-bool SelectEntries(const CListBox& list, const std::vector<HWND>& handles,
+// them.
+void SelectEntries(const CListBox& list, const std::vector<HWND>& handles,
                    const std::vector<HWND>& windows);

@@ -11,7 +11,6 @@ void CWindowListView::Bind(CWnd& dialog) {
 
 void CWindowListView::Reset() {
     m_selectedWindows.clear();
-    m_selectedTitles.clear();
     SetParentsOnly(true);
 }
 
@@ -23,10 +22,6 @@ void CWindowListView::SetParentsOnly(bool parentsOnly) {
 
 void CWindowListView::BeginRefresh() {
     m_selectedWindows = Selected();
-    m_selectedTitles.clear();
-    for (int index : m_list.GetSelItems()) {
-        m_selectedTitles.push_back(m_list.GetText(index));
-    }
     m_list.ResetContent();
     m_handles.clear();
 }
@@ -36,18 +31,10 @@ void CWindowListView::Add(HWND window, const std::string& title) {
     m_list.AddString(title);
 }
 
-// Among windows of one title the one chosen stays so. Where none is left, each title
-// selects the first entry it begins.
+// By window, not by title: among windows of one title the next command must reach the one
+// chosen, and a window that is gone hands its selection to no other.
 void CWindowListView::EndRefresh() const {
-    if (SelectEntries(m_list, m_handles, m_selectedWindows)) {
-        return;
-    }
-    for (const std::string& selected : m_selectedTitles) {
-        const int found = m_list.FindString(-1, selected);
-        if (found != LB_ERR) {
-            m_list.SetSel(found, TRUE);
-        }
-    }
+    SelectEntries(m_list, m_handles, m_selectedWindows);
 }
 
 std::vector<HWND> CWindowListView::Selected() const {

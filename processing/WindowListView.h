@@ -1,6 +1,6 @@
 // The dialog's window list: the shown windows, parents only or with their children, entry i
 // being the window at i. A refresh keeps the selected windows selected where they are still
-// listed; where none is, the entries whose titles were selected.
+// listed.
 #pragma once
 
 #include "platform/Button.h"
@@ -32,6 +32,5 @@ private:
     CButton m_radioParentsChilds;
     std::vector<HWND> m_handles;
     std::vector<HWND> m_selectedWindows;
-    std::vector<std::string> m_selectedTitles;
     bool m_parentsOnly = true;
 };

@@ -58,6 +58,11 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
     // A window of a program of higher rights, shown for its row.
     const CForeignProcess refusing("Refusing", CloseMode::Closes, StackMode::Refuses);
     refusing.SetStackMode(StackMode::Yields);
+    const auto oneTitle = [&] {
+        for (HWND window : made) {
+            ::SetWindowTextA(window, "Made");
+        }
+    };
     // The windows selected in the window list and what is done before; the dialog in front.
     const auto selected = [&](
                               std::vector<int> chosen, std::function<void()> before = [] {}) {
@@ -147,14 +152,11 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
          "listed=W1,W2 listedHidden=W0 selected="},
         {"End process, every window closing", selected({0, 2}), command(IDC_ENDPROCESS),
          "W0=gone W2=gone stack=processing,bar,W1 listed=W1 selected="},
-        {"Minimize sel, windows of one title",
-         selected({1},
-                  [&] {
-                      for (HWND window : made) {
-                          ::SetWindowTextA(window, "Made");
-                      }
-                  }),
-         command(IDC_MINIMIZESEL), "W1.minimized=1 W1.rect=-32000:-32000,160x24"},
+        {"Minimize sel, windows of one title", selected({1}, oneTitle), command(IDC_MINIMIZESEL),
+         "W1.minimized=1 W1.rect=-32000:-32000,160x24"},
+        // A window gone hands its selection to no other of its title.
+        {"End process, windows of one title", selected({1}, oneTitle), command(IDC_ENDPROCESS),
+         "W1=gone stack=processing,bar,W0,W2 listed=W0,W2 selected="},
         // The list changed, and the dialog refreshed.
         {"a hidden window selected, another shown from the menu",
          selected({},
