@@ -1,7 +1,6 @@
 #include "app/BarTimers.h"
 
 #include "app/PreferencesDlg.h"
-#include "platform/WindowCalls.h"
 
 CBarTimers::CBarTimers(CWnd& bar, BarSettings& settings, CBarTracker& tracker,
                        std::function<void()> save)
@@ -54,5 +53,4 @@ void CBarTimers::Apply(const TimerPreferences& chosen) {
     m_settings.windowTimerEnabled = chosen.windowTimerEnabled;
     StartEnabled();
     m_save();
-    CWindowCalls::HandOnForeground(m_bar.m_hWnd);
 }

@@ -166,9 +166,8 @@ void CButtonBarDlg::ExitProgram() {
     m_pProcessingDlg->OnShowOwn();
     // The list is read after the answer: windows can be hidden while the question is open.
     if (!m_hiddenWindows.Windows().empty() &&
-        m_interaction.MessageBox(m_hWnd, "Would you like to show the windows that you have hidden?",
-                                 "Panewardweb - Exit Question",
-                                 MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+        m_interaction.Ask(m_hWnd, "Would you like to show the windows that you have hidden?",
+                          "Panewardweb - Exit Question", MB_YESNO | MB_ICONINFORMATION) == IDYES) {
         m_hiddenWindows.ShowEvery(CHiddenWindowList::Order::FirstToLast);
     }
 

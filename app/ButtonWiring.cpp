@@ -2,7 +2,7 @@
 
 #include "controls/SkinFolder.h"
 #include "platform/UserInteraction.h"
-#include "platform/WindowCalls.h"
+#include "platform/KeyboardReturn.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "windows/Transparency.h"
@@ -67,9 +67,11 @@ CSkins::Faults CButtonWiring::LoadStoredSkin() {
 }
 
 void CButtonWiring::ChooseSkin(HWND owner) {
+    CKeyboardReturn keyboard;
+    keyboard.Record();
     const std::string skinFolder = CSkins::Choose(owner, m_interaction);
     // The browser has closed and left its owner, the bar, with the keyboard.
-    CWindowCalls::HandOnForeground(m_bar.m_hWnd);
+    keyboard.HandBack();
     if (skinFolder.empty()) {
         return;
     }

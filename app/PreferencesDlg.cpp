@@ -39,10 +39,12 @@ BOOL CPreferencesDlg::OnInitDialog() {
     return TRUE;
 }
 
-// Hidden first: the owner then hands the keyboard on from wherever the hide left it.
+// Hidden first: the keyboard goes back from wherever the hide left it, once the values are
+// applied (which may ask a question of its own).
 void CPreferencesDlg::OnCancel() {
     ShowWindow(SW_HIDE);
     m_onClose(ReadSettings());
+    m_keyboard.HandBack();
 }
 
 // A stored period outside its slider's range shows as the timer runs it, at the slider's
@@ -56,6 +58,9 @@ void CPreferencesDlg::ShowSettings(const BarSettings& settings) {
     ShowPeriod(m_lblWindowTimer, m_sliderWindowTimer.GetPos());
     OnAutoMaximizeClicked();
     OnWindowTimerClicked();
+    if (!::IsWindowVisible(m_hWnd)) {
+        m_keyboard.Record();
+    }
     ShowWindow(SW_SHOW);
 }
 

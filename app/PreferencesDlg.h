@@ -3,6 +3,7 @@
 
 #include "app/BarSettings.h"
 #include "platform/Button.h"
+#include "platform/KeyboardReturn.h"
 #include "platform/TableWindow.h"
 #include "platform/SliderCtrl.h"
 #include "platform/Static.h"
@@ -50,4 +51,5 @@ private:
     CSliderCtrl m_sliderAutoMaximize;
     CButton m_chkAutoMaximize;
     CStatic m_lblAutoMaximize;
+    CKeyboardReturn m_keyboard;
 };

@@ -1,6 +1,7 @@
 #include "controls/SkinButton.h"
 
 #include "platform/Handles.h"
+#include "platform/KeyboardReturn.h"
 #include "platform/UserInteraction.h"
 #include "platform/WindowMenu.h"
 #include "resource.h"
@@ -87,7 +88,10 @@ LRESULT CSkinButton::OnRButtonDown() {
         ::CheckMenuItem(menu, 3, MF_BYPOSITION | MF_CHECKED); // "Automaximize IE"
     }
 
+    CKeyboardReturn keyboard;
+    keyboard.Record();
     m_interaction.TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, m_hWnd);
+    keyboard.HandBack();
     return 0;
 }
 

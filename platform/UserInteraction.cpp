@@ -1,5 +1,6 @@
 #include "platform/UserInteraction.h"
 
+#include "platform/KeyboardReturn.h"
 #include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
 
@@ -30,8 +31,17 @@ void CUserInteraction::Sleep(DWORD milliseconds) {
     ::Sleep(milliseconds);
 }
 
+int CUserInteraction::Ask(HWND owner, const std::string& text, const std::string& caption,
+                          UINT type) {
+    CKeyboardReturn keyboard;
+    keyboard.Record();
+    const int answer = MessageBox(owner, text, caption, type);
+    keyboard.HandBack();
+    return answer;
+}
+
 int CUserInteraction::AppMessageBox(HWND owner, const std::string& text, UINT type) {
-    return MessageBox(owner, ShortenLines(text, kMessageLineBytes), CWinApp::Title(), type);
+    return Ask(owner, ShortenLines(text, kMessageLineBytes), CWinApp::Title(), type);
 }
 
 void CUserInteraction::AppMessageBoxes(HWND owner, const std::vector<std::string>& texts) {

@@ -22,7 +22,9 @@ public:
     virtual BOOL NotifyIcon(DWORD message, NOTIFYICONDATAA& data);
     virtual void Sleep(DWORD milliseconds);
 
-    // A message box with the application's title as caption.
+    // The box, after which the keyboard goes back to the window that was in front.
+    int Ask(HWND owner, const std::string& text, const std::string& caption, UINT type);
+    // Such a box with the application's title as caption.
     int AppMessageBox(HWND owner, const std::string& text, UINT type = MB_OK);
     // One such box for each text, in order.
     void AppMessageBoxes(HWND owner, const std::vector<std::string>& texts);

@@ -141,6 +141,11 @@ void CWindowCalls::HandOnForeground(HWND from) {
         return;
     }
     if (const HWND next = NextWindowToActivate()) {
-        CWindowCalls(next).BringToFront();
+        HandKeyboardTo(next);
     }
+}
+
+void CWindowCalls::HandKeyboardTo(HWND window) {
+    ::PostMessageA(window, WM_NULL, 0, 0);
+    CWindowCalls(window).BringToFront(); // its ping waits until the thread reads messages
 }

@@ -48,6 +48,10 @@ public:
     // goes nowhere: while `from` is in front, the foreground goes where the platform sends it
     // when the window in front goes, to the next window down the stack, of another program.
     static void HandOnForeground(HWND from);
+    // Brings the window to the front to take the keyboard. Its thread reads a posted message
+    // first: Wine gives the display the window's focus with the time of the last message its
+    // thread read, which the display ignores when older than the program's own last focus.
+    static void HandKeyboardTo(HWND window);
 
     // No asynchronous form: a window that does not answer is left alone (false).
     bool SetExStyle(LONG exStyle) const;

@@ -80,7 +80,8 @@ void CloseOrEnd(HWND owner, const std::vector<HWND>& windows, CUserInteraction& 
                   "There are %i of %i windows that could not be close normally, do you want "
                   "to force close them?",
                   static_cast<int>(open), static_cast<int>(windows.size()));
-    if (interaction.MessageBox(owner, question, "Force close", MB_YESNO) == IDNO) {
+    // Yes ends programs whose work may be unsaved: Enter answers No.
+    if (interaction.Ask(owner, question, "Force close", MB_YESNO | MB_DEFBUTTON2) == IDNO) {
         return;
     }
     for (HWND window : windows) {

@@ -1,6 +1,5 @@
 #include "processing/WindowProcessingDlg.h"
 
-#include "platform/WindowCalls.h"
 #include "processing/HiddenWindowList.h"
 #include "processing/ProcessingCommands.h"
 
@@ -34,7 +33,7 @@ const MessageTable<CWindowProcessingDlg> CWindowProcessingDlg::s_messageTable = 
 // Hidden, it leaves its owner, the bar, in front.
 void CWindowProcessingDlg::OnCancel() {
     ShowWindow(SW_HIDE);
-    CWindowCalls::HandOnForeground(::GetWindow(m_hWnd, GW_OWNER));
+    m_keyboard.HandBack();
 }
 
 // Activation changes in either direction refresh the lists.
@@ -103,6 +102,9 @@ void CWindowProcessingDlg::ShowInFront(bool refreshFirst) {
         RefreshLists();
     }
     CenterWindow(::GetDesktopWindow());
+    if (!::IsWindowVisible(m_hWnd)) {
+        m_keyboard.Record();
+    }
     ShowWindow(SW_SHOW);
     ::SetForegroundWindow(m_hWnd);
 }

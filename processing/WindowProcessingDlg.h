@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/DpiCalls.h"
+#include "platform/KeyboardReturn.h"
 #include "platform/TableWindow.h"
 #include "platform/UserInteraction.h"
 #include "processing/HiddenListView.h"
@@ -83,4 +84,5 @@ private:
     CHiddenListView m_hidden;
     CStackingChoice m_stacking;
     CButton m_btnHideShow;
+    CKeyboardReturn m_keyboard;
 };

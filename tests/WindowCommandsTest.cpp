@@ -180,9 +180,14 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          [&] { Click(IDC_TRANSPARENCY); }, "First.alpha=- T=up"},
         {"menu: 10%", barInFront, [&] { RightClick(IDC_TOPMOST, {ID_TRANSPARENCY_10}); },
          "First.alpha=25 T=down foreground=First asked+=menu,of,A"},
-        {"menu: Off", [&] { Click(IDC_TRANSPARENCY); },
+        // A right press activates the bar first.
+        {"menu: Off, the bar in front",
+         [&] {
+             Click(IDC_TRANSPARENCY);
+             barInFront();
+         },
          [&] { RightClick(IDC_HIDE, {ID_TRANSPARENCY_OFF}); },
-         "First.alpha=- T=up asked+=menu,of,H"},
+         "First.alpha=- T=up foreground=First asked+=menu,of,H"},
         {"menu: Window selector", none, [&] { RightClick(IDC_HIDE, {ID_WINDOWSELECTOR}); },
          "asked+=menu,of,H" + selector},
         {"menu: Automaximize IE", none, [&] { RightClick(IDC_HIDE, {ID_AUTOMAXIMIZE}); },
@@ -280,7 +285,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          "First.alpha=77"},
         {"pop-up: its corner box", openPopup,
          [&] { ::SendDlgItemMessageA(Popup().m_hWnd, IDC_CLOSELEFT, BM_CLICK, 0, 0); },
-         "pop-up.visible=0 stack=bar,First,Second,Third foreground=bar"},
+         "pop-up.visible=0 stack=bar,First,Second,Third foreground=First"},
         {"menu: 10%, the pop-up closed, the bar in front",
          [&] {
              openPopup();
@@ -294,7 +299,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
              TrayMenu({ID_AUTOMAXIMIZE});
              PumpMessages();
          },
-         "asked+=menu,of,bar foreground=bar listed=First,Third timers=1125:500 "
+         "asked+=menu,of,bar listed=First,Third timers=1125:500 "
          "settings=Windows,Standard|1|500|0|10"},
         // The lists are refreshed.
         {"H on a window that refuses", makeRefusing(true), hideRefused,

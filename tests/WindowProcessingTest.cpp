@@ -310,7 +310,7 @@ TEST_F(WindowProcessing, EndProcessWaitsForAWindowsOwnQuestionThenEndsWhatStaysO
         EXPECT_EQ(Strings{"There are " + std::to_string(c.left) +
                           " of 5 windows that could not be close normally, do you want to force "
                           "close them?|Force close|" +
-                          std::to_string(MB_YESNO)},
+                          std::to_string(MB_YESNO | MB_DEFBUTTON2)},
                   interaction.m_messageBoxes);
         EXPECT_EQ(1000u, interaction.m_sleeps.at(0)); // for the windows to close
         const bool yes = c.force == IDYES;

@@ -1,6 +1,7 @@
 #include "tray/SystemTray.h"
 
 #include "platform/Handles.h"
+#include "platform/KeyboardReturn.h"
 #include "platform/UserInteraction.h"
 #include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
@@ -205,10 +206,13 @@ LRESULT CSystemTray::ShowMenu(CWnd& target) {
 
     POINT cursor = {};
     ::GetCursorPos(&cursor);
+    CKeyboardReturn keyboard;
+    keyboard.Record();
     ::SetForegroundWindow(target.m_hWnd);
     m_interaction.TrackPopupMenu(popup, 0, cursor.x, cursor.y, target.m_hWnd);
     // Lets the menu close properly when the user clicks elsewhere.
     ::PostMessageA(target.m_hWnd, WM_NULL, 0, 0);
+    keyboard.HandBack();
     return 1;
 }
 

@@ -24,6 +24,7 @@ BOOL CTransparencyDlg::OnInitDialog() {
 
 void CTransparencyDlg::ShowAtLevel(int level) {
     m_sliderAlpha.SetPos(level);
+    m_keyboard.Record();
     ShowWindow(SW_SHOW);
     m_bShown = 1;
 }
@@ -32,6 +33,7 @@ void CTransparencyDlg::ShowAtLevel(int level) {
 void CTransparencyDlg::OnCloseBox() {
     m_bShown = 0;
     ShowWindow(SW_HIDE);
+    m_keyboard.HandBack();
 }
 
 // Only dragging sets the level; channel clicks, keys and the end of a drag move the thumb alone.

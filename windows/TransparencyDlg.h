@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Button.h"
+#include "platform/KeyboardReturn.h"
 #include "platform/TableWindow.h"
 #include "platform/SliderCtrl.h"
 #include "resource.h"
@@ -37,4 +38,5 @@ private:
     CButton m_btnCloseRight;
     CSliderCtrl m_sliderAlpha; // 0 invisible at the left to 255 opaque at the right
     int m_bShown = 0;
+    CKeyboardReturn m_keyboard;
 };
