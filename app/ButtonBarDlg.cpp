@@ -46,9 +46,9 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& int
                  [this] { m_actions.Transparency().ClosePopup(); },
                  [this](HWND target) { m_actions.SyncButtonFaces(target); },
                  [this] {
-                     return std::vector<HWND>{m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
-                                              PreferencesDlg() ? PreferencesDlg()->m_hWnd
-                                                               : nullptr};
+                     return std::array<HWND, 2>{
+                         m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
+                         PreferencesDlg() ? PreferencesDlg()->m_hWnd : nullptr};
                  }}),
       m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon.Icon(),
                 interaction),

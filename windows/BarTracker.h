@@ -9,9 +9,9 @@
 #include "platform/Wnd.h"
 #include "windows/BarPlacement.h"
 
+#include <array>
 #include <functional>
 #include <optional>
-#include <vector>
 
 class CBarTracker {
 public:
@@ -26,8 +26,9 @@ public:
         // cover the bar's buttons.
         std::function<void()> closePopup;
         std::function<void(HWND)> newTarget;
-        // The dialogs the bar owns, which must let go of it while it is raised.
-        std::function<std::vector<HWND>()> ownedDialogs;
+        // The dialogs the bar owns, which must let go of it while it is raised; null where
+        // there is none.
+        std::function<std::array<HWND, 2>()> ownedDialogs;
     };
 
     CBarTracker(CWnd& bar, const PlatformQuirks& quirks, Callbacks callbacks)
