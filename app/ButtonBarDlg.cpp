@@ -47,9 +47,9 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& int
                  [this](HWND target) { m_actions.SyncButtonFaces(target); },
                  [this](HWND window) { return m_hiddenWindows.IsHidden(window); },
                  [this] {
-                     return std::vector<HWND>{m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
-                                              PreferencesDlg() ? PreferencesDlg()->m_hWnd
-                                                               : nullptr};
+                     return std::array<HWND, 2>{
+                         m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
+                         PreferencesDlg() ? PreferencesDlg()->m_hWnd : nullptr};
                  }}),
       m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon.Icon(),
                 interaction),

@@ -11,7 +11,6 @@ constexpr DWORD kObjectUncloaked = 0x8018; // EVENT_OBJECT_UNCLOAKED
 
 constexpr DWORD kRanges[][2] = {{EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND},
                                 {EVENT_SYSTEM_MINIMIZEEND, EVENT_SYSTEM_MINIMIZEEND},
-                                {EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE},
                                 {kObjectCloaked, kObjectUncloaked}};
 
 // The system hands a WinEvent callback no context, and calls it on the hooking thread.
@@ -35,7 +34,34 @@ CWinEventHook::~CWinEventHook() {
             ::UnhookWinEvent(hook);
         }
     }
+    if (m_hMoves) {
+        ::UnhookWinEvent(m_hMoves);
+    }
     t_hook = nullptr;
+}
+
+// By process: Wine refuses an out-of-context hook on another process's thread, and takes
+// WINEVENT_SKIPOWNPROCESS for the hooked process's events. The program's own process is
+// never hooked: its events are dropped in any case.
+void CWinEventHook::FollowMovesOf(HWND window) {
+    if (window == m_hMovesOf) {
+        return;
+    }
+    m_hMovesOf = window;
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (process == m_nMovesProcess) {
+        return;
+    }
+    if (m_hMoves) {
+        ::UnhookWinEvent(m_hMoves);
+        m_hMoves = nullptr;
+    }
+    m_nMovesProcess = process;
+    if (process && process != ::GetCurrentProcessId()) {
+        m_hMoves = ::SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE,
+                                     nullptr, &OnEvent, process, 0, WINEVENT_OUTOFCONTEXT);
+    }
 }
 
 void CALLBACK CWinEventHook::OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object,

@@ -15,6 +15,10 @@ public:
     CWinEventHook(const CWinEventHook&) = delete;
     CWinEventHook& operator=(const CWinEventHook&) = delete;
 
+    // Moves are heard from the process of this window only, the target's: hooked for every
+    // process, the system would bring each move of every program's windows, carets and
+    // cursor across to this thread, to be dropped. Hooked anew when the process changes.
+    void FollowMovesOf(HWND window);
     // The owner has handled the message: the next event that matters posts it again. Until
     // then events are dropped, so that a flood during a drag costs one message.
     void TickRan() { m_bPending = false; }
@@ -25,7 +29,10 @@ private:
 
     // Each event's range alone: one range over them all would also bring every show, hide,
     // name and value change of the system.
-    HWINEVENTHOOK m_hooks[4] = {};
+    HWINEVENTHOOK m_hooks[3] = {};
+    HWINEVENTHOOK m_hMoves = nullptr;
+    HWND m_hMovesOf = nullptr;
+    DWORD m_nMovesProcess = 0;
     HWND m_hWnd;
     UINT m_message;
     std::function<bool(HWND)> m_matters;

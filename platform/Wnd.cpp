@@ -5,7 +5,9 @@
 namespace {
 
 const char kWindowClass[] = "PanewardenWnd";
-// The property of a window that holds its object.
+// The property of a window that holds its object: it tells any window, the program's or
+// another's, whose user data may hold anything. The window's messages read the object from
+// its user data, which the window server need not be asked for, unlike a property.
 const char kObjectProperty[] = "Panewarden.Object";
 
 // Once per process: a second registration fails, and the class stays as it was.
@@ -33,11 +35,13 @@ CWnd* CWnd::FromHandle(HWND window) {
 void CWnd::Attach(HWND window) {
     m_hWnd = window;
     ::SetPropA(window, kObjectProperty, this);
+    ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 void CWnd::Detach() {
     if (m_hWnd && ::IsWindow(m_hWnd)) {
         ::RemovePropA(m_hWnd, kObjectProperty);
+        ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
     }
     m_hWnd = nullptr;
     m_pfnSuper = nullptr;
@@ -131,7 +135,8 @@ void CWnd::CenterWindow(HWND alternateOwner) const {
 }
 
 LRESULT CALLBACK CWnd::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CWnd* object = FromHandle(window);
+    // Only the windows this class made or took over come here.
+    CWnd* object = reinterpret_cast<CWnd*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!object && message == WM_NCCREATE) {
         object = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         object->Attach(window);

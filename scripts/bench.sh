@@ -1,22 +1,28 @@
 #!/bin/sh
 # Measures the shipped program under Wine against the polling reference
 # (bench/PollingFloor.cpp), the least program that follows the window in front, both with
-# their bar on a still window in one prefix. Each round runs Panewarden, then the reference,
-# then Panewarden with its window timer at 1000 ms, then Alt+A and Alt+S over 200 windows of another process, which then times showing them
-# itself, the floor under Alt+S; BENCH_ROUNDS rounds (default 3)
-# of BENCH_SECONDS each (default 20). Prints one table of medians: CPU of the program and of
-# the prefix's wineserver, start-up time to the first placement, resident memory, the
-# ratios Panewarden / reference, the hotkey times and the sizes of the stripped exes. It
-# runs the i686 build where the machine runs 32-bit code, else the x86_64 one.
+# their bar on a still window in one prefix. Each of BENCH_ROUNDS rounds (default 3) runs
+# Panewarden and the reference for BENCH_SECONDS each (default 20), in slices of
+# BENCH_SLICE seconds (default 5) that alternate one, the other, the other, the one, so
+# that a machine whose load drifts weighs on both alike; then Panewarden with its window
+# timer at 1000 ms, then Alt+A and Alt+S over 200 windows of another process, which then
+# times showing them itself, the floor under Alt+S. CPU is the time the kernel counts in
+# nanoseconds. Prints one table: medians of the slices' CPU of the program and of the
+# prefix's wineserver, start-up time to the first placement and resident memory; each
+# ratio Panewarden / reference the median of the slice pairs' ratios; the hotkey times and
+# the sizes of the stripped exes. It runs the i686 build where the machine runs 32-bit
+# code, else the x86_64 one.
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${BENCH_SECONDS:-20}
 rounds=${BENCH_ROUNDS:-3}
+slice=${BENCH_SLICE:-5}
+slices=$(((seconds + slice - 1) / slice))
 windows=200
 # Seconds the scene is left to settle before the measured time, and that the probe holds it
 # after, so that a busy machine does not end it early.
 settle=2
-spare=5
+spare=3
 
 scripts/dist.sh >/dev/null
 . scripts/wine-env.sh
@@ -59,14 +65,17 @@ prefix_pid() {
     return 1
 }
 
-# User plus system time in clock ticks.
-cpu_ticks() {
-    sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
+# Time on a CPU of all the process's threads, in nanoseconds: clock ticks are too coarse for
+# a slice of a few seconds at a few per cent.
+cpu_ns() {
+    cat /proc/"$1"/task/*/schedstat | awk '{ ns += $1 } END { printf "%.0f\n", ns }'
 }
 
 # Starts the probe with these arguments in the background and waits for the bar's first
 # placement.
 start_probe() {
+    # Emptied first: the background job may open it only after the wait below has looked.
+    : >"$work/probe.log"
     wine_run "$arch" "$work/BenchProbe.exe" "$@" >"$work/probe.log" 2>&1 </dev/null &
     probe=$!
     until grep -q '^startup-ms' "$work/probe.log"; do
@@ -90,24 +99,26 @@ probe_value() {
     awk -v key="$1" '$1 == key { sub(/\r$/, "", $2); print $2 }' "$work/probe.log"
 }
 
-# measure NAME PROGRAM PATTERN: one run of the program whose process name matches the
-# pattern; adds "NAME program% wineserver% total% startup-ms rss-MB" to the results.
+# measure NAME PAIR PROGRAM PATTERN SECONDS: one run of the program whose process name
+# matches the pattern; adds "NAME PAIR program% wineserver% total% startup-ms rss-MB" to
+# the results.
 measure() {
-    start_probe "$2" $((seconds + settle + spare))
-    program=$(prefix_pid "$3")
+    start_probe "$3" $(($5 + settle + spare))
+    program=$(prefix_pid "$4")
     sleep "$settle"
-    program_before=$(cpu_ticks "$program")
-    server_before=$(cpu_ticks "$server")
-    sleep "$seconds"
-    program_ticks=$(($(cpu_ticks "$program") - program_before))
-    server_ticks=$(($(cpu_ticks "$server") - server_before))
+    program_before=$(cpu_ns "$program")
+    server_before=$(cpu_ns "$server")
+    sleep "$5"
+    program_ns=$(($(cpu_ns "$program") - program_before))
+    server_ns=$(($(cpu_ns "$server") - server_before))
     # Gone only when the program ended early, which the probe reports.
     rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$program/status" 2>/dev/null) || true
     end_probe
-    awk -v name="$1" -v p="$program_ticks" -v w="$server_ticks" -v hz="$(getconf CLK_TCK)" \
-        -v s="$seconds" -v startup="$(probe_value startup-ms)" -v rss="$rss" 'BEGIN {
-            f = 100 / hz / s
-            printf "%s %.3f %.3f %.3f %d %.2f\n", name, p * f, w * f, (p + w) * f, startup, rss / 1024
+    awk -v name="$1" -v pair="$2" -v p="$program_ns" -v w="$server_ns" -v s="$5" \
+        -v startup="$(probe_value startup-ms)" -v rss="$rss" 'BEGIN {
+            f = 100 / 1e9 / s
+            printf "%s %s %.3f %.3f %.3f %d %.2f\n", name, pair, p * f, w * f, (p + w) * f,
+                startup, rss / 1024
         }' >>"$work/results"
 }
 
@@ -115,55 +126,88 @@ measure() {
 measure_hotkeys() {
     start_probe "$work/Panewarden/Panewarden.exe" hotkeys "$windows"
     end_probe
-    echo "hotkeys $(probe_value hide-all-ms) $(probe_value show-all-ms)" >>"$work/results"
+    echo "hotkeys - $(probe_value hide-all-ms) $(probe_value show-all-ms)" >>"$work/results"
     # What Alt+S cannot beat: the windows' own program showing them, unasked.
     wine_run "$arch" "$work/BenchProbe.exe" own-shows "$windows" >"$work/probe.log" 2>&1 </dev/null
-    echo "own-shows $(probe_value own-show-ms)" >>"$work/results"
+    echo "own-shows - $(probe_value own-show-ms)" >>"$work/results"
+}
+
+measure_panewarden() {
+    measure panewarden "$1" "$work/Panewarden/Panewarden.exe" Panewarden.exe "$slice"
+}
+
+measure_reference() {
+    measure reference "$1" "$work/PollingFloor.exe" 'PollingFloor*' "$slice"
 }
 
 server=$(prefix_pid 'wineserver*')
 round=1
 while [ "$round" -le "$rounds" ]; do
     echo "bench: round $round of $rounds" >&2
-    measure panewarden "$work/Panewarden/Panewarden.exe" Panewarden.exe
-    measure reference "$work/PollingFloor.exe" 'PollingFloor*'
-    measure panewarden-1000 "$work/Panewarden-1000/Panewarden.exe" Panewarden.exe
+    n=1
+    while [ "$n" -le "$slices" ]; do
+        pair=$round.$n
+        if [ $((n % 2)) -eq 1 ]; then
+            measure_panewarden "$pair"
+            measure_reference "$pair"
+        else
+            measure_reference "$pair"
+            measure_panewarden "$pair"
+        fi
+        n=$((n + 1))
+    done
+    measure panewarden-1000 "$round" "$work/Panewarden-1000/Panewarden.exe" Panewarden.exe \
+        "$seconds"
     measure_hotkeys
     round=$((round + 1))
 done
 
-# median NAME COLUMN
+# median: of the numbers on standard input, one a line.
 median() {
-    awk -v name="$1" -v column="$2" '$1 == name { print $column }' "$work/results" | sort -n |
-        awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+    sort -n | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-# row LABEL COLUMN FORMAT: Panewarden's and the reference's medians and their ratio.
+# column NAME COLUMN: the column of the results of that name.
+column() {
+    awk -v name="$1" -v column="$2" '$1 == name { print $column }' "$work/results"
+}
+
+# Panewarden's value over the reference's in the same pair, for each pair.
+pair_ratios() {
+    awk -v column="$1" '$1 == "panewarden" { p[$2] = $column } $1 == "reference" { r[$2] = $column }
+        END { for (pair in p) if (pair in r && r[pair] > 0) print p[pair] / r[pair] }' "$work/results"
+}
+
+# row LABEL COLUMN FORMAT: Panewarden's and the reference's medians and the median ratio.
 row() {
-    awk -v label="$1" -v format="$3" -v p="$(median panewarden "$2")" \
-        -v r="$(median reference "$2")" 'BEGIN {
-            printf "| %s | " format " | " format " | %s |\n", label, p, r,
-                (r > 0 ? sprintf("%.2f", p / r) : "-")
+    awk -v label="$1" -v format="$3" -v p="$(column panewarden "$2" | median)" \
+        -v r="$(column reference "$2" | median)" -v ratio="$(pair_ratios "$2" | median)" 'BEGIN {
+            printf "| %s | " format " | " format " | %.2f |\n", label, p, r, ratio
         }'
 }
 
 size() {
     echo "$(($(stat -c %s "$1/Panewarden.exe") / 1024)) KB"
 }
-echo "| $arch, bar on a still window, medians of $rounds rounds of $seconds s | Panewarden | reference | ratio |"
+echo "| $arch, bar on a still window, medians of $((rounds * slices)) slices of $slice s each | Panewarden | reference | ratio |"
 echo "|---|---|---|---|"
-row "CPU of the program" 2 "%.1f %%"
-row "CPU of the prefix's wineserver" 3 "%.1f %%"
-row "CPU of both" 4 "%.1f %%"
-awk -v p="$(median panewarden-1000 2)" -v r="$(median reference 2)" 'BEGIN {
+row "CPU of the program" 3 "%.1f %%"
+row "CPU of the prefix's wineserver" 4 "%.1f %%"
+row "CPU of both" 5 "%.1f %%"
+awk -v p="$(column panewarden-1000 3 | median)" -v r="$(column reference 3 | median)" 'BEGIN {
     printf "| CPU of the program, its window timer at 1000 ms; reference at 10 ms | %.1f %% | %.1f %% | %s |\n", p, r, (r > 0 ? sprintf("%.2f", p / r) : "-")
 }'
-row "Start-up to the first placement" 5 "%.0f ms"
-row "Resident memory of the program" 6 "%.1f MB"
+row "Start-up to the first placement" 6 "%.0f ms"
+row "Resident memory of the program" 7 "%.1f MB"
 printf '| Alt+A until %d windows of another process are hidden | %.0f ms | | |\n' "$windows" \
-    "$(median hotkeys 2)"
-awk -v p="$(median hotkeys 3)" -v r="$(median own-shows 2)" 'BEGIN {
+    "$(column hotkeys 3 | median)"
+awk -v p="$(column hotkeys 4 | median)" -v r="$(column own-shows 3 | median)" 'BEGIN {
     printf "| Alt+S until they are all shown again; reference: their program showing them itself | %.0f ms | %.0f ms | %.2f |\n", p, r, p / r
+}'
+# How steady the CPU ratio is: the middle half of the pairs' ratios.
+pair_ratios 5 | sort -n | awk '{ v[NR] = $1 } END {
+    printf "| CPU of both, ratio: the middle half of the %d pairs | | | %.2f to %.2f |\n", NR,
+        v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)]
 }'
 echo "| Panewarden.exe stripped, i686 | $(size dist/Panewarden) | | |"
 echo "| Panewarden.exe stripped, x86_64 | $(size dist/Panewarden-x64) | | |"

@@ -256,12 +256,28 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
         {"the target uncloaked", on(window), ran([&] { helper.RaiseEvents(0x8018, 1); }, 1, 1), ""},
         {"the timer off, a switch, its event", on(target.Handle(), kTimerOff), ran(switched, 0, 0),
          "foreground=Helper stack=bar,Helper,Target,Behind"},
-        {"a topmost window over the bar, its event", on(window),
+        // The new target's moves are heard as well as those of the program first in front.
+        {"a switch from another program, then the new target moved, an event each",
+         [&] {
+             ::SetForegroundWindow(behind.Handle());
+             PumpUntil([&] { return ::GetForegroundWindow() == behind.Handle(); });
+             on(behind.Handle())();
+         },
+         ran(
+             [&] {
+                 switched();
+                 PumpMessages(100);
+                 moved(helper, 260, 1)();
+             },
+             1, 1),
+         "bar=at,539:185,63x15 target=Helper foreground=Helper Helper.rect=260:180,400x300 "
+         "stack=bar,Helper,Behind,Target"},
+        {"a topmost window restored over the bar, its event", on(window),
          ran(
              [&] {
                  ::SetWindowPos(behind.Handle(), HWND_TOPMOST, 0, 0, 0, 0,
                                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-                 behind.RaiseEvents(EVENT_OBJECT_LOCATIONCHANGE, 1);
+                 behind.RaiseEvents(EVENT_SYSTEM_MINIMIZEEND, 1);
              },
              1, 1),
          "Behind.topmost=1 stack=bar,Behind,Helper,Target"},

@@ -88,6 +88,9 @@ void CBarTracker::Track(bool reported) {
             m_callbacks.newTarget(foreground);
         }
         m_pTarget = foreground;
+        if (m_events) {
+            m_events->FollowMovesOf(foreground);
+        }
     }
     if (placed) {
         m_quietTicks.Reset();
@@ -173,20 +176,24 @@ void CBarTracker::KeepBarOnTop(bool restack, HWND foreground) {
 // topmost band and back into it, the dialogs let go meanwhile, and they come back above it.
 void CBarTracker::RaiseOnScreen() {
     const HWND bar = m_bar.m_hWnd;
-    std::vector<HWND> shown;
-    for (HWND dialog : m_callbacks.ownedDialogs()) {
-        if (dialog && ::IsWindowVisible(dialog)) {
-            shown.push_back(dialog);
+    std::array<HWND, 2> shown = m_callbacks.ownedDialogs();
+    for (HWND& dialog : shown) {
+        if (dialog && !::IsWindowVisible(dialog)) {
+            dialog = nullptr;
         }
     }
     const UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     for (HWND dialog : shown) {
-        ::SetWindowLongPtrA(dialog, GWLP_HWNDPARENT, 0);
+        if (dialog) {
+            ::SetWindowLongPtrA(dialog, GWLP_HWNDPARENT, 0);
+        }
     }
     ::SetWindowPos(bar, HWND_NOTOPMOST, 0, 0, 0, 0, keep);
     SetWindowTopmost(1, bar, bar);
     for (HWND dialog : shown) {
-        ::SetWindowLongPtrA(dialog, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(bar));
-        ::SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, keep);
+        if (dialog) {
+            ::SetWindowLongPtrA(dialog, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(bar));
+            ::SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, keep);
+        }
     }
 }

@@ -9,9 +9,9 @@
 #include "platform/Wnd.h"
 #include "windows/BarPlacement.h"
 
+#include <array>
 #include <functional>
 #include <optional>
-#include <vector>
 
 class CBarTracker {
 public:
@@ -29,8 +29,9 @@ public:
         // Whether the window is hidden or its hide under way: the platform may still call it
         // the foreground, but the bar would ride on nothing.
         std::function<bool(HWND)> hidden;
-        // The dialogs the bar owns, which must let go of it while it is raised.
-        std::function<std::vector<HWND>()> ownedDialogs;
+        // The dialogs the bar owns, which must let go of it while it is raised; null where
+        // there is none.
+        std::function<std::array<HWND, 2>()> ownedDialogs;
     };
 
     CBarTracker(CWnd& bar, const PlatformQuirks& quirks, Callbacks callbacks)
