@@ -118,8 +118,13 @@ CForeignProcess::CForeignProcess(const std::string& program, const std::string& 
     std::string commandLine = "\"" + program + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    ::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder,
-                     &startup, &m_process);
+    // Now and then Wine fails to start a process before any of it runs: a second try starts it.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                             folder, &startup, &m_process)) {
+            return;
+        }
+    }
 }
 
 CForeignProcess::CForeignProcess(const std::string& title, CloseMode closeMode, StackMode stackMode)
