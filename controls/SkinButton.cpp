@@ -1,8 +1,8 @@
 #include "controls/SkinButton.h"
 
 #include "platform/Handles.h"
+#include "platform/PopupMenu.h"
 #include "platform/UserInteraction.h"
-#include "platform/WindowMenu.h"
 #include "resource.h"
 
 namespace {
@@ -73,21 +73,13 @@ LRESULT CSkinButton::OnRButtonDblClk() {
 }
 
 LRESULT CSkinButton::OnRButtonDown() {
-    const UniqueMenu loaded(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP)));
-    if (!loaded) {
+    const CPopupMenu menu(IDR_POPUP);
+    if (!menu) {
         m_interaction.AppMessageBox(m_hWnd, "Error loading context popup menu!", MB_OK);
         return 0;
     }
-    HMENU menu = ::GetSubMenu(loaded.get(), 0);
-    POINT cursor = {};
-    ::GetCursorPos(&cursor);
-
-    InsertHiddenWindowsSubmenu(menu, 0, m_callbacks.menuWindows());
-    if (m_callbacks.autoMaximizeOn()) {
-        ::CheckMenuItem(menu, 3, MF_BYPOSITION | MF_CHECKED); // "Automaximize IE"
-    }
-
-    m_interaction.TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, m_hWnd);
+    AddProgramItems(menu, m_callbacks.menu);
+    menu.Track(m_interaction, TPM_LEFTALIGN | TPM_RIGHTBUTTON, m_hWnd);
     return 0;
 }
 
