@@ -30,16 +30,14 @@ const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
     OnHotkey(kShowAllHotkey, &CButtonBarDlg::ShowAll),
     OnCommandRange(ID_ACTIVEWINDOW_FIRST, ID_HIDDENWINDOW_FIRST - 1, &CButtonBarDlg::OnHideListed),
     OnCommandRange(ID_HIDDENWINDOW_FIRST, 0xFFFF, &CButtonBarDlg::ShowHiddenWindowAt),
-    // An icon's restore command does not fit in the low word: it is compared whole.
-    OnCommandWordRange(ID_RESTOREWINDOW_FIRST, ID_RESTOREWINDOW_FIRST + 9999,
-                       &CButtonBarDlg::OnRestoreWindow),
+    OnWindowMessage(CHiddenWindowIcons::kRestoreMessage, &CButtonBarDlg::OnRestoreWindow),
 };
 
 CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& interaction)
     : CTableWindow(IDD_BUTTONBAR), m_interaction(interaction), m_settings(interaction),
       m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks,
                       interaction),
-      m_buttons(interaction),
+      m_catalogue(m_hiddenWindows, quirks.dpiCalls), m_buttons(interaction),
       m_tracker(*this, quirks,
                 {[this] { return static_cast<CWnd*>(m_actions.Transparency().Popup()); },
                  [this] { return static_cast<CWnd*>(m_actions.Transparency().ShownPopup()); },
@@ -51,10 +49,11 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& int
                          m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
                          PreferencesDlg() ? PreferencesDlg()->m_hWnd : nullptr};
                  }}),
-      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon.Icon(),
+      m_actions(*this, m_tracker, m_hiddenWindows, m_catalogue, m_buttons, m_trayIcon.Icon(),
                 interaction),
       m_timers(*this, m_settings.Values(), m_tracker, [this] { m_settings.Save(m_hWnd); }),
-      m_wiring(*this, m_buttons, m_actions, m_settings.Values(), m_pProcessingDlg, interaction),
+      m_wiring(*this, m_buttons, m_actions, m_settings.Values(), m_catalogue, m_pProcessingDlg,
+               interaction),
       m_trayIcon(interaction), m_nSecondStartMessage(SecondStartMessage()) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
@@ -121,13 +120,14 @@ void CButtonBarDlg::CreateProcessingDlg() {
         [this](CHiddenWindowList::Change change, const std::vector<HWND>& windows) {
             OnHiddenWindowsChanged(change, windows);
         });
-    m_pProcessingDlg = std::make_unique<CWindowProcessingDlg>(
-        m_hiddenWindows, m_tracker.Quirks().dpiCalls, m_interaction);
+    m_catalogue.Listen([this] { OnCatalogueChanged(); });
+    m_pProcessingDlg =
+        std::make_unique<CWindowProcessingDlg>(m_catalogue, m_hiddenWindows, m_interaction);
     m_pProcessingDlg->Create(IDD_WINDOWPROCESSING, this);
     m_hiddenWindows.Load();
 }
 
-// The icons hear first that windows left the list, then the dialog.
+// The icons hear first that windows left the list, then the catalogue.
 void CButtonBarDlg::OnHiddenWindowsChanged(CHiddenWindowList::Change change,
                                            const std::vector<HWND>& windows) {
     for (HWND window : windows) {
@@ -140,18 +140,24 @@ void CButtonBarDlg::OnHiddenWindowsChanged(CHiddenWindowList::Change change,
     if (change == CHiddenWindowList::Change::Added) {
         ::SetTimer(m_hWnd, kCheckBackTimer, kCheckBackMs, nullptr);
     }
+    m_catalogue.Refresh();
+}
+
+void CButtonBarDlg::OnCatalogueChanged() {
     if (m_pProcessingDlg) {
-        m_pProcessingDlg->OnHiddenWindowsChanged();
+        m_pProcessingDlg->OnCatalogueChanged();
     }
 }
 
 void CButtonBarDlg::InstallTrayIcon() {
-    m_trayIcon.Install(
-        m_settings.Values().firstRun == 1,
-        {[this]() -> const std::vector<HWND>& { return m_pProcessingDlg->CurrentWindows(); },
-         [this]() -> const std::vector<HWND>& { return HiddenWindows(); },
-         [this] { return IsAutoMaximizeOn(); }},
-        *this);
+    m_trayIcon.Install(m_settings.Values().firstRun == 1,
+                       {[this]() -> const std::vector<HWND>& {
+                            m_catalogue.Refresh();
+                            return m_catalogue.Windows();
+                        },
+                        [this]() -> const std::vector<HWND>& { return m_catalogue.Hidden(); },
+                        [this] { return IsAutoMaximizeOn(); }},
+                       *this);
     m_actions.Icons().Clear();
 }
 
@@ -163,7 +169,7 @@ void CButtonBarDlg::ExitProgram() {
     m_bExiting = 1;
     m_trayIcon.Remove();
 
-    m_pProcessingDlg->OnShowOwn();
+    m_catalogue.SetShowAll(false); // the dialog shows "own" while the question is open
     // The list is read after the answer: windows can be hidden while the question is open.
     if (!m_hiddenWindows.Windows().empty() &&
         m_interaction.Ask(m_hWnd, "Would you like to show the windows that you have hidden?",
@@ -191,10 +197,6 @@ UINT CButtonBarDlg::SecondStartMessage() {
 void CButtonBarDlg::OnSecondStart() {
     ::SetForegroundWindow(m_hWnd);
     SendMessage(WM_COMMAND, ID_WINDOWSELECTOR);
-}
-
-const std::vector<HWND>& CButtonBarDlg::HiddenWindows() const {
-    return m_pProcessingDlg->HiddenHandles();
 }
 
 // The timers have no callback, so the default processing of their messages would do

@@ -12,6 +12,7 @@
 #include "platform/PlatformQuirks.h"
 #include "platform/TableWindow.h"
 #include "processing/HiddenWindowList.h"
+#include "processing/WindowCatalogue.h"
 #include "tray/HiddenWindowIcons.h"
 #include "tray/ProgramTrayIcon.h"
 #include "windows/AutoMaximizer.h"
@@ -56,12 +57,12 @@ public:
     const CSystemTray& TrayIcon() const { return m_trayIcon.Icon(); }
     const CHiddenWindowIcons& HiddenWindowIcons() { return m_actions.Icons(); }
     CHiddenWindowList& HiddenWindowList() { return m_hiddenWindows; }
+    // What the menus, the numbered commands and the dialog list.
+    CWindowCatalogue& Catalogue() { return m_catalogue; }
     CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
     CPreferencesDlg* PreferencesDlg() const { return m_timers.PreferencesDlg(); }
     bool IsAutoMaximizeOn() const { return Settings().autoMaximize == 1; }
     const BarSettings& Settings() const { return m_settings.Values(); }
-    // What the menus list under "Hidden windows", and their commands index.
-    const std::vector<HWND>& HiddenWindows() const;
 
 private:
     friend CTableDialog<CButtonBarDlg>;
@@ -88,7 +89,7 @@ private:
     void ShowAll() { m_actions.ShowAll(); }
     void OnHideListed(UINT index) { m_actions.HideListed(index); }
     void ShowHiddenWindowAt(UINT index) { m_actions.ShowHiddenAt(index); }
-    void OnRestoreWindow(UINT, HWND window) { m_actions.RestoreWindow(window); }
+    void OnRestoreWindow(HWND window) { m_actions.RestoreWindow(window); }
     void CollapseBar() { m_tracker.Collapse(); }
 
     // Start-up's steps.
@@ -96,11 +97,13 @@ private:
     void ShowOnWindowInFront();
     void CreateProcessingDlg();
     void OnHiddenWindowsChanged(CHiddenWindowList::Change change, const std::vector<HWND>& windows);
+    void OnCatalogueChanged();
     void InstallTrayIcon();
 
     CUserInteraction& m_interaction;
     CSettingsFile m_settings;
     CHiddenWindowList m_hiddenWindows;
+    CWindowCatalogue m_catalogue;
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CBarButtons m_buttons;
     CBarTracker m_tracker;

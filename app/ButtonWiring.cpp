@@ -8,21 +8,23 @@
 #include "windows/Transparency.h"
 
 CButtonWiring::CButtonWiring(CWnd& bar, CBarButtons& buttons, CWindowActions& actions,
-                             BarSettings& settings,
+                             BarSettings& settings, const CWindowCatalogue& catalogue,
                              const std::unique_ptr<CWindowProcessingDlg>& dialog,
                              CUserInteraction& interaction)
-    : m_bar(bar), m_buttons(buttons), m_actions(actions), m_settings(settings), m_pDialog(dialog),
-      m_interaction(interaction) {}
+    : m_bar(bar), m_buttons(buttons), m_actions(actions), m_settings(settings),
+      m_catalogue(catalogue), m_pDialog(dialog), m_interaction(interaction) {}
 
 void CButtonWiring::Wire() {
     const auto activate = [this] { m_actions.ActivateTarget(); };
     const auto wire = [&](CSkinButton& button, void (CWindowActions::*onClick)(),
                           std::function<void()> onLeftDoubleClick) {
         button.SetCallbacks(
-            {[this, onClick] { (m_actions.*onClick)(); }, std::move(onLeftDoubleClick), activate,
+            {[this, onClick] { (m_actions.*onClick)(); },
+             std::move(onLeftDoubleClick),
+             activate,
              [this, &button](UINT command) { OnMenuChoice(button, command); },
-             [this]() -> const std::vector<HWND>& { return m_pDialog->HiddenHandles(); },
-             [this] { return m_settings.autoMaximize == 1; }});
+             {nullptr, [this]() -> const std::vector<HWND>& { return m_catalogue.Hidden(); },
+              [this] { return m_settings.autoMaximize == 1; }}});
     };
     wire(m_buttons.hide, &CWindowActions::HideTarget, activate);
     wire(m_buttons.topmost, &CWindowActions::ToggleTopmost, activate);

@@ -16,6 +16,7 @@ class CWindowProcessingDlg;
 class CButtonWiring {
 public:
     CButtonWiring(CWnd& bar, CBarButtons& buttons, CWindowActions& actions, BarSettings& settings,
+                  const CWindowCatalogue& catalogue,
                   const std::unique_ptr<CWindowProcessingDlg>& dialog,
                   CUserInteraction& interaction);
 
@@ -36,6 +37,7 @@ private:
     CBarButtons& m_buttons;
     CWindowActions& m_actions;
     BarSettings& m_settings;
+    const CWindowCatalogue& m_catalogue;
     const std::unique_ptr<CWindowProcessingDlg>& m_pDialog;
     CUserInteraction& m_interaction;
 };

@@ -1,7 +1,6 @@
 #include "app/WindowActions.h"
 
 #include "platform/WindowCalls.h"
-#include "processing/WindowProcessingDlg.h"
 #include "windows/Topmost.h"
 
 #include <algorithm>
@@ -12,10 +11,9 @@ const char kRefusedText[] =
 } // namespace
 
 CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
-                               const std::unique_ptr<CWindowProcessingDlg>& dialog,
-                               CBarButtons& buttons, CSystemTray& trayIcon,
-                               CUserInteraction& interaction)
-    : m_bar(bar), m_tracker(tracker), m_hiddenWindows(hiddenWindows), m_pDialog(dialog),
+                               CWindowCatalogue& catalogue, CBarButtons& buttons,
+                               CSystemTray& trayIcon, CUserInteraction& interaction)
+    : m_bar(bar), m_tracker(tracker), m_hiddenWindows(hiddenWindows), m_catalogue(catalogue),
       m_icons(interaction), m_buttons(buttons),
       m_transparency([this](int level) { SetTransparencyLevel(level); }), m_trayIcon(trayIcon) {}
 
@@ -114,29 +112,31 @@ void CWindowActions::ToggleTransparency() {
 }
 
 void CWindowActions::HideListed(UINT index) {
-    const std::vector<HWND>& listed = m_pDialog->WindowHandles();
-    if (index < listed.size()) {
-        m_hiddenWindows.Hide(CWindowCalls(listed[index]));
+    if (const HWND window = m_catalogue.WindowAt(index)) {
+        m_hiddenWindows.Hide(CWindowCalls(window));
         CWindowCalls::HandOnForeground(m_bar.m_hWnd);
     }
 }
 
 void CWindowActions::ShowHiddenAt(UINT index) {
-    m_pDialog->ShowHiddenAt(index);
+    if (const HWND window = m_catalogue.HiddenAt(index)) {
+        m_hiddenWindows.Show(window);
+    }
 }
 
-// Any icon number will do: the window travels with the command.
 void CWindowActions::RestoreWindow(HWND window) {
     m_hiddenWindows.Show(window);
 }
 
 void CWindowActions::HideAll() {
-    m_hiddenWindows.HideEvery(m_pDialog->CurrentWindows());
+    m_catalogue.Refresh();
+    m_hiddenWindows.HideEvery(m_catalogue.Windows());
     m_tracker.Collapse();
 }
 
 void CWindowActions::ShowAll() {
-    m_pDialog->OnShowOwn();
+    // The dialog shows "own" afterwards, as it did when it held the list.
+    m_catalogue.SetShowAll(false);
     if (!m_hiddenWindows.Windows().empty()) {
         m_hiddenWindows.ShowEvery(CHiddenWindowList::Order::LastToFirst);
     }

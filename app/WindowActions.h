@@ -4,21 +4,18 @@
 
 #include "controls/BarButtons.h"
 #include "processing/HiddenWindowList.h"
+#include "processing/WindowCatalogue.h"
 #include "tray/HiddenWindowIcons.h"
 #include "tray/SystemTray.h"
 #include "windows/BarTracker.h"
 #include "windows/TargetTransparency.h"
 
-#include <memory>
-
-class CWindowProcessingDlg;
-
 class CWindowActions {
 public:
     // The tray icon tells of refused actions.
     CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
-                   const std::unique_ptr<CWindowProcessingDlg>& dialog, CBarButtons& buttons,
-                   CSystemTray& trayIcon, CUserInteraction& interaction);
+                   CWindowCatalogue& catalogue, CBarButtons& buttons, CSystemTray& trayIcon,
+                   CUserInteraction& interaction);
 
     CTargetTransparency& Transparency() { return m_transparency; }
     // One icon per window hidden with H.
@@ -30,8 +27,8 @@ public:
     void ToggleTransparency();
     void HideAll();
     void ShowAll();
-    // The numbered window commands: hide entry index of the window list, show entry index
-    // of the hidden-window list, show the window of a hidden-window icon.
+    // The numbered window commands: hide entry index of the catalogue's window list, show
+    // entry index of its hidden-window list; and show the window of a hidden-window icon.
     void HideListed(UINT index);
     void ShowHiddenAt(UINT index);
     void RestoreWindow(HWND window);
@@ -52,7 +49,7 @@ private:
     CWnd& m_bar;
     CBarTracker& m_tracker;
     CHiddenWindowList& m_hiddenWindows;
-    const std::unique_ptr<CWindowProcessingDlg>& m_pDialog;
+    CWindowCatalogue& m_catalogue;
     CHiddenWindowIcons m_icons;
     CBarButtons& m_buttons;
     CTargetTransparency m_transparency;

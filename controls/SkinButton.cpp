@@ -2,8 +2,8 @@
 
 #include "platform/Handles.h"
 #include "platform/KeyboardReturn.h"
+#include "platform/PopupMenu.h"
 #include "platform/UserInteraction.h"
-#include "platform/WindowMenu.h"
 #include "resource.h"
 
 namespace {
@@ -74,23 +74,15 @@ LRESULT CSkinButton::OnRButtonDblClk() {
 }
 
 LRESULT CSkinButton::OnRButtonDown() {
-    const UniqueMenu loaded(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_POPUP)));
-    if (!loaded) {
+    const CPopupMenu menu(IDR_POPUP);
+    if (!menu) {
         m_interaction.AppMessageBox(m_hWnd, "Error loading context popup menu!", MB_OK);
         return 0;
     }
-    HMENU menu = ::GetSubMenu(loaded.get(), 0);
-    POINT cursor = {};
-    ::GetCursorPos(&cursor);
-
-    InsertHiddenWindowsSubmenu(menu, 0, m_callbacks.menuWindows());
-    if (m_callbacks.autoMaximizeOn()) {
-        ::CheckMenuItem(menu, 3, MF_BYPOSITION | MF_CHECKED); // "Automaximize IE"
-    }
-
+    AddProgramItems(menu, m_callbacks.menu);
     CKeyboardReturn keyboard;
     keyboard.Record();
-    m_interaction.TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, m_hWnd);
+    menu.Track(m_interaction, TPM_LEFTALIGN | TPM_RIGHTBUTTON, m_hWnd);
     keyboard.HandBack();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "platform/TableWindow.h"
 #include "platform/Static.h"
 #include "platform/UserInteraction.h"
+#include "tray/ProgramMenu.h"
 
 #include <functional>
 #include <string>
@@ -20,8 +21,7 @@ public:
         std::function<void()> onRightDoubleClick;
         std::function<void(UINT)> onMenuChoice;
         // What the context menu lists under "Hidden windows", and its "Automaximize IE" check.
-        std::function<const std::vector<HWND>&()> menuWindows;
-        std::function<bool()> autoMaximizeOn;
+        ProgramMenuSource menu;
     };
 
     // Its context menu is tracked, and a failure told, through interaction.

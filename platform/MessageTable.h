@@ -15,6 +15,7 @@ template <class T> struct MessageEntry {
     void (T::*onCommand)() = nullptr;
     void (T::*onIndex)(UINT) = nullptr;             // the id less first
     void (T::*onWindowIndex)(UINT, HWND) = nullptr; // the word less first, lParam's window
+    void (T::*onWindow)(HWND) = nullptr;            // the program's own message: lParam's window
     LRESULT (T::*onResult)() = nullptr;             // the message's result
     bool (T::*onSysCommand)(UINT) = nullptr;        // false: the default handling
     void (T::*onAfterDefault)(UINT) = nullptr;      // wParam, once the default handling is done
@@ -108,13 +109,11 @@ constexpr MessageEntry<T> OnCommandRange(UINT first, UINT last, void (T::*handle
     return entry;
 }
 
-// Numbered commands too large for the low word, with a window in lParam.
+// One of the program's own messages that carries a window in lParam.
 template <class T>
-constexpr MessageEntry<T> OnCommandWordRange(UINT first, UINT last,
-                                             void (T::*handler)(UINT, HWND)) {
-    MessageEntry<T> entry{WM_COMMAND, first, last};
-    entry.wholeWord = true;
-    entry.onWindowIndex = handler;
+constexpr MessageEntry<T> OnWindowMessage(UINT message, void (T::*handler)(HWND)) {
+    MessageEntry<T> entry{message};
+    entry.onWindow = handler;
     return entry;
 }
 
@@ -138,6 +137,8 @@ bool RouteDecoded(T* self, const MessageEntry<T>& entry, UINT message, WPARAM wP
                   LRESULT& result) {
     if (entry.onResult) {
         result = (self->*entry.onResult)();
+    } else if (entry.onWindow) {
+        (self->*entry.onWindow)(reinterpret_cast<HWND>(lParam));
     } else if (entry.onPrintClient) {
         (self->*entry.onPrintClient)(reinterpret_cast<HDC>(wParam));
     } else if (entry.onSysCommand) {

@@ -2,6 +2,7 @@
 
 #include "processing/HiddenWindowList.h"
 #include "processing/ProcessingCommands.h"
+#include "processing/WindowCatalogue.h"
 
 namespace {
 
@@ -50,9 +51,8 @@ void CWindowProcessingDlg::DoDataExchange() {
 
 BOOL CWindowProcessingDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_windows.Reset();
     m_stacking.Choose(Stacking::Rectangles);
-    m_hidden.SetShowAll(false);
+    OnCatalogueChanged();
     // No focus yet: it would activate the hidden dialog. Showing it focuses its first control.
     return FALSE;
 }
@@ -64,37 +64,14 @@ void CWindowProcessingDlg::OnShowWindow(UINT show) {
 }
 
 void CWindowProcessingDlg::RefreshLists() {
-    if (!m_windows.IsBound()) {
-        return;
-    }
-    m_windows.BeginRefresh();
-    m_hidden.BeginRefresh();
-    ::EnumWindows(&CWindowProcessingDlg::EnumWindowsCallback, reinterpret_cast<LPARAM>(this));
-    m_windows.EndRefresh();
-    m_hidden.EndRefresh(m_hiddenWindows.Windows());
+    m_catalogue.Refresh();
 }
 
-BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM dialog) {
-    reinterpret_cast<CWindowProcessingDlg*>(dialog)->ListWindow(window);
-    return TRUE;
-}
-
-// A cloaked window is shown to the platform but not on the screen (another virtual desktop,
-// a suspended Store app): neither list has it, so nothing hides it either.
-void CWindowProcessingDlg::ListWindow(HWND window) {
-    if (!m_hiddenWindows.SettledVisibility(window, ::IsWindowVisible(window) == 1)) {
-        m_hidden.Found(window);
-        return;
+void CWindowProcessingDlg::OnCatalogueChanged() {
+    if (m_windows.IsBound()) {
+        m_windows.Show(m_catalogue);
+        m_hidden.Show(m_catalogue);
     }
-    if (m_windows.ParentsOnly() && ::GetParent(window)) {
-        return;
-    }
-    const std::string title = WindowTitle(window);
-    if (title == "Window processing" || title == "Program Manager" || title.empty() ||
-        m_dpiCalls.IsCloaked(window)) {
-        return;
-    }
-    m_windows.Add(window, title);
 }
 
 void CWindowProcessingDlg::ShowInFront(bool refreshFirst) {
@@ -109,21 +86,20 @@ void CWindowProcessingDlg::ShowInFront(bool refreshFirst) {
     ::SetForegroundWindow(m_hWnd);
 }
 
-// The entry leaves the lists before its window shows, since showing can activate the dialog.
-void CWindowProcessingDlg::ShowHiddenAt(std::size_t index) {
-    if (const HWND window = m_hidden.TakeAt(index)) {
-        m_hiddenWindows.Show(window);
-    }
+void CWindowProcessingDlg::OnParents() {
+    m_catalogue.SetParentsOnly(true);
 }
 
-void CWindowProcessingDlg::ShowAllHidden(bool showAll) {
-    m_hidden.SetShowAll(showAll);
-    RefreshLists();
+void CWindowProcessingDlg::OnParentsChilds() {
+    m_catalogue.SetParentsOnly(false);
 }
 
-void CWindowProcessingDlg::ListParentsOnly(bool parentsOnly) {
-    m_windows.SetParentsOnly(parentsOnly);
-    RefreshLists();
+void CWindowProcessingDlg::OnShowOwn() {
+    m_catalogue.SetShowAll(false);
+}
+
+void CWindowProcessingDlg::OnShowAll() {
+    m_catalogue.SetShowAll(true);
 }
 
 void CWindowProcessingDlg::ArrangeSelected(bool hideDialogFirst) {

@@ -66,10 +66,9 @@
 #define ID_PREFERENCES 32787
 
 // Numbered window commands: hide entry i of the window list, show entry i of the
-// hidden-window list, show the window of hidden-window icon n.
+// hidden-window list.
 #define ID_ACTIVEWINDOW_FIRST 50000
 #define ID_HIDDENWINDOW_FIRST 60000
-#define ID_RESTOREWINDOW_FIRST 70000
 
 // System-menu command of the about box
 #define IDM_ABOUTBOX 0x0010

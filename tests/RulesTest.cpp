@@ -4,11 +4,12 @@
 #include "platform/WinApp.h"
 #include "platform/Handles.h"
 #include "platform/Utf8Text.h"
-#include "platform/WindowMenu.h"
+#include "platform/PopupMenu.h"
 #include "processing/HiddenWindowFile.h"
 #include "processing/Stacking.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
+#include "tray/ProgramMenu.h"
 #include "windows/BarPlacement.h"
 #include "windows/Transparency.h"
 
@@ -247,24 +248,20 @@ TEST(RulesStacking, BandsColumnsAndTwoColumnsOfRectanglesLeaveRemaindersUncovere
 }
 
 TEST(RulesWindowMenu, EntriesAreNumberedFromTheFirstIdAndStopWhereSixteenBitsEnd) {
-    // Windows listed, first id, end id; entries, the last one's id.
-    const std::tuple<std::size_t, UINT, UINT, std::size_t, UINT> cases[] = {
-        {3, ID_ACTIVEWINDOW_FIRST, ID_HIDDENWINDOW_FIRST, 3, 50002},
-        {5537, ID_HIDDENWINDOW_FIRST, 0x10000, 5536, 65535},
-    };
-    for (const auto& [count, first, end, entries, lastId] : cases) {
-        const UniqueMenu menu(::CreatePopupMenu());
-        HMENU submenu = InsertWindowSubmenu(menu.get(), 0, "Windows",
-                                            std::vector<HWND>(count, nullptr), first, end);
+    const std::vector<HWND> active(3, nullptr), hidden(5537, nullptr);
+    const CPopupMenu menu(IDR_TRAYMENU);
+    AddProgramItems(menu,
+                    {[&]() -> const std::vector<HWND>& { return active; },
+                     [&]() -> const std::vector<HWND>& { return hidden; }, [] { return false; }});
+    // Position, entries, the first and the last one's id.
+    const std::tuple<int, int, UINT, UINT> cases[] = {{0, 3, 50000, 50002},
+                                                      {1, 5536, 60000, 65535}};
+    for (const auto& [position, entries, first, last] : cases) {
+        HMENU submenu = ::GetSubMenu(menu.Handle(), position);
         EXPECT_EQ(first, ::GetMenuItemID(submenu, 0));
-        ASSERT_EQ(static_cast<int>(entries), ::GetMenuItemCount(submenu));
-        EXPECT_EQ(lastId, ::GetMenuItemID(submenu, static_cast<int>(entries) - 1));
+        ASSERT_EQ(entries, ::GetMenuItemCount(submenu));
+        EXPECT_EQ(last, ::GetMenuItemID(submenu, entries - 1));
     }
-    const UniqueMenu menu(::CreatePopupMenu());
-    InsertHiddenWindowsSubmenu(menu.get(), 0, {});
-    EXPECT_EQ((std::vector<std::string>{"Hidden windows", "Hidden windows/<there are no hidden "
-                                                          "windows> 0"}),
-              MenuLines(menu.get()));
 }
 
 TEST(RulesUtf8Text, CutDropsTheCharacterThatDoesNotFitWhole) {

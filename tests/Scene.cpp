@@ -5,6 +5,7 @@
 #include "platform/Handles.h"
 #include "platform/WinApp.h"
 #include "processing/HiddenWindowFile.h"
+#include "processing/WindowCatalogue.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
@@ -212,13 +213,15 @@ void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
     }
 }
 
-// The program's list, its file and icons, and the dialog's lists, selection and check marks.
+// The program's list, its file and icons, the catalogue, and the dialog's lists, selection
+// and check marks.
 void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     std::map<std::string, std::string>& items = scene.items;
     const CWindowProcessingDlg& dialog = *bar.ProcessingDlg();
+    const CWindowCatalogue& catalogue = bar.Catalogue();
     items["hidden"] = NamesOf(bar.HiddenWindowList().Windows());
-    items["listed"] = NamesOf(dialog.WindowHandles());
-    items["listedHidden"] = NamesOf(dialog.HiddenHandles());
+    items["listed"] = NamesOf(catalogue.Windows());
+    items["listedHidden"] = NamesOf(catalogue.Hidden());
     items["dialog"] = WindowTitle(::GetDlgItem(dialog.m_hWnd, IDC_HIDESHOW));
     const std::pair<int, const char*> marks[] = {
         {IDC_PARENTS, "parents"},       {IDC_PARENTSCHILDS, "childs"},  {IDC_VERTICAL, "vertical"},
@@ -227,13 +230,30 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     for (const auto& [id, name] : marks) {
         items["dialog"] += ::IsDlgButtonChecked(dialog.m_hWnd, id) ? std::string(" ") + name : "";
     }
+    // The dialog's list boxes show the catalogue's entries by title, in its order: else
+    // "unlike" shows what they do show.
     std::vector<HWND> selected;
-    for (const auto& [list, handles] : {std::pair{IDC_WINDOWLIST, &dialog.WindowHandles()},
-                                        {IDC_HIDDENLIST, &dialog.HiddenHandles()}}) {
-        for (std::size_t i = 0; i < handles->size(); ++i) {
+    for (const auto& [list, handles] :
+         {std::pair{IDC_WINDOWLIST, &catalogue.Windows()}, {IDC_HIDDENLIST, &catalogue.Hidden()}}) {
+        std::string shown, titles;
+        const auto count = ::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETCOUNT, 0, 0);
+        for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+            std::string text(::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETTEXTLEN, i, 0) + 1,
+                             '\0');
+            ::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETTEXT, i,
+                                  reinterpret_cast<LPARAM>(text.data()));
+            Append(shown, text.c_str(), "|");
             if (::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETSEL, i, 0) > 0) {
-                selected.push_back((*handles)[i]);
+                selected.push_back(i < handles->size() ? (*handles)[i] : nullptr);
             }
+        }
+        for (std::size_t i = 0; i < handles->size(); ++i) {
+            Append(titles,
+                   list == IDC_WINDOWLIST ? catalogue.Titles()[i] : WindowTitle((*handles)[i]),
+                   "|");
+        }
+        if (shown != titles) {
+            Append(items["unlike"], shown, " ");
         }
     }
     items["selected"] = NamesOf(selected);

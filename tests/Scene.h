@@ -18,7 +18,8 @@ CSkinButton& ButtonOf(CButtonBarDlg& bar, UINT id);
 
 // Items by name: "First.visible" for a window's, "stack" (the windows shown, top first), "H",
 // "A" and "T" (the faces drawn), "tray" (the notification area), "settings" (in memory),
-// "cfg" and "hid" (the files), "listed", "listedHidden", "selected" and "dialog" (its
+// "cfg" and "hid" (the files), "listed" and "listedHidden" (the catalogue), "unlike" (the
+// dialog's lists where they show otherwise), "selected" and "dialog" (its
 // button's caption and check marks) and the like. Values list the scene's names with spaces.
 struct Scene {
     std::map<std::string, std::string> items;

@@ -384,7 +384,7 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     EXPECT_TRUE(drawn()) << "Alt+S";
     bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(other); }));
-    const std::vector<HWND>& hidden = bar->HiddenWindows();
+    const std::vector<HWND>& hidden = bar->Catalogue().Hidden();
     Command(ID_HIDDENWINDOW_FIRST +
             static_cast<WPARAM>(std::find(hidden.begin(), hidden.end(), other) - hidden.begin()));
     EXPECT_TRUE(drawn()) << "its menu entry, long after Alt+A's hide";

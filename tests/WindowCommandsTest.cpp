@@ -38,7 +38,7 @@ protected:
         second.BringToFront();
         RideOn(first.Handle());
         PumpMessages(20); // the platform's own events of these changes
-        Dialog().CurrentWindows();
+        bar->Catalogue().Refresh();
     }
     // No pumping: what the menu posts stays in the queue.
     LRESULT TrayMenu(std::deque<UINT> choices = {}) {
@@ -47,7 +47,7 @@ protected:
                               interaction.m_trayIcons.at(0).message, IDR_TRAYMENU, WM_RBUTTONUP);
     }
     WPARAM Entry(HWND window) {
-        const std::vector<HWND>& listed = Dialog().WindowHandles();
+        const std::vector<HWND>& listed = bar->Catalogue().Windows();
         return ID_ACTIVEWINDOW_FIRST +
                (std::find(listed.begin(), listed.end(), window) - listed.begin());
     }
@@ -198,7 +198,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
         {"Alt+A on the keyboard, a window shown since the last refresh",
          [&] {
              ::ShowWindow(third.Handle(), SW_HIDE);
-             Dialog().CurrentWindows();
+             bar->Catalogue().Refresh();
              ::ShowWindow(third.Handle(), SW_SHOWNOACTIVATE);
          },
          [&] { PressAlt('A'); },
@@ -253,8 +253,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          [&] { ShellNotify(1, WM_LBUTTONDBLCLK); },
          "First.visible=1 stack=bar,First,Second,Third hidden= hid= tray=program "
          "foreground=First listed=First,Second,Third listedHidden="},
-        {"a restore command for a window not listed", none,
-         [&] { Command(ID_RESTOREWINDOW_FIRST + 9999, B); }, ""},
+        {"a restore command for a window not listed", none, [&] { Restore(B); }, ""},
         {"H again, the bar left on the hidden window", [&] { Click(IDC_HIDE); },
          [&] { Click(IDC_HIDE); }, ""},
         {"H on a window its program showed again",
@@ -478,8 +477,8 @@ TEST_F(WindowCommands, MenusListTheWindowsOfThisMomentAndHandTheirChoicesToTheBa
     EXPECT_TRUE(tray.flags == 0 && tray.owner == bar->m_hWnd && tray.foreground == bar->m_hWnd &&
                 tray.x == cursor.x);
     std::vector<std::string> expected = {"Active windows"};
-    for (std::size_t i = 0; i < Dialog().WindowHandles().size(); ++i) {
-        expected.push_back("Active windows/" + WindowTitle(Dialog().WindowHandles()[i]) + " " +
+    for (std::size_t i = 0; i < bar->Catalogue().Windows().size(); ++i) {
+        expected.push_back("Active windows/" + WindowTitle(bar->Catalogue().Windows()[i]) + " " +
                            std::to_string(50000 + i));
     }
     expected.insert(expected.end(),

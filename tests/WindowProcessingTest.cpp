@@ -26,12 +26,12 @@ protected:
         Dialog().SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
     }
     const Handles& Of(int listId) {
-        return listId == IDC_WINDOWLIST ? Dialog().WindowHandles() : Dialog().HiddenHandles();
+        return listId == IDC_WINDOWLIST ? bar->Catalogue().Windows() : bar->Catalogue().Hidden();
     }
     // Selected after a refresh, as the user would.
     void Select(const Handles& chosen, int listId = IDC_WINDOWLIST) {
         ::SendMessageA(Item(IDC_WINDOWLIST), LB_SETSEL, FALSE, -1); // else the refresh keeps it
-        Dialog().CurrentWindows();
+        bar->Catalogue().Refresh();
         for (std::size_t i = 0; i < Of(listId).size(); ++i) {
             if (Contains(chosen, Of(listId)[i])) {
                 ::SendMessageA(Item(listId), LB_SETSEL, TRUE, static_cast<LPARAM>(i));
@@ -172,7 +172,7 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
                   [&] {
                       ::SetWindowPos(made[2], HWND_TOP, 0, 0, 0, 0,
                                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-                      Dialog().CurrentWindows();
+                      bar->Catalogue().Refresh();
                   }),
          command(IDC_HIDESHOW),
          "W1.visible=0 stack=processing,bar,W2,W0 hidden=W1 hid=W1 listed=W2,W0 "
@@ -193,7 +193,7 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
             camera.Name("W" + std::to_string(i), made[i]);
             ::SetWindowPos(made[i], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
-        Dialog().CurrentWindows();
+        bar->Catalogue().Refresh();
     });
 }
 
@@ -235,9 +235,9 @@ TEST_F(WindowProcessing, EachListChoiceListsWhatItShould) {
         ::ShowWindow(window, SW_SHOWNOACTIVATE);
     }
     Send(IDC_SHOWALLHIDDEN);
-    EXPECT_TRUE(Contains(Dialog().HiddenHandles(), hidden.Handle()));
-    EXPECT_FALSE(Contains(Dialog().HiddenHandles(), cloaked.Handle()));
-    EXPECT_FALSE(Contains(Dialog().HiddenHandles(), untitled.Handle()));
+    EXPECT_TRUE(Contains(bar->Catalogue().Hidden(), hidden.Handle()));
+    EXPECT_FALSE(Contains(bar->Catalogue().Hidden(), cloaked.Handle()));
+    EXPECT_FALSE(Contains(bar->Catalogue().Hidden(), untitled.Handle()));
     const CSystemTray& icon = bar->TrayIcon();
     icon.SendMessage(icon.GetIconData().uCallbackMessage, IDR_TRAYMENU, WM_RBUTTONUP);
     Strings active;
@@ -318,7 +318,7 @@ TEST_F(WindowProcessing, EndProcessWaitsForAWindowsOwnQuestionThenEndsWhatStaysO
         EXPECT_EQ(yes, ignores.HasExited(yes ? 5000 : 200) && hung.HasExited(yes ? 5000 : 0));
         EXPECT_EQ(c.askingEnds, asking.HasExited(c.askingEnds ? 5000 : 200));
         EXPECT_TRUE(::IsWindow(own.Handle()));
-        EXPECT_FALSE(Contains(Dialog().WindowHandles(), closes.Handle()));
+        EXPECT_FALSE(Contains(bar->Catalogue().Windows(), closes.Handle()));
     }
 }
 
@@ -348,7 +348,7 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
              }},
             {"H", ride, [&] { Click(IDC_HIDE); },
              [&] { return hidden() && bar->HiddenWindowIcons().All().size() == 1; }},
-            {"its icon's restore command", none, [&] { Command(ID_RESTOREWINDOW_FIRST, hung); },
+            {"its icon's restore command", none, [&] { Restore(hung); },
              [&] { return shown() && bar->HiddenWindowIcons().All().empty(); }},
             {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
              hidden},
@@ -380,8 +380,8 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         act();
         EXPECT_LT(::GetTickCount() - start, 1000u);
         // Before the program has done what it was asked, a refresh of the lists agrees.
-        Dialog().CurrentWindows();
-        EXPECT_NE(hidden(), Contains(Dialog().WindowHandles(), hung));
+        bar->Catalogue().Refresh();
+        EXPECT_NE(hidden(), Contains(bar->Catalogue().Windows(), hung));
         ASSERT_TRUE(other.Resume());
         EXPECT_TRUE(done());
         EXPECT_NE(hidden(), ::IsWindowVisible(hung) != 0);

@@ -31,7 +31,7 @@ void CHiddenWindowIcons::Add(const CWindowCalls& window, CWnd* notify) {
     auto icon = std::make_unique<CSystemTray>(m_interaction);
     icon->Install(kMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr, nullptr, 0,
                   10);
-    icon->SetCarriedWindow(window.Handle(), static_cast<int>(ID_RESTOREWINDOW_FIRST + n));
+    icon->SetCarriedWindow(window.Handle(), kRestoreMessage);
     icon->SetNotifyWindow(notify);
     m_icons.push_back(std::move(icon));
 }

@@ -7,7 +7,7 @@ const char kTooltip[] = "Panewarden - Controll your windows";
 const char kFirstRunBalloon[] = "Rightclick on icon to get additional options!";
 } // namespace
 
-void CProgramTrayIcon::Install(bool firstRun, CSystemTray::MenuSource menuSource, CWnd& notify) {
+void CProgramTrayIcon::Install(bool firstRun, ProgramMenuSource menuSource, CWnd& notify) {
     m_image.reset(static_cast<HICON>(::LoadImageA(
         ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY), IMAGE_ICON, 16, 16, 0)));
     m_icon.Install(kCallbackMessage, kTooltip, m_image.get(), kIconId,

@@ -13,7 +13,7 @@ public:
     explicit CProgramTrayIcon(CUserInteraction& interaction) : m_icon(interaction) {}
 
     // The balloon only on a first run; the menu's commands go to notify.
-    void Install(bool firstRun, CSystemTray::MenuSource menuSource, CWnd& notify);
+    void Install(bool firstRun, ProgramMenuSource menuSource, CWnd& notify);
     void Remove() { m_icon.DestroyWindow(); }
     const CSystemTray& Icon() const { return m_icon; }
     CSystemTray& Icon() { return m_icon; }

@@ -5,8 +5,6 @@
 #include "platform/UserInteraction.h"
 #include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
-#include "platform/WindowMenu.h"
-#include "resource.h"
 
 #include <algorithm>
 
@@ -173,8 +171,7 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
     }
     ::SetForegroundWindow(target->m_hWnd);
     if (m_carried.window) {
-        // The restore command does not fit in a command's low word: it travels whole.
-        target->SendMessage(WM_COMMAND, static_cast<WPARAM>(m_carried.restoreCommand),
+        target->SendMessage(m_carried.restoreMessage, 0,
                             reinterpret_cast<LPARAM>(m_carried.window));
         return 1;
     }
@@ -190,26 +187,16 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CSystemTray::ShowMenu(CWnd& target) {
     // The icon's id doubles as the id of its menu resource; hidden-window icons have none.
-    const UniqueMenu menu(
-        ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(LOWORD(m_iconData.uID))));
-    HMENU popup = menu ? ::GetSubMenu(menu.get(), 0) : nullptr;
-    if (!popup) {
+    const CPopupMenu menu(LOWORD(m_iconData.uID));
+    if (!menu) {
         return 0;
     }
-    ::SetMenuDefaultItem(popup, static_cast<UINT>(m_nDefaultItem), m_bDefaultIsPosition);
-    if (m_menuSource.autoMaximizeOn()) {
-        ::CheckMenuItem(popup, 3, MF_BYPOSITION | MF_CHECKED);
-    }
-    InsertWindowSubmenu(popup, 0, "Active windows", m_menuSource.activeWindows(),
-                        ID_ACTIVEWINDOW_FIRST, ID_HIDDENWINDOW_FIRST);
-    InsertHiddenWindowsSubmenu(popup, 1, m_menuSource.hiddenWindows());
-
-    POINT cursor = {};
-    ::GetCursorPos(&cursor);
+    menu.SetDefaultItem(static_cast<UINT>(m_nDefaultItem), m_bDefaultIsPosition != 0);
+    AddProgramItems(menu, m_menuSource);
     CKeyboardReturn keyboard;
     keyboard.Record();
     ::SetForegroundWindow(target.m_hWnd);
-    m_interaction.TrackPopupMenu(popup, 0, cursor.x, cursor.y, target.m_hWnd);
+    menu.Track(m_interaction, 0, target.m_hWnd);
     // Lets the menu close properly when the user clicks elsewhere.
     ::PostMessageA(target.m_hWnd, WM_NULL, 0, 0);
     keyboard.HandBack();

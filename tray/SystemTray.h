@@ -5,6 +5,7 @@
 #include "platform/TableWindow.h"
 #include "platform/UserInteraction.h"
 #include "platform/Wnd.h"
+#include "tray/ProgramMenu.h"
 
 #include <shellapi.h>
 
@@ -13,14 +14,6 @@
 
 class CSystemTray : public CTableWindow<CSystemTray, CWnd> {
 public:
-    // What the icon's menu lists, asked for at each opening; an icon without them has no menu.
-    struct MenuSource {
-        // The window list as it is now, and the hidden-window list, by entry.
-        std::function<const std::vector<HWND>&()> activeWindows;
-        std::function<const std::vector<HWND>&()> hiddenWindows;
-        std::function<bool()> autoMaximizeOn;
-    };
-
     explicit CSystemTray(CUserInteraction& interaction);
     ~CSystemTray() override;
 
@@ -35,12 +28,16 @@ public:
     // Puts an installed icon back after the taskbar restarted or the work area changed.
     void ReinstallIfPending();
 
-    void SetMenuSource(MenuSource source) { m_menuSource = std::move(source); }
+    // What the icon's menu lists, asked for at each opening; an icon without it has no menu.
+    void SetMenuSource(ProgramMenuSource source) { m_menuSource = std::move(source); }
     int SetNotifyWindow(CWnd* window);
     CWnd* GetNotifyWindow() const;
     void SetDefaultItem(int item, int byPosition);
-    // A hidden window's icon carries its window; a double-click sends restoreCommand for it.
-    void SetCarriedWindow(HWND window, int restoreCommand) { m_carried = {window, restoreCommand}; }
+    // A hidden window's icon carries its window; a double-click sends restoreMessage with it
+    // in lParam.
+    void SetCarriedWindow(HWND window, UINT restoreMessage) {
+        m_carried = {window, restoreMessage};
+    }
     HWND GetCarriedWindow() const { return m_carried.window; }
 
     const NOTIFYICONDATAA& GetIconData() const { return m_iconData; }
@@ -60,7 +57,7 @@ private:
     LRESULT ShowMenu(CWnd& target);
 
     CUserInteraction& m_interaction;
-    MenuSource m_menuSource;
+    ProgramMenuSource m_menuSource;
     NOTIFYICONDATAA m_iconData;
     int m_bTrayUsable = 0;
     int m_bIconDeleted = 1;
@@ -70,7 +67,7 @@ private:
     int m_nInstallFlags = 0;
     struct {
         HWND window;
-        int restoreCommand;
+        UINT restoreMessage;
     } m_carried = {};
     // The shell broadcasts it when the taskbar (re)starts; fixed for the session.
     UINT m_nTaskbarCreated;
