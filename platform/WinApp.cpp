@@ -49,10 +49,3 @@ std::string FolderOf(const std::string& path) {
 std::string PathIn(const std::string& folder, const std::string& name) {
     return !folder.empty() && folder.back() == '\\' ? folder + name : folder + "\\" + name;
 }
-
-OSVERSIONINFOA CWinApp::PlatformVersion() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    ::GetVersionExA(&version);
-    return version;
-}

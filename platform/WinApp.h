@@ -27,8 +27,6 @@ public:
     // A file of the user's own Panewarden folder (under the local application data), which
     // whoever writes there first makes; empty where the system has no such folder.
     static std::string UserFile(const std::string& name);
-    // Platform id and version of the system the program runs on.
-    static OSVERSIONINFOA PlatformVersion();
 };
 
 // The folder part of a file's path. A root keeps its backslash: "X:" alone would name

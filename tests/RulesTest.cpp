@@ -219,14 +219,6 @@ TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {
         EXPECT_EQ(after, transparency.Apply(before)) << level;
         EXPECT_EQ(kept, transparency.Get()) << level;
     }
-    // Layered windows came with Windows 2000 (NT 5), never to Windows 9x.
-    const DWORD nt = VER_PLATFORM_WIN32_NT;
-    const std::tuple<DWORD, DWORD, DWORD, int> versions[] = {
-        {5, 0, nt, 1}, {4, 0, nt, 0}, {4, 90, VER_PLATFORM_WIN32_WINDOWS, 0}};
-    for (const auto& [major, minor, platform, supported] : versions) {
-        const OSVERSIONINFOA version = {sizeof version, major, minor, 0, platform, ""};
-        EXPECT_EQ(supported, TransparencySupported(version)) << major << "." << minor;
-    }
 }
 
 TEST(RulesStacking, BandsColumnsAndTwoColumnsOfRectanglesLeaveRemaindersUncovered) {

@@ -3,7 +3,6 @@
 #include "platform/Handles.h"
 #include "platform/UserInteraction.h"
 #include "platform/Utf8Text.h"
-#include "platform/WinApp.h"
 #include "platform/WindowMenu.h"
 #include "resource.h"
 
@@ -28,12 +27,6 @@ template <std::size_t size> void CopyCut(char (&field)[size], const char* text) 
     std::copy(cut.c_str(), cut.c_str() + cut.size() + 1, field);
 }
 
-// Balloons came with the shell of Windows 2000.
-bool ShellHasBalloons() {
-    const OSVERSIONINFOA version = CWinApp::PlatformVersion();
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
-}
-
 } // namespace
 
 const MessageTable<CSystemTray> CSystemTray::s_messageTable = {
@@ -52,10 +45,6 @@ CSystemTray::~CSystemTray() {
 int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, UINT iconId,
                          const char* balloonText, const char* balloonTitle, DWORD balloonIconFlags,
                          UINT balloonTimeoutSeconds) {
-    m_bTrayUsable = LOBYTE(LOWORD(::GetVersion())) >= 4;
-    if (!m_bTrayUsable) {
-        return 0;
-    }
     CreateEx(0, "", WS_POPUP, 0, 0, 0, 0, nullptr);
 
     // The size of the record with balloons, understood by every shell that has them.
@@ -67,7 +56,7 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     m_iconData.uCallbackMessage = callbackMessage;
     CopyCut(m_iconData.szTip, tooltip);
 
-    const bool balloon = ShellHasBalloons() && balloonText;
+    const bool balloon = balloonText != nullptr;
     if (balloon) {
         m_iconData.uFlags |= NIF_INFO;
         SetBalloon(balloonText, balloonTitle, balloonIconFlags, balloonTimeoutSeconds);
@@ -95,7 +84,7 @@ void CSystemTray::SetBalloon(const char* text, const char* title, DWORD iconFlag
 // Like the start's balloon, for this once only: a re-add stays quiet.
 void CSystemTray::ShowBalloon(const char* text, const char* title, DWORD iconFlags,
                               UINT timeoutSeconds) {
-    if (!m_nInstallFlags || !ShellHasBalloons()) {
+    if (!m_nInstallFlags) {
         return;
     }
     m_iconData.uFlags = NIF_INFO;
@@ -107,7 +96,7 @@ void CSystemTray::ShowBalloon(const char* text, const char* title, DWORD iconFla
 int CSystemTray::Uninstall() {
     // Nothing to put back any more, whether or not the delete below succeeds.
     m_nInstallFlags = 0;
-    if (!m_bTrayUsable || m_bIconDeleted) {
+    if (m_bIconDeleted) {
         return 1;
     }
     m_iconData.uFlags = 0;

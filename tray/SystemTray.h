@@ -30,7 +30,7 @@ public:
                 const char* balloonText, const char* balloonTitle, DWORD balloonIconFlags,
                 UINT balloonTimeoutSeconds);
     int Uninstall();
-    // A balloon on the installed icon, on shells that have balloons.
+    // A balloon on the installed icon.
     void ShowBalloon(const char* text, const char* title, DWORD iconFlags, UINT timeoutSeconds);
     // Puts an installed icon back after the taskbar restarted or the work area changed.
     void ReinstallIfPending();
@@ -62,7 +62,6 @@ private:
     CUserInteraction& m_interaction;
     MenuSource m_menuSource;
     NOTIFYICONDATAA m_iconData;
-    int m_bTrayUsable = 0;
     int m_bIconDeleted = 1;
     CWnd* m_pNotifyWnd = nullptr;
     int m_nDefaultItem = 0;

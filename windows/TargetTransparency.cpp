@@ -1,29 +1,19 @@
 #include "windows/TargetTransparency.h"
 
-#include "platform/WinApp.h"
-
 CTargetTransparency::CTargetTransparency(std::function<void(int)> onLevel)
     : m_onLevel(std::move(onLevel)) {}
 
-int CTargetTransparency::Supported() const {
-    return TransparencySupported(CWinApp::PlatformVersion());
-}
-
 int CTargetTransparency::IsTransparent(HWND window) const {
-    return Supported() ? HasLayeredStyle(window) : 0;
+    return HasLayeredStyle(window);
 }
 
 bool CTargetTransparency::Toggle(HWND window) const {
-    return Supported() &&
-           SetLayeredStyle(window,
+    return SetLayeredStyle(window,
                            CTransparencyLevel::Toggle(::GetWindowLongA(window, GWL_EXSTYLE)),
                            m_level.Get());
 }
 
 bool CTargetTransparency::ApplyLevel(HWND window) {
-    if (!Supported()) {
-        return false;
-    }
     const LONG style = m_level.Apply(::GetWindowLongA(window, GWL_EXSTYLE));
     return SetLayeredStyle(window, style, m_level.Get()) && (style & WS_EX_LAYERED) &&
            !ShownPopup();

@@ -32,8 +32,6 @@ public:
     void ClosePopup() const;
 
 private:
-    int Supported() const;
-
     std::function<void(int)> m_onLevel;
     CTransparencyLevel m_level;
     std::unique_ptr<CTransparencyDlg> m_pPopup;

@@ -2,10 +2,6 @@
 
 #include "platform/WindowCalls.h"
 
-int TransparencySupported(const OSVERSIONINFOA& version) {
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5 ? 1 : 0;
-}
-
 LONG CTransparencyLevel::Apply(LONG exStyle) {
     if (m_nAlpha == kOpaque) {
         m_nAlpha = kStartLevel;

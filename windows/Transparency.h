@@ -3,9 +3,6 @@
 
 #include <windows.h>
 
-// Layered windows work alike on every NT version from Windows 2000 on.
-int TransparencySupported(const OSVERSIONINFOA& version);
-
 // The level from 0 (invisible) to 255 (opaque) that T and the pop-up give a window.
 class CTransparencyLevel {
 public:
