@@ -39,20 +39,20 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& int
     : CTableWindow(IDD_BUTTONBAR), m_interaction(interaction), m_settings(interaction),
       m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks,
                       interaction),
-      m_buttons(interaction),
-      m_tracker(*this, quirks,
-                {[this] { return static_cast<CWnd*>(m_actions.Transparency().Popup()); },
-                 [this] { return static_cast<CWnd*>(m_actions.Transparency().ShownPopup()); },
-                 [this] { m_actions.Transparency().ClosePopup(); },
-                 [this](HWND target) { m_actions.SyncButtonFaces(target); },
+      m_buttons(interaction), m_transparency({[this] { return m_tracker.Target(); },
+                                              [this](HWND window, bool activate) {
+                                                  m_actions.OnTransparencyApplied(window, activate);
+                                              }}),
+      m_tracker(*this, quirks, m_transparency,
+                {[this](HWND target) { m_actions.SyncButtonFaces(target); },
                  [this](HWND window) { return m_hiddenWindows.IsHidden(window); },
                  [this] {
                      return std::vector<HWND>{m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
                                               PreferencesDlg() ? PreferencesDlg()->m_hWnd
                                                                : nullptr};
                  }}),
-      m_actions(*this, m_tracker, m_hiddenWindows, m_pProcessingDlg, m_buttons, m_trayIcon.Icon(),
-                interaction),
+      m_actions(*this, m_tracker, m_transparency, m_hiddenWindows, m_pProcessingDlg, m_buttons,
+                m_trayIcon.Icon(), interaction),
       m_timers(*this, m_settings.Values(), m_tracker, [this] { m_settings.Save(m_hWnd); }),
       m_wiring(*this, m_buttons, m_actions, m_settings.Values(), m_pProcessingDlg, interaction),
       m_trayIcon(interaction), m_nSecondStartMessage(SecondStartMessage()) {}
@@ -81,7 +81,6 @@ BOOL CButtonBarDlg::OnInitDialog() {
 
     m_settings.Load();
     m_tracker.SetOffset(m_settings.Values().barOffset);
-    m_actions.Transparency().SetLevel(CTransparencyLevel::kStartLevel);
     const UINT dpi = m_tracker.Quirks().dpiCalls.WindowDpi(m_hWnd);
     m_buttons.TakeLayoutAt96(*this, dpi);
     LayOutAt(dpi); // before the bar collapses

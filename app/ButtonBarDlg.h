@@ -103,6 +103,7 @@ private:
     CHiddenWindowList m_hiddenWindows;
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CBarButtons m_buttons;
+    CTargetTransparency m_transparency;
     CBarTracker m_tracker;
     CWindowActions m_actions;
     CBarTimers m_timers;

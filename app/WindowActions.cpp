@@ -11,13 +11,14 @@ const char kRefusedText[] =
     "Panewarden cannot change this window: its program runs with higher rights.";
 } // namespace
 
-CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
+CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CTargetTransparency& transparency,
+                               CHiddenWindowList& hiddenWindows,
                                const std::unique_ptr<CWindowProcessingDlg>& dialog,
                                CBarButtons& buttons, CSystemTray& trayIcon,
                                CUserInteraction& interaction)
     : m_bar(bar), m_tracker(tracker), m_hiddenWindows(hiddenWindows), m_pDialog(dialog),
-      m_icons(interaction), m_buttons(buttons),
-      m_transparency([this](int level) { SetTransparencyLevel(level); }), m_trayIcon(trayIcon) {}
+      m_icons(interaction), m_buttons(buttons), m_transparency(transparency), m_trayIcon(trayIcon) {
+}
 
 // No box: the user's work goes on. A destroyed window's handle may come back on another.
 void CWindowActions::TellRefused(HWND window) {
@@ -50,20 +51,12 @@ void CWindowActions::ActivateTarget() {
     }
 }
 
-void CWindowActions::SetTransparencyLevel(int level) {
-    const HWND target = m_tracker.Target();
-    m_transparency.SetLevel(level);
-    if (m_transparency.ApplyLevel(target)) {
+void CWindowActions::OnTransparencyApplied(HWND window, bool activate) {
+    if (activate) {
         ActivateTarget();
     }
-    SyncButtonFaces(target);
+    SyncButtonFaces(window);
     m_tracker.RestackDue();
-}
-
-void CWindowActions::OpenTransparencyPopup() {
-    m_transparency.DropPopup();
-    SetTransparencyLevel(m_transparency.Level());
-    m_transparency.OpenPopup(m_buttons.transparency);
 }
 
 void CWindowActions::HideTarget() {

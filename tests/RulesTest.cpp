@@ -204,9 +204,10 @@ TEST(RulesCloaked, OnlyAWindowTheCompositorReportsCloakedIsAndNoneWithoutIt) {
 }
 
 TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {
-    const std::pair<int, int> percents[] = {{100, 255}, {90, 229}, {50, 127}, {10, 25}};
-    for (const auto& [percent, level] : percents) {
-        EXPECT_EQ(level, CTransparencyLevel::OfPercent(percent)) << percent;
+    // The menu's entries, "&90%" first and "&Off" last.
+    const std::pair<int, int> entries[] = {{9, 255}, {0, 229}, {4, 127}, {8, 25}};
+    for (const auto& [entry, level] : entries) {
+        EXPECT_EQ(level, CTransparencyLevel::OfMenuEntry(entry)) << entry;
     }
     const LONG o = WS_EX_TOOLWINDOW, L = WS_EX_LAYERED;
     // Level set, style before, style after, level after.

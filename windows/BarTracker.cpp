@@ -20,10 +20,6 @@ BOOL CALLBACK FindBarInStack(HWND window, LPARAM context) {
     return ::GetWindow(window, GW_OWNER) == search->bar;
 }
 
-HWND HandleOf(const CWnd* window) {
-    return window ? window->m_hWnd : nullptr;
-}
-
 } // namespace
 
 void CBarTracker::Start(UINT period, bool timerRuns) {
@@ -60,7 +56,7 @@ void CBarTracker::Track(bool reported) {
     const bool newForeground = foreground != m_hLastForeground;
     m_hLastForeground = foreground;
     m_tracked.bar = m_bar.m_hWnd;
-    m_tracked.popup = HandleOf(m_callbacks.popup());
+    m_tracked.popup = m_transparency.PopupWindow();
     if (newForeground) {
         m_tracked.taskbar = ::FindWindowA("Shell_TrayWnd", nullptr);
         m_tracked.programManager = ::FindWindowA("Progman", nullptr);
@@ -111,8 +107,10 @@ bool CBarTracker::Follow(HWND foreground, bool newForeground, bool reported) {
     case BarMove::Place:
         break;
     }
+    // A click into another window ends the slider's use: left open, the pop-up would cover
+    // the bar's buttons.
     if (newForeground) {
-        m_callbacks.closePopup();
+        m_transparency.ClosePopup();
     }
     if (newForeground || reported || m_bRestackDue) {
         m_quietTicks.Reset();
@@ -135,10 +133,7 @@ bool CBarTracker::PlaceBarOn(HWND foreground, const RECT& target) {
                                    rect.bottom - rect.top) ||
                  foreground != m_pTarget;
     }
-    if (CWnd* shown = m_callbacks.shownPopup()) {
-        const RECT bar = m_bar.GetWindowRect(), place = shown->GetWindowRect();
-        shown->PlaceWindow(bar.left, bar.top, place.right - place.left, place.bottom - place.top);
-    }
+    m_transparency.FollowBar(m_bar);
     return placed;
 }
 

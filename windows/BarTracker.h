@@ -8,6 +8,7 @@
 #include "platform/WindowTimer.h"
 #include "platform/Wnd.h"
 #include "windows/BarPlacement.h"
+#include "windows/TargetTransparency.h"
 
 #include <functional>
 #include <optional>
@@ -20,11 +21,6 @@ public:
     static constexpr UINT kWindowEventMessage = WM_APP + 1;
 
     struct Callbacks {
-        std::function<CWnd*()> popup;      // the pop-up last opened, shown or not, else null
-        std::function<CWnd*()> shownPopup; // the pop-up while on screen, else null
-        // A click into another window ends the slider's use: left open, the pop-up would
-        // cover the bar's buttons.
-        std::function<void()> closePopup;
         std::function<void(HWND)> newTarget;
         // Whether the window is hidden or its hide under way: the platform may still call it
         // the foreground, but the bar would ride on nothing.
@@ -33,8 +29,11 @@ public:
         std::function<std::vector<HWND>()> ownedDialogs;
     };
 
-    CBarTracker(CWnd& bar, const PlatformQuirks& quirks, Callbacks callbacks)
-        : m_bar(bar), m_quirks(quirks), m_callbacks(std::move(callbacks)) {}
+    // The transparency pop-up rides with the bar.
+    CBarTracker(CWnd& bar, const PlatformQuirks& quirks, CTargetTransparency& transparency,
+                Callbacks callbacks)
+        : m_bar(bar), m_quirks(quirks), m_transparency(transparency),
+          m_callbacks(std::move(callbacks)) {}
 
     const PlatformQuirks& Quirks() const { return m_quirks; }
     HWND Target() const { return m_pTarget; }
@@ -71,6 +70,7 @@ private:
 
     CWnd& m_bar;
     PlatformQuirks m_quirks;
+    CTargetTransparency& m_transparency;
     Callbacks m_callbacks;
     CWindowTimer m_timer{kWindowTimer};
     std::optional<CWinEventHook> m_events; // while the timer runs

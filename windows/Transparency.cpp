@@ -16,6 +16,6 @@ bool SetLayeredStyle(HWND window, LONG exStyle, int level) {
     return calls.SetExStyle(exStyle) && calls.SetLayeredAlpha(static_cast<BYTE>(level));
 }
 
-int HasLayeredStyle(HWND window) {
-    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) ? 1 : 0;
+bool HasLayeredStyle(HWND window) {
+    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
 }
