@@ -39,10 +39,11 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& int
     : CTableWindow(IDD_BUTTONBAR), m_interaction(interaction), m_settings(interaction),
       m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks,
                       interaction),
-      m_buttons(interaction), m_transparency({[this] { return m_tracker.Target(); },
-                                              [this](HWND window, bool activate) {
-                                                  m_actions.OnTransparencyApplied(window, activate);
-                                              }}),
+      m_buttons(interaction), m_trayIcon(interaction),
+      m_transparency({[this] { return m_tracker.Target(); },
+                      [this](HWND window, bool activate) {
+                          m_actions.OnTransparencyApplied(window, activate);
+                      }}),
       m_tracker(*this, quirks, m_transparency,
                 {[this](HWND target) { m_actions.SyncButtonFaces(target); },
                  [this](HWND window) { return m_hiddenWindows.IsHidden(window); },
@@ -54,13 +55,12 @@ CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& int
       m_actions(*this, m_tracker, m_transparency, m_hiddenWindows, m_pProcessingDlg, m_buttons,
                 m_trayIcon.Icon(), interaction),
       m_timers(*this, m_settings.Values(), m_tracker, [this] { m_settings.Save(m_hWnd); }),
-      m_wiring(*this, m_buttons, m_actions, m_settings.Values(), m_pProcessingDlg, interaction),
-      m_trayIcon(interaction), m_nSecondStartMessage(SecondStartMessage()) {}
+      m_wiring(*this, m_buttons, m_actions, m_settings.Values(), m_pProcessingDlg, interaction) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
 
 LRESULT CButtonBarDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == m_nSecondStartMessage) {
+    if (message == SecondStartMessage()) {
         OnSecondStart();
         return 0;
     }
@@ -183,8 +183,10 @@ void CButtonBarDlg::OnWindowSelector() {
     m_pProcessingDlg->ShowInFront(false);
 }
 
+// Registered once: the number is fixed for the session.
 UINT CButtonBarDlg::SecondStartMessage() {
-    return ::RegisterWindowMessageA("Panewarden.SecondStart");
+    static const UINT message = ::RegisterWindowMessageA("Panewarden.SecondStart");
+    return message;
 }
 
 // What a double-click on the tray icon does.

@@ -103,12 +103,11 @@ private:
     CHiddenWindowList m_hiddenWindows;
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CBarButtons m_buttons;
+    CProgramTrayIcon m_trayIcon; // before the actions, which tell through it
     CTargetTransparency m_transparency;
     CBarTracker m_tracker;
     CWindowActions m_actions;
     CBarTimers m_timers;
     CButtonWiring m_wiring;
-    CProgramTrayIcon m_trayIcon;
-    const UINT m_nSecondStartMessage;
     int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
 };
