@@ -12,10 +12,10 @@ const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
     ::OnSysCommand(&CButtonBarDlg::OnSysCommand),
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
-    OnTimerTick(kWindowTimer, &CButtonBarDlg::OnWindowTimer),
-    OnMessage(CBarTracker::kWindowEventMessage, &CButtonBarDlg::OnWindowEvent),
-    OnTimerTick(kAutoMaximizeTimer, &CButtonBarDlg::OnAutoMaximizeTimer),
-    OnTimerTick(kCheckBackTimer, &CButtonBarDlg::OnCheckBackTimer),
+    OnTimerTick(IDT_WINDOWTIMER, &CButtonBarDlg::OnWindowTimer),
+    OnMessage(WM_APP_WINDOWEVENT, &CButtonBarDlg::OnWindowEvent),
+    OnTimerTick(IDT_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximizeTimer),
+    OnTimerTick(IDT_CHECKBACK, &CButtonBarDlg::OnCheckBackTimer),
     ::OnDpiChanged(CDpiCalls::kDpiChangedMessage, &CButtonBarDlg::OnDpiChanged),
     // The buttons' clicks come as callbacks; these commands may come from anywhere.
     OnCommand(IDC_HIDE, &CButtonBarDlg::OnHideTarget),
@@ -26,8 +26,8 @@ const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
     OnCommand(ID_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximize),
     OnCommand(ID_PREFERENCES, &CButtonBarDlg::OnPreferences),
     OnCommand(ID_SKINSELECTOR, &CButtonBarDlg::OnSkinSelector),
-    OnHotkey(kHideAllHotkey, &CButtonBarDlg::HideAll),
-    OnHotkey(kShowAllHotkey, &CButtonBarDlg::ShowAll),
+    OnHotkey(IDHOT_HIDEALL, &CButtonBarDlg::HideAll),
+    OnHotkey(IDHOT_SHOWALL, &CButtonBarDlg::ShowAll),
     OnCommandRange(ID_ACTIVEWINDOW_FIRST, ID_HIDDENWINDOW_FIRST - 1, &CButtonBarDlg::OnHideListed),
     OnCommandRange(ID_HIDDENWINDOW_FIRST, 0xFFFF, &CButtonBarDlg::ShowHiddenWindowAt),
     // An icon's restore command does not fit in the low word: it is compared whole.
@@ -137,7 +137,7 @@ void CButtonBarDlg::OnHiddenWindowsChanged(CHiddenWindowList::Change change,
         }
     }
     if (change == CHiddenWindowList::Change::Added) {
-        ::SetTimer(m_hWnd, kCheckBackTimer, kCheckBackMs, nullptr);
+        m_timers.StartCheckBack();
     }
     if (m_pProcessingDlg) {
         m_pProcessingDlg->OnHiddenWindowsChanged();
@@ -206,7 +206,7 @@ void CButtonBarDlg::OnWindowTimer() {
 }
 
 void CButtonBarDlg::OnCheckBackTimer() {
-    ::KillTimer(m_hWnd, kCheckBackTimer);
+    m_timers.StopCheckBack();
     m_hiddenWindows.CheckBack();
 }
 

@@ -25,14 +25,6 @@ class CWindowProcessingDlg;
 
 class CButtonBarDlg : public CTableDialog<CButtonBarDlg> {
 public:
-    static constexpr UINT kWindowTimer = CBarTracker::kWindowTimer;
-    static constexpr UINT kAutoMaximizeTimer = CAutoMaximizer::kTimer;
-    // One-shot, after hides made without waiting: their windows are read back.
-    static constexpr UINT kCheckBackTimer = 1126;
-    static constexpr UINT kCheckBackMs = 100;
-    static constexpr int kHideAllHotkey = CBarHotkeys::kHideAll;
-    static constexpr int kShowAllHotkey = CBarHotkeys::kShowAll;
-
     // The person is asked and told through interaction, by the bar and each of its parts.
     CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& interaction);
     ~CButtonBarDlg() override;

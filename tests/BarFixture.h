@@ -125,7 +125,7 @@ protected:
         }
     }
 
-    void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
+    void Tick() { bar->SendMessage(WM_TIMER, IDT_WINDOWTIMER, 0); }
     // The hides made without waiting read back: a window that refused is listed no more.
     void AwaitCheckBack(HWND refusing) {
         PumpUntil([&] { return !Contains(bar->HiddenWindowList().Windows(), refusing); },

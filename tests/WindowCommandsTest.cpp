@@ -77,7 +77,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     const HWND B = second.Handle();
     const std::function<void()> none = [] {},
                                 barInFront = [&] { ::SetForegroundWindow(bar->m_hWnd); };
-    const std::function<void()> hideAll = [&] { Hotkey(CButtonBarDlg::kHideAllHotkey); };
+    const std::function<void()> hideAll = [&] { Hotkey(IDHOT_HIDEALL); };
     // A window of a program of higher rights, shown for the row, in front with the bar on it.
     const CForeignProcess refusing("Refusing", CloseMode::Closes, StackMode::Refuses);
     refusing.SetStackMode(StackMode::Yields);
@@ -216,7 +216,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          },
          [&] {
              hideAll();
-             Hotkey(CButtonBarDlg::kShowAllHotkey);
+             Hotkey(IDHOT_SHOWALL);
          },
          "bar=collapsed listed=Second,First,Third"},
         {"T double-clicked", none, openPopup,
@@ -455,7 +455,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
               Click(IDC_TRANSPARENCY);
               hideAll();
           },
-          [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
+          [&] { Hotkey(IDHOT_SHOWALL); },
           "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third hidden= "
           "hid= tray=program foreground=First listed=First,Second,Third listedHidden="}},
         setUp, BothQuirks());

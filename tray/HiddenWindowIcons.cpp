@@ -29,8 +29,8 @@ void CHiddenWindowIcons::Add(const CWindowCalls& window, CWnd* notify) {
     const std::string tooltip = "Hidden window: " + WindowTitle(window.Handle());
     const UINT n = static_cast<UINT>(m_icons.size());
     auto icon = std::make_unique<CSystemTray>(m_interaction);
-    icon->Install(kMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr, nullptr, 0,
-                  10);
+    icon->Install(WM_APP_HIDDENICON + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr,
+                  nullptr, 0, 10);
     icon->SetCarriedWindow(window.Handle(), static_cast<int>(ID_RESTOREWINDOW_FIRST + n));
     icon->SetNotifyWindow(notify);
     m_icons.push_back(std::move(icon));

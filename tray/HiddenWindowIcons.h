@@ -12,8 +12,6 @@ class CWindowCalls;
 
 class CHiddenWindowIcons {
 public:
-    static constexpr UINT kMessage = WM_APP + 100; // + n for icon n
-
     explicit CHiddenWindowIcons(CUserInteraction& interaction) : m_interaction(interaction) {}
 
     using Icons = std::vector<std::unique_ptr<CSystemTray>>;

@@ -26,7 +26,7 @@ void CBarTracker::Start(UINT period, bool timerRuns) {
     m_quietTicks = QuietTicks(static_cast<int>(period));
     if (timerRuns) {
         m_timer.Start(m_bar.m_hWnd, period);
-        m_events.emplace(m_bar.m_hWnd, kWindowEventMessage,
+        m_events.emplace(m_bar.m_hWnd, WM_APP_WINDOWEVENT,
                          [this](HWND window) { return Matters(window); });
     }
 }

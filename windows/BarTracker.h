@@ -16,10 +16,6 @@
 
 class CBarTracker {
 public:
-    static constexpr UINT kWindowTimer = 1124;
-    // Posted to the bar for the system's events, which OnWindowEvent answers.
-    static constexpr UINT kWindowEventMessage = WM_APP + 1;
-
     struct Callbacks {
         std::function<void(HWND)> newTarget;
         // Whether the window is hidden or its hide under way: the platform may still call it
@@ -46,7 +42,8 @@ public:
     void Start(UINT period, bool timerRuns);
     void Stop();
     void Tick() { Track(false); }
-    // The system reported a change to a window that matters: the tick runs now.
+    // The system reported a change to a window that matters (WM_APP_WINDOWEVENT, posted to
+    // the bar): the tick runs now.
     void OnWindowEvent();
     void Collapse();
     // An action activated, restyled or restacked the target.
@@ -72,7 +69,7 @@ private:
     PlatformQuirks m_quirks;
     CTargetTransparency& m_transparency;
     Callbacks m_callbacks;
-    CWindowTimer m_timer{kWindowTimer};
+    CWindowTimer m_timer{IDT_WINDOWTIMER};
     std::optional<CWinEventHook> m_events; // while the timer runs
     struct {
         SIZE size; // at the bar's DPI
