@@ -159,7 +159,7 @@ void CButtonBarDlg::ExitProgram() {
     if (m_bExiting) {
         return;
     }
-    m_bExiting = 1;
+    m_bExiting = true;
     m_trayIcon.Remove();
 
     m_pProcessingDlg->OnShowOwn();

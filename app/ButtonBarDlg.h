@@ -101,5 +101,5 @@ private:
     CWindowActions m_actions;
     CBarTimers m_timers;
     CButtonWiring m_wiring;
-    int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
+    bool m_bExiting = false; // a Quit that arrives during the exit question is ignored
 };

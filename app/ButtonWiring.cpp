@@ -27,7 +27,7 @@ void CButtonWiring::Wire() {
     wire(m_buttons.topmost, &CWindowActions::ToggleTopmost, activate);
     wire(m_buttons.transparency, &CWindowActions::ToggleTransparency,
          [this] { m_actions.Transparency().OpenPopup(m_buttons.transparency); });
-    m_buttons.hide.SetNoToggle(1);
+    m_buttons.hide.SetNoToggle(true);
 }
 
 void CButtonWiring::OnMenuChoice(const CSkinButton& button, UINT command) {

@@ -23,7 +23,7 @@ CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CTargetTranspare
 // No box: the user's work goes on. A destroyed window's handle may come back on another.
 void CWindowActions::TellRefused(HWND window) {
     m_toldRefused.erase(std::remove_if(m_toldRefused.begin(), m_toldRefused.end(),
-                                       [](HWND told) { return ::IsWindow(told) != 1; }),
+                                       [](HWND told) { return !::IsWindow(told); }),
                         m_toldRefused.end());
     if (std::find(m_toldRefused.begin(), m_toldRefused.end(), window) != m_toldRefused.end()) {
         return;
@@ -33,11 +33,11 @@ void CWindowActions::TellRefused(HWND window) {
 }
 
 void CWindowActions::SyncButtonFaces(HWND window) {
-    const int topmost = IsTopmost(window);
+    const int topmost = IsTopmost(window) ? 1 : 0;
     if (m_buttons.topmost.GetState() != topmost) {
         m_buttons.topmost.SetState(topmost);
     }
-    const int transparent = m_transparency.IsTransparent(window);
+    const int transparent = m_transparency.IsTransparent(window) ? 1 : 0;
     if (m_buttons.transparency.GetState() != transparent) {
         m_buttons.transparency.SetState(transparent);
     }
@@ -45,7 +45,7 @@ void CWindowActions::SyncButtonFaces(HWND window) {
 
 void CWindowActions::ActivateTarget() {
     const HWND target = m_tracker.Target();
-    if (target && ::IsWindow(target) == 1) {
+    if (target && ::IsWindow(target)) {
         CWindowCalls(target).BringToFront();
         m_tracker.RestackDue();
     }
@@ -61,7 +61,7 @@ void CWindowActions::OnTransparencyApplied(HWND window, bool activate) {
 
 void CWindowActions::HideTarget() {
     const HWND target = m_tracker.Target();
-    if (!target || ::IsWindow(target) != 1) {
+    if (!target || !::IsWindow(target)) {
         return;
     }
     const CWindowCalls calls(target);
@@ -80,7 +80,7 @@ void CWindowActions::ToggleTopmost() {
     if (!target) {
         return;
     }
-    const int before = IsTopmost(target);
+    const bool before = IsTopmost(target);
     if (SetWindowTopmost(ToggledTopmostMode(before), target, m_bar.m_hWnd)) {
         if (IsTopmost(target) == before) {
             TellRefused(target);
@@ -95,7 +95,7 @@ void CWindowActions::ToggleTransparency() {
     if (!target) {
         return;
     }
-    const int before = m_transparency.IsTransparent(target);
+    const bool before = m_transparency.IsTransparent(target);
     if (!m_transparency.Toggle(target)) {
         SyncButtonFaces(target);
     } else if (m_transparency.IsTransparent(target) == before) {

@@ -342,7 +342,7 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
          1000},
         {"T clicked", [&] { click(IDC_TRANSPARENCY, [&] { return LayeredAlpha(other) == -1; }); },
          5000},
-        {"A clicked", [&] { click(IDC_TOPMOST, [&] { return IsTopmost(other) == 1; }); }, 5000},
+        {"A clicked", [&] { click(IDC_TOPMOST, [&] { return IsTopmost(other); }); }, 5000},
         {"T clicked again",
          [&] { click(IDC_TRANSPARENCY, [&] { return LayeredAlpha(other) == 200; }); }, 5000},
     };

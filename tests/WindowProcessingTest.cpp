@@ -340,7 +340,7 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
     const std::tuple<const char*, std::function<void()>, std::function<void()>,
                      std::function<bool()>>
         steps[] = {
-            {"A", ride, [&] { Click(IDC_TOPMOST); }, [&] { return IsTopmost(hung) == 1; }},
+            {"A", ride, [&] { Click(IDC_TOPMOST); }, [&] { return IsTopmost(hung); }},
             {"T", ride, [&] { Click(IDC_TRANSPARENCY); },
              [&] {
                  return LayeredAlpha(hung) == -1 &&

@@ -15,5 +15,5 @@ void CProgramTrayIcon::Install(bool firstRun, CSystemTray::MenuSource menuSource
                    firstRun ? NIIF_INFO : 0, 10);
     m_icon.SetMenuSource(std::move(menuSource));
     m_icon.SetNotifyWindow(&notify);
-    m_icon.SetDefaultItem(1, TRUE);
+    m_icon.SetDefaultItem(1, true);
 }

@@ -64,7 +64,7 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     m_nInstallFlags = m_iconData.uFlags;
 
     const BOOL added = m_interaction.NotifyIcon(NIM_ADD, m_iconData);
-    m_bIconDeleted = added ? 0 : 1;
+    m_bIconDeleted = !added;
 
     // The balloon is for this add only: a later re-add with the same record stays quiet.
     if (balloon) {
@@ -93,15 +93,15 @@ void CSystemTray::ShowBalloon(const char* text, const char* title, DWORD iconFla
     m_iconData.szInfo[0] = '\0';
 }
 
-int CSystemTray::Uninstall() {
+bool CSystemTray::Uninstall() {
     // Nothing to put back any more, whether or not the delete below succeeds.
     m_nInstallFlags = 0;
     if (m_bIconDeleted) {
-        return 1;
+        return true;
     }
     m_iconData.uFlags = 0;
     if (m_interaction.NotifyIcon(NIM_DELETE, m_iconData)) {
-        m_bIconDeleted = 1;
+        m_bIconDeleted = true;
     }
     return m_bIconDeleted;
 }
@@ -116,7 +116,7 @@ void CSystemTray::ReinstallIfPending() {
     const BOOL added = m_interaction.NotifyIcon(NIM_ADD, m_iconData);
     // A failed add may only mean the icon is still there: keep it deletable.
     if (added) {
-        m_bIconDeleted = 0;
+        m_bIconDeleted = false;
     }
 }
 
@@ -129,7 +129,7 @@ CWnd* CSystemTray::GetNotifyWindow() const {
     return m_pNotifyWnd;
 }
 
-void CSystemTray::SetDefaultItem(int item, int byPosition) {
+void CSystemTray::SetDefaultItem(int item, bool byPosition) {
     m_nDefaultItem = item;
     m_bDefaultIsPosition = byPosition;
 }

@@ -29,7 +29,8 @@ public:
     int Install(UINT callbackMessage, const char* tooltip, HICON icon, UINT iconId,
                 const char* balloonText, const char* balloonTitle, DWORD balloonIconFlags,
                 UINT balloonTimeoutSeconds);
-    int Uninstall();
+    // True when the icon is out of the notification area.
+    bool Uninstall();
     // A balloon on the installed icon.
     void ShowBalloon(const char* text, const char* title, DWORD iconFlags, UINT timeoutSeconds);
     // Puts an installed icon back after the taskbar restarted or the work area changed.
@@ -38,7 +39,7 @@ public:
     void SetMenuSource(MenuSource source) { m_menuSource = std::move(source); }
     int SetNotifyWindow(CWnd* window);
     CWnd* GetNotifyWindow() const;
-    void SetDefaultItem(int item, int byPosition);
+    void SetDefaultItem(int item, bool byPosition);
     // A hidden window's icon carries its window; a double-click sends restoreCommand for it.
     void SetCarriedWindow(HWND window, int restoreCommand) { m_carried = {window, restoreCommand}; }
     HWND GetCarriedWindow() const { return m_carried.window; }
@@ -62,10 +63,10 @@ private:
     CUserInteraction& m_interaction;
     MenuSource m_menuSource;
     NOTIFYICONDATAA m_iconData;
-    int m_bIconDeleted = 1;
+    bool m_bIconDeleted = true;
     CWnd* m_pNotifyWnd = nullptr;
     int m_nDefaultItem = 0;
-    int m_bDefaultIsPosition = 1;
+    bool m_bDefaultIsPosition = true;
     int m_nInstallFlags = 0;
     struct {
         HWND window;

@@ -47,7 +47,7 @@ void CBarTracker::OnWindowEvent() {
 
 // Asked for each event the system reports, not per tick.
 bool CBarTracker::Matters(HWND window) const {
-    return window == m_pTarget || window == ::GetForegroundWindow() || IsTopmost(window) == 1;
+    return window == m_pTarget || window == ::GetForegroundWindow() || IsTopmost(window);
 }
 
 void CBarTracker::Track(bool reported) {
@@ -150,7 +150,7 @@ void CBarTracker::Collapse() {
 // The stack is read in one enumeration, not a call per window above the bar.
 void CBarTracker::KeepBarOnTop(bool restack, HWND foreground) {
     StackSearch search = {m_bar.m_hWnd, false};
-    if (!restack && IsTopmost(m_bar.m_hWnd) == 1) {
+    if (!restack && IsTopmost(m_bar.m_hWnd)) {
         ::EnumWindows(&FindBarInStack, reinterpret_cast<LPARAM>(&search));
     }
     if (!search.onTop) {
