@@ -108,7 +108,7 @@ void CButtonBarDlg::ShowOnWindowInFront() {
     ShowWindow(SW_SHOWNOACTIVATE);
     CollapseBar();
     m_timers.StartEnabled();
-    if (m_settings.Values().windowTimerEnabled == 1) {
+    if (m_settings.Values().windowTimerEnabled) {
         OnWindowTimer();
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
@@ -146,7 +146,7 @@ void CButtonBarDlg::OnHiddenWindowsChanged(CHiddenWindowList::Change change,
 
 void CButtonBarDlg::InstallTrayIcon() {
     m_trayIcon.Install(
-        m_settings.Values().firstRun == 1,
+        m_settings.Values().firstRun,
         {[this]() -> const std::vector<HWND>& { return m_pProcessingDlg->CurrentWindows(); },
          [this]() -> const std::vector<HWND>& { return HiddenWindows(); },
          [this] { return IsAutoMaximizeOn(); }},

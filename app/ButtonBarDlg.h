@@ -50,7 +50,7 @@ public:
     CHiddenWindowList& HiddenWindowList() { return m_hiddenWindows; }
     CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
     CPreferencesDlg* PreferencesDlg() const { return m_timers.PreferencesDlg(); }
-    bool IsAutoMaximizeOn() const { return Settings().autoMaximize == 1; }
+    bool IsAutoMaximizeOn() const { return Settings().autoMaximize; }
     const BarSettings& Settings() const { return m_settings.Values(); }
     // What the menus list under "Hidden windows", and their commands index.
     const std::vector<HWND>& HiddenWindows() const;

@@ -21,7 +21,7 @@ void CButtonWiring::Wire() {
             {[this, onClick] { (m_actions.*onClick)(); }, std::move(onLeftDoubleClick), activate,
              [this, &button](UINT command) { OnMenuChoice(button, command); },
              [this]() -> const std::vector<HWND>& { return m_pDialog->HiddenHandles(); },
-             [this] { return m_settings.autoMaximize == 1; }});
+             [this] { return m_settings.autoMaximize; }});
     };
     wire(m_buttons.hide, &CWindowActions::HideTarget, activate);
     wire(m_buttons.topmost, &CWindowActions::ToggleTopmost, activate);

@@ -44,12 +44,12 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAreWrittenAsFiveCrLfLinesAndO
         settings.SetDefaults();
         WriteFileAtomically(path, file);
         ASSERT_TRUE(settings.Read(path)) << file;
-        EXPECT_EQ(0, settings.firstRun);
+        EXPECT_FALSE(settings.firstRun);
         EXPECT_EQ(rewritten, settings.FileText()) << file;
     }
     settings.SetDefaults();
     EXPECT_FALSE(settings.Read(folder.File("none.cfg")));
-    EXPECT_EQ(1, settings.firstRun);
+    EXPECT_TRUE(settings.firstRun);
     // A failed save leaves the previous file and creates nothing.
     const std::string previous = ReadFileBytes(path);
     ASSERT_TRUE(::CreateDirectoryA((path + ".tmp").c_str(), nullptr));
