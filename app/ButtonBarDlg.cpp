@@ -37,9 +37,8 @@ const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
 
 CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& interaction)
     : CTableWindow(IDD_BUTTONBAR), m_interaction(interaction), m_settings(interaction),
-      m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks,
-                      interaction),
-      m_buttons(interaction), m_trayIcon(interaction),
+      m_hiddenWindows(CHiddenWindowStore::File(), quirks, interaction), m_buttons(interaction),
+      m_trayIcon(interaction),
       m_transparency({[this] { return m_tracker.Target(); },
                       [this](HWND window, bool activate) {
                           m_actions.OnTransparencyApplied(window, activate);

@@ -81,9 +81,9 @@ protected:
     }
     // The files a start reads, and any folder left in the way of writing one.
     static void RemoveFiles() {
-        const std::string userFile = CHiddenWindowStore::UserFile();
+        const std::string userFile = CHiddenWindowStore::File().userPath;
         for (const std::string& file :
-             {kSettingsPath, kUserSettingsPath, CHiddenWindowStore::ProgramFile(), userFile}) {
+             {kSettingsPath, kUserSettingsPath, CHiddenWindowStore::File().path, userFile}) {
             ::RemoveDirectoryA((file + ".tmp").c_str());
             ::DeleteFileA(file.c_str());
         }

@@ -138,8 +138,8 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
             }
         });
     };
-    const std::string hid = CHiddenWindowStore::ProgramFile(),
-                      userHid = CHiddenWindowStore::UserFile();
+    const std::string hid = CHiddenWindowStore::File().path,
+                      userHid = CHiddenWindowStore::File().userPath;
     // A dialog of the bar shown in front of it: the window selector centred on the desktop,
     // the preferences (a template's centring) on the work area above Wine's taskbar, 1024x748.
     const auto inFront = [](const std::string& name) {
