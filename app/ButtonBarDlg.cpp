@@ -76,7 +76,7 @@ void CButtonBarDlg::DoDataExchange() {
 // once everything is made.
 BOOL CButtonBarDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    CBarFrame::Dress(*this);
+    CBarFrame::AddIconAndAbout(*this);
 
     m_settings.Load();
     m_tracker.SetOffset(m_settings.Values().barOffset);

@@ -4,9 +4,9 @@
 
 #include <shlobj.h>
 
-int CWinApp::Run() {
+int CWinApp::RunToExitCode() {
     InitInstance();
-    return 0;
+    return ExitInstance();
 }
 
 bool CWinApp::PreTranslateMessage(MSG& msg) {

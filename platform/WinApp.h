@@ -12,9 +12,11 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    // Runs InitInstance, which returns FALSE when the program is done; the exit code.
-    int Run();
+    // InitInstance, which runs the program and returns FALSE once it is done, then the exit
+    // code ExitInstance gives.
+    int RunToExitCode();
     virtual BOOL InitInstance() = 0;
+    virtual int ExitInstance() { return 0; }
 
     // Gives the dialogs of the program their keyboard handling (Enter, Esc, Tab).
     static bool PreTranslateMessage(MSG& msg);

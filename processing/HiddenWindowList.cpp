@@ -184,7 +184,7 @@ void CHiddenWindowList::Announce(Change change, const std::vector<HWND>& windows
     }
 }
 
-bool CHiddenWindowList::SettledVisibility(HWND window, bool visibleNow) {
+bool CHiddenWindowList::SettleVisibility(HWND window, bool visibleNow) {
     for (auto expected = m_expected.begin(); expected != m_expected.end(); ++expected) {
         if (expected->first == window) {
             if (expected->second != visibleNow) {

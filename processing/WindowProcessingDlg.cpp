@@ -83,7 +83,7 @@ BOOL CALLBACK CWindowProcessingDlg::EnumWindowsCallback(HWND window, LPARAM dial
 // A cloaked window is shown to the platform but not on the screen (another virtual desktop,
 // a suspended Store app): neither list has it, so nothing hides it either.
 void CWindowProcessingDlg::ListWindow(HWND window) {
-    if (!m_hiddenWindows.SettledVisibility(window, ::IsWindowVisible(window))) {
+    if (!m_hiddenWindows.SettleVisibility(window, ::IsWindowVisible(window))) {
         m_hidden.Found(window);
         return;
     }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+// One icon, whatever the name says: the program's own and each hidden window's are one each.
 class CSystemTray : public CTableWindow<CSystemTray, CWnd> {
 public:
     // What the icon's menu lists, asked for at each opening; an icon without them has no menu.

@@ -40,14 +40,14 @@ void CBarTracker::Stop() {
 // stopped finds no hook and runs nothing.
 void CBarTracker::OnWindowEvent() {
     if (m_events) {
-        m_events->TickRan();
+        m_events->Rearm();
         Track(true);
     }
 }
 
 // Asked for each event the system reports, not per tick.
 bool CBarTracker::Matters(HWND window) const {
-    return window == m_pTarget || window == ::GetForegroundWindow() || IsTopmost(window);
+    return window == m_hTarget || window == ::GetForegroundWindow() || IsTopmost(window);
 }
 
 void CBarTracker::Track(bool reported) {
@@ -72,7 +72,7 @@ void CBarTracker::Track(bool reported) {
     // Asked as often as its rectangle: a window in front is hidden without a new foreground.
     if (m_callbacks.hidden(foreground)) {
         Collapse();
-        m_pTarget = nullptr;
+        m_hTarget = nullptr;
         return;
     }
     bool placed = false;
@@ -80,10 +80,10 @@ void CBarTracker::Track(bool reported) {
     // Fails exactly where IsWindow would: one call instead of two.
     if (::GetWindowRect(foreground, &target)) {
         placed = PlaceBarOn(foreground, target);
-        if (foreground != m_pTarget) {
+        if (foreground != m_hTarget) {
             m_callbacks.newTarget(foreground);
         }
-        m_pTarget = foreground;
+        m_hTarget = foreground;
     }
     if (placed) {
         m_quietTicks.Reset();
@@ -102,7 +102,7 @@ bool CBarTracker::Follow(HWND foreground, bool newForeground, bool reported) {
         return false;
     case BarMove::Collapse:
         Collapse();
-        m_pTarget = nullptr;
+        m_hTarget = nullptr;
         return false;
     case BarMove::Place:
         break;
@@ -125,13 +125,13 @@ bool CBarTracker::Follow(HWND foreground, bool newForeground, bool reported) {
 // rectangle leaves the bar where it is, without another call.
 bool CBarTracker::PlaceBarOn(HWND foreground, const RECT& target) {
     bool placed = false;
-    if (foreground != m_pTarget || !m_placedOn || !::EqualRect(&target, &*m_placedOn)) {
+    if (foreground != m_hTarget || !m_placedOn || !::EqualRect(&target, &*m_placedOn)) {
         m_placedOn = target;
         const RECT rect = BarRectOn(target, CaptionMetrics::OfWindow(foreground, m_quirks.dpiCalls),
                                     m_measures.offset, m_measures.size);
         placed = m_bar.PlaceWindow(rect.left, rect.top, rect.right - rect.left,
                                    rect.bottom - rect.top) ||
-                 foreground != m_pTarget;
+                 foreground != m_hTarget;
     }
     m_transparency.FollowBar(m_bar);
     return placed;

@@ -32,7 +32,7 @@ public:
           m_callbacks(std::move(callbacks)) {}
 
     const PlatformQuirks& Quirks() const { return m_quirks; }
-    HWND Target() const { return m_pTarget; }
+    HWND Target() const { return m_hTarget; }
     const CWindowTimer& Timer() const { return m_timer; }
     void SetBarSize(SIZE size) { m_measures.size = size; }
     void SetOffset(int barOffset) { m_measures.offset = barOffset; }
@@ -75,7 +75,7 @@ private:
         SIZE size; // at the bar's DPI
         int offset;
     } m_measures = {};
-    HWND m_pTarget = nullptr;
+    HWND m_hTarget = nullptr;
     std::optional<RECT> m_placedOn;   // the target's rectangle when the bar was last placed
     HWND m_hLastForeground = nullptr; // the foreground window of the last tick
     bool m_bRestackDue = false;
