@@ -8,7 +8,7 @@ HICON CBarFrame::ProgramIcon() {
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
 
-void CBarFrame::Dress(CWnd& bar) {
+void CBarFrame::AddIconAndAbout(CWnd& bar) {
     if (HMENU systemMenu = ::GetSystemMenu(bar.m_hWnd, FALSE)) {
         char about[256] = "";
         ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, about, sizeof about);

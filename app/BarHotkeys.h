@@ -9,9 +9,6 @@
 
 class CBarHotkeys {
 public:
-    static constexpr int kHideAll = 1000;
-    static constexpr int kShowAll = 1001;
-
     // What to tell the user of each that could not be registered goes into faults, in order.
     static void Register(HWND bar, const BarSettings& settings, std::vector<std::string>& faults);
 };

@@ -34,25 +34,25 @@ int ParseInt(const std::string& text) {
     return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
-void ReadFlag(const std::string& line, int& flag) {
+void ReadFlag(const std::string& line, bool& flag) {
     if (line == "TRUE") {
-        flag = 1;
+        flag = true;
     } else if (line == "FALSE") {
-        flag = 0;
+        flag = false;
     }
 }
 
-const char* FlagText(int flag) {
-    return flag == 1 ? "TRUE\r\n" : "FALSE\r\n";
+const char* FlagText(bool flag) {
+    return flag ? "TRUE\r\n" : "FALSE\r\n";
 }
 
 } // namespace
 
 void BarSettings::SetDefaults() {
-    firstRun = 1;
+    firstRun = true;
     skinName = kStandardSkinName;
-    autoMaximize = 0;
-    windowTimerEnabled = 1;
+    autoMaximize = false;
+    windowTimerEnabled = true;
     windowTimerInterval = 10;
     autoMaximizeInterval = 500;
     hideAllModifiers = MOD_ALT;
@@ -82,7 +82,7 @@ bool BarSettings::Read(const std::string& path) {
     if (count > 4) {
         windowTimerInterval = ParseInt(lines[4]);
     }
-    firstRun = 0;
+    firstRun = false;
     return true;
 }
 

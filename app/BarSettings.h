@@ -5,17 +5,21 @@
 #include <string>
 
 struct BarSettings {
+    // The five stored in the file, in its order.
     std::string skinName;
-    int autoMaximize = 0;
+    bool autoMaximize = false;
     int autoMaximizeInterval = 0;
-    int windowTimerEnabled = 0;
+    bool windowTimerEnabled = false;
     int windowTimerInterval = 0;
+    // Never stored: fixed at start-up, the hotkeys Alt+A and Alt+S and the bar's offset
+    // from the target's right edge, in caption-button widths.
     WORD hideAllModifiers = 0;
     WORD hideAllKey = 0;
     WORD showAllModifiers = 0;
     WORD showAllKey = 0;
     int barOffset = 0;
-    int firstRun = 0;
+    // Never stored: true until a file was read, which the first run's balloon asks.
+    bool firstRun = false;
 
     void SetDefaults();
     // False when the file could not be opened; the record is then unchanged.

@@ -10,19 +10,19 @@ CBarTimers::~CBarTimers() = default;
 
 void CBarTimers::StartEnabled() {
     m_tracker.Start(TimerPeriod(m_settings.windowTimerInterval, kWindowTimerPeriods),
-                    m_settings.windowTimerEnabled == 1);
-    if (m_settings.autoMaximize == 1) {
+                    m_settings.windowTimerEnabled);
+    if (m_settings.autoMaximize) {
         m_autoMaximizer.Start(m_bar.m_hWnd,
                               TimerPeriod(m_settings.autoMaximizeInterval, kAutoMaximizePeriods));
     }
 }
 
 void CBarTimers::ToggleAutoMaximize() {
-    if (m_settings.autoMaximize == 1) {
-        m_settings.autoMaximize = 0;
+    if (m_settings.autoMaximize) {
+        m_settings.autoMaximize = false;
         m_autoMaximizer.Stop(m_bar.m_hWnd);
     } else {
-        m_settings.autoMaximize = 1;
+        m_settings.autoMaximize = true;
         m_autoMaximizer.Start(m_bar.m_hWnd,
                               TimerPeriod(m_settings.autoMaximizeInterval, kAutoMaximizePeriods));
     }

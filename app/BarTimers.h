@@ -1,5 +1,5 @@
-// The bar's two timers as the settings switch them, "Automaximize IE", and the preferences
-// dialog that sets them.
+// The bar's timers: the two the settings switch, "Automaximize IE", the preferences dialog
+// that sets them, and the one-shot check-back after hides made without waiting.
 #pragma once
 
 #include "app/BarSettings.h"
@@ -14,6 +14,8 @@ struct TimerPreferences;
 
 class CBarTimers {
 public:
+    static constexpr UINT kCheckBackMs = 100;
+
     // save writes the settings.
     CBarTimers(CWnd& bar, BarSettings& settings, CBarTracker& tracker, std::function<void()> save);
     ~CBarTimers();
@@ -26,6 +28,9 @@ public:
     void StartEnabled();
     void ToggleAutoMaximize();
     void TickAutoMaximize() const { m_autoMaximizer.Tick(); }
+    // Their windows are read back a little later.
+    void StartCheckBack() { m_checkBack.Start(m_bar.m_hWnd, kCheckBackMs); }
+    void StopCheckBack() { m_checkBack.Stop(m_bar.m_hWnd); }
     // Made when first asked for: hidden until then, it would only delay the bar's first
     // placement.
     void OpenPreferences();
@@ -40,5 +45,6 @@ private:
     CBarTracker& m_tracker;
     std::function<void()> m_save;
     CAutoMaximizer m_autoMaximizer;
+    CWindowTimer m_checkBack{IDT_CHECKBACK};
     std::unique_ptr<CPreferencesDlg> m_pPreferencesDlg;
 };

@@ -12,10 +12,10 @@ const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
     ::OnSysCommand(&CButtonBarDlg::OnSysCommand),
     OnMessage(WM_PAINT, &CButtonBarDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CButtonBarDlg::OnQueryDragIcon),
-    OnTimerTick(kWindowTimer, &CButtonBarDlg::OnWindowTimer),
-    OnMessage(CBarTracker::kWindowEventMessage, &CButtonBarDlg::OnWindowEvent),
-    OnTimerTick(kAutoMaximizeTimer, &CButtonBarDlg::OnAutoMaximizeTimer),
-    OnTimerTick(kCheckBackTimer, &CButtonBarDlg::OnCheckBackTimer),
+    OnTimerTick(IDT_WINDOWTIMER, &CButtonBarDlg::OnWindowTimer),
+    OnMessage(WM_APP_WINDOWEVENT, &CButtonBarDlg::OnWindowEvent),
+    OnTimerTick(IDT_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximizeTimer),
+    OnTimerTick(IDT_CHECKBACK, &CButtonBarDlg::OnCheckBackTimer),
     ::OnDpiChanged(CDpiCalls::kDpiChangedMessage, &CButtonBarDlg::OnDpiChanged),
     // The buttons' clicks come as callbacks; these commands may come from anywhere.
     OnCommand(IDC_HIDE, &CButtonBarDlg::OnHideTarget),
@@ -26,40 +26,40 @@ const MessageTable<CButtonBarDlg> CButtonBarDlg::s_messageTable = {
     OnCommand(ID_AUTOMAXIMIZE, &CButtonBarDlg::OnAutoMaximize),
     OnCommand(ID_PREFERENCES, &CButtonBarDlg::OnPreferences),
     OnCommand(ID_SKINSELECTOR, &CButtonBarDlg::OnSkinSelector),
-    OnHotkey(kHideAllHotkey, &CButtonBarDlg::HideAll),
-    OnHotkey(kShowAllHotkey, &CButtonBarDlg::ShowAll),
+    OnHotkey(IDHOT_HIDEALL, &CButtonBarDlg::HideAll),
+    OnHotkey(IDHOT_SHOWALL, &CButtonBarDlg::ShowAll),
     OnCommandRange(ID_ACTIVEWINDOW_FIRST, ID_HIDDENWINDOW_FIRST - 1, &CButtonBarDlg::OnHideListed),
     OnCommandRange(ID_HIDDENWINDOW_FIRST, 0xFFFF, &CButtonBarDlg::ShowHiddenWindowAt),
-    OnWindowMessage(CHiddenWindowIcons::kRestoreMessage, &CButtonBarDlg::OnRestoreWindow),
+    OnWindowMessage(WM_APP_RESTOREWINDOW, &CButtonBarDlg::OnRestoreWindow),
 };
 
 CButtonBarDlg::CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& interaction)
     : CTableWindow(IDD_BUTTONBAR), m_interaction(interaction), m_settings(interaction),
-      m_hiddenWindows({CHiddenWindowStore::ProgramFile(), CHiddenWindowStore::UserFile()}, quirks,
-                      interaction),
+      m_hiddenWindows(CHiddenWindowStore::File(), quirks, interaction),
       m_catalogue(m_hiddenWindows, quirks.dpiCalls), m_buttons(interaction),
-      m_tracker(*this, quirks,
-                {[this] { return static_cast<CWnd*>(m_actions.Transparency().Popup()); },
-                 [this] { return static_cast<CWnd*>(m_actions.Transparency().ShownPopup()); },
-                 [this] { m_actions.Transparency().ClosePopup(); },
-                 [this](HWND target) { m_actions.SyncButtonFaces(target); },
+      m_trayIcon(interaction),
+      m_transparency({[this] { return m_tracker.Target(); },
+                      [this](HWND window, bool activate) {
+                          m_actions.OnTransparencyApplied(window, activate);
+                      }}),
+      m_tracker(*this, quirks, m_transparency,
+                {[this](HWND target) { m_actions.SyncButtonFaces(target); },
                  [this](HWND window) { return m_hiddenWindows.IsHidden(window); },
                  [this] {
                      return std::array<HWND, 2>{
                          m_pProcessingDlg ? m_pProcessingDlg->m_hWnd : nullptr,
                          PreferencesDlg() ? PreferencesDlg()->m_hWnd : nullptr};
                  }}),
-      m_actions(*this, m_tracker, m_hiddenWindows, m_catalogue, m_buttons, m_trayIcon.Icon(),
-                interaction),
+      m_actions(*this, m_tracker, m_transparency, m_hiddenWindows, m_catalogue, m_buttons,
+                m_trayIcon.Icon(), interaction),
       m_timers(*this, m_settings.Values(), m_tracker, [this] { m_settings.Save(m_hWnd); }),
       m_wiring(*this, m_buttons, m_actions, m_settings.Values(), m_catalogue, m_pProcessingDlg,
-               interaction),
-      m_trayIcon(interaction), m_nSecondStartMessage(SecondStartMessage()) {}
+               interaction) {}
 
 CButtonBarDlg::~CButtonBarDlg() = default;
 
 LRESULT CButtonBarDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == m_nSecondStartMessage) {
+    if (message == SecondStartMessage()) {
         OnSecondStart();
         return 0;
     }
@@ -76,11 +76,10 @@ void CButtonBarDlg::DoDataExchange() {
 // once everything is made.
 BOOL CButtonBarDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    CBarFrame::Dress(*this);
+    CBarFrame::AddIconAndAbout(*this);
 
     m_settings.Load();
     m_tracker.SetOffset(m_settings.Values().barOffset);
-    m_actions.Transparency().SetLevel(CTransparencyLevel::kStartLevel);
     const UINT dpi = m_tracker.Quirks().dpiCalls.WindowDpi(m_hWnd);
     m_buttons.TakeLayoutAt96(*this, dpi);
     LayOutAt(dpi); // before the bar collapses
@@ -108,7 +107,7 @@ void CButtonBarDlg::ShowOnWindowInFront() {
     ShowWindow(SW_SHOWNOACTIVATE);
     CollapseBar();
     m_timers.StartEnabled();
-    if (m_settings.Values().windowTimerEnabled == 1) {
+    if (m_settings.Values().windowTimerEnabled) {
         OnWindowTimer();
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
@@ -138,7 +137,7 @@ void CButtonBarDlg::OnHiddenWindowsChanged(CHiddenWindowList::Change change,
         }
     }
     if (change == CHiddenWindowList::Change::Added) {
-        ::SetTimer(m_hWnd, kCheckBackTimer, kCheckBackMs, nullptr);
+        m_timers.StartCheckBack();
     }
     m_catalogue.Refresh();
 }
@@ -150,7 +149,7 @@ void CButtonBarDlg::OnCatalogueChanged() {
 }
 
 void CButtonBarDlg::InstallTrayIcon() {
-    m_trayIcon.Install(m_settings.Values().firstRun == 1,
+    m_trayIcon.Install(m_settings.Values().firstRun,
                        {[this]() -> const std::vector<HWND>& {
                             m_catalogue.Refresh();
                             return m_catalogue.Windows();
@@ -166,7 +165,7 @@ void CButtonBarDlg::ExitProgram() {
     if (m_bExiting) {
         return;
     }
-    m_bExiting = 1;
+    m_bExiting = true;
     m_trayIcon.Remove();
 
     m_catalogue.SetShowAll(false); // the dialog shows "own" while the question is open
@@ -189,8 +188,10 @@ void CButtonBarDlg::OnWindowSelector() {
     m_pProcessingDlg->ShowInFront(false);
 }
 
+// Registered once: the number is fixed for the session.
 UINT CButtonBarDlg::SecondStartMessage() {
-    return ::RegisterWindowMessageA("Panewarden.SecondStart");
+    static const UINT message = ::RegisterWindowMessageA("Panewarden.SecondStart");
+    return message;
 }
 
 // What a double-click on the tray icon does.
@@ -206,7 +207,7 @@ void CButtonBarDlg::OnWindowTimer() {
 }
 
 void CButtonBarDlg::OnCheckBackTimer() {
-    ::KillTimer(m_hWnd, kCheckBackTimer);
+    m_timers.StopCheckBack();
     m_hiddenWindows.CheckBack();
 }
 

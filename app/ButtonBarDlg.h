@@ -26,14 +26,6 @@ class CWindowProcessingDlg;
 
 class CButtonBarDlg : public CTableDialog<CButtonBarDlg> {
 public:
-    static constexpr UINT kWindowTimer = CBarTracker::kWindowTimer;
-    static constexpr UINT kAutoMaximizeTimer = CAutoMaximizer::kTimer;
-    // One-shot, after hides made without waiting: their windows are read back.
-    static constexpr UINT kCheckBackTimer = 1126;
-    static constexpr UINT kCheckBackMs = 100;
-    static constexpr int kHideAllHotkey = CBarHotkeys::kHideAll;
-    static constexpr int kShowAllHotkey = CBarHotkeys::kShowAll;
-
     // The person is asked and told through interaction, by the bar and each of its parts.
     CButtonBarDlg(const PlatformQuirks& quirks, CUserInteraction& interaction);
     ~CButtonBarDlg() override;
@@ -61,7 +53,7 @@ public:
     CWindowCatalogue& Catalogue() { return m_catalogue; }
     CWindowProcessingDlg* ProcessingDlg() const { return m_pProcessingDlg.get(); }
     CPreferencesDlg* PreferencesDlg() const { return m_timers.PreferencesDlg(); }
-    bool IsAutoMaximizeOn() const { return Settings().autoMaximize == 1; }
+    bool IsAutoMaximizeOn() const { return Settings().autoMaximize; }
     const BarSettings& Settings() const { return m_settings.Values(); }
 
 private:
@@ -106,11 +98,11 @@ private:
     CWindowCatalogue m_catalogue;
     std::unique_ptr<CWindowProcessingDlg> m_pProcessingDlg;
     CBarButtons m_buttons;
+    CProgramTrayIcon m_trayIcon; // before the actions, which tell through it
+    CTargetTransparency m_transparency;
     CBarTracker m_tracker;
     CWindowActions m_actions;
     CBarTimers m_timers;
     CButtonWiring m_wiring;
-    CProgramTrayIcon m_trayIcon;
-    const UINT m_nSecondStartMessage;
-    int m_bExiting = 0; // a Quit that arrives during the exit question is ignored
+    bool m_bExiting = false; // a Quit that arrives during the exit question is ignored
 };

@@ -5,7 +5,6 @@
 #include "platform/KeyboardReturn.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
-#include "windows/Transparency.h"
 
 CButtonWiring::CButtonWiring(CWnd& bar, CBarButtons& buttons, CWindowActions& actions,
                              BarSettings& settings, const CWindowCatalogue& catalogue,
@@ -24,22 +23,20 @@ void CButtonWiring::Wire() {
              activate,
              [this, &button](UINT command) { OnMenuChoice(button, command); },
              {nullptr, [this]() -> const std::vector<HWND>& { return m_catalogue.Hidden(); },
-              [this] { return m_settings.autoMaximize == 1; }}});
+              [this] { return m_settings.autoMaximize; }}});
     };
     wire(m_buttons.hide, &CWindowActions::HideTarget, activate);
     wire(m_buttons.topmost, &CWindowActions::ToggleTopmost, activate);
     wire(m_buttons.transparency, &CWindowActions::ToggleTransparency,
-         [this] { m_actions.OpenTransparencyPopup(); });
-    m_buttons.hide.SetNoToggle(1);
+         [this] { m_actions.Transparency().OpenPopup(m_buttons.transparency); });
+    m_buttons.hide.SetNoToggle(true);
 }
 
 void CButtonWiring::OnMenuChoice(const CSkinButton& button, UINT command) {
-    if (command >= ID_TRANSPARENCY_90 && command <= ID_TRANSPARENCY_OFF) {
-        // 90 % down to 10 %, then "Off", which is opaque.
-        const int index = static_cast<int>(command - ID_TRANSPARENCY_90);
-        m_actions.SetTransparencyLevel(
-            CTransparencyLevel::OfPercent(index < 9 ? 90 - 10 * index : 100));
-    } else if (command == ID_WINDOWSELECTOR) {
+    if (m_actions.Transparency().ChooseMenuEntry(command)) {
+        return;
+    }
+    if (command == ID_WINDOWSELECTOR) {
         m_pDialog->ShowInFront(true);
     } else if (command == ID_SKINSELECTOR) {
         ChooseSkin(button.m_hWnd);

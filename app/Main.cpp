@@ -4,5 +4,5 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     CMainApp app;
-    return app.Run();
+    return app.RunToExitCode();
 }

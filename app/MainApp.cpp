@@ -31,5 +31,7 @@ void CMainApp::RunBar() {
 
     CUserInteraction interaction;
     CButtonBarDlg bar(PlatformQuirks::OfThisSystem(), interaction);
-    bar.DoModal();
+    if (bar.DoModal() == -1) {
+        m_nExitCode = 1;
+    }
 }

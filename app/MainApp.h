@@ -6,7 +6,11 @@
 class CMainApp : public CWinApp {
 public:
     BOOL InitInstance() override;
+    // 1 when the bar's window could not be made, else 0.
+    int ExitInstance() override { return m_nExitCode; }
 
 private:
     void RunBar();
+
+    int m_nExitCode = 0;
 };

@@ -52,8 +52,8 @@ void CPreferencesDlg::OnCancel() {
 void CPreferencesDlg::ShowSettings(const BarSettings& settings) {
     m_sliderAutoMaximize.SetPos(settings.autoMaximizeInterval);
     m_sliderWindowTimer.SetPos(settings.windowTimerInterval);
-    m_chkAutoMaximize.SetCheck(settings.autoMaximize);
-    m_chkWindowTimer.SetCheck(settings.windowTimerEnabled);
+    m_chkAutoMaximize.SetCheck(settings.autoMaximize ? BST_CHECKED : BST_UNCHECKED);
+    m_chkWindowTimer.SetCheck(settings.windowTimerEnabled ? BST_CHECKED : BST_UNCHECKED);
     ShowPeriod(m_lblAutoMaximize, m_sliderAutoMaximize.GetPos());
     ShowPeriod(m_lblWindowTimer, m_sliderWindowTimer.GetPos());
     OnAutoMaximizeClicked();
@@ -68,8 +68,8 @@ TimerPreferences CPreferencesDlg::ReadSettings() const {
     TimerPreferences chosen = {};
     chosen.autoMaximizeInterval = m_sliderAutoMaximize.GetPos();
     chosen.windowTimerInterval = m_sliderWindowTimer.GetPos();
-    chosen.autoMaximize = m_chkAutoMaximize.GetCheck() == BST_CHECKED ? 1 : 0;
-    chosen.windowTimerEnabled = m_chkWindowTimer.GetCheck() == BST_CHECKED ? 1 : 0;
+    chosen.autoMaximize = m_chkAutoMaximize.GetCheck() == BST_CHECKED;
+    chosen.windowTimerEnabled = m_chkWindowTimer.GetCheck() == BST_CHECKED;
     return chosen;
 }
 

@@ -13,9 +13,9 @@
 
 // The values the dialog closes with: the switches and periods of the two timers.
 struct TimerPreferences {
-    int autoMaximize;
+    bool autoMaximize;
     int autoMaximizeInterval;
-    int windowTimerEnabled;
+    bool windowTimerEnabled;
     int windowTimerInterval;
 };
 

@@ -1,30 +1,26 @@
 #include "app/SettingsFile.h"
 
 #include "platform/AtomicFile.h"
-#include "platform/WinApp.h"
 
 namespace {
-// Beside the program, wherever it was started from; where that folder cannot be written, in
-// the user's own.
-std::string SettingsPath() {
-    return CWinApp::ProgramFile("Paneward.cfg");
-}
-std::string UserSettingsPath() {
-    return CWinApp::UserFile("Paneward.cfg");
+// Beside the program, wherever it was started from.
+KeptFile SettingsFile() {
+    return KeptFile::Named("Paneward.cfg");
 }
 } // namespace
 
-// The user's copy is there only while the program's folder could not take the last save.
+// The first copy that opens.
 void CSettingsFile::Load() {
     m_values.SetDefaults();
-    if (!m_values.Read(UserSettingsPath())) {
-        m_values.Read(SettingsPath());
+    for (const std::string& path : SettingsFile().ReadOrder()) {
+        if (m_values.Read(path)) {
+            return;
+        }
     }
 }
 
 void CSettingsFile::Save(HWND owner) {
-    if (!WriteFileKept(SettingsPath(), UserSettingsPath(), m_values.FileText()) &&
-        !m_bToldUnsaved) {
+    if (!SettingsFile().Write(m_values.FileText()) && !m_bToldUnsaved) {
         m_bToldUnsaved = true;
         m_interaction.AppMessageBox(owner, "Panewarden cannot keep its settings:\n"
                                            "neither its own folder nor your user folder\n"

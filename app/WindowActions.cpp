@@ -10,17 +10,18 @@ const char kRefusedText[] =
     "Panewarden cannot change this window: its program runs with higher rights.";
 } // namespace
 
-CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
-                               CWindowCatalogue& catalogue, CBarButtons& buttons,
-                               CSystemTray& trayIcon, CUserInteraction& interaction)
+CWindowActions::CWindowActions(CWnd& bar, CBarTracker& tracker, CTargetTransparency& transparency,
+                               CHiddenWindowList& hiddenWindows, CWindowCatalogue& catalogue,
+                               CBarButtons& buttons, CSystemTray& trayIcon,
+                               CUserInteraction& interaction)
     : m_bar(bar), m_tracker(tracker), m_hiddenWindows(hiddenWindows), m_catalogue(catalogue),
-      m_icons(interaction), m_buttons(buttons),
-      m_transparency([this](int level) { SetTransparencyLevel(level); }), m_trayIcon(trayIcon) {}
+      m_icons(interaction), m_buttons(buttons), m_transparency(transparency), m_trayIcon(trayIcon) {
+}
 
 // No box: the user's work goes on. A destroyed window's handle may come back on another.
 void CWindowActions::TellRefused(HWND window) {
     m_toldRefused.erase(std::remove_if(m_toldRefused.begin(), m_toldRefused.end(),
-                                       [](HWND told) { return ::IsWindow(told) != 1; }),
+                                       [](HWND told) { return !::IsWindow(told); }),
                         m_toldRefused.end());
     if (std::find(m_toldRefused.begin(), m_toldRefused.end(), window) != m_toldRefused.end()) {
         return;
@@ -30,11 +31,11 @@ void CWindowActions::TellRefused(HWND window) {
 }
 
 void CWindowActions::SyncButtonFaces(HWND window) {
-    const int topmost = IsTopmost(window);
+    const int topmost = IsTopmost(window) ? 1 : 0;
     if (m_buttons.topmost.GetState() != topmost) {
         m_buttons.topmost.SetState(topmost);
     }
-    const int transparent = m_transparency.IsTransparent(window);
+    const int transparent = m_transparency.IsTransparent(window) ? 1 : 0;
     if (m_buttons.transparency.GetState() != transparent) {
         m_buttons.transparency.SetState(transparent);
     }
@@ -42,31 +43,23 @@ void CWindowActions::SyncButtonFaces(HWND window) {
 
 void CWindowActions::ActivateTarget() {
     const HWND target = m_tracker.Target();
-    if (target && ::IsWindow(target) == 1) {
+    if (target && ::IsWindow(target)) {
         CWindowCalls(target).BringToFront();
         m_tracker.RestackDue();
     }
 }
 
-void CWindowActions::SetTransparencyLevel(int level) {
-    const HWND target = m_tracker.Target();
-    m_transparency.SetLevel(level);
-    if (m_transparency.ApplyLevel(target)) {
+void CWindowActions::OnTransparencyApplied(HWND window, bool activate) {
+    if (activate) {
         ActivateTarget();
     }
-    SyncButtonFaces(target);
+    SyncButtonFaces(window);
     m_tracker.RestackDue();
-}
-
-void CWindowActions::OpenTransparencyPopup() {
-    m_transparency.DropPopup();
-    SetTransparencyLevel(m_transparency.Level());
-    m_transparency.OpenPopup(m_buttons.transparency);
 }
 
 void CWindowActions::HideTarget() {
     const HWND target = m_tracker.Target();
-    if (!target || ::IsWindow(target) != 1) {
+    if (!target || !::IsWindow(target)) {
         return;
     }
     const CWindowCalls calls(target);
@@ -85,7 +78,7 @@ void CWindowActions::ToggleTopmost() {
     if (!target) {
         return;
     }
-    const int before = IsTopmost(target);
+    const bool before = IsTopmost(target);
     if (SetWindowTopmost(ToggledTopmostMode(before), target, m_bar.m_hWnd)) {
         if (IsTopmost(target) == before) {
             TellRefused(target);
@@ -100,7 +93,7 @@ void CWindowActions::ToggleTransparency() {
     if (!target) {
         return;
     }
-    const int before = m_transparency.IsTransparent(target);
+    const bool before = m_transparency.IsTransparent(target);
     if (!m_transparency.Toggle(target)) {
         SyncButtonFaces(target);
     } else if (m_transparency.IsTransparent(target) == before) {

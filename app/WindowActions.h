@@ -1,5 +1,5 @@
-// What the bar does to windows: H, A and T on the target and their faces, the transparency
-// level, hide-all, show-all and the numbered window commands.
+// What the bar does to windows: H, A and T on the target and their faces, hide-all, show-all
+// and the numbered window commands.
 #pragma once
 
 #include "controls/BarButtons.h"
@@ -13,9 +13,9 @@
 class CWindowActions {
 public:
     // The tray icon tells of refused actions.
-    CWindowActions(CWnd& bar, CBarTracker& tracker, CHiddenWindowList& hiddenWindows,
-                   CWindowCatalogue& catalogue, CBarButtons& buttons, CSystemTray& trayIcon,
-                   CUserInteraction& interaction);
+    CWindowActions(CWnd& bar, CBarTracker& tracker, CTargetTransparency& transparency,
+                   CHiddenWindowList& hiddenWindows, CWindowCatalogue& catalogue,
+                   CBarButtons& buttons, CSystemTray& trayIcon, CUserInteraction& interaction);
 
     CTargetTransparency& Transparency() { return m_transparency; }
     // One icon per window hidden with H.
@@ -35,10 +35,8 @@ public:
 
     // Brings the window the bar rides on to the top and into the foreground.
     void ActivateTarget();
-    void SetTransparencyLevel(int level);
-    // T double-clicked: always a fresh pop-up, its thumb at the bar's level, which is applied
-    // to the target again.
-    void OpenTransparencyPopup();
+    // A transparency level was given to the window.
+    void OnTransparencyApplied(HWND window, bool activate);
     // The A and T faces show the window's topmost and layered styles.
     void SyncButtonFaces(HWND window);
     // The system refused a change to the window (its program runs with higher rights): the
@@ -52,7 +50,7 @@ private:
     CWindowCatalogue& m_catalogue;
     CHiddenWindowIcons m_icons;
     CBarButtons& m_buttons;
-    CTargetTransparency m_transparency;
+    CTargetTransparency& m_transparency;
     CSystemTray& m_trayIcon;
     std::vector<HWND> m_toldRefused;
 };

@@ -55,7 +55,7 @@ LRESULT CSkinButton::OnEraseBkgnd() {
 
 // The face shows before the bar acts.
 LRESULT CSkinButton::OnLButtonDown() {
-    if (m_bNoToggle == 0) {
+    if (!m_bNoToggle) {
         m_nState = m_nState == 0 ? 1 : 0;
     }
     RedrawWindow(kRedrawNow);

@@ -29,7 +29,7 @@ public:
 
     void SetCallbacks(Callbacks callbacks) { m_callbacks = std::move(callbacks); }
     // H: a left click keeps the face.
-    void SetNoToggle(int noToggle) { m_bNoToggle = noToggle; }
+    void SetNoToggle(bool noToggle) { m_bNoToggle = noToggle; }
 
     // Both faces at once, loaded: a button lacking one would draw nothing. The caller repaints.
     void SetFaces(CSkinFace up, CSkinFace down) {
@@ -59,7 +59,7 @@ private:
 
     CUserInteraction& m_interaction;
     Callbacks m_callbacks;
-    int m_bNoToggle = 0;
+    bool m_bNoToggle = false;
     CSkinFace m_bmpUp;
     CSkinFace m_bmpDown;
     UINT m_nDpi = CDpiCalls::kDefaultDpi;

@@ -46,9 +46,13 @@ bool WriteFileAtomically(const std::string& path, const std::string& content) {
     return true;
 }
 
-bool WriteFileKept(const std::string& path, const std::string& userPath,
-                   const std::string& content) {
+KeptFile KeptFile::Named(const std::string& name) {
+    return {CWinApp::ProgramFile(name), CWinApp::UserFile(name)};
+}
+
+bool KeptFile::Write(const std::string& content) const {
     if (WriteFileAtomically(path, content)) {
+        // Read first, the user's older copy would win over this one.
         DeleteFileIfThere(userPath);
         return true;
     }
@@ -58,6 +62,11 @@ bool WriteFileKept(const std::string& path, const std::string& userPath,
     // Made only when first needed: a program whose folder can be written leaves none.
     ::CreateDirectoryA(FolderOf(userPath).c_str(), nullptr);
     return WriteFileAtomically(userPath, content);
+}
+
+bool KeptFile::Delete() const {
+    const bool deleted = DeleteFileIfThere(path);
+    return DeleteFileIfThere(userPath) && deleted;
 }
 
 bool DeleteFileIfThere(const std::string& path) {

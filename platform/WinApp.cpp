@@ -4,9 +4,9 @@
 
 #include <shlobj.h>
 
-int CWinApp::Run() {
+int CWinApp::RunToExitCode() {
     InitInstance();
-    return 0;
+    return ExitInstance();
 }
 
 bool CWinApp::PreTranslateMessage(MSG& msg) {
@@ -48,11 +48,4 @@ std::string FolderOf(const std::string& path) {
 
 std::string PathIn(const std::string& folder, const std::string& name) {
     return !folder.empty() && folder.back() == '\\' ? folder + name : folder + "\\" + name;
-}
-
-OSVERSIONINFOA CWinApp::PlatformVersion() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    ::GetVersionExA(&version);
-    return version;
 }

@@ -12,9 +12,11 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    // Runs InitInstance, which returns FALSE when the program is done; the exit code.
-    int Run();
+    // InitInstance, which runs the program and returns FALSE once it is done, then the exit
+    // code ExitInstance gives.
+    int RunToExitCode();
     virtual BOOL InitInstance() = 0;
+    virtual int ExitInstance() { return 0; }
 
     // Gives the dialogs of the program their keyboard handling (Enter, Esc, Tab).
     static bool PreTranslateMessage(MSG& msg);
@@ -27,8 +29,6 @@ public:
     // A file of the user's own Panewarden folder (under the local application data), which
     // whoever writes there first makes; empty where the system has no such folder.
     static std::string UserFile(const std::string& name);
-    // Platform id and version of the system the program runs on.
-    static OSVERSIONINFOA PlatformVersion();
 };
 
 // The folder part of a file's path. A root keeps its backslash: "X:" alone would name

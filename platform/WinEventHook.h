@@ -21,7 +21,7 @@ public:
     void FollowMovesOf(HWND window);
     // The owner has handled the message: the next event that matters posts it again. Until
     // then events are dropped, so that a flood during a drag costs one message.
-    void TickRan() { m_bPending = false; }
+    void Rearm() { m_bPending = false; }
 
 private:
     static void CALLBACK OnEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object,

@@ -26,7 +26,7 @@ bool EraseFirst(std::vector<HWND>& windows, HWND window) {
 void CHiddenWindowList::Load() {
     m_windows.clear();
     for (const HiddenWindowEntry& saved : m_store.Load()) {
-        if (::IsWindow(saved.window) != 1 || ::IsWindowVisible(saved.window) ||
+        if (!::IsWindow(saved.window) || ::IsWindowVisible(saved.window) ||
             std::find(m_windows.begin(), m_windows.end(), saved.window) != m_windows.end()) {
             continue;
         }
@@ -84,7 +84,7 @@ void CHiddenWindowList::CheckBack() {
     for (HWND window : m_checkBack) {
         const bool stillExpected = std::find(m_expected.begin(), m_expected.end(),
                                              std::make_pair(window, false)) != m_expected.end();
-        if (stillExpected && ::IsWindow(window) == 1 && ::IsWindowVisible(window) &&
+        if (stillExpected && ::IsWindow(window) && ::IsWindowVisible(window) &&
             CWindowCalls::Ping(window) && ::IsWindowVisible(window)) {
             EraseFirst(m_windows, window);
             Forget(window);
@@ -184,7 +184,7 @@ void CHiddenWindowList::Announce(Change change, const std::vector<HWND>& windows
     }
 }
 
-bool CHiddenWindowList::SettledVisibility(HWND window, bool visibleNow) {
+bool CHiddenWindowList::SettleVisibility(HWND window, bool visibleNow) {
     for (auto expected = m_expected.begin(); expected != m_expected.end(); ++expected) {
         if (expected->first == window) {
             if (expected->second != visibleNow) {
@@ -218,7 +218,7 @@ void CHiddenWindowList::Forget(HWND window) {
 void CHiddenWindowList::ForgetDestroyed() {
     m_expected.erase(std::remove_if(m_expected.begin(), m_expected.end(),
                                     [](const std::pair<HWND, bool>& expected) {
-                                        return ::IsWindow(expected.first) != 1;
+                                        return !::IsWindow(expected.first);
                                     }),
                      m_expected.end());
 }

@@ -61,11 +61,12 @@ public:
     void ShowEvery(Order order);
 
     // Whether the lists take the window for visible: one hidden or shown here counts as such
-    // until the platform says so too (its program may not have done it yet).
-    bool SettledVisibility(HWND window, bool visibleNow);
+    // until the platform says so too (its program may not have done it yet), and from then on
+    // the expectation is forgotten.
+    bool SettleVisibility(HWND window, bool visibleNow);
     // Hidden, or its hide under way, though the platform may still call it the foreground.
     bool IsHidden(HWND window) {
-        return !::IsWindowVisible(window) || !SettledVisibility(window, true);
+        return !::IsWindowVisible(window) || !SettleVisibility(window, true);
     }
 
 private:

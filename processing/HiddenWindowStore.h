@@ -4,6 +4,7 @@
 // unrecorded in a folder such as Program Files.
 #pragma once
 
+#include "platform/AtomicFile.h"
 #include "processing/HiddenWindowFile.h"
 
 #include <string>
@@ -11,14 +12,13 @@
 
 class CHiddenWindowStore {
 public:
-    CHiddenWindowStore(std::string path, std::string userPath)
-        : m_path(std::move(path)), m_userPath(std::move(userPath)) {}
+    CHiddenWindowStore(KeptFile file) : m_file(std::move(file)) {}
 
-    // "Paneward.hid" in the program's folder, and in the user's Panewarden folder.
-    static std::string ProgramFile();
-    static std::string UserFile();
+    // "Paneward.hid".
+    static KeptFile File() { return KeptFile::Named("Paneward.hid"); }
 
-    // The entries both files hold, the program folder's first; none without files.
+    // The entries both copies hold, lest a window be lost, in their read order; none without
+    // files.
     std::vector<HiddenWindowEntry> Load() const;
     // The windows with their process and class as they are now, beside the program where it
     // can be written (the user's copy then goes, lest a start bring back windows shown
@@ -27,6 +27,5 @@ public:
     bool Save(const std::vector<HWND>& windows) const;
 
 private:
-    std::string m_path;
-    std::string m_userPath;
+    KeptFile m_file;
 };

@@ -16,11 +16,11 @@ void CStackingChoice::Choose(Stacking mode) const {
 
 // Should several be checked, the last of horizontal, vertical, rectangles wins.
 Stacking CStackingChoice::Mode() const {
-    if (m_radioRectangles.GetCheck() == 1) {
+    if (m_radioRectangles.GetCheck() == BST_CHECKED) {
         return Stacking::Rectangles;
     }
-    if (m_radioVertical.GetCheck() == 1) {
+    if (m_radioVertical.GetCheck() == BST_CHECKED) {
         return Stacking::Vertical;
     }
-    return m_radioHorizontal.GetCheck() == 1 ? Stacking::Horizontal : Stacking::None;
+    return m_radioHorizontal.GetCheck() == BST_CHECKED ? Stacking::Horizontal : Stacking::None;
 }

@@ -35,7 +35,7 @@ BOOL CALLBACK CWindowCatalogue::EnumWindowsCallback(HWND window, LPARAM catalogu
 // A cloaked window is shown to the platform but not on the screen (another virtual desktop,
 // a suspended Store app): neither list has it, so nothing hides it either.
 void CWindowCatalogue::List(HWND window) {
-    if (!m_hiddenWindows.SettledVisibility(window, ::IsWindowVisible(window) == 1)) {
+    if (!m_hiddenWindows.SettleVisibility(window, ::IsWindowVisible(window))) {
         if (m_showAll && !WindowTitle(window).empty()) {
             m_hidden.push_back(window);
         }

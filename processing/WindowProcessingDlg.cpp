@@ -58,7 +58,7 @@ BOOL CWindowProcessingDlg::OnInitDialog() {
 }
 
 void CWindowProcessingDlg::OnShowWindow(UINT show) {
-    if (show == 1) {
+    if (show) {
         RefreshLists();
     }
 }

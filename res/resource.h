@@ -1,4 +1,5 @@
-// Resource and command identifiers shared by the resource script and the code.
+// The program's ids: resources and commands, shared by the resource script and the code,
+// and its timers, hotkeys and own messages.
 #pragma once
 
 #define IDD_ABOUTBOX 100
@@ -69,6 +70,21 @@
 // hidden-window list.
 #define ID_ACTIVEWINDOW_FIRST 50000
 #define ID_HIDDENWINDOW_FIRST 60000
+
+// The bar's timers
+#define IDT_WINDOWTIMER 1124  // the bar follows the window in front
+#define IDT_AUTOMAXIMIZE 1125 // "Automaximize IE"
+#define IDT_CHECKBACK 1126    // one-shot: windows hidden without waiting are read back
+
+// The bar's hotkeys
+#define IDHOT_HIDEALL 1000 // Alt+A
+#define IDHOT_SHOWALL 1001 // Alt+S
+
+// The program's own window messages
+#define WM_APP_WINDOWEVENT (WM_APP + 1)  // to the bar: the system reported a window event
+#define WM_APP_RESTOREWINDOW (WM_APP + 2) // to the bar: show the window in lParam again
+#define WM_APP_TRAYICON (WM_APP + 10)    // to the program's tray icon
+#define WM_APP_HIDDENICON (WM_APP + 100) // + n, to hidden-window icon n
 
 // System-menu command of the about box
 #define IDM_ABOUTBOX 0x0010

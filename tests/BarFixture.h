@@ -81,9 +81,9 @@ protected:
     }
     // The files a start reads, and any folder left in the way of writing one.
     static void RemoveFiles() {
-        const std::string userFile = CHiddenWindowStore::UserFile();
+        const std::string userFile = CHiddenWindowStore::File().userPath;
         for (const std::string& file :
-             {kSettingsPath, kUserSettingsPath, CHiddenWindowStore::ProgramFile(), userFile}) {
+             {kSettingsPath, kUserSettingsPath, CHiddenWindowStore::File().path, userFile}) {
             ::RemoveDirectoryA((file + ".tmp").c_str());
             ::DeleteFileA(file.c_str());
         }
@@ -125,7 +125,7 @@ protected:
         }
     }
 
-    void Tick() { bar->SendMessage(WM_TIMER, CButtonBarDlg::kWindowTimer, 0); }
+    void Tick() { bar->SendMessage(WM_TIMER, IDT_WINDOWTIMER, 0); }
     // The hides made without waiting read back: a window that refused is listed no more.
     void AwaitCheckBack(HWND refusing) {
         PumpUntil([&] { return !Contains(bar->HiddenWindowList().Windows(), refusing); },
@@ -160,7 +160,7 @@ protected:
     void Command(WPARAM command) { bar->SendMessage(WM_COMMAND, command); }
     // What a hidden-window icon's double-click sends.
     void Restore(HWND window) {
-        bar->SendMessage(CHiddenWindowIcons::kRestoreMessage, 0, reinterpret_cast<LPARAM>(window));
+        bar->SendMessage(WM_APP_RESTOREWINDOW, 0, reinterpret_cast<LPARAM>(window));
     }
     void Click(UINT button) {
         ButtonOf(*bar, button).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

@@ -87,7 +87,7 @@ TEST_F(EndToEnd, RidesHandsOverASecondStartAndAfterBeingKilledShowsWhatItHid) {
 
     // A folder that cannot take the list, as Program Files for a user: it goes to the user's.
     const std::string blocker = m_folder + "\\Paneward.hid.tmp",
-                      userFile = CHiddenWindowStore::UserFile();
+                      userFile = CHiddenWindowStore::File().userPath;
     ASSERT_TRUE(::CreateDirectoryA(blocker.c_str(), nullptr));
     ASSERT_TRUE(PumpUntil(placed, 1000));
     ::PostMessageA(m_bar, WM_COMMAND, 1003, 0); // H

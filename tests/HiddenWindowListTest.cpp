@@ -45,7 +45,7 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
             ::ShowWindow(window, SW_SHOWNOACTIVATE);
         }
         seen.clear();
-        CHiddenWindowList list({path, userPath}, PlatformQuirks::OfThisSystem(), interaction);
+        CHiddenWindowList list({{path, userPath}}, PlatformQuirks::OfThisSystem(), interaction);
         for (HWND window : expected == batch ? Handles{} : windows) {
             list.Hide(CWindowCalls(window));
         }
@@ -61,18 +61,19 @@ TEST_F(HiddenWindowList, HideRecordsFirstABatchOnceAndAStartTakesBackWhatIsStill
     ::ShowWindow(shown.Handle(), SW_SHOWNOACTIVATE);
     ::DestroyWindow(gone.Handle());
     const DWORD self = ::GetCurrentProcessId();
-    WriteFileAtomically(path,
+    ::CreateDirectoryA(FolderOf(userPath).c_str(), nullptr);
+    WriteFileAtomically(userPath,
                         file + "junk\r\n" +
                             FormatHiddenWindows({{kept.Handle(), self + 4, "PanewardenTestForeign"},
                                                  {kept.Handle(), self, "Edit"},
                                                  HiddenWindowEntry::Of(kept.Handle())}));
-    // The user's copy adds the windows the program folder's does not hold; each comes once.
-    CForeignWindow users("Only the user's");
+    // The program folder's copy adds the windows the user's, read first, does not hold; each
+    // comes once.
+    CForeignWindow users("Only the program folder's");
     const HiddenWindowEntry user = HiddenWindowEntry::Of(users.Handle());
-    ::CreateDirectoryA(FolderOf(userPath).c_str(), nullptr);
-    WriteFileAtomically(userPath,
+    WriteFileAtomically(path,
                         FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle()), user, user}));
-    CHiddenWindowList started({path, userPath}, PlatformQuirks::OfThisSystem(), interaction);
+    CHiddenWindowList started({{path, userPath}}, PlatformQuirks::OfThisSystem(), interaction);
     started.Load();
     EXPECT_EQ((Handles{kept.Handle(), users.Handle()}), started.Windows());
     EXPECT_EQ(FormatHiddenWindows({HiddenWindowEntry::Of(kept.Handle()), user}),

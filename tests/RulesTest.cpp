@@ -45,12 +45,12 @@ TEST(RulesSettingsFile, LinesPresentReplaceDefaultsAreWrittenAsFiveCrLfLinesAndO
         settings.SetDefaults();
         WriteFileAtomically(path, file);
         ASSERT_TRUE(settings.Read(path)) << file;
-        EXPECT_EQ(0, settings.firstRun);
+        EXPECT_FALSE(settings.firstRun);
         EXPECT_EQ(rewritten, settings.FileText()) << file;
     }
     settings.SetDefaults();
     EXPECT_FALSE(settings.Read(folder.File("none.cfg")));
-    EXPECT_EQ(1, settings.firstRun);
+    EXPECT_TRUE(settings.firstRun);
     // A failed save leaves the previous file and creates nothing.
     const std::string previous = ReadFileBytes(path);
     ASSERT_TRUE(::CreateDirectoryA((path + ".tmp").c_str(), nullptr));
@@ -205,9 +205,10 @@ TEST(RulesCloaked, OnlyAWindowTheCompositorReportsCloakedIsAndNoneWithoutIt) {
 }
 
 TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {
-    const std::pair<int, int> percents[] = {{100, 255}, {90, 229}, {50, 127}, {10, 25}};
-    for (const auto& [percent, level] : percents) {
-        EXPECT_EQ(level, CTransparencyLevel::OfPercent(percent)) << percent;
+    // The menu's entries, "&90%" first and "&Off" last.
+    const std::pair<int, int> entries[] = {{9, 255}, {0, 229}, {4, 127}, {8, 25}};
+    for (const auto& [entry, level] : entries) {
+        EXPECT_EQ(level, CTransparencyLevel::OfMenuEntry(entry)) << entry;
     }
     const LONG o = WS_EX_TOOLWINDOW, L = WS_EX_LAYERED;
     // Level set, style before, style after, level after.
@@ -219,14 +220,6 @@ TEST(RulesTransparency, PercentsOpacityAndTheOpaqueLevelThatMakesWindowsPlain) {
         transparency.Set(level);
         EXPECT_EQ(after, transparency.Apply(before)) << level;
         EXPECT_EQ(kept, transparency.Get()) << level;
-    }
-    // Layered windows came with Windows 2000 (NT 5), never to Windows 9x.
-    const DWORD nt = VER_PLATFORM_WIN32_NT;
-    const std::tuple<DWORD, DWORD, DWORD, int> versions[] = {
-        {5, 0, nt, 1}, {4, 0, nt, 0}, {4, 90, VER_PLATFORM_WIN32_WINDOWS, 0}};
-    for (const auto& [major, minor, platform, supported] : versions) {
-        const OSVERSIONINFOA version = {sizeof version, major, minor, 0, platform, ""};
-        EXPECT_EQ(supported, TransparencySupported(version)) << major << "." << minor;
     }
 }
 

@@ -257,8 +257,8 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
         }
     }
     items["selected"] = NamesOf(selected);
-    for (const auto& [item, file] : {std::pair{"hid", CHiddenWindowStore::ProgramFile()},
-                                     {"userHid", CHiddenWindowStore::UserFile()}}) {
+    for (const auto& [item, file] : {std::pair{"hid", CHiddenWindowStore::File().path},
+                                     {"userHid", CHiddenWindowStore::File().userPath}}) {
         std::vector<HWND> inFile;
         for (const HiddenWindowEntry& entry : ParseHiddenWindows(ReadFileBytes(file))) {
             inFile.push_back(entry.window);

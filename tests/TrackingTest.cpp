@@ -165,7 +165,7 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
          [&] { Ticks(QuietTicks::kStackMs / kPeriod); }, "stack=bar,Other,Target"},
         {"the browser's tick, the browser minimized",
          [&] { ::ShowWindow(browser.Handle(), SW_SHOWMINNOACTIVE); },
-         [&] { bar->SendMessage(WM_TIMER, CButtonBarDlg::kAutoMaximizeTimer); }, ""},
+         [&] { bar->SendMessage(WM_TIMER, IDT_AUTOMAXIMIZE); }, ""},
     };
     RunRows(
         rows,
@@ -210,7 +210,7 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
             Start(settings);
             RideOn(from);
             if (bar->Tracker().Timer().Period()) {
-                ::SetTimer(bar->m_hWnd, CButtonBarDlg::kWindowTimer, 1000, nullptr);
+                CWindowTimer(IDT_WINDOWTIMER).Start(bar->m_hWnd, 1000);
                 for (MSG due; ::PeekMessageA(&due, bar->m_hWnd, WM_TIMER, WM_TIMER, PM_REMOVE);) {
                 }
             }
@@ -220,7 +220,7 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
     const auto ran = [&](std::function<void()> act, int fewest, int most) {
         return std::function<void()>([&, act, fewest, most] {
             act();
-            const int ticks = PumpMessages(200, CBarTracker::kWindowEventMessage);
+            const int ticks = PumpMessages(200, WM_APP_WINDOWEVENT);
             EXPECT_TRUE(ticks >= fewest && ticks <= most) << ticks;
         });
     };
@@ -358,7 +358,7 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
          1000},
         {"T clicked", [&] { click(IDC_TRANSPARENCY, [&] { return LayeredAlpha(other) == -1; }); },
          5000},
-        {"A clicked", [&] { click(IDC_TOPMOST, [&] { return IsTopmost(other) == 1; }); }, 5000},
+        {"A clicked", [&] { click(IDC_TOPMOST, [&] { return IsTopmost(other); }); }, 5000},
         {"T clicked again",
          [&] { click(IDC_TRANSPARENCY, [&] { return LayeredAlpha(other) == 200; }); }, 5000},
     };
@@ -380,9 +380,9 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
             },
             5000);
     };
-    bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey);
+    bar->SendMessage(WM_HOTKEY, IDHOT_SHOWALL);
     EXPECT_TRUE(drawn()) << "Alt+S";
-    bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey);
+    bar->SendMessage(WM_HOTKEY, IDHOT_HIDEALL);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(other); }));
     const std::vector<HWND>& hidden = bar->Catalogue().Hidden();
     Command(ID_HIDDENWINDOW_FIRST +

@@ -77,7 +77,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     const HWND B = second.Handle();
     const std::function<void()> none = [] {},
                                 barInFront = [&] { ::SetForegroundWindow(bar->m_hWnd); };
-    const std::function<void()> hideAll = [&] { Hotkey(CButtonBarDlg::kHideAllHotkey); };
+    const std::function<void()> hideAll = [&] { Hotkey(IDHOT_HIDEALL); };
     // A window of a program of higher rights, shown for the row, in front with the bar on it.
     const CForeignProcess refusing("Refusing", CloseMode::Closes, StackMode::Refuses);
     refusing.SetStackMode(StackMode::Yields);
@@ -138,8 +138,8 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
             }
         });
     };
-    const std::string hid = CHiddenWindowStore::ProgramFile(),
-                      userHid = CHiddenWindowStore::UserFile();
+    const std::string hid = CHiddenWindowStore::File().path,
+                      userHid = CHiddenWindowStore::File().userPath;
     // A dialog of the bar shown in front of it: the window selector centred on the desktop,
     // the preferences (a template's centring) on the work area above Wine's taskbar, 1024x748.
     const auto inFront = [](const std::string& name) {
@@ -221,7 +221,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          },
          [&] {
              hideAll();
-             Hotkey(CButtonBarDlg::kShowAllHotkey);
+             Hotkey(IDHOT_SHOWALL);
          },
          "bar=collapsed listed=Second,First,Third"},
         {"T double-clicked", none, openPopup,
@@ -459,7 +459,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
               Click(IDC_TRANSPARENCY);
               hideAll();
           },
-          [&] { Hotkey(CButtonBarDlg::kShowAllHotkey); },
+          [&] { Hotkey(IDHOT_SHOWALL); },
           "First.visible=1 Second.visible=1 Third.visible=1 stack=bar,First,Second,Third hidden= "
           "hid= tray=program foreground=First listed=First,Second,Third listedHidden="}},
         setUp, BothQuirks());

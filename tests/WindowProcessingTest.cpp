@@ -215,7 +215,7 @@ TEST_F(WindowProcessing, EachListChoiceListsWhatItShould) {
          "listed=Owned,Shown dialog=Hide,windows,childs,rectangles,own"},
         {"Parents", none, [&] { Send(IDC_PARENTS); }, "listed=Shown"},
         {"own hidden", none, [&] { Send(IDC_SHOWOWNHIDDEN); }, "listed=Shown listedHidden="},
-        {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
+        {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, IDHOT_HIDEALL); },
          "Shown.visible=0 stack=processing,bar,Owned,Cloaked hidden=Shown hid=Shown listed= "
          "listedHidden=Shown"},
     };
@@ -340,7 +340,7 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
     const std::tuple<const char*, std::function<void()>, std::function<void()>,
                      std::function<bool()>>
         steps[] = {
-            {"A", ride, [&] { Click(IDC_TOPMOST); }, [&] { return IsTopmost(hung) == 1; }},
+            {"A", ride, [&] { Click(IDC_TOPMOST); }, [&] { return IsTopmost(hung); }},
             {"T", ride, [&] { Click(IDC_TRANSPARENCY); },
              [&] {
                  return LayeredAlpha(hung) == -1 &&
@@ -350,10 +350,8 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
              [&] { return hidden() && bar->HiddenWindowIcons().All().size() == 1; }},
             {"its icon's restore command", none, [&] { Restore(hung); },
              [&] { return shown() && bar->HiddenWindowIcons().All().empty(); }},
-            {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kHideAllHotkey); },
-             hidden},
-            {"Alt+S", none, [&] { bar->SendMessage(WM_HOTKEY, CButtonBarDlg::kShowAllHotkey); },
-             shown},
+            {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, IDHOT_HIDEALL); }, hidden},
+            {"Alt+S", none, [&] { bar->SendMessage(WM_HOTKEY, IDHOT_SHOWALL); }, shown},
             {"Hide windows", select, [&] { Send(IDC_HIDESHOW); }, hidden},
             {"Show windows", [&] { Select({hung}, IDC_HIDDENLIST); }, [&] { Send(IDC_HIDESHOW); },
              shown},

@@ -29,9 +29,9 @@ void CHiddenWindowIcons::Add(const CWindowCalls& window, CWnd* notify) {
     const std::string tooltip = "Hidden window: " + WindowTitle(window.Handle());
     const UINT n = static_cast<UINT>(m_icons.size());
     auto icon = std::make_unique<CSystemTray>(m_interaction);
-    icon->Install(kMessage + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr, nullptr, 0,
-                  10);
-    icon->SetCarriedWindow(window.Handle(), kRestoreMessage);
+    icon->Install(WM_APP_HIDDENICON + n, tooltip.c_str(), HiddenWindowIcon(window), 0, nullptr,
+                  nullptr, 0, 10);
+    icon->SetCarriedWindow(window.Handle(), WM_APP_RESTOREWINDOW);
     icon->SetNotifyWindow(notify);
     m_icons.push_back(std::move(icon));
 }

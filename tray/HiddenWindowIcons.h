@@ -12,16 +12,12 @@ class CWindowCalls;
 
 class CHiddenWindowIcons {
 public:
-    static constexpr UINT kMessage = WM_APP + 100; // + n for icon n
-    // What a double-click sends the notify window: show the window in lParam again.
-    static constexpr UINT kRestoreMessage = WM_APP + 2;
-
     explicit CHiddenWindowIcons(CUserInteraction& interaction) : m_interaction(interaction) {}
 
     using Icons = std::vector<std::unique_ptr<CSystemTray>>;
     const Icons& All() const { return m_icons; }
 
-    // Its double-click sends kRestoreMessage to notify.
+    // Its double-click sends WM_APP_RESTOREWINDOW to notify.
     void Add(const CWindowCalls& window, CWnd* notify);
     // The first icon that carries the window, if there is one.
     void Remove(HWND window);

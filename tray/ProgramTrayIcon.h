@@ -7,7 +7,6 @@
 
 class CProgramTrayIcon {
 public:
-    static constexpr UINT kCallbackMessage = WM_APP + 10;
     static constexpr UINT kIconId = 133;
 
     explicit CProgramTrayIcon(CUserInteraction& interaction) : m_icon(interaction) {}

@@ -4,7 +4,6 @@
 #include "platform/KeyboardReturn.h"
 #include "platform/UserInteraction.h"
 #include "platform/Utf8Text.h"
-#include "platform/WinApp.h"
 
 #include <algorithm>
 
@@ -27,12 +26,6 @@ template <std::size_t size> void CopyCut(char (&field)[size], const char* text) 
     std::copy(cut.c_str(), cut.c_str() + cut.size() + 1, field);
 }
 
-// Balloons came with the shell of Windows 2000.
-bool ShellHasBalloons() {
-    const OSVERSIONINFOA version = CWinApp::PlatformVersion();
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5;
-}
-
 } // namespace
 
 const MessageTable<CSystemTray> CSystemTray::s_messageTable = {
@@ -51,10 +44,6 @@ CSystemTray::~CSystemTray() {
 int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, UINT iconId,
                          const char* balloonText, const char* balloonTitle, DWORD balloonIconFlags,
                          UINT balloonTimeoutSeconds) {
-    m_bTrayUsable = LOBYTE(LOWORD(::GetVersion())) >= 4;
-    if (!m_bTrayUsable) {
-        return 0;
-    }
     CreateEx(0, "", WS_POPUP, 0, 0, 0, 0, nullptr);
 
     // The size of the record with balloons, understood by every shell that has them.
@@ -66,7 +55,7 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     m_iconData.uCallbackMessage = callbackMessage;
     CopyCut(m_iconData.szTip, tooltip);
 
-    const bool balloon = ShellHasBalloons() && balloonText;
+    const bool balloon = balloonText != nullptr;
     if (balloon) {
         m_iconData.uFlags |= NIF_INFO;
         SetBalloon(balloonText, balloonTitle, balloonIconFlags, balloonTimeoutSeconds);
@@ -74,7 +63,7 @@ int CSystemTray::Install(UINT callbackMessage, const char* tooltip, HICON icon, 
     m_nInstallFlags = m_iconData.uFlags;
 
     const BOOL added = m_interaction.NotifyIcon(NIM_ADD, m_iconData);
-    m_bIconDeleted = added ? 0 : 1;
+    m_bIconDeleted = !added;
 
     // The balloon is for this add only: a later re-add with the same record stays quiet.
     if (balloon) {
@@ -94,7 +83,7 @@ void CSystemTray::SetBalloon(const char* text, const char* title, DWORD iconFlag
 // Like the start's balloon, for this once only: a re-add stays quiet.
 void CSystemTray::ShowBalloon(const char* text, const char* title, DWORD iconFlags,
                               UINT timeoutSeconds) {
-    if (!m_nInstallFlags || !ShellHasBalloons()) {
+    if (!m_nInstallFlags) {
         return;
     }
     m_iconData.uFlags = NIF_INFO;
@@ -103,15 +92,15 @@ void CSystemTray::ShowBalloon(const char* text, const char* title, DWORD iconFla
     m_iconData.szInfo[0] = '\0';
 }
 
-int CSystemTray::Uninstall() {
+bool CSystemTray::Uninstall() {
     // Nothing to put back any more, whether or not the delete below succeeds.
     m_nInstallFlags = 0;
-    if (!m_bTrayUsable || m_bIconDeleted) {
-        return 1;
+    if (m_bIconDeleted) {
+        return true;
     }
     m_iconData.uFlags = 0;
     if (m_interaction.NotifyIcon(NIM_DELETE, m_iconData)) {
-        m_bIconDeleted = 1;
+        m_bIconDeleted = true;
     }
     return m_bIconDeleted;
 }
@@ -126,7 +115,7 @@ void CSystemTray::ReinstallIfPending() {
     const BOOL added = m_interaction.NotifyIcon(NIM_ADD, m_iconData);
     // A failed add may only mean the icon is still there: keep it deletable.
     if (added) {
-        m_bIconDeleted = 0;
+        m_bIconDeleted = false;
     }
 }
 
@@ -139,7 +128,7 @@ CWnd* CSystemTray::GetNotifyWindow() const {
     return m_pNotifyWnd;
 }
 
-void CSystemTray::SetDefaultItem(int item, int byPosition) {
+void CSystemTray::SetDefaultItem(int item, bool byPosition) {
     m_nDefaultItem = item;
     m_bDefaultIsPosition = byPosition;
 }
@@ -191,7 +180,7 @@ LRESULT CSystemTray::ShowMenu(CWnd& target) {
     if (!menu) {
         return 0;
     }
-    menu.SetDefaultItem(static_cast<UINT>(m_nDefaultItem), m_bDefaultIsPosition != 0);
+    menu.SetDefaultItem(static_cast<UINT>(m_nDefaultItem), m_bDefaultIsPosition);
     AddProgramItems(menu, m_menuSource);
     CKeyboardReturn keyboard;
     keyboard.Record();

@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+// One icon, whatever the name says: the program's own and each hidden window's are one each.
 class CSystemTray : public CTableWindow<CSystemTray, CWnd> {
 public:
     explicit CSystemTray(CUserInteraction& interaction);
@@ -22,8 +23,9 @@ public:
     int Install(UINT callbackMessage, const char* tooltip, HICON icon, UINT iconId,
                 const char* balloonText, const char* balloonTitle, DWORD balloonIconFlags,
                 UINT balloonTimeoutSeconds);
-    int Uninstall();
-    // A balloon on the installed icon, on shells that have balloons.
+    // True when the icon is out of the notification area.
+    bool Uninstall();
+    // A balloon on the installed icon.
     void ShowBalloon(const char* text, const char* title, DWORD iconFlags, UINT timeoutSeconds);
     // Puts an installed icon back after the taskbar restarted or the work area changed.
     void ReinstallIfPending();
@@ -32,7 +34,7 @@ public:
     void SetMenuSource(ProgramMenuSource source) { m_menuSource = std::move(source); }
     int SetNotifyWindow(CWnd* window);
     CWnd* GetNotifyWindow() const;
-    void SetDefaultItem(int item, int byPosition);
+    void SetDefaultItem(int item, bool byPosition);
     // A hidden window's icon carries its window; a double-click sends restoreMessage with it
     // in lParam.
     void SetCarriedWindow(HWND window, UINT restoreMessage) {
@@ -59,11 +61,10 @@ private:
     CUserInteraction& m_interaction;
     ProgramMenuSource m_menuSource;
     NOTIFYICONDATAA m_iconData;
-    int m_bTrayUsable = 0;
-    int m_bIconDeleted = 1;
+    bool m_bIconDeleted = true;
     CWnd* m_pNotifyWnd = nullptr;
     int m_nDefaultItem = 0;
-    int m_bDefaultIsPosition = 1;
+    bool m_bDefaultIsPosition = true;
     int m_nInstallFlags = 0;
     struct {
         HWND window;

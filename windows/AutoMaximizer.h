@@ -2,16 +2,15 @@
 #pragma once
 
 #include "platform/WindowTimer.h"
+#include "resource.h"
 
 class CAutoMaximizer {
 public:
-    static constexpr UINT kTimer = 1125;
-
     const CWindowTimer& Timer() const { return m_timer; }
     void Start(HWND bar, UINT period) { m_timer.Start(bar, period); }
     void Stop(HWND bar) { m_timer.Stop(bar); }
     void Tick() const;
 
 private:
-    CWindowTimer m_timer{kTimer};
+    CWindowTimer m_timer{IDT_AUTOMAXIMIZE};
 };

@@ -20,17 +20,13 @@ BOOL CALLBACK FindBarInStack(HWND window, LPARAM context) {
     return ::GetWindow(window, GW_OWNER) == search->bar;
 }
 
-HWND HandleOf(const CWnd* window) {
-    return window ? window->m_hWnd : nullptr;
-}
-
 } // namespace
 
 void CBarTracker::Start(UINT period, bool timerRuns) {
     m_quietTicks = QuietTicks(static_cast<int>(period));
     if (timerRuns) {
         m_timer.Start(m_bar.m_hWnd, period);
-        m_events.emplace(m_bar.m_hWnd, kWindowEventMessage,
+        m_events.emplace(m_bar.m_hWnd, WM_APP_WINDOWEVENT,
                          [this](HWND window) { return Matters(window); });
     }
 }
@@ -44,14 +40,14 @@ void CBarTracker::Stop() {
 // stopped finds no hook and runs nothing.
 void CBarTracker::OnWindowEvent() {
     if (m_events) {
-        m_events->TickRan();
+        m_events->Rearm();
         Track(true);
     }
 }
 
 // Asked for each event the system reports, not per tick.
 bool CBarTracker::Matters(HWND window) const {
-    return window == m_pTarget || window == ::GetForegroundWindow() || IsTopmost(window) == 1;
+    return window == m_hTarget || window == ::GetForegroundWindow() || IsTopmost(window);
 }
 
 void CBarTracker::Track(bool reported) {
@@ -60,7 +56,7 @@ void CBarTracker::Track(bool reported) {
     const bool newForeground = foreground != m_hLastForeground;
     m_hLastForeground = foreground;
     m_tracked.bar = m_bar.m_hWnd;
-    m_tracked.popup = HandleOf(m_callbacks.popup());
+    m_tracked.popup = m_transparency.PopupWindow();
     if (newForeground) {
         m_tracked.taskbar = ::FindWindowA("Shell_TrayWnd", nullptr);
         m_tracked.programManager = ::FindWindowA("Progman", nullptr);
@@ -76,7 +72,7 @@ void CBarTracker::Track(bool reported) {
     // Asked as often as its rectangle: a window in front is hidden without a new foreground.
     if (m_callbacks.hidden(foreground)) {
         Collapse();
-        m_pTarget = nullptr;
+        m_hTarget = nullptr;
         return;
     }
     bool placed = false;
@@ -84,10 +80,10 @@ void CBarTracker::Track(bool reported) {
     // Fails exactly where IsWindow would: one call instead of two.
     if (::GetWindowRect(foreground, &target)) {
         placed = PlaceBarOn(foreground, target);
-        if (foreground != m_pTarget) {
+        if (foreground != m_hTarget) {
             m_callbacks.newTarget(foreground);
         }
-        m_pTarget = foreground;
+        m_hTarget = foreground;
         if (m_events) {
             m_events->FollowMovesOf(foreground);
         }
@@ -109,13 +105,15 @@ bool CBarTracker::Follow(HWND foreground, bool newForeground, bool reported) {
         return false;
     case BarMove::Collapse:
         Collapse();
-        m_pTarget = nullptr;
+        m_hTarget = nullptr;
         return false;
     case BarMove::Place:
         break;
     }
+    // A click into another window ends the slider's use: left open, the pop-up would cover
+    // the bar's buttons.
     if (newForeground) {
-        m_callbacks.closePopup();
+        m_transparency.ClosePopup();
     }
     if (newForeground || reported || m_bRestackDue) {
         m_quietTicks.Reset();
@@ -130,18 +128,15 @@ bool CBarTracker::Follow(HWND foreground, bool newForeground, bool reported) {
 // rectangle leaves the bar where it is, without another call.
 bool CBarTracker::PlaceBarOn(HWND foreground, const RECT& target) {
     bool placed = false;
-    if (foreground != m_pTarget || !m_placedOn || !::EqualRect(&target, &*m_placedOn)) {
+    if (foreground != m_hTarget || !m_placedOn || !::EqualRect(&target, &*m_placedOn)) {
         m_placedOn = target;
         const RECT rect = BarRectOn(target, CaptionMetrics::OfWindow(foreground, m_quirks.dpiCalls),
                                     m_measures.offset, m_measures.size);
         placed = m_bar.PlaceWindow(rect.left, rect.top, rect.right - rect.left,
                                    rect.bottom - rect.top) ||
-                 foreground != m_pTarget;
+                 foreground != m_hTarget;
     }
-    if (CWnd* shown = m_callbacks.shownPopup()) {
-        const RECT bar = m_bar.GetWindowRect(), place = shown->GetWindowRect();
-        shown->PlaceWindow(bar.left, bar.top, place.right - place.left, place.bottom - place.top);
-    }
+    m_transparency.FollowBar(m_bar);
     return placed;
 }
 
@@ -158,7 +153,7 @@ void CBarTracker::Collapse() {
 // The stack is read in one enumeration, not a call per window above the bar.
 void CBarTracker::KeepBarOnTop(bool restack, HWND foreground) {
     StackSearch search = {m_bar.m_hWnd, false};
-    if (!restack && IsTopmost(m_bar.m_hWnd) == 1) {
+    if (!restack && IsTopmost(m_bar.m_hWnd)) {
         ::EnumWindows(&FindBarInStack, reinterpret_cast<LPARAM>(&search));
     }
     if (!search.onTop) {

@@ -8,6 +8,7 @@
 #include "platform/WindowTimer.h"
 #include "platform/Wnd.h"
 #include "windows/BarPlacement.h"
+#include "windows/TargetTransparency.h"
 
 #include <array>
 #include <functional>
@@ -15,16 +16,7 @@
 
 class CBarTracker {
 public:
-    static constexpr UINT kWindowTimer = 1124;
-    // Posted to the bar for the system's events, which OnWindowEvent answers.
-    static constexpr UINT kWindowEventMessage = WM_APP + 1;
-
     struct Callbacks {
-        std::function<CWnd*()> popup;      // the pop-up last opened, shown or not, else null
-        std::function<CWnd*()> shownPopup; // the pop-up while on screen, else null
-        // A click into another window ends the slider's use: left open, the pop-up would
-        // cover the bar's buttons.
-        std::function<void()> closePopup;
         std::function<void(HWND)> newTarget;
         // Whether the window is hidden or its hide under way: the platform may still call it
         // the foreground, but the bar would ride on nothing.
@@ -34,11 +26,14 @@ public:
         std::function<std::array<HWND, 2>()> ownedDialogs;
     };
 
-    CBarTracker(CWnd& bar, const PlatformQuirks& quirks, Callbacks callbacks)
-        : m_bar(bar), m_quirks(quirks), m_callbacks(std::move(callbacks)) {}
+    // The transparency pop-up rides with the bar.
+    CBarTracker(CWnd& bar, const PlatformQuirks& quirks, CTargetTransparency& transparency,
+                Callbacks callbacks)
+        : m_bar(bar), m_quirks(quirks), m_transparency(transparency),
+          m_callbacks(std::move(callbacks)) {}
 
     const PlatformQuirks& Quirks() const { return m_quirks; }
-    HWND Target() const { return m_pTarget; }
+    HWND Target() const { return m_hTarget; }
     const CWindowTimer& Timer() const { return m_timer; }
     void SetBarSize(SIZE size) { m_measures.size = size; }
     void SetOffset(int barOffset) { m_measures.offset = barOffset; }
@@ -48,7 +43,8 @@ public:
     void Start(UINT period, bool timerRuns);
     void Stop();
     void Tick() { Track(false); }
-    // The system reported a change to a window that matters: the tick runs now.
+    // The system reported a change to a window that matters (WM_APP_WINDOWEVENT, posted to
+    // the bar): the tick runs now.
     void OnWindowEvent();
     void Collapse();
     // An action activated, restyled or restacked the target.
@@ -72,14 +68,15 @@ private:
 
     CWnd& m_bar;
     PlatformQuirks m_quirks;
+    CTargetTransparency& m_transparency;
     Callbacks m_callbacks;
-    CWindowTimer m_timer{kWindowTimer};
+    CWindowTimer m_timer{IDT_WINDOWTIMER};
     std::optional<CWinEventHook> m_events; // while the timer runs
     struct {
         SIZE size; // at the bar's DPI
         int offset;
     } m_measures = {};
-    HWND m_pTarget = nullptr;
+    HWND m_hTarget = nullptr;
     std::optional<RECT> m_placedOn;   // the target's rectangle when the bar was last placed
     HWND m_hLastForeground = nullptr; // the foreground window of the last tick
     bool m_bRestackDue = false;

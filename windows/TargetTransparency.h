@@ -1,5 +1,6 @@
-// What T and the pop-up do to the target: the one level shared by all windows, the layered
-// style switched or given that level, and the pop-up that sets it.
+// Transparency as the program offers it: the one level shared by all windows, T's switch of
+// the target's layered style, the level given to the target by the pop-up's slider, the
+// buttons' menu and T's double-click, and the pop-up, which rides with the bar.
 #pragma once
 
 #include "windows/Transparency.h"
@@ -10,31 +11,39 @@
 
 class CTargetTransparency {
 public:
-    // The pop-up's levels go to onLevel.
-    explicit CTargetTransparency(std::function<void(int)> onLevel);
+    struct Callbacks {
+        std::function<HWND()> target; // the window the bar rides on, or null
+        // The level was given to the window; activate when it became or stayed layered and
+        // no pop-up is on screen (while its slider is dragged it keeps the focus).
+        std::function<void(HWND window, bool activate)> applied;
+    };
+
+    explicit CTargetTransparency(Callbacks callbacks) : m_callbacks(std::move(callbacks)) {}
 
     int Level() const { return m_level.Get(); }
-    void SetLevel(int level) { m_level.Set(level); }
-    int IsTransparent(HWND window) const;
+    bool IsTransparent(HWND window) const { return HasLayeredStyle(window); }
     // T: false when the window kept its style.
     bool Toggle(HWND window) const;
-    // The level given to the window; true when it is to be activated: it became or stayed
-    // layered, and no pop-up is on screen (while its slider is dragged it keeps the focus).
-    bool ApplyLevel(HWND window);
+    // Stores the level and gives it to the target.
+    void SetLevel(int level);
+    // A transparency entry of the buttons' menu sets its level; false for other commands.
+    bool ChooseMenuEntry(UINT command);
 
-    // A fresh pop-up with its thumb at the level; the one before goes first.
-    void DropPopup() { m_pPopup.reset(); }
+    // T double-clicked: always a fresh pop-up, its thumb at the level, which is given to the
+    // target again.
     void OpenPopup(CWnd& parent);
     // The pop-up last opened, shown or not; null before the first.
     CTransparencyDlg* Popup() const { return m_pPopup.get(); }
-    // The pop-up while it is on screen, else null.
-    CTransparencyDlg* ShownPopup() const;
+    HWND PopupWindow() const { return m_pPopup ? m_pPopup->m_hWnd : nullptr; }
     void ClosePopup() const;
+    // A pop-up on screen moves to the bar's top-left corner, keeping its size.
+    void FollowBar(const CWnd& bar) const;
 
 private:
-    int Supported() const;
+    // The pop-up while it is on screen, else null.
+    CTransparencyDlg* ShownPopup() const;
 
-    std::function<void(int)> m_onLevel;
+    Callbacks m_callbacks;
     CTransparencyLevel m_level;
     std::unique_ptr<CTransparencyDlg> m_pPopup;
 };

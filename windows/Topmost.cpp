@@ -10,8 +10,8 @@ std::optional<TopmostChange> TopmostChangeFor(int mode, bool isBar) {
                          isBar ? static_cast<UINT>(SWP_NOACTIVATE) : SWP_SHOWWINDOW};
 }
 
-int IsTopmost(HWND window) {
-    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0;
+bool IsTopmost(HWND window) {
+    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 bool SetWindowTopmost(int mode, HWND window, HWND bar) {
@@ -20,7 +20,7 @@ bool SetWindowTopmost(int mode, HWND window, HWND bar) {
         return true;
     }
     RECT rect = {};
-    if (window && ::IsWindow(window) == 1) {
+    if (window && ::IsWindow(window)) {
         ::GetWindowRect(window, &rect);
     }
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;

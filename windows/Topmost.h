@@ -14,10 +14,10 @@ struct TopmostChange {
 // never activated by it; another window is shown.
 std::optional<TopmostChange> TopmostChangeFor(int mode, bool isBar);
 // What A asks for: out of the band for a topmost window, into it otherwise.
-inline int ToggledTopmostMode(int isTopmost) {
-    return isTopmost == 1 ? 0 : 1;
+inline int ToggledTopmostMode(bool isTopmost) {
+    return isTopmost ? 0 : 1;
 }
-int IsTopmost(HWND window);
+bool IsTopmost(HWND window);
 // The move for the mode, where the window is; the bar's own call, another program's window
 // through WindowCalls. False when the window did not answer: the move waits for its program.
 bool SetWindowTopmost(int mode, HWND window, HWND bar);

@@ -2,10 +2,6 @@
 
 #include "platform/WindowCalls.h"
 
-int TransparencySupported(const OSVERSIONINFOA& version) {
-    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5 ? 1 : 0;
-}
-
 LONG CTransparencyLevel::Apply(LONG exStyle) {
     if (m_nAlpha == kOpaque) {
         m_nAlpha = kStartLevel;
@@ -20,6 +16,6 @@ bool SetLayeredStyle(HWND window, LONG exStyle, int level) {
     return calls.SetExStyle(exStyle) && calls.SetLayeredAlpha(static_cast<BYTE>(level));
 }
 
-int HasLayeredStyle(HWND window) {
-    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) ? 1 : 0;
+bool HasLayeredStyle(HWND window) {
+    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
 }

@@ -3,9 +3,6 @@
 
 #include <windows.h>
 
-// Layered windows work alike on every NT version from Windows 2000 on.
-int TransparencySupported(const OSVERSIONINFOA& version);
-
 // The level from 0 (invisible) to 255 (opaque) that T and the pop-up give a window.
 class CTransparencyLevel {
 public:
@@ -14,6 +11,8 @@ public:
 
     // A menu's percentage is the opacity that remains: 100 is opaque.
     static int OfPercent(int percent) { return percent * kOpaque / 100; }
+    // The buttons' menu lists 90 % down to 10 %, then "Off", which is opaque.
+    static int OfMenuEntry(int entry) { return OfPercent(entry < 9 ? 90 - 10 * entry : 100); }
 
     int Get() const { return m_nAlpha; }
     void Set(int level) { m_nAlpha = level; }
@@ -31,4 +30,4 @@ private:
 // Gives the window the extended style, with the level as its alpha; false when the window
 // does not answer and keeps its style, for there is no asynchronous restyle.
 bool SetLayeredStyle(HWND window, LONG exStyle, int level);
-int HasLayeredStyle(HWND window);
+bool HasLayeredStyle(HWND window);

@@ -18,7 +18,7 @@ BOOL CTransparencyDlg::OnInitDialog() {
     m_sliderAlpha.SetRange(0, 255, TRUE);
     m_btnCloseRight.SetCheck(BST_CHECKED);
     m_btnCloseLeft.SetCheck(BST_CHECKED);
-    m_bShown = 0;
+    m_bShown = false;
     return TRUE;
 }
 
@@ -26,12 +26,12 @@ void CTransparencyDlg::ShowAtLevel(int level) {
     m_sliderAlpha.SetPos(level);
     m_keyboard.Record();
     ShowWindow(SW_SHOW);
-    m_bShown = 1;
+    m_bShown = true;
 }
 
 // Only hides: the T button replaces the pop-up on its next double-click.
 void CTransparencyDlg::OnCloseBox() {
-    m_bShown = 0;
+    m_bShown = false;
     ShowWindow(SW_HIDE);
     m_keyboard.HandBack();
 }

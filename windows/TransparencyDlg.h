@@ -23,7 +23,7 @@ public:
 
     // Shows it with the thumb at the level.
     void ShowAtLevel(int level);
-    int IsShown() const { return m_bShown; }
+    bool IsShown() const { return m_bShown; }
     // Hides it, as its corner boxes do.
     void OnCloseBox();
 
@@ -37,6 +37,6 @@ private:
     CButton m_btnCloseLeft;
     CButton m_btnCloseRight;
     CSliderCtrl m_sliderAlpha; // 0 invisible at the left to 255 opaque at the right
-    int m_bShown = 0;
+    bool m_bShown = false;
     CKeyboardReturn m_keyboard;
 };
