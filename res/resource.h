@@ -81,10 +81,10 @@
 #define IDHOT_SHOWALL 1001 // Alt+S
 
 // The program's own window messages
-#define WM_APP_WINDOWEVENT (WM_APP + 1)  // to the bar: the system reported a window event
+#define WM_APP_WINDOWEVENT (WM_APP + 1)   // to the bar: the system reported a window event
 #define WM_APP_RESTOREWINDOW (WM_APP + 2) // to the bar: show the window in lParam again
-#define WM_APP_TRAYICON (WM_APP + 10)    // to the program's tray icon
-#define WM_APP_HIDDENICON (WM_APP + 100) // + n, to hidden-window icon n
+#define WM_APP_TRAYICON (WM_APP + 10)     // to the program's tray icon
+#define WM_APP_HIDDENICON (WM_APP + 100)  // + n, to hidden-window icon n
 
 // System-menu command of the about box
 #define IDM_ABOUTBOX 0x0010
