@@ -316,6 +316,14 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          [&] {
              hideAll();
              Tick();
+             // Its program refuses the hide, which hands the front on, then takes it back: the
+             // check back must not see the first half alone. Its hide came before the ping.
+             CWindowCalls::Ping(refusing.Handle());
+             for (const DWORD start = ::GetTickCount();
+                  ::GetForegroundWindow() != refusing.Handle() &&
+                  ::GetTickCount() - start < 5000;) {
+                 ::Sleep(10);
+             }
          },
          "First.visible=0 Second.visible=0 Third.visible=0 stack=bar,Refusing bar=collapsed "
          "target=- hidden=Refusing,First,Second,Third hid=Refusing,First,Second,Third listed= "
