@@ -104,9 +104,12 @@ void CWindowActions::ToggleTransparency() {
     }
 }
 
+// A bar left on a hidden target would float over whatever is behind it.
 void CWindowActions::HideListed(UINT index) {
     if (const HWND window = m_catalogue.WindowAt(index)) {
-        m_hiddenWindows.Hide(CWindowCalls(window));
+        if (m_hiddenWindows.Hide(CWindowCalls(window)) && window == m_tracker.Target()) {
+            m_tracker.Collapse();
+        }
         CWindowCalls::HandOnForeground(m_bar.m_hWnd);
     }
 }

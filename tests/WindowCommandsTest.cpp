@@ -234,7 +234,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
         {"Active windows: an entry, the bar in front", barInFront,
          [&] { Command(Entry(first.Handle())); },
          "First.visible=0 stack=bar,Second,Third hidden=First hid=First foreground=Second "
-         "listed=Second,Third listedHidden=First"},
+         "listed=Second,Third listedHidden=First bar=collapsed"},
         {"Active windows: beyond", none, [&] { Command(ID_ACTIVEWINDOW_FIRST + 3); }, ""},
         {"Hidden windows: an entry",
          [&] {
