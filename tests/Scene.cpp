@@ -3,8 +3,10 @@
 #include "app/ButtonBarDlg.h"
 #include "app/PreferencesDlg.h"
 #include "platform/Handles.h"
+#include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
 #include "processing/HiddenWindowFile.h"
+#include "processing/HiddenWindowStore.h"
 #include "processing/WindowCatalogue.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -98,7 +101,33 @@ std::string ControlsOf(HWND dialog) {
     return controls;
 }
 
+std::string FieldsOf(const BarSettings& s) {
+    return s.skinName + "|" + std::to_string(s.autoMaximize) + "|" +
+           std::to_string(s.autoMaximizeInterval) + "|" + std::to_string(s.windowTimerEnabled) +
+           "|" + std::to_string(s.windowTimerInterval);
+}
+
+// A list box's lines, "|" between them.
+std::string LinesOf(HWND list) {
+    std::string lines;
+    for (WPARAM i = 0; i < static_cast<WPARAM>(::SendMessageA(list, LB_GETCOUNT, 0, 0)); ++i) {
+        std::string text(::SendMessageA(list, LB_GETTEXTLEN, i, 0) + 1, '\0');
+        ::SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        Append(lines, text.c_str(), "|");
+    }
+    return lines;
+}
+
 } // namespace
+
+std::pair<std::string, std::string> KeptSettings() {
+    for (const std::string& path : KeptFile::Named("Paneward.cfg").ReadOrder()) {
+        if (FileExists(path)) {
+            return {path, ReadFileBytes(path)};
+        }
+    }
+    return {};
+}
 
 void Scene::Apply(const std::string& changes) {
     std::istringstream tokens(changes);
@@ -165,16 +194,13 @@ void CSceneCamera::AddWindows(Scene& scene) const {
             scene.items[name + ".visible"] = "gone";
             continue;
         }
-        const LONG exStyle = ::GetWindowLongA(window, GWL_EXSTYLE);
-        BYTE alpha = 0;
-        const bool layered = (exStyle & WS_EX_LAYERED) &&
-                             ::GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr);
+        const int alpha = LayeredAlpha(window);
         std::map<std::string, std::string>& items = scene.items;
         items[name + ".visible"] = std::to_string(::IsWindowVisible(window) != 0);
         items[name + ".minimized"] = std::to_string(::IsIconic(window) != 0);
         items[name + ".maximized"] = std::to_string(::IsZoomed(window) != 0);
-        items[name + ".topmost"] = std::to_string((exStyle & WS_EX_TOPMOST) != 0);
-        items[name + ".alpha"] = layered ? std::to_string(alpha) : "-";
+        items[name + ".topmost"] = std::to_string(InTopmostBand(window));
+        items[name + ".alpha"] = alpha < 0 ? "-" : std::to_string(alpha);
         items[name + ".owner"] = NameOf(::GetWindow(window, GW_OWNER));
         if (name != "bar") { // its place is an item of its own
             items[name + ".rect"] = Rect(WindowRect(window));
@@ -213,15 +239,14 @@ void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
     }
 }
 
-// The program's list, its file and icons, the catalogue, and the dialog's lists, selection
-// and check marks.
+// The program's list, the catalogue's shown windows, and the dialog's selection and check
+// marks.
 void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     std::map<std::string, std::string>& items = scene.items;
     const CWindowProcessingDlg& dialog = *bar.ProcessingDlg();
     const CWindowCatalogue& catalogue = bar.Catalogue();
     items["hidden"] = NamesOf(bar.HiddenWindowList().Windows());
     items["listed"] = NamesOf(catalogue.Windows());
-    items["listedHidden"] = NamesOf(catalogue.Hidden());
     items["dialog"] = WindowTitle(::GetDlgItem(dialog.m_hWnd, IDC_HIDESHOW));
     const std::pair<int, const char*> marks[] = {
         {IDC_PARENTS, "parents"},       {IDC_PARENTSCHILDS, "childs"},  {IDC_VERTICAL, "vertical"},
@@ -230,44 +255,19 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     for (const auto& [id, name] : marks) {
         items["dialog"] += ::IsDlgButtonChecked(dialog.m_hWnd, id) ? std::string(" ") + name : "";
     }
-    // The dialog's list boxes show the catalogue's entries by title, in its order: else
-    // "unlike" shows what they do show.
     std::vector<HWND> selected;
     for (const auto& [list, handles] :
          {std::pair{IDC_WINDOWLIST, &catalogue.Windows()}, {IDC_HIDDENLIST, &catalogue.Hidden()}}) {
-        std::string shown, titles;
-        const auto count = ::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETCOUNT, 0, 0);
-        for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
-            std::string text(::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETTEXTLEN, i, 0) + 1,
-                             '\0');
-            ::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETTEXT, i,
-                                  reinterpret_cast<LPARAM>(text.data()));
-            Append(shown, text.c_str(), "|");
-            if (::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETSEL, i, 0) > 0) {
-                selected.push_back(i < handles->size() ? (*handles)[i] : nullptr);
-            }
-        }
         for (std::size_t i = 0; i < handles->size(); ++i) {
-            Append(titles,
-                   list == IDC_WINDOWLIST ? catalogue.Titles()[i] : WindowTitle((*handles)[i]),
-                   "|");
-        }
-        if (shown != titles) {
-            Append(items["unlike"], shown, " ");
+            if (::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETSEL, i, 0) > 0) {
+                selected.push_back((*handles)[i]);
+            }
         }
     }
     items["selected"] = NamesOf(selected);
-    for (const auto& [item, file] : {std::pair{"hid", CHiddenWindowStore::File().path},
-                                     {"userHid", CHiddenWindowStore::File().userPath}}) {
-        std::vector<HWND> inFile;
-        for (const HiddenWindowEntry& entry : ParseHiddenWindows(ReadFileBytes(file))) {
-            inFile.push_back(entry.window);
-        }
-        items[item] = NamesOf(inFile);
-    }
 }
 
-// The questions asked, the settings and their file, and the timers.
+// The questions asked, the settings, and the timers.
 void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
                            const CScriptedInteraction& interaction) const {
     std::map<std::string, std::string>& items = scene.items;
@@ -303,21 +303,11 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
         std::replace(tip.begin(), tip.end(), ' ', '_');
         Append(items["tray"], tip, " ");
     }
-    const BarSettings& s = bar.Settings();
-    items["settings"] = s.skinName + "|" + std::to_string(s.autoMaximize) + "|" +
-                        std::to_string(s.autoMaximizeInterval) + "|" +
-                        std::to_string(s.windowTimerEnabled) + "|" +
-                        std::to_string(s.windowTimerInterval);
+    items["settings"] = FieldsOf(bar.Settings());
     for (const auto& [name, window] : m_named) {
         if (name == "preferences" || name == "pop-up") {
             items[name + ".controls"] = ControlsOf(window);
         }
-    }
-    for (const auto& [item, file] : {std::pair{"cfg", CWinApp::ProgramFile("Paneward.cfg")},
-                                     {"userCfg", CWinApp::UserFile("Paneward.cfg")}}) {
-        std::string& cfg = items[item] = ReadFileBytes(file);
-        std::replace(cfg.begin(), cfg.end(), '\r', ' ');
-        std::replace(cfg.begin(), cfg.end(), '\n', '|');
     }
     for (const CWindowTimer* timer : {&bar.Tracker().Timer(), &bar.AutoMaximizer().Timer()}) {
         if (timer->Period()) {
@@ -325,6 +315,99 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
                    std::to_string(timer->Id()) + ":" + std::to_string(timer->Period()), " ");
         }
     }
+}
+
+// Each read where the user or a next start finds it, not from the program's own account.
+std::string CSceneCamera::Broken(CButtonBarDlg& bar, CScriptedInteraction& interaction,
+                                 const std::pair<std::string, std::string>& settingsBefore) const {
+    std::string broken;
+    const auto check = [&](bool holds, const std::string& what) {
+        if (!holds) {
+            Append(broken, what, "; ");
+        }
+    };
+    // The hidden windows: the list, what a next start reads, the catalogue and the dialog
+    // under "own", the icons and the buttons' menu agree, and none is shown.
+    const std::vector<HWND>& hidden = bar.HiddenWindowList().Windows();
+    std::vector<HWND> inFile;
+    for (const HiddenWindowEntry& entry : CHiddenWindowStore(CHiddenWindowStore::File()).Load()) {
+        inFile.push_back(entry.window);
+    }
+    check(inFile == hidden, "the file holds " + NamesOf(inFile));
+    for (HWND window : hidden) {
+        check(!::IsWindowVisible(window), NameOf(window) + " hidden is shown");
+    }
+    const CWindowCatalogue& catalogue = bar.Catalogue();
+    check(catalogue.ShowsAll() || catalogue.Hidden() == hidden,
+          "the catalogue hides " + NamesOf(catalogue.Hidden()));
+    std::string titles, shown; // of the catalogue's hidden and shown windows
+    for (HWND window : catalogue.Hidden()) {
+        Append(titles, WindowTitle(window), "|");
+    }
+    for (const std::string& title : catalogue.Titles()) {
+        Append(shown, title, "|");
+    }
+    const HWND dialog = bar.ProcessingDlg()->m_hWnd;
+    for (const auto& [list, expected] :
+         {std::pair{IDC_WINDOWLIST, shown}, {IDC_HIDDENLIST, titles}}) {
+        const std::string lines = LinesOf(::GetDlgItem(dialog, list));
+        check(lines == expected, "the dialog lists " + lines);
+    }
+    std::vector<HWND> iconed;
+    for (const auto& icon : interaction.m_trayIcons) {
+        const auto of = std::find_if(hidden.begin(), hidden.end(), [&](HWND window) {
+            return icon.tip == CutText("Hidden window: " + WindowTitle(window), 127);
+        });
+        if (icon.tip.rfind("Hidden window: ", 0) == 0) {
+            check(of != hidden.end() &&
+                      std::find(iconed.begin(), iconed.end(), *of) == iconed.end(),
+                  "an icon for " + icon.tip);
+            iconed.push_back(of != hidden.end() ? *of : nullptr);
+        }
+    }
+    // The faces: the target's real topmost and layered state, on its caption.
+    const HWND target = bar.Tracker().Target();
+    if (!IsCollapsed(bar.m_hWnd)) {
+        const RECT place = WindowRect(bar.m_hWnd), frame = WindowRect(target);
+        POINT client = {0, 0};
+        ::ClientToScreen(target, &client);
+        check(::IsWindowVisible(target) && place.left >= frame.left && place.right <= frame.right &&
+                  place.top >= frame.top && place.top < client.y,
+              "the bar is off " + NameOf(target) + "'s caption");
+        for (const auto& [id, name, down] : {std::tuple{IDC_TOPMOST, 'A', InTopmostBand(target)},
+                                             {IDC_TRANSPARENCY, 'T', LayeredAlpha(target) >= 0}}) {
+            std::string face =
+                FaceOf(ButtonOf(bar, id).m_hWnd, name, bar.Settings().skinName, m_skinFolders);
+            std::transform(face.begin(), face.end(), face.begin(), ::tolower);
+            check(face.find(down ? "up" : "down") == std::string::npos,
+                  std::string(1, name) + " shows " + face);
+        }
+    }
+    // The settings: a save leaves in the file a next start reads what is in memory.
+    const std::pair<std::string, std::string> settings = KeptSettings();
+    BarSettings read;
+    read.SetDefaults();
+    read.Read(settings.first);
+    check(settings == settingsBefore || FieldsOf(read) == FieldsOf(bar.Settings()),
+          "the file keeps " + FieldsOf(read));
+    // Last, as its menu may take the front; no scripted choice is taken.
+    const std::deque<UINT> choices = std::exchange(interaction.m_menuChoices, {});
+    const std::size_t menus = interaction.m_menus.size();
+    ButtonOf(bar, IDC_HIDE).SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+    std::string inMenu = "none";
+    if (interaction.m_menus.size() > menus) {
+        inMenu.clear();
+        for (const std::string& line : interaction.m_menus.back().lines) {
+            if (line.rfind("Hidden windows/", 0) == 0) {
+                Append(inMenu, line.substr(15, line.rfind(' ') - 15), "|");
+            }
+        }
+        interaction.m_menus.pop_back();
+    }
+    interaction.m_menuChoices = choices;
+    check(inMenu == (titles.empty() ? "<there are no hidden windows>" : titles),
+          "the menu hides " + inMenu);
+    return broken;
 }
 
 Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interaction) const {

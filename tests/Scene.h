@@ -13,14 +13,17 @@ class CButtonBarDlg;
 class CScriptedInteraction;
 class CSkinButton;
 
+// The settings' file a next start reads, and what it holds.
+std::pair<std::string, std::string> KeptSettings();
+
 // H, A or T by its control id.
 CSkinButton& ButtonOf(CButtonBarDlg& bar, UINT id);
 
 // Items by name: "First.visible" for a window's, "stack" (the windows shown, top first), "H",
 // "A" and "T" (the faces drawn), "tray" (the notification area), "settings" (in memory),
-// "cfg" and "hid" (the files), "listed" and "listedHidden" (the catalogue), "unlike" (the
-// dialog's lists where they show otherwise), "selected" and "dialog" (its
-// button's caption and check marks) and the like. Values list the scene's names with spaces.
+// "hidden" (the program's list), "listed" (the catalogue's shown windows), "selected" and
+// "dialog" (its button's caption and check marks) and the like. Values list the scene's names
+// with spaces.
 struct Scene {
     std::map<std::string, std::string> items;
 
@@ -35,6 +38,11 @@ public:
     void Name(const std::string& name, HWND window) { m_named.emplace_back(name, window); }
     std::string NameOf(HWND window) const; // "-": none, "?" and its class: not in the scene
     Scene Take(CButtonBarDlg& bar, const CScriptedInteraction& interaction) const;
+    // What must hold after every act, "" when it does: the hidden windows listed alike
+    // everywhere and none shown, the faces showing the target's state, the bar on its
+    // caption or collapsed, and a save of the settings leaving them in the file.
+    std::string Broken(CButtonBarDlg& bar, CScriptedInteraction& interaction,
+                       const std::pair<std::string, std::string>& settingsBefore) const;
     // Where the faces shown may come from: each skin's folder, the gfx folder's first.
     static std::vector<std::string> GfxSkinFolders();
     std::vector<std::string> m_skinFolders = GfxSkinFolders();

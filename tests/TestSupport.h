@@ -151,6 +151,17 @@ private:
 };
 
 RECT WindowRect(HWND window);
+inline bool InTopmostBand(HWND window) {
+    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+// A window's layered alpha, or -1 when it is plain.
+inline int LayeredAlpha(HWND window) {
+    BYTE alpha = 0;
+    return (::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) &&
+                   ::GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr)
+               ? alpha
+               : -1;
+}
 // The bar rests at (0, 0) with no size between placements.
 bool IsCollapsed(HWND window);
 // The pixels of a size, 0x00RRGGBB by rows: a client area as the window draws it, or a

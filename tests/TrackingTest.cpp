@@ -149,12 +149,6 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
              ::MoveWindow(target.Handle(), 230, 170, 500, 300, TRUE);
          },
          tick, "bar=at,609:175,63x15 pop-up.rect=609:175,177x64"},
-        {"the same target, a face flipped by the user",
-         [&] {
-             RideOn(other.Handle());
-             ButtonOf(*bar, IDC_TOPMOST).SetState(0);
-         },
-         tick, ""},
         // Settled, the bar still comes above a topmost window.
         {"settled, a topmost window above the bar",
          [&] {
