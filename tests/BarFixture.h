@@ -166,17 +166,16 @@ protected:
     }
     CWindowProcessingDlg& Dialog() { return *bar->ProcessingDlg(); }
 
-    Scene Snapshot() { return camera.Take(*bar, interaction); }
     // The action's whole effect: the scene before it with the changes stated, against the
     // scene after it and its hides read back; first, what must always hold.
     void ExpectEffect(const std::string& name, const std::function<void()>& act,
                       const std::string& changes) {
-        Scene expected = Snapshot();
+        Scene expected = camera.Take(*bar, interaction);
         expected.Apply(changes);
         const std::pair<std::string, std::string> settings = KeptSettings();
         act();
         Settle();
-        const Scene after = Snapshot();
+        const Scene after = camera.Take(*bar, interaction);
         EXPECT_EQ("", camera.Broken(*bar, interaction, settings)) << name;
         EXPECT_EQ(expected.Text(), after.Text()) << name;
     }

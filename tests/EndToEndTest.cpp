@@ -7,11 +7,35 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace {
 
 const std::string kSkin = "\\gfx\\Windows Standard";
+
+// Panewarden.exe as built, from PANEWARDEN_EXE; empty without it.
+std::string BuiltProgram() {
+    const char* path = std::getenv("PANEWARDEN_EXE"); // a Unix path: drive Z under Wine
+    std::string built = std::string(path && path[0] == '/' ? "Z:" : "") + (path ? path : "");
+    std::replace(built.begin(), built.end(), '/', '\\');
+    return built;
+}
+
+// The bar of a Panewarden process: its visible topmost tool-window dialog.
+HWND FindBar(DWORD processId) {
+    HWND window = nullptr;
+    while ((window = ::FindWindowExA(nullptr, window, "#32770", nullptr))) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        const LONG wanted = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+        if (owner == processId && ::IsWindowVisible(window) &&
+            (::GetWindowLongA(window, GWL_EXSTYLE) & wanted) == wanted) {
+            return window;
+        }
+    }
+    return nullptr;
+}
 
 // Set for the programs started while it lives; the test prefix has no value of its own, and
 // none is left even when a check fails.

@@ -183,7 +183,7 @@ std::string CSceneCamera::NameOf(HWND window) const {
 std::string CSceneCamera::NamesOf(const std::vector<HWND>& windows) const {
     std::string names;
     for (HWND window : windows) {
-        names += (names.empty() ? "" : " ") + NameOf(window);
+        Append(names, NameOf(window), " ");
     }
     return names;
 }

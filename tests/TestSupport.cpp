@@ -5,7 +5,6 @@
 #include "resource.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 int PumpMessages(DWORD milliseconds, UINT counted) {
     const DWORD start = ::GetTickCount();
@@ -270,27 +269,6 @@ RECT WindowRect(HWND window) {
 bool IsCollapsed(HWND window) {
     const RECT rect = WindowRect(window);
     return rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0;
-}
-
-std::string BuiltProgram() {
-    const char* path = std::getenv("PANEWARDEN_EXE"); // a Unix path: drive Z under Wine
-    std::string built = std::string(path && path[0] == '/' ? "Z:" : "") + (path ? path : "");
-    std::replace(built.begin(), built.end(), '/', '\\');
-    return built;
-}
-
-HWND FindBar(DWORD processId) {
-    HWND window = nullptr;
-    while ((window = ::FindWindowExA(nullptr, window, "#32770", nullptr))) {
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(window, &owner);
-        const LONG wanted = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-        if (owner == processId && ::IsWindowVisible(window) &&
-            (::GetWindowLongA(window, GWL_EXSTYLE) & wanted) == wanted) {
-            return window;
-        }
-    }
-    return nullptr;
 }
 
 std::vector<std::string> MenuLines(HMENU menu, const std::string& path) {

@@ -171,11 +171,6 @@ std::vector<DWORD> Pixels(SIZE size, HWND window, const std::string& file = "",
                           bool stretched = false, const POINT* screen = nullptr);
 std::vector<DWORD> ScreenPixels(const RECT& area);
 
-// Panewarden.exe as built, from PANEWARDEN_EXE; empty without it.
-std::string BuiltProgram();
-// The bar of a Panewarden process: its visible topmost tool-window dialog.
-HWND FindBar(DWORD processId);
-
 inline bool FileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
