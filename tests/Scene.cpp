@@ -3,7 +3,6 @@
 #include "app/ButtonBarDlg.h"
 #include "app/PreferencesDlg.h"
 #include "platform/Handles.h"
-#include "platform/Utf8Text.h"
 #include "platform/WinApp.h"
 #include "processing/HiddenWindowFile.h"
 #include "processing/HiddenWindowStore.h"
@@ -356,7 +355,7 @@ std::string CSceneCamera::Broken(CButtonBarDlg& bar, CScriptedInteraction& inter
     std::vector<HWND> iconed;
     for (const auto& icon : interaction.m_trayIcons) {
         const auto of = std::find_if(hidden.begin(), hidden.end(), [&](HWND window) {
-            return icon.tip == CutText("Hidden window: " + WindowTitle(window), 127);
+            return icon.tip == ("Hidden window: " + WindowTitle(window)).substr(0, 127);
         });
         if (icon.tip.rfind("Hidden window: ", 0) == 0) {
             check(of != hidden.end() &&
