@@ -239,6 +239,15 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          [&] { ShellNotify(1, WM_LBUTTONDBLCLK); },
          "First.visible=1 stack=bar,First,Second,Third hidden= tray=program "
          "foreground=First listed=First,Second,Third"},
+        {"the newer of two icons' double-click",
+         [&] {
+             Click(IDC_HIDE);
+             RideOn(B);
+             Click(IDC_HIDE);
+         },
+         [&] { ShellNotify(2, WM_LBUTTONDBLCLK); },
+         "Second.visible=1 stack=bar,Second,Third foreground=Second hidden=First "
+         "listed=Second,Third tray=program,First:small"},
         {"a restore command for a window not listed", none, [&] { Restore(B); }, ""},
         {"H again, the bar left on the hidden window", [&] { Click(IDC_HIDE); },
          [&] { Click(IDC_HIDE); }, ""},
