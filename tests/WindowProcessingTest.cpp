@@ -138,6 +138,16 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
          command(IDC_HIDESHOW),
          "W2.visible=1 W1.visible=1 stack=processing,bar,W1,W2 foreground=W1 hidden=W0 "
          "listed=W1,W2 selected="},
+        // The button follows the list chosen in last.
+        {"Hide windows, chosen after the hidden list",
+         selected({},
+                  [&] {
+                      bar->HiddenWindowList().HideEvery({made[2]});
+                      Select({made[2]}, IDC_HIDDENLIST);
+                      Select({made[0]});
+                  }),
+         command(IDC_HIDESHOW),
+         "W0.visible=0 stack=processing,bar,W1 hidden=W2,W0 listed=W1 selected=W2"},
         {"End process, every window closing", selected({0, 2}), command(IDC_ENDPROCESS),
          "W0=gone W2=gone stack=processing,bar,W1 listed=W1 selected="},
         {"Minimize sel, windows of one title", selected({1}, oneTitle), command(IDC_MINIMIZESEL),
