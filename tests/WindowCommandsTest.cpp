@@ -248,6 +248,14 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          [&] { ShellNotify(2, WM_LBUTTONDBLCLK); },
          "Second.visible=1 stack=bar,Second,Third foreground=Second hidden=First "
          "listed=Second,Third tray=program,First:small"},
+        {"H, the bar in front, a minimized window next",
+         [&] {
+             ::ShowWindow(B, SW_SHOWMINNOACTIVE);
+             barInFront();
+         },
+         hide,
+         "First.visible=0 stack=bar,Third,Second bar=collapsed foreground=Third hidden=First "
+         "listed=Second,Third tray+=First:small"},
         {"a restore command for a window not listed", none, [&] { Restore(B); }, ""},
         {"H again, the bar left on the hidden window", [&] { Click(IDC_HIDE); },
          [&] { Click(IDC_HIDE); }, ""},
