@@ -205,14 +205,25 @@ TEST_F(WindowProcessing, EachListChoiceListsWhatItShould) {
                           150, shown.Handle(), nullptr, nullptr, nullptr);
     g_cloakedWindow = cloaked.Handle();
     quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
-    const std::function<void()> none = [] {};
+    const std::function<void()> none = [] {},
+                                hideAll = [&] { bar->SendMessage(WM_HOTKEY, IDHOT_HIDEALL); };
     const std::vector<Row> rows = {
         {"Parents && childs", none, [&] { Send(IDC_PARENTSCHILDS); },
          "listed=Owned,Shown dialog=Hide,windows,childs,rectangles,own"},
         {"Parents", none, [&] { Send(IDC_PARENTS); }, "listed=Shown"},
         {"own hidden", none, [&] { Send(IDC_SHOWOWNHIDDEN); }, "listed=Shown"},
-        {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, IDHOT_HIDEALL); },
+        {"Alt+A", none, hideAll,
          "Shown.visible=0 stack=processing,bar,Owned,Cloaked hidden=Shown listed= "},
+        {"Alt+A, parents and children", [&] { Send(IDC_PARENTSCHILDS); }, hideAll,
+         "Owned.visible=0 Shown.visible=0 stack=processing,bar,Cloaked hidden=Owned,Shown listed="},
+        {"Alt+S, every hidden window listed",
+         [&] {
+             Send(IDC_SHOWALLHIDDEN);
+             hideAll();
+         },
+         [&] { bar->SendMessage(WM_HOTKEY, IDHOT_SHOWALL); },
+         "Shown.visible=1 stack=processing,bar,Owned,Shown,Cloaked foreground=Shown hidden= "
+         "listed=Shown dialog=Hide,windows,parents,rectangles,own"},
     };
     RunRows(rows, [&] {
         SetUp();
