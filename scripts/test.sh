@@ -14,7 +14,7 @@ failed=0
 summary=""
 for arch in x86_64 i686; do
     if [ "$arch" = i686 ] && ! wine_runs_32bit; then
-        summary="${summary}i686 tests skipped: this machine does not run 32-bit code
+        summary="${summary}i686 tests skipped: this machine runs no 32-bit code or has no 32-bit Wine
 "
         continue
     fi
