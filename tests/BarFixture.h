@@ -13,47 +13,44 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 #include <memory>
-#include <string>
-#include <vector>
 
 const std::string kSettingsPath = CWinApp::ProgramFile("Paneward.cfg");
 const std::string kUserSettingsPath = CWinApp::UserFile("Paneward.cfg");
-
-inline bool Contains(const std::vector<HWND>& windows, HWND window) {
-    return std::find(windows.begin(), windows.end(), window) != windows.end();
-}
 using Strings = std::vector<std::string>;
 const char kTimerOff[] = "Windows Standard\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n";
 
-// No shown window of the normal band above it: its program has restacked it too. Wine's
-// taskbar, topmost under Windows, is not.
+// No shown window of the normal band above it (Wine's taskbar, topmost under Windows, is not).
 inline bool LeadsItsBand(HWND window) {
     const HWND taskbar = ::FindWindowA("Shell_TrayWnd", nullptr);
     HWND above = window;
     while ((above = ::GetWindow(above, GW_HWNDPREV)) &&
-           (!::IsWindowVisible(above) || above == taskbar ||
-            (::GetWindowLongA(above, GWL_EXSTYLE) & WS_EX_TOPMOST))) {
+           (!::IsWindowVisible(above) || above == taskbar || InTopmostBand(above))) {
     }
     return !above;
 }
 
 inline bool IsAbove(HWND upper, HWND lower) {
-    HWND window = lower;
-    while ((window = ::GetWindow(window, GW_HWNDPREV)) && window != upper) {
+    while ((lower = ::GetWindow(lower, GW_HWNDPREV)) && lower != upper) {
     }
-    return window == upper;
+    return lower == upper;
 }
 
-// Wine's quirks and Windows' (none), each with the DPI calls this system has: the rows whose
-// behaviour a quirk changes run with both.
+// Wine's quirks and Windows' (none), with this system's DPI calls.
 inline std::vector<std::pair<const char*, PlatformQuirks>> BothQuirks() {
     PlatformQuirks wine = PlatformQuirks::OfThisSystem(), windows = wine;
     wine.drawsChangedWindowsOverTopmost = wine.forgetsLayeredWhenShownAgain = true;
     windows.drawsChangedWindowsOverTopmost = windows.forgetsLayeredWhenShownAgain = false;
     return {{"Wine's quirks", wine}, {"Windows' quirks", windows}};
+}
+
+// The acts one after the other.
+inline std::function<void()> Steps(std::vector<std::function<void()>> steps) {
+    return [steps] {
+        for (const std::function<void()>& step : steps) {
+            step();
+        }
+    };
 }
 
 // What is done before, the act, and the changes it makes to the scene.
@@ -79,9 +76,7 @@ protected:
         }
         ::RemoveDirectoryA(FolderOf(userFile).c_str());
     }
-
-    // The window timer of kTimerOff is off: only Tick moves the bar. Null: the files as they
-    // are, as a next start finds them.
+    // kTimerOff's window timer is off: only Tick moves the bar. Null: the files as they are.
     void Start(const char* settingsFile = kTimerOff) {
         bar.reset();
         if (settingsFile) {
@@ -97,31 +92,41 @@ protected:
         Start(nullptr);
     }
 
-    // Each row from the scene setUp makes, with the quirks as they are or under each given.
+    // Each row from the scene setUp makes, under each of the quirks given (default: these).
     void RunRows(const std::vector<Row>& rows, const std::function<void()>& setUp,
                  std::vector<std::pair<const char*, PlatformQuirks>> values = {}) {
-        if (values.empty()) {
-            values = {{"this system's quirks", quirks}};
-        }
-        for (const auto& [system, systemQuirks] : values) {
+        for (const auto& [system, systemQuirks] :
+             values.empty() ? decltype(values){{"", quirks}} : values) {
             SCOPED_TRACE(system);
             quirks = systemQuirks;
             for (const Row& row : rows) {
                 SCOPED_TRACE(row.name);
                 setUp();
                 row.prepare();
-                ExpectEffect(row.name, row.act, row.changes);
+                ExpectEffect(row.act, row.changes);
             }
         }
     }
-
-    void Tick() { bar->SendMessage(WM_TIMER, IDT_WINDOWTIMER, 0); }
+    // The act's whole effect: the scene before it with the changes stated, against the scene
+    // after it, its hides read back; first, what must always hold.
+    void ExpectEffect(const std::function<void()>& act, const std::string& changes) {
+        Scene expected = camera.Take(*bar, interaction);
+        expected.Apply(changes);
+        const std::pair<std::string, std::string> settings = KeptSettings();
+        act();
+        Settle();
+        const Scene after = camera.Take(*bar, interaction);
+        EXPECT_EQ("", camera.Broken(*bar, interaction, settings));
+        EXPECT_EQ(expected.Text(), after.Text());
+    }
     // The hides made without waiting read back: a window that refused is listed no more.
     void Settle() {
         const std::vector<HWND>& hidden = bar->HiddenWindowList().Windows();
         PumpUntil([&] { return std::none_of(hidden.begin(), hidden.end(), ::IsWindowVisible); },
                   10000); // its program may answer late on a busy machine
     }
+
+    void Tick() { bar->SendMessage(WM_TIMER, IDT_WINDOWTIMER, 0); }
     // The bar told that its monitor's scale is now dpi, no place suggested.
     void MoveToDpi(UINT dpi) {
         const RECT none = {};
@@ -129,7 +134,6 @@ protected:
                          reinterpret_cast<LPARAM>(&none));
     }
     void Hotkey(int id) { bar->SendMessage(WM_HOTKEY, static_cast<WPARAM>(id), 0); }
-    // Alt and the key on the keyboard, and what they bring handled.
     void PressAlt(WORD key) {
         PressAltWith(key);
         PumpMessages(100);
@@ -139,7 +143,6 @@ protected:
         const CScriptedInteraction::TrayIcon icon = interaction.m_trayIcons.at(n);
         ::SendMessageA(icon.window, icon.message, icon.id, mouseMessage);
     }
-
     void RideOn(HWND target) {
         ::ShowWindow(target, SW_SHOWNORMAL);
         ::SetForegroundWindow(target);
@@ -157,28 +160,14 @@ protected:
         ButtonOf(*bar, button).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         ButtonOf(*bar, button).SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     }
-    // A right press on the button; the menu answers with the given choices. Its lines.
-    std::vector<std::string> RightClick(UINT button, std::deque<UINT> choices = {}) {
+    // A right press on the button, the menu answering with the choices; its lines.
+    Strings RightClick(UINT button, std::deque<UINT> choices = {}) {
         interaction.m_menuChoices = std::move(choices);
         ButtonOf(*bar, button).SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
         PumpMessages();
         return interaction.m_menus.back().lines;
     }
     CWindowProcessingDlg& Dialog() { return *bar->ProcessingDlg(); }
-
-    // The action's whole effect: the scene before it with the changes stated, against the
-    // scene after it and its hides read back; first, what must always hold.
-    void ExpectEffect(const std::string& name, const std::function<void()>& act,
-                      const std::string& changes) {
-        Scene expected = camera.Take(*bar, interaction);
-        expected.Apply(changes);
-        const std::pair<std::string, std::string> settings = KeptSettings();
-        act();
-        Settle();
-        const Scene after = camera.Take(*bar, interaction);
-        EXPECT_EQ("", camera.Broken(*bar, interaction, settings)) << name;
-        EXPECT_EQ(expected.Text(), after.Text()) << name;
-    }
 
     CScriptedInteraction interaction;
     PlatformQuirks quirks = PlatformQuirks::OfThisSystem(); // the next Start's

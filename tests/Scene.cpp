@@ -2,11 +2,8 @@
 
 #include "app/ButtonBarDlg.h"
 #include "app/PreferencesDlg.h"
-#include "platform/Handles.h"
 #include "platform/WinApp.h"
-#include "processing/HiddenWindowFile.h"
 #include "processing/HiddenWindowStore.h"
-#include "processing/WindowCatalogue.h"
 #include "processing/WindowProcessingDlg.h"
 #include "resource.h"
 #include "tests/TestSupport.h"
@@ -28,11 +25,30 @@ void Append(std::string& list, const std::string& item, const char* separator) {
     list += (list.empty() ? "" : separator) + item;
 }
 
-// The picture a button shows, drawn 1:1 or stretched, named by its file: "up" or "down" (and
-// "-150", a scale's) for its own in the skin the settings name, the file's name for another
-// of that skin, the skin's and the file's for another skin's; "-": nothing drawn, "?": none.
+std::string Base(const std::string& path) {
+    return path.substr(path.rfind('\\') + 1);
+}
+
+// The names of what a pattern finds, folders or files.
+std::vector<std::string> Found(const std::string& pattern, bool folders) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(search, &found)) {
+        if (((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders &&
+            found.cFileName[0] != '.') {
+            names.push_back(found.cFileName);
+        }
+    }
+    ::FindClose(search);
+    return names;
+}
+
+// The picture a button shows, 1:1 or stretched, named by its file: "up" or "down" (and
+// "-150", a scale's) for its own in the settings' skin, "Skin/FILE" for another skin's;
+// "-": nothing drawn, "?": no picture.
 std::string FaceOf(HWND button, char letter, const std::string& skin,
-                   const std::vector<std::string>& skinFolders) {
+                   std::vector<std::string> folders) {
     RECT client = {};
     ::GetClientRect(button, &client);
     const SIZE size = {client.right, client.bottom};
@@ -40,36 +56,29 @@ std::string FaceOf(HWND button, char letter, const std::string& skin,
     if (drawn == Pixels(size, nullptr)) {
         return "-";
     }
-    static std::map<std::string, std::vector<DWORD>> files; // by size and path
-    WIN32_FIND_DATAA found;
+    static std::map<std::string, std::vector<DWORD>> pictures; // by size, path and stretch
+    const auto shows = [&](const std::string& path, bool stretched) {
+        const std::string key = Rect(client) + (stretched ? "~" : "") + path;
+        const auto known = pictures.find(key);
+        return drawn == (known != pictures.end()
+                             ? known->second
+                             : pictures[key] = Pixels(size, nullptr, path, stretched));
+    };
     // The skin's own folder first: another may hold the same pictures.
-    std::vector<std::string> folders = skinFolders;
-    std::stable_partition(folders.begin(), folders.end(), [&](const std::string& folder) {
-        return folder.substr(folder.rfind('\\') + 1) == skin.substr(skin.rfind('\\') + 1);
-    });
+    std::stable_partition(folders.begin(), folders.end(),
+                          [&](const std::string& folder) { return Base(folder) == Base(skin); });
     for (const std::string& folder : folders) {
-        const HANDLE search = ::FindFirstFileA((folder + "\\*.BMP").c_str(), &found);
-        for (BOOL more = search != INVALID_HANDLE_VALUE; more;
-             more = ::FindNextFileA(search, &found)) {
-            const std::string path = folder + "\\" + found.cFileName;
-            const std::string key = std::to_string(size.cx) + "x" + std::to_string(size.cy) + path;
-            if (!files.count(key)) {
-                files[key] = Pixels(size, nullptr, path);
-                files["~" + key] = Pixels(size, nullptr, path, true);
-            }
-            if (files[key] != drawn && files["~" + key] != drawn) {
+        for (std::string name : Found(folder + "\\*.BMP", false)) {
+            if (!shows(folder + "\\" + name, false) && !shows(folder + "\\" + name, true)) {
                 continue;
             }
-            ::FindClose(search);
-            std::string name = found.cFileName, base = folder.substr(folder.rfind('\\') + 1);
             name = name.substr(0, name.size() - 4);
-            if (base != skin.substr(skin.rfind('\\') + 1)) {
-                return base + "/" + name;
+            if (Base(folder) != Base(skin)) {
+                return Base(folder) + "/" + name;
             }
             std::transform(name.begin(), name.end(), name.begin(), ::tolower);
             return name[0] == std::tolower(letter) ? name.substr(2) : name;
         }
-        ::FindClose(search);
     }
     return "?";
 }
@@ -81,14 +90,15 @@ std::string ControlsOf(HWND dialog) {
     for (HWND c = ::GetWindow(dialog, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
         char name[32] = "";
         ::GetClassNameA(c, name, sizeof name);
+        const auto send = [c](UINT message) {
+            return std::to_string(::SendMessageA(c, message, 0, 0));
+        };
         std::string shown;
         if (::lstrcmpiA(name, TRACKBAR_CLASSA) == 0) {
-            shown = std::to_string(::SendMessageA(c, TBM_GETRANGEMIN, 0, 0)) + "-" +
-                    std::to_string(::SendMessageA(c, TBM_GETRANGEMAX, 0, 0)) + "@" +
-                    std::to_string(::SendMessageA(c, TBM_GETPOS, 0, 0));
+            shown = send(TBM_GETRANGEMIN) + "-" + send(TBM_GETRANGEMAX) + "@" + send(TBM_GETPOS);
         } else if (::lstrcmpiA(name, "Button") == 0 &&
                    (::GetWindowLongA(c, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
-            shown = std::to_string(::SendMessageA(c, BM_GETCHECK, 0, 0));
+            shown = send(BM_GETCHECK);
         } else if ((::GetDlgCtrlID(c) & 0xFFFF) != 0xFFFF && ::lstrcmpiA(name, "Static") == 0) {
             shown = WindowTitle(c);
             shown.erase(std::remove(shown.begin(), shown.end(), ' '), shown.end());
@@ -117,6 +127,13 @@ std::string LinesOf(HWND list) {
     return lines;
 }
 
+std::string TipOf(HWND window) {
+    return ("Hidden window: " + WindowTitle(window)).substr(0, 127); // a tip's 127 bytes
+}
+
+constexpr std::pair<UINT, char> kFaces[] = {
+    {IDC_HIDE, 'H'}, {IDC_TOPMOST, 'A'}, {IDC_TRANSPARENCY, 'T'}};
+
 } // namespace
 
 std::pair<std::string, std::string> KeptSettings() {
@@ -128,24 +145,30 @@ std::pair<std::string, std::string> KeptSettings() {
     return {};
 }
 
+CSkinButton& ButtonOf(CButtonBarDlg& bar, UINT id) {
+    CBarButtons& buttons = bar.Buttons();
+    return id == IDC_HIDE      ? buttons.hide
+           : id == IDC_TOPMOST ? buttons.topmost
+                               : buttons.transparency;
+}
+
 void Scene::Apply(const std::string& changes) {
     std::istringstream tokens(changes);
-    std::string token;
-    while (tokens >> token) {
+    for (std::string token; tokens >> token;) {
         const std::size_t equals = token.find('=');
-        std::string value = token.substr(equals + 1);
+        std::string key = token.substr(0, equals), value = token.substr(equals + 1);
         std::replace(value.begin(), value.end(), ',', ' ');
         if (value == "gone") { // a window destroyed has no other items
-            const std::string window = token.substr(0, equals) + ".";
-            for (auto item = items.begin(); item != items.end();) {
-                item = item->first.compare(0, window.size(), window) == 0 ? items.erase(item)
-                                                                          : std::next(item);
+            for (auto item = items.lower_bound(key + ".");
+                 item != items.end() && item->first.rfind(key + ".", 0) == 0;) {
+                item = items.erase(item);
             }
-            items[window + "visible"] = value;
-        } else if (equals > 0 && token[equals - 1] == '+') {
-            Append(items[token.substr(0, equals - 1)], value, token[0] == 'a' ? "; " : " ");
+            items[key + ".visible"] = value;
+        } else if (key.back() == '+') {
+            key.pop_back();
+            Append(items[key], value, key == "asked" ? "; " : " ");
         } else {
-            items[token.substr(0, equals)] = value;
+            items[key] = value;
         }
     }
 }
@@ -166,9 +189,6 @@ std::string Scene::Text() const {
 }
 
 std::string CSceneCamera::NameOf(HWND window) const {
-    if (!window) {
-        return "-";
-    }
     for (const auto& [name, named] : m_named) {
         if (named == window) {
             return name;
@@ -176,7 +196,7 @@ std::string CSceneCamera::NameOf(HWND window) const {
     }
     char windowClass[64] = "";
     ::GetClassNameA(window, windowClass, sizeof windowClass);
-    return std::string("?") + windowClass;
+    return window ? std::string("?") + windowClass : "-";
 }
 
 std::string CSceneCamera::NamesOf(const std::vector<HWND>& windows) const {
@@ -187,14 +207,19 @@ std::string CSceneCamera::NamesOf(const std::vector<HWND>& windows) const {
     return names;
 }
 
-void CSceneCamera::AddWindows(Scene& scene) const {
+std::string CSceneCamera::FaceOf(CButtonBarDlg& bar, UINT id, char letter) const {
+    return ::FaceOf(ButtonOf(bar, id).m_hWnd, letter, bar.Settings().skinName, m_skinFolders);
+}
+
+// Each window's state, the stack of those shown, the bar's place and faces.
+void CSceneCamera::AddWindows(Scene& scene, CButtonBarDlg& bar) const {
+    std::map<std::string, std::string>& items = scene.items;
     for (const auto& [name, window] : m_named) {
         if (!::IsWindow(window)) {
-            scene.items[name + ".visible"] = "gone";
+            items[name + ".visible"] = "gone";
             continue;
         }
         const int alpha = LayeredAlpha(window);
-        std::map<std::string, std::string>& items = scene.items;
         items[name + ".visible"] = std::to_string(::IsWindowVisible(window) != 0);
         items[name + ".minimized"] = std::to_string(::IsIconic(window) != 0);
         items[name + ".maximized"] = std::to_string(::IsZoomed(window) != 0);
@@ -205,70 +230,59 @@ void CSceneCamera::AddWindows(Scene& scene) const {
             items[name + ".rect"] = Rect(WindowRect(window));
         }
     }
-    // Where a hidden window sits shows nowhere.
     std::vector<HWND> stack;
     for (HWND w = ::GetTopWindow(nullptr); w; w = ::GetWindow(w, GW_HWNDNEXT)) {
         if (NameOf(w)[0] != '?' && ::IsWindowVisible(w)) {
             stack.push_back(w);
         }
     }
-    scene.items["stack"] = NamesOf(stack);
-}
-
-CSkinButton& ButtonOf(CButtonBarDlg& bar, UINT id) {
-    CBarButtons& buttons = bar.Buttons();
-    return id == IDC_HIDE      ? buttons.hide
-           : id == IDC_TOPMOST ? buttons.topmost
-                               : buttons.transparency;
-}
-
-// The bar's place and faces, and the window in front.
-void CSceneCamera::AddBar(Scene& scene, CButtonBarDlg& bar) const {
-    std::map<std::string, std::string>& items = scene.items;
+    items["stack"] = NamesOf(stack);
     // What the platform puts in front when nothing else is left varies.
     items["foreground"] = NameOf(::GetForegroundWindow());
     items["foreground"] = items["foreground"][0] == '?' ? "-" : items["foreground"];
     items["target"] = NameOf(bar.Tracker().Target());
-    const RECT place = WindowRect(bar.m_hWnd);
-    items["bar"] = IsCollapsed(bar.m_hWnd) ? "collapsed" : "at " + Rect(place);
-    for (const auto& [id, name] :
-         {std::pair{IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}}) {
-        items[name] =
-            FaceOf(ButtonOf(bar, id).m_hWnd, name[0], bar.Settings().skinName, m_skinFolders);
+    items["bar"] = IsCollapsed(bar.m_hWnd) ? "collapsed" : "at " + Rect(WindowRect(bar.m_hWnd));
+    for (const auto& [id, letter] : kFaces) {
+        items[std::string(1, letter)] = FaceOf(bar, id, letter);
     }
 }
 
-// The program's list, the catalogue's shown windows, and the dialog's selection and check
-// marks.
+// The program's list, the catalogue's shown windows, the dialog's selection and check marks,
+// the settings and the timers.
 void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     std::map<std::string, std::string>& items = scene.items;
-    const CWindowProcessingDlg& dialog = *bar.ProcessingDlg();
+    const HWND dialog = bar.ProcessingDlg()->m_hWnd;
     const CWindowCatalogue& catalogue = bar.Catalogue();
     items["hidden"] = NamesOf(bar.HiddenWindowList().Windows());
     items["listed"] = NamesOf(catalogue.Windows());
-    items["dialog"] = WindowTitle(::GetDlgItem(dialog.m_hWnd, IDC_HIDESHOW));
+    items["dialog"] = WindowTitle(::GetDlgItem(dialog, IDC_HIDESHOW));
     const std::pair<int, const char*> marks[] = {
         {IDC_PARENTS, "parents"},       {IDC_PARENTSCHILDS, "childs"},  {IDC_VERTICAL, "vertical"},
         {IDC_HORIZONTAL, "horizontal"}, {IDC_RECTANGLES, "rectangles"}, {IDC_SHOWALLHIDDEN, "all"},
         {IDC_SHOWOWNHIDDEN, "own"}};
     for (const auto& [id, name] : marks) {
-        items["dialog"] += ::IsDlgButtonChecked(dialog.m_hWnd, id) ? std::string(" ") + name : "";
+        items["dialog"] += ::IsDlgButtonChecked(dialog, id) ? std::string(" ") + name : "";
     }
-    std::vector<HWND> selected;
     for (const auto& [list, handles] :
          {std::pair{IDC_WINDOWLIST, &catalogue.Windows()}, {IDC_HIDDENLIST, &catalogue.Hidden()}}) {
         for (std::size_t i = 0; i < handles->size(); ++i) {
-            if (::SendDlgItemMessageA(dialog.m_hWnd, list, LB_GETSEL, i, 0) > 0) {
-                selected.push_back((*handles)[i]);
+            if (::SendDlgItemMessageA(dialog, list, LB_GETSEL, i, 0) > 0) {
+                Append(items["selected"], NameOf((*handles)[i]), " ");
             }
         }
     }
-    items["selected"] = NamesOf(selected);
+    items["settings"] = FieldsOf(bar.Settings());
+    for (const CWindowTimer* timer : {&bar.Tracker().Timer(), &bar.AutoMaximizer().Timer()}) {
+        if (timer->Period()) {
+            Append(items["timers"],
+                   std::to_string(timer->Id()) + ":" + std::to_string(timer->Period()), " ");
+        }
+    }
 }
 
-// The questions asked, the settings, and the timers.
-void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
-                           const CScriptedInteraction& interaction) const {
+// The questions asked, the notification area, and the dialogs' controls.
+void CSceneCamera::AddAsked(Scene& scene, CButtonBarDlg& bar,
+                            const CScriptedInteraction& interaction) const {
     std::map<std::string, std::string>& items = scene.items;
     // The program's own boxes by their text, the others by their caption.
     for (std::string box : interaction.m_messageBoxes) { // "text|caption|type"
@@ -279,56 +293,70 @@ void CSceneCamera::AddRest(Scene& scene, CButtonBarDlg& bar,
     }
     for (const MenuCall& menu : interaction.m_menus) {
         std::string owner = NameOf(menu.owner);
-        for (const auto& [id, name] :
-             {std::pair{IDC_HIDE, "H"}, {IDC_TOPMOST, "A"}, {IDC_TRANSPARENCY, "T"}}) {
-            owner = menu.owner == ButtonOf(bar, id).m_hWnd ? name : owner;
+        for (const auto& [id, letter] : kFaces) {
+            owner = menu.owner == ButtonOf(bar, id).m_hWnd ? std::string(1, letter) : owner;
         }
         Append(items["asked"], "menu of " + owner, "; ");
     }
     for (const std::string& balloon : interaction.m_balloons) {
         Append(items["asked"], "balloon " + balloon, "; ");
     }
+    // A hidden window's icon is its small one, its big one or another.
     for (const auto& icon : interaction.m_trayIcons) {
         std::string tip = icon.tip == "Panewarden - Controll your windows" ? "program" : icon.tip;
-        // A tip holds 127 bytes; a hidden window's icon is its small one, its big one or another.
         for (const auto& [name, window] : m_named) {
             const auto its = [&, w = window](WPARAM size) {
                 return reinterpret_cast<HICON>(::SendMessageA(w, WM_GETICON, size, 0)) == icon.icon;
             };
-            if (tip == ("Hidden window: " + WindowTitle(window)).substr(0, 127)) {
+            if (tip == TipOf(window)) {
                 tip = name + (its(ICON_SMALL) ? ":small" : its(ICON_BIG) ? ":big" : ":other");
             }
         }
         std::replace(tip.begin(), tip.end(), ' ', '_');
         Append(items["tray"], tip, " ");
     }
-    items["settings"] = FieldsOf(bar.Settings());
     for (const auto& [name, window] : m_named) {
         if (name == "preferences" || name == "pop-up") {
             items[name + ".controls"] = ControlsOf(window);
         }
     }
-    for (const CWindowTimer* timer : {&bar.Tracker().Timer(), &bar.AutoMaximizer().Timer()}) {
-        if (timer->Period()) {
-            Append(items["timers"],
-                   std::to_string(timer->Id()) + ":" + std::to_string(timer->Period()), " ");
-        }
-    }
 }
 
-// Each read where the user or a next start finds it, not from the program's own account.
-std::string CSceneCamera::Broken(CButtonBarDlg& bar, CScriptedInteraction& interaction,
-                                 const std::pair<std::string, std::string>& settingsBefore) const {
-    std::string broken;
-    const auto check = [&](bool holds, const std::string& what) {
-        if (!holds) {
-            Append(broken, what, "; ");
-        }
-    };
-    // The hidden windows: the list, what a next start reads, the catalogue and the dialog
-    // under "own", the icons and the buttons' menu agree, and none is shown.
+Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interaction) const {
+    CSceneCamera camera = *this;
+    camera.Name("bar", bar.m_hWnd);
+    camera.Name("processing", bar.ProcessingDlg()->m_hWnd);
+    if (bar.PreferencesDlg()) {
+        camera.Name("preferences", bar.PreferencesDlg()->m_hWnd);
+    }
+    if (const CTransparencyDlg* popup = bar.Actions().Transparency().Popup()) {
+        camera.Name("pop-up", popup->m_hWnd);
+    }
+    Scene scene;
+    for (const char* listed : {"asked", "selected", "timers", "tray"}) { // shown even when empty
+        scene.items[listed];
+    }
+    camera.AddWindows(scene, bar);
+    camera.AddLists(scene, bar);
+    camera.AddAsked(scene, bar, interaction);
+    return scene;
+}
+
+std::vector<std::string> CSceneCamera::GfxSkinFolders() {
+    std::vector<std::string> folders;
+    const std::string gfx = CWinApp::ProgramFile("gfx");
+    for (const std::string& name : Found(gfx + "\\*", true)) {
+        folders.push_back(gfx + "\\" + name);
+    }
+    return folders;
+}
+
+// The hidden windows: the list, what a next start reads, the catalogue and the dialog under
+// "own", the icons and the buttons' menu agree, and none is shown.
+void CSceneCamera::CheckHidden(CButtonBarDlg& bar, CScriptedInteraction& interaction,
+                               const Check& check) const {
     const std::vector<HWND>& hidden = bar.HiddenWindowList().Windows();
-    std::vector<HWND> inFile;
+    std::vector<HWND> inFile, iconed;
     for (const HiddenWindowEntry& entry : CHiddenWindowStore(CHiddenWindowStore::File()).Load()) {
         inFile.push_back(entry.window);
     }
@@ -346,49 +374,19 @@ std::string CSceneCamera::Broken(CButtonBarDlg& bar, CScriptedInteraction& inter
     for (const std::string& title : catalogue.Titles()) {
         Append(shown, title, "|");
     }
-    const HWND dialog = bar.ProcessingDlg()->m_hWnd;
     for (const auto& [list, expected] :
          {std::pair{IDC_WINDOWLIST, shown}, {IDC_HIDDENLIST, titles}}) {
-        const std::string lines = LinesOf(::GetDlgItem(dialog, list));
+        const std::string lines = LinesOf(::GetDlgItem(bar.ProcessingDlg()->m_hWnd, list));
         check(lines == expected, "the dialog lists " + lines);
     }
-    std::vector<HWND> iconed;
     for (const auto& icon : interaction.m_trayIcons) {
-        const auto of = std::find_if(hidden.begin(), hidden.end(), [&](HWND window) {
-            return icon.tip == ("Hidden window: " + WindowTitle(window)).substr(0, 127);
-        });
+        const auto of = std::find_if(hidden.begin(), hidden.end(),
+                                     [&](HWND window) { return icon.tip == TipOf(window); });
         if (icon.tip.rfind("Hidden window: ", 0) == 0) {
-            check(of != hidden.end() &&
-                      std::find(iconed.begin(), iconed.end(), *of) == iconed.end(),
-                  "an icon for " + icon.tip);
+            check(of != hidden.end() && !Contains(iconed, *of), "an icon for " + icon.tip);
             iconed.push_back(of != hidden.end() ? *of : nullptr);
         }
     }
-    // The faces: the target's real topmost and layered state, on its caption.
-    const HWND target = bar.Tracker().Target();
-    if (!IsCollapsed(bar.m_hWnd)) {
-        const RECT place = WindowRect(bar.m_hWnd), frame = WindowRect(target);
-        POINT client = {0, 0};
-        ::ClientToScreen(target, &client);
-        check(::IsWindowVisible(target) && place.left >= frame.left && place.right <= frame.right &&
-                  place.top >= frame.top && place.top < client.y,
-              "the bar is off " + NameOf(target) + "'s caption");
-        for (const auto& [id, name, down] : {std::tuple{IDC_TOPMOST, 'A', InTopmostBand(target)},
-                                             {IDC_TRANSPARENCY, 'T', LayeredAlpha(target) >= 0}}) {
-            std::string face =
-                FaceOf(ButtonOf(bar, id).m_hWnd, name, bar.Settings().skinName, m_skinFolders);
-            std::transform(face.begin(), face.end(), face.begin(), ::tolower);
-            check(face.find(down ? "up" : "down") == std::string::npos,
-                  std::string(1, name) + " shows " + face);
-        }
-    }
-    // The settings: a save leaves in the file a next start reads what is in memory.
-    const std::pair<std::string, std::string> settings = KeptSettings();
-    BarSettings read;
-    read.SetDefaults();
-    read.Read(settings.first);
-    check(settings == settingsBefore || FieldsOf(read) == FieldsOf(bar.Settings()),
-          "the file keeps " + FieldsOf(read));
     // Last, as its menu may take the front; no scripted choice is taken.
     const std::deque<UINT> choices = std::exchange(interaction.m_menuChoices, {});
     const std::size_t menus = interaction.m_menus.size();
@@ -406,40 +404,42 @@ std::string CSceneCamera::Broken(CButtonBarDlg& bar, CScriptedInteraction& inter
     interaction.m_menuChoices = choices;
     check(inMenu == (titles.empty() ? "<there are no hidden windows>" : titles),
           "the menu hides " + inMenu);
-    return broken;
 }
 
-Scene CSceneCamera::Take(CButtonBarDlg& bar, const CScriptedInteraction& interaction) const {
-    CSceneCamera camera = *this;
-    camera.Name("bar", bar.m_hWnd);
-    camera.Name("processing", bar.ProcessingDlg()->m_hWnd);
-    if (bar.PreferencesDlg()) {
-        camera.Name("preferences", bar.PreferencesDlg()->m_hWnd);
-    }
-    if (const CTransparencyDlg* popup = bar.Actions().Transparency().Popup()) {
-        camera.Name("pop-up", popup->m_hWnd);
-    }
-    Scene scene;
-    for (const char* listed : {"asked", "timers", "tray"}) { // shown even when empty
-        scene.items[listed];
-    }
-    camera.AddWindows(scene);
-    camera.AddBar(scene, bar);
-    camera.AddLists(scene, bar);
-    camera.AddRest(scene, bar, interaction);
-    return scene;
-}
-
-std::vector<std::string> CSceneCamera::GfxSkinFolders() {
-    std::vector<std::string> folders;
-    const std::string gfx = CWinApp::ProgramFile("gfx");
-    WIN32_FIND_DATAA found;
-    const HANDLE search = ::FindFirstFileA((gfx + "\\*").c_str(), &found);
-    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(search, &found)) {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && found.cFileName[0] != '.') {
-            folders.push_back(gfx + "\\" + found.cFileName);
+// Each read where the user or a next start finds it, not from the program's own account.
+std::string CSceneCamera::Broken(CButtonBarDlg& bar, CScriptedInteraction& interaction,
+                                 const std::pair<std::string, std::string>& settingsBefore) const {
+    std::string broken;
+    const Check check = [&](bool holds, const std::string& what) {
+        if (!holds) {
+            Append(broken, what, "; ");
+        }
+    };
+    // The bar on the target's caption, its faces showing its real topmost and layered state.
+    const HWND target = bar.Tracker().Target();
+    if (!IsCollapsed(bar.m_hWnd)) {
+        const RECT place = WindowRect(bar.m_hWnd), frame = WindowRect(target);
+        POINT client = {0, 0};
+        ::ClientToScreen(target, &client);
+        check(::IsWindowVisible(target) && place.left >= frame.left && place.right <= frame.right &&
+                  place.top >= frame.top && place.top < client.y,
+              "the bar is off " + NameOf(target) + "'s caption");
+        for (const auto& [id, letter, down] :
+             {std::tuple{IDC_TOPMOST, 'A', InTopmostBand(target)},
+              {IDC_TRANSPARENCY, 'T', LayeredAlpha(target) >= 0}}) {
+            std::string face = FaceOf(bar, id, letter);
+            std::transform(face.begin(), face.end(), face.begin(), ::tolower);
+            check(face.find(down ? "up" : "down") == std::string::npos,
+                  std::string(1, letter) + " shows " + face);
         }
     }
-    ::FindClose(search);
-    return folders;
+    // A save leaves in the file a next start reads what is in memory.
+    const std::pair<std::string, std::string> settings = KeptSettings();
+    BarSettings read;
+    read.SetDefaults();
+    read.Read(settings.first);
+    check(settings == settingsBefore || FieldsOf(read) == FieldsOf(bar.Settings()),
+          "the file keeps " + FieldsOf(read));
+    CheckHidden(bar, interaction, check);
+    return broken;
 }

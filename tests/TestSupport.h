@@ -4,6 +4,7 @@
 #include "platform/DpiCalls.h"
 #include "platform/UserInteraction.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -34,11 +35,10 @@ template <class Condition> bool PumpUntil(Condition condition, DWORD millisecond
     return true;
 }
 
-// What a foreign window does with WM_CLOSE. Asks: a Yes/No/Cancel box captioned with its
-// title, after which Cancel keeps it open.
+// Asks: a Yes/No/Cancel box captioned with its title, whose Cancel keeps it open.
 enum class CloseMode { Closes, Ignores, Asks };
-// Refuses: a hide, a change of its place in the stack or of its extended style leaves it as it
-// was, as the system does for a program of higher rights.
+// Refuses: a hide, a restack or a change of its extended style leaves it as it was, as the
+// system does for a program of higher rights.
 enum class StackMode { Yields, Refuses };
 
 // A top-level window of another program, as far as the bar can tell.
@@ -62,8 +62,8 @@ private:
     bool m_frontAtHide = false;
 };
 
-// A program started in a folder (null: ours), by default this test program again with
-// --foreign-window TITLE CLOSEMODE STACKMODE (digits, as in the enums), whose window it waits for.
+// A program started in a folder (null: ours), by default this test program showing a foreign
+// window (--foreign-window TITLE CLOSEMODE STACKMODE), which it waits for.
 class CForeignProcess {
 public:
     explicit CForeignProcess(const std::string& title, CloseMode closeMode = CloseMode::Closes,
@@ -84,11 +84,9 @@ public:
     // Hang: it stops handling messages. Resume: it carries out what came meanwhile.
     void Hang() const { ::SuspendThread(m_process.hThread); }
     bool Resume() const;
-    // Its window takes the mode, shown on top of the stack (not activated) for Refuses, hidden
-    // for Yields; returns once it has.
+    // Refuses: shown on top, not activated; Yields: hidden. Returns once it has.
     void SetStackMode(StackMode mode) const;
-    // Its window raises the event count times, from its own thread; returns once it has.
-    // Object and child ids from -128 to 127.
+    // Raised count times from its own thread; ids from -128 to 127.
     void RaiseEvents(DWORD event, UINT count, LONG object = OBJID_WINDOW,
                      LONG child = CHILDID_SELF) const;
 
@@ -171,6 +169,9 @@ std::vector<DWORD> Pixels(SIZE size, HWND window, const std::string& file = "",
                           bool stretched = false, const POINT* screen = nullptr);
 std::vector<DWORD> ScreenPixels(const RECT& area);
 
+inline bool Contains(const std::vector<HWND>& windows, HWND window) {
+    return std::find(windows.begin(), windows.end(), window) != windows.end();
+}
 inline bool FileExists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
@@ -178,6 +179,13 @@ inline std::string ReadFileBytes(const std::string& path) {
     std::string content;
     ReadWholeFile(path, content);
     return content;
+}
+inline std::string Joined(const std::vector<std::string>& lines) {
+    std::string joined;
+    for (const std::string& line : lines) {
+        joined += (joined.empty() ? "" : "|") + line;
+    }
+    return joined;
 }
 // The menu's lines: submenu path, text ("----": separator), id unless a submenu, state.
 std::vector<std::string> MenuLines(HMENU menu, const std::string& path = "");
