@@ -168,6 +168,11 @@ protected:
         return interaction.m_menus.back().lines;
     }
     CWindowProcessingDlg& Dialog() { return *bar->ProcessingDlg(); }
+    const std::function<void()> none = [] {}, clickH = [this] { Click(IDC_HIDE); },
+                                clickA = [this] { Click(IDC_TOPMOST); },
+                                clickT = [this] { Click(IDC_TRANSPARENCY); },
+                                hideAll = [this] { Hotkey(IDHOT_HIDEALL); },
+                                showAll = [this] { Hotkey(IDHOT_SHOWALL); };
 
     CScriptedInteraction interaction;
     PlatformQuirks quirks = PlatformQuirks::OfThisSystem(); // the next Start's

@@ -70,18 +70,16 @@ protected:
 
 TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     const HWND B = second.Handle();
-    const std::function<void()>
-        none = [] {},
-        barInFront = [&] { ::SetForegroundWindow(bar->m_hWnd); },
-        hideAll = [&] { Hotkey(IDHOT_HIDEALL); }, showAll = [&] { Hotkey(IDHOT_SHOWALL); },
-        restart = [&] { Start(nullptr); }, // the files as they are
-        clickH = [&] { Click(IDC_HIDE); }, clickA = [&] { Click(IDC_TOPMOST); },
-        clickT = [&] { Click(IDC_TRANSPARENCY); },
+    const std::function<void()> barInFront = [&] { ::SetForegroundWindow(bar->m_hWnd); },
+                                restart = [&] { Start(nullptr); }, // the files as they are
         openPopup =
             [&] {
                 ButtonOf(*bar, IDC_TRANSPARENCY).SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(3, 3));
             },
-        closePopup = [&] { ::SendDlgItemMessageA(Popup().m_hWnd, IDC_CLOSELEFT, BM_CLICK, 0, 0); };
+                                closePopup = [&] {
+                                    ::SendDlgItemMessageA(Popup().m_hWnd, IDC_CLOSELEFT, BM_CLICK,
+                                                          0, 0);
+                                };
     const auto command = [&](WPARAM id) { return std::function<void()>([&, id] { Command(id); }); };
     const auto menu = [&](UINT button, UINT choice) {
         return std::function<void()>([&, button, choice] { RightClick(button, {choice}); });

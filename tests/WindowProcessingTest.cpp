@@ -199,14 +199,13 @@ TEST_F(WindowProcessing, AltAHidesWhatTheListChoiceLists) {
                           150, shown.Handle(), nullptr, nullptr, nullptr);
     g_cloakedWindow = cloaked.Handle();
     quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
-    const std::function<void()> hideAll = [&] { Hotkey(IDHOT_HIDEALL); };
     const std::vector<Row> rows = {
-        {"Alt+A", [] {}, hideAll,
+        {"Alt+A", none, hideAll,
          "Shown.visible=0 stack=processing,bar,Owned,Cloaked hidden=Shown listed="},
         {"Alt+A, parents and children", [&] { Send(IDC_PARENTSCHILDS); }, hideAll,
          "Owned.visible=0 Shown.visible=0 stack=processing,bar,Cloaked hidden=Owned,Shown listed="},
         {"Alt+S, every hidden window listed", Steps({[&] { Send(IDC_SHOWALLHIDDEN); }, hideAll}),
-         [&] { Hotkey(IDHOT_SHOWALL); },
+         showAll,
          "Shown.visible=1 stack=processing,bar,Owned,Shown,Cloaked foreground=Shown hidden= "
          "listed=Shown dialog=Hide,windows,parents,rectangles,own"},
     };
@@ -309,24 +308,23 @@ TEST_F(WindowProcessing, ActionsOnAWindowThatStoppedAnsweringNeitherWaitNorLoseI
         return Contains(bar->HiddenWindowList().Windows(), hung);
     };
     const std::function<bool()> shown = [&] { return !hidden() && ::IsWindowVisible(hung); };
-    const std::function<void()> ride = [&] { RideOn(hung); }, select = [&] { Select({hung}); },
-                                none = [] {};
+    const std::function<void()> ride = [&] { RideOn(hung); }, select = [&] { Select({hung}); };
 
     // Done: once the program answers again, as the lists are.
     const std::tuple<const char*, std::function<void()>, std::function<void()>,
                      std::function<bool()>>
         steps[] = {
-            {"A", ride, [&] { Click(IDC_TOPMOST); }, [&] { return IsTopmost(hung); }},
-            {"T", ride, [&] { Click(IDC_TRANSPARENCY); },
+            {"A", ride, clickA, [&] { return IsTopmost(hung); }},
+            {"T", ride, clickT,
              [&] {
                  return LayeredAlpha(hung) == -1 &&
                         ButtonOf(*bar, IDC_TRANSPARENCY).GetState() == 0;
              }},
-            {"H", ride, [&] { Click(IDC_HIDE); },
+            {"H", ride, clickH,
              [&] { return hidden() && bar->HiddenWindowIcons().All().size() == 1; }},
             {"its icon's restore command", none, [&] { Restore(hung); }, shown},
-            {"Alt+A", none, [&] { bar->SendMessage(WM_HOTKEY, IDHOT_HIDEALL); }, hidden},
-            {"Alt+S", none, [&] { bar->SendMessage(WM_HOTKEY, IDHOT_SHOWALL); }, shown},
+            {"Alt+A", none, hideAll, hidden},
+            {"Alt+S", none, showAll, shown},
             {"Hide windows", select, [&] { Send(IDC_HIDESHOW); }, hidden},
             {"Show windows", [&] { Select({hung}, IDC_HIDDENLIST); }, [&] { Send(IDC_HIDESHOW); },
              shown},
