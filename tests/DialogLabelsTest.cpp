@@ -1,6 +1,5 @@
-// The labels of the program's dialogs at 100 to 200 %, laid out as the dialog manager lays out
-// their templates: the font at that DPI's point size, its base units, the dialog units scaled.
-// At the tests' 96 DPI each box gives back its dialog units whole.
+// Laid out as the dialog manager lays out a template at a DPI: the font at that DPI's point size,
+// its base units, the dialog units scaled; at 96 DPI each box gives back its units whole.
 #include "platform/Dialog.h"
 #include "platform/Handles.h"
 #include "resource.h"

@@ -99,10 +99,8 @@ TEST(RulesPlacement, BarSitsLeftOfTheCaptionButtonsWithinTheVisibleFrame) {
                              {54, 6, 6, 1, RECT{-800, -400, -100, 189}, RECT{514, 1, 711, 45}},
                          narrow = {36, 4, 4, 1, RECT{-50, 50, 90, 393}, RECT{40, 1, 147, 30}};
     const RECT win10 = {93, 50, 607, 400}, visible = {100, 50, 600, 393}; // invisible borders
-    // Target, metrics, offset, the bar's size, then its top-left corner. Without composition
-    // bounds the formula, off Wine's narrow buttons too; composed, just left of the real
-    // buttons unless they lie outside the visible frame (a minimized window's); on a narrow
-    // window at the frame's left edge; with fewer buttons, right by the missing ones.
+    // Target, metrics, offset, the bar's size, its top-left corner: the formula; composed, left
+    // of buttons inside the visible frame; at that frame's left edge; right by missing buttons.
     const std::tuple<RECT, CaptionMetrics, int, SIZE, POINT> cases[] = {
         {{100, 50, 600, 400}, at96, 6, {36, 15}, {488, 55}},
         {{-1500, -300, -700, 300}, at192, 6, {108, 30}, {-922, -293}},
