@@ -34,21 +34,26 @@ BOOL CALLBACK CWindowCatalogue::EnumWindowsCallback(HWND window, LPARAM catalogu
 
 // A cloaked window is shown to the platform but not on the screen (another virtual desktop,
 // a suspended Store app): neither list has it, so nothing hides it either.
+Listed ListedAs(const CatalogueFacts& window, bool parentsOnly, bool showAll) {
+    if (!window.visible) {
+        return showAll && !window.title.empty() ? Listed::Hidden : Listed::Nowhere;
+    }
+    if ((parentsOnly && window.child) || window.title == "Window processing" ||
+        window.title == "Program Manager" || window.title.empty() || window.cloaked) {
+        return Listed::Nowhere;
+    }
+    return Listed::Shown;
+}
+
 void CWindowCatalogue::List(HWND window) {
-    if (!m_hiddenWindows.SettleVisibility(window, ::IsWindowVisible(window))) {
-        if (m_showAll && !WindowTitle(window).empty()) {
-            m_hidden.push_back(window);
-        }
-        return;
+    CatalogueFacts facts = {m_hiddenWindows.SettleVisibility(window, ::IsWindowVisible(window)),
+                            ::GetParent(window) != nullptr, m_dpiCalls.IsCloaked(window),
+                            WindowTitle(window)};
+    const Listed listed = ListedAs(facts, m_parentsOnly, m_showAll);
+    if (listed == Listed::Shown) {
+        m_windows.push_back(window);
+        m_titles.push_back(std::move(facts.title));
+    } else if (listed == Listed::Hidden) {
+        m_hidden.push_back(window);
     }
-    if (m_parentsOnly && ::GetParent(window)) {
-        return;
-    }
-    std::string title = WindowTitle(window);
-    if (title == "Window processing" || title == "Program Manager" || title.empty() ||
-        m_dpiCalls.IsCloaked(window)) {
-        return;
-    }
-    m_windows.push_back(window);
-    m_titles.push_back(std::move(title));
 }

@@ -14,6 +14,20 @@
 
 class CHiddenWindowList;
 
+// What the catalogue goes by for one window as enumerated.
+struct CatalogueFacts {
+    bool visible; // as the hidden windows' list settles it
+    bool child;   // it has a parent or an owner
+    bool cloaked;
+    std::string title;
+};
+
+enum class Listed { Nowhere, Shown, Hidden };
+
+// Where a window is listed under the two choices. Under "own" no enumerated window is hidden:
+// the program's list is taken whole.
+Listed ListedAs(const CatalogueFacts& window, bool parentsOnly, bool showAll);
+
 class CWindowCatalogue {
 public:
     // Its "own" windows are the list's; the calls tell a cloaked window, listed nowhere.

@@ -1,7 +1,5 @@
-// The labels of the program's dialogs at 100 to 200 %, laid out as the dialog manager lays out
-// their templates: the font at that DPI's point size, its base units, the dialog units scaled.
-// The tests run at 96 DPI, whose base units are large enough for each box to give back its
-// dialog units whole.
+// Laid out as the dialog manager lays out a template at a DPI: the font at that DPI's point size,
+// its base units, the dialog units scaled; at 96 DPI each box gives back its units whole.
 #include "platform/Dialog.h"
 #include "platform/Handles.h"
 #include "resource.h"
@@ -11,19 +9,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Whether the control shows a text, and how far in: past the box of a check box or radio button.
-bool ShowsText(HWND control, int& indent, UINT dpi) {
-    char name[16] = "";
-    ::GetClassNameA(control, name, sizeof name);
-    const LONG style = ::GetWindowLongA(control, GWL_STYLE), type = style & BS_TYPEMASK;
-    const bool box =
-        ::lstrcmpiA(name, "Button") == 0 && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX ||
-                                             type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
-    indent = box ? ::MulDiv(12 + 4, static_cast<int>(dpi), 96) : 0;
-    return ::GetWindowTextLengthA(control) > 0 &&
-           (box || (::lstrcmpiA(name, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT));
-}
 
 TEST(DialogLabels, EveryTextFitsItsBoxAt100To200Percent) {
     const CWindowDC screen;
@@ -36,23 +21,29 @@ TEST(DialogLabels, EveryTextFitsItsBoxAt100To200Percent) {
         LOGFONTA face = {};
         ::GetObjectA(font, sizeof face, &face);
         const int points = ::MulDiv(std::abs(face.lfHeight), 72, 96);
-        for (const UINT dpi : {96u, 120u, 144u, 192u}) {
-            face.lfHeight = -::MulDiv(points, static_cast<int>(dpi), 72);
+        for (const int dpi : {96, 120, 144, 192}) {
+            face.lfHeight = -::MulDiv(points, dpi, 72);
             const UniqueFont sized(::CreateFontIndirectA(&face));
             const SIZE units = CDialog::BaseUnits(sized.get(), dpi, dpi);
             const CSelectedObject selected(screen.Get(), sized.get());
             for (HWND control = ::GetWindow(dialog, GW_CHILD); control;
                  control = ::GetWindow(control, GW_HWNDNEXT)) {
-                int indent = 0;
-                RECT box = {};
-                char text[256] = "";
-                if (!ShowsText(control, indent, dpi) || !::GetWindowRect(control, &box) ||
-                    !::GetWindowTextA(control, text, sizeof text)) {
+                char name[16] = "", text[256] = "";
+                ::GetClassNameA(control, name, sizeof name);
+                const LONG style = ::GetWindowLongA(control, GWL_STYLE), type = style & BS_TYPEMASK;
+                // A check box's or radio button's text starts past its box.
+                const bool box = ::lstrcmpiA(name, "Button") == 0 &&
+                                 (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX ||
+                                  type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+                const int indent = box ? ::MulDiv(12 + 4, dpi, 96) : 0;
+                RECT r = {};
+                if (!::GetWindowTextA(control, text, sizeof text) ||
+                    !::GetWindowRect(control, &r) ||
+                    (!box && (::lstrcmpiA(name, "Static") || (style & SS_TYPEMASK) > SS_RIGHT))) {
                     continue;
                 }
-                const int width = ::MulDiv(::MulDiv(box.right - box.left, 4, at96.cx), units.cx, 4),
-                          height =
-                              ::MulDiv(::MulDiv(box.bottom - box.top, 8, at96.cy), units.cy, 8);
+                const int width = ::MulDiv(::MulDiv(r.right - r.left, 4, at96.cx), units.cx, 4),
+                          height = ::MulDiv(::MulDiv(r.bottom - r.top, 8, at96.cy), units.cy, 8);
                 RECT extent = {0, 0, width - indent, 0};
                 ::DrawTextA(screen.Get(), text, -1, &extent,
                             DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
