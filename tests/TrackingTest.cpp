@@ -99,6 +99,9 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
         EXPECT_EQ(0, g_restacks);
     };
     const std::string collapsed = "bar=collapsed target=- foreground=-";
+    camera.Name("Cloaked", cloaked.Handle());
+    camera.Name("Target", target.Handle());
+    camera.Name("Other", other.Handle());
     const std::vector<Row> rows = {
         {"another window in front", InFront(other.Handle()), tick,
          "bar=at,479:255,63x15 target=Other A=down T=down stack=bar,Other,Target"},
@@ -141,11 +144,7 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
             ::SetWindowLongA(target.Handle(), GWL_EXSTYLE, 0); // plain after the pop-up's rows
             quirks.dpiCalls = quirks.dpiCalls.WithWindowAttribute(&CloakedAttribute);
             Start();
-            camera = {};
-            camera.Name("Cloaked", cloaked.Handle());
             ::ShowWindow(cloaked.Handle(), SW_HIDE);
-            camera.Name("Target", target.Handle());
-            camera.Name("Other", other.Handle());
             ::ShowWindow(other.Handle(), SW_SHOWNOACTIVATE);
             RideOn(target.Handle());
         },
@@ -207,11 +206,8 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
          ""},
         {"the target uncloaked", on(window), ran(raised(helper, 0x8018), 1, 1), ""},
         {"the timer off, a switch, its event",
-         [&] {
-             Start(kTimerOff);
-             RideOn(target.Handle());
-         },
-         ran(switched, 0, 0), "foreground=Helper stack=bar,Helper,Target,Behind"},
+         Then([&] { Start(kTimerOff); }, [&] { RideOn(target.Handle()); }), ran(switched, 0, 0),
+         "foreground=Helper stack=bar,Helper,Target,Behind"},
         // The new target's moves are heard as well as those of the program first in front.
         {"a switch from another program, its event, then the new target moved, its event",
          Then(InFront(behind.Handle()), on(behind.Handle()), switched, Wait(100)),
@@ -222,14 +218,13 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
              1, 1),
          "Behind.topmost=1 stack=bar,Behind,Helper,Target"},
     };
+    camera.Name("Target", target.Handle());
+    camera.Name("Helper", window);
+    camera.Name("Behind", behind.Handle());
     RunRows(rows, [&] {
         for (const CForeignProcess* process : {&helper, &behind}) { // where they started
             ::SetWindowPos(process->Handle(), HWND_NOTOPMOST, 200, 200, 400, 300, SWP_NOACTIVATE);
         }
-        camera = {};
-        camera.Name("Target", target.Handle());
-        camera.Name("Helper", window);
-        camera.Name("Behind", behind.Handle());
     }); // the ticks' own rows run both quirks' restacks
 }
 
@@ -254,35 +249,30 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     CForeignProcess first("First program"), second("Second program");
     const HWND other = second.Handle();
     ASSERT_TRUE(first.Handle() && other);
-    const auto placedOn = [&](HWND window) {
-        return PumpUntil(
-            [&] { return bar->Tracker().Target() == window && !IsCollapsed(bar->m_hWnd); });
-    };
-    // A bar left under the window stays there: the time allows only for a busy machine.
+    // On the window in front, H drawn on the screen: the time allows only for a busy machine.
     const auto seen = [&](DWORD milliseconds) {
         return PumpUntil(
             [&] {
                 const RECT face = WindowRect(ButtonOf(*bar, IDC_HIDE).m_hWnd);
-                return ScreenPixels({face.left, face.top, face.left + 8, face.bottom}) ==
-                       Pixels({8, face.bottom - face.top}, nullptr,
-                              "gfx\\Windows Standard\\H-UP.BMP");
+                return bar->Tracker().Target() == ::GetForegroundWindow() &&
+                       !IsCollapsed(bar->m_hWnd) &&
+                       ScreenPixels({face.left, face.top, face.left + 8, face.bottom}) ==
+                           Pixels({8, face.bottom - face.top}, nullptr,
+                                  "gfx\\Windows Standard\\H-UP.BMP");
             },
             milliseconds);
     };
     const RECT r = WindowRect(other);
     const POINT corner = {r.left + 30, r.bottom - 30}; // of the window, under no dialog
     const auto click = [&](UINT button, const std::function<bool()>& done, UINT clicks = 1) {
-        ASSERT_TRUE(placedOn(other));
         const RECT face = WindowRect(ButtonOf(*bar, button).m_hWnd);
         ClickAt({(face.left + face.right) / 2, (face.top + face.bottom) / 2}, clicks);
         ASSERT_TRUE(PumpUntil(done));
     };
-    const auto toFront = [&](HWND window) {
-        return [&, window] { ASSERT_TRUE(::SetForegroundWindow(window) && placedOn(window)); };
-    };
     const std::tuple<const char*, std::function<void()>, DWORD> steps[] = {
-        {"first program in front", toFront(first.Handle()), 5000},
-        {"second program in front", toFront(other), 5000},
+        {"first program in front", [&] { ASSERT_TRUE(::SetForegroundWindow(first.Handle())); },
+         5000},
+        {"second program in front", [&] { ASSERT_TRUE(::SetForegroundWindow(other)); }, 5000},
         // T double-clicked opens the pop-up; a click into the window closes it.
         {"after the pop-up",
          [&] {
@@ -309,19 +299,17 @@ TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     }
     ::ShowWindow(first.Handle(), SW_HIDE); // at the same place as the other
     ASSERT_NO_FATAL_FAILURE(click(IDC_HIDE, [&] { return !::IsWindowVisible(other); }));
-    const COLORREF window = ::GetSysColor(COLOR_WINDOW);
-    const DWORD background = GetRValue(window) << 16 | GetGValue(window) << 8 | GetBValue(window);
+    // Shown again, the window is drawn plain, not as it was before it hid.
+    const COLORREF color = ::GetSysColor(COLOR_WINDOW);
+    const std::vector<DWORD> plain(64, GetRValue(color) << 16 | GetGValue(color) << 8 |
+                                           GetBValue(color));
     const auto drawn = [&] {
-        return PumpUntil(
-            [&] {
-                return ScreenPixels({r.left + 40, r.top + 80, r.left + 48, r.top + 88}) ==
-                       std::vector<DWORD>(64, background);
-            },
-            5000);
+        const RECT spot = {r.left + 40, r.top + 80, r.left + 48, r.top + 88};
+        return PumpUntil([&] { return ScreenPixels(spot) == plain; }, 5000);
     };
-    bar->SendMessage(WM_HOTKEY, IDHOT_SHOWALL);
+    Hotkey(IDHOT_SHOWALL);
     EXPECT_TRUE(drawn()) << "Alt+S";
-    bar->SendMessage(WM_HOTKEY, IDHOT_HIDEALL);
+    Hotkey(IDHOT_HIDEALL);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(other); }));
     const std::vector<HWND>& hidden = bar->Catalogue().Hidden();
     Command(ID_HIDDENWINDOW_FIRST +
