@@ -151,9 +151,7 @@ TEST_F(Tracking, EachTickHasItsWholeEffectAndNoOther) {
         BothQuirks());
 }
 
-// The window timer at 1000 ms, its next tick a period away: the system's events (raised by the
-// helper processes) run the tick at once, a burst of them once or a few times; those of a
-// window that does not matter run none, and with the timer off none does.
+// Events of a window that matters run the tick at once, a burst once or a few times.
 TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
     CForeignProcess helper("Helper"), behind("Behind");
     const HWND window = helper.Handle();
@@ -228,8 +226,7 @@ TEST_F(Tracking, FollowsTheSystemsEventsAtOnceAndCoalescesThem) {
     }); // the ticks' own rows run both quirks' restacks
 }
 
-// A real click on a point of the screen. Each press and release carries the point: under Wine
-// the X pointer need not follow synthetic input.
+// A real click; each press and release carries the point, as Wine's pointer may lag behind.
 void ClickAt(POINT point, UINT clicks = 1) {
     const LONG x = point.x * 65536 / ::GetSystemMetrics(SM_CXSCREEN) + 1;
     const LONG y = point.y * 65536 / ::GetSystemMetrics(SM_CYSCREEN) + 1;
@@ -240,25 +237,23 @@ void ClickAt(POINT point, UINT clicks = 1) {
     ::SendInput(2 * clicks, inputs, sizeof(INPUT));
 }
 
-// Under Wine another program's window that comes to the front, is clicked into, activated or
-// restyled is drawn over the bar until the bar is restacked after it, and one that was
-// transparent may be drawn as before it hid. Each time the bar is seen again and works, and a
-// dialog asked for again comes to the front.
+// Under Wine a window that changes is drawn over the bar until the bar is restacked after it.
 TEST_F(Tracking, IsSeenAndWorksOnOtherProgramsAfterEachChangeAndAction) {
     Start("Windows Standard\r\nFALSE\r\n500\r\nTRUE\r\n10\r\n"); // the window timer runs
     CForeignProcess first("First program"), second("Second program");
     const HWND other = second.Handle();
     ASSERT_TRUE(first.Handle() && other);
+    const RECT h = WindowRect(ButtonOf(*bar, IDC_HIDE).m_hWnd);
+    const std::vector<DWORD> hUp =
+        Pixels({8, h.bottom - h.top}, nullptr, "gfx\\Windows Standard\\H-UP.BMP");
     // On the window in front, H drawn on the screen: the time allows only for a busy machine.
     const auto seen = [&](DWORD milliseconds) {
         return PumpUntil(
             [&] {
-                const RECT face = WindowRect(ButtonOf(*bar, IDC_HIDE).m_hWnd);
+                const RECT f = WindowRect(ButtonOf(*bar, IDC_HIDE).m_hWnd);
                 return bar->Tracker().Target() == ::GetForegroundWindow() &&
                        !IsCollapsed(bar->m_hWnd) &&
-                       ScreenPixels({face.left, face.top, face.left + 8, face.bottom}) ==
-                           Pixels({8, face.bottom - face.top}, nullptr,
-                                  "gfx\\Windows Standard\\H-UP.BMP");
+                       ScreenPixels({f.left, f.top, f.left + 8, f.bottom}) == hUp;
             },
             milliseconds);
     };
