@@ -45,13 +45,7 @@ inline std::vector<std::pair<const char*, PlatformQuirks>> BothQuirks() {
 }
 
 // The acts one after the other.
-inline std::function<void()> Steps(std::vector<std::function<void()>> steps) {
-    return [steps] {
-        for (const std::function<void()>& step : steps) {
-            step();
-        }
-    };
-}
+const auto Then = [](auto... acts) { return [=] { (acts(), ...); }; };
 
 // What is done before, the act, and the changes it makes to the scene.
 struct Row {

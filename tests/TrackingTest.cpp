@@ -57,7 +57,6 @@ LRESULT CALLBACK CountRestacks(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 // The acts one after another.
-const auto Then = [](auto... acts) { return [=] { (acts(), ...); }; };
 const auto Wait = [](DWORD milliseconds) { return [=] { PumpMessages(milliseconds); }; };
 const UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 // Shown and in front; another program restacks its window as it comes there, a moment later.

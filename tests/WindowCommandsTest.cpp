@@ -172,7 +172,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
         {"menu: 10%", barInFront, menu(IDC_TOPMOST, ID_TRANSPARENCY_10),
          "W1.alpha=25 T=down foreground=W1 asked+=menu,of,A"},
         // A right press activates the bar first.
-        {"menu: Off, the bar in front", Steps({clickT, barInFront}),
+        {"menu: Off, the bar in front", Then(clickT, barInFront),
          menu(IDC_HIDE, ID_TRANSPARENCY_OFF), "W1.alpha=- T=up foreground=W1 asked+=menu,of,H"},
         {"menu: Window selector", none, menu(IDC_HIDE, ID_WINDOWSELECTOR),
          "asked+=menu,of,H" + selector},
@@ -188,7 +188,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          [&] { PressAlt('A'); },
          "W1.visible=0 W2.visible=0 W3.visible=0 stack=bar bar=collapsed hidden=W3,W1,W2 "
          "foreground=- listed= "},
-        {"Alt+S on the keyboard", Steps({barInFront, clickH, hideAll}), [&] { PressAlt('S'); },
+        {"Alt+S on the keyboard", Then(barInFront, clickH, hideAll), [&] { PressAlt('S'); },
          "W1.visible=1 W2.visible=1 W3.visible=1 stack=bar,W1,W2,W3 hidden= tray=program "
          "foreground=W1 listed=W1,W2,W3"},
         {"Alt+A, then Alt+S: a maximized and a minimized window stay so",
@@ -196,7 +196,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
              ::ShowWindow(B, SW_MAXIMIZE);
              ::ShowWindow(third.Handle(), SW_SHOWMINNOACTIVE);
          },
-         Steps({hideAll, showAll}), "bar=collapsed listed=W2,W1,W3"},
+         Then(hideAll, showAll), "bar=collapsed listed=W2,W1,W3"},
         {"T double-clicked", none, openPopup,
          "W1.alpha=200 T=down foreground=pop-up pop-up.alpha=- pop-up.controls=0-255@200 "
          "pop-up.maximized=0 pop-up.minimized=0 pop-up.owner=bar pop-up.rect=420:104,177x64 "
@@ -207,7 +207,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          "W1.visible=0 stack=bar,W2,W3 hidden=W1 foreground=W2 listed=W2,W3 bar=collapsed"},
         {"Active windows: beyond", none, command(ID_ACTIVEWINDOW_FIRST + 3), ""},
         {"Hidden windows: an entry",
-         Steps({command(ID_ACTIVEWINDOW_FIRST + 2), command(ID_ACTIVEWINDOW_FIRST + 1)}),
+         Then(command(ID_ACTIVEWINDOW_FIRST + 2), command(ID_ACTIVEWINDOW_FIRST + 1)),
          command(ID_HIDDENWINDOW_FIRST + 1),
          "W2.visible=1 stack=bar,W2,W1 hidden=W3 foreground=W2 listed=W2,W1"},
         {"an icon's double-click, its window maximized",
@@ -218,16 +218,18 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          },
          [&] { ShellNotify(1, WM_LBUTTONDBLCLK); },
          "W1.visible=1 stack=bar,W1,W2,W3 hidden= tray=program foreground=W1 listed=W1,W2,W3"},
-        {"the newer of two icons' double-click", Steps({clickH, [&] { RideOn(B); }, clickH}),
+        {"the newer of two icons' double-click",
+         Then(
+             clickH, [&] { RideOn(B); }, clickH),
          [&] { ShellNotify(2, WM_LBUTTONDBLCLK); },
          "W2.visible=1 stack=bar,W2,W3 foreground=W2 hidden=W1 listed=W2,W3 tray=program,W1:small"},
         {"H, the bar in front, a minimized window next",
-         Steps({[&] { ::ShowWindow(B, SW_SHOWMINNOACTIVE); }, barInFront}), clickH,
+         Then([&] { ::ShowWindow(B, SW_SHOWMINNOACTIVE); }, barInFront), clickH,
          "W1.visible=0 stack=bar,W3,W2 bar=collapsed foreground=W3 hidden=W1 listed=W2,W3 "
          "tray+=W1:small"},
         {"a restore command for a window not listed", none, [&] { Restore(B); }, ""},
         {"H again, the bar left on the hidden window", clickH, clickH, ""},
-        {"H on a window its program showed again", Steps({clickH, [&] { RideOn(first.Handle()); }}),
+        {"H on a window its program showed again", Then(clickH, [&] { RideOn(first.Handle()); }),
          clickH, "W1.visible=0 stack=bar,W2,W3 foreground=W2 bar=collapsed"},
         {"H on a window whose title is longer than a tip",
          [&] {
@@ -250,9 +252,8 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          "W1.alpha=77"},
         {"pop-up: its corner box", openPopup, closePopup,
          "pop-up.visible=0 stack=bar,W1,W2,W3 foreground=W1"},
-        {"menu: 10%, the pop-up closed, the bar in front",
-         Steps({openPopup, closePopup, barInFront}), menu(IDC_TOPMOST, ID_TRANSPARENCY_10),
-         "W1.alpha=25 foreground=W1 asked+=menu,of,A"},
+        {"menu: 10%, the pop-up closed, the bar in front", Then(openPopup, closePopup, barInFront),
+         menu(IDC_TOPMOST, ID_TRANSPARENCY_10), "W1.alpha=25 foreground=W1 asked+=menu,of,A"},
         {"tray menu, a window hidden since the last refresh", [&] { ::ShowWindow(B, SW_HIDE); },
          [&] {
              TrayMenu({ID_AUTOMAXIMIZE});
@@ -262,7 +263,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
         // The lists are refreshed.
         {"H on a window that refuses", makeRefusing(true), clickH,
          "listed=Refusing,W1,W2,W3" + refused},
-        {"H again on a window that refuses", Steps({makeRefusing(true), clickH, [&] { Settle(); }}),
+        {"H again on a window that refuses", Then(makeRefusing(true), clickH, [&] { Settle(); }),
          clickH, ""},
         {"A on a window that refuses", makeRefusing(true), clickA, refused},
         {"T on a window that refuses", makeRefusing(true), clickT, refused},
@@ -304,8 +305,8 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          start("Windows Standard\r\nTRUE\r\njunk\r\nTRUE\r\n99999999\r\n"), command(ID_PREFERENCES),
          preferencesMade("1,10ms,10-5000@10,1,1000ms,10-1000@1000") + inFront("preferences")},
         {"a start at the slowest periods, a window timer beyond its own, Preferences opened", none,
-         Steps({start("Windows Standard\r\nTRUE\r\n5000\r\nTRUE\r\n3000\r\n"),
-                command(ID_PREFERENCES)}),
+         Then(start("Windows Standard\r\nTRUE\r\n5000\r\nTRUE\r\n3000\r\n"),
+              command(ID_PREFERENCES)),
          "timers=1124:1000,1125:5000 settings=Windows,Standard|1|5000|1|3000 "
          "processing.rect=376:86,360x293" +
              preferencesMade("1,5000ms,10-5000@5000,1,1000ms,10-1000@1000") +
@@ -319,12 +320,11 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          },
          "asked+=Uanble,to,register,hotkey,for,show-all,function" + startedOn},
         {"Preferences closed, the program's folder unwritable, a next start",
-         blocked({kSettingsPath}), Steps({preferences({{IDC_WINDOWTIMER, kClick}}), restart}),
+         blocked({kSettingsPath}), Then(preferences({{IDC_WINDOWTIMER, kClick}}), restart),
          "timers=1124:10 settings=Windows,Standard|0|500|1|10 processing.rect=376:86,360x293"},
         {"Preferences closed twice, the program's and the user's folder unwritable",
          blocked({kSettingsPath, kUserSettingsPath}),
-         Steps(
-             {preferences({{IDC_AUTOMAXIMIZE, kClick}}), preferences({{IDC_WINDOWTIMER, kClick}})}),
+         Then(preferences({{IDC_AUTOMAXIMIZE, kClick}}), preferences({{IDC_WINDOWTIMER, kClick}})),
          "asked+=Panewarden,cannot,keep,its,settings:,neither,its,own,folder,nor,your,user,"
          "folder,can,hold,Paneward.cfg. bar=collapsed timers=1124:10,1125:500 "
          "settings=Windows,Standard|1|500|1|10" +
@@ -333,12 +333,12 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
          "W1.visible=0 stack=bar,W2,W3 foreground=W2 bar=collapsed hidden=W1 listed=W2,W3 "
          "tray+=W1:small"},
         {"H and Alt+A, the program's and the user's folder unwritable", blocked({hid, userHid}),
-         Steps({clickH, hideAll}),
+         Then(clickH, hideAll),
          "asked+=Panewarden,cannot,hide,this,window:,neither,its,own,folder,nor,your,user,"
          "folder,can,hold,the,list,of,hidden,windows. bar=collapsed"},
         {"H with the list in the user's folder, a next start",
-         Steps({blocked({hid}), clickH, [&] { ::RemoveDirectoryA((hid + ".tmp").c_str()); }}),
-         restart, "tray=program foreground=W2 target=-"},
+         Then(blocked({hid}), clickH, [&] { ::RemoveDirectoryA((hid + ".tmp").c_str()); }), restart,
+         "tray=program foreground=W2 target=-"},
         // Shown first to last, the last on top.
         {"Quit, Yes",
          [&] {
@@ -362,12 +362,12 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
         {"Skin selector: cancelled", none, choose(""), ""},
         {"Skin selector: the gfx folder", none, choose(CWinApp::ProgramFile("gfx")), ""},
         {"Skin selector: a folder without T's down face, then T", none,
-         Steps({choose(partial), clickT}),
+         Then(choose(partial), clickT),
          "asked+=Path,to,the,bitmap,does,not,exists...," + partial +
              ",T-DOWN.BMP,Panewarden,keeps,the,skin,it,shows. W1.alpha=200 T=down"},
         {"a start with a typo in the skin's name, Quit, a next start", none,
-         Steps({start("Windows Standrad\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n"),
-                [&] { QuitAndRestart(); }}),
+         Then(start("Windows Standrad\r\nFALSE\r\n500\r\nFALSE\r\n10\r\n"),
+              [&] { QuitAndRestart(); }),
          missingSkin("Windows,Standrad") + missingSkin("Windows,Standrad") +
              " settings=Windows,Standrad|0|500|0|10" + standardFaces + startedOn},
         // The box keeps the start of the folder's line and its end.
@@ -384,7 +384,7 @@ TEST_F(WindowCommands, EachActionHasItsWholeEffectAndNoOther) {
     };
     RunRows(rows, setUp);
     // Wine's quirk shows a transparent window again restyled; Windows' does not need to.
-    RunRows({{"Alt+S, a transparent window among them", Steps({clickT, hideAll}), showAll,
+    RunRows({{"Alt+S, a transparent window among them", Then(clickT, hideAll), showAll,
               "W1.visible=1 W2.visible=1 W3.visible=1 stack=bar,W1,W2,W3 hidden= tray=program "
               "foreground=W1 listed=W1,W2,W3"}},
             setUp, BothQuirks());

@@ -77,9 +77,8 @@ TEST_F(WindowProcessing, EachCommandHasItsWholeEffectAndNoOther) {
     };
     const std::vector<Row> rows = {
         {"Apply, horizontal",
-         selected({0, 1, 2},
-                  Steps({[&] { show(0, SW_MAXIMIZE); }, [&] { show(2, SW_SHOWMINNOACTIVE); },
-                         command(IDC_HORIZONTAL)})),
+         selected({0, 1, 2}, Then([&] { show(0, SW_MAXIMIZE); },
+                                  [&] { show(2, SW_SHOWMINNOACTIVE); }, command(IDC_HORIZONTAL))),
          command(IDC_APPLY),
          "W0.maximized=0 W2.minimized=0 W0.rect=0:0,1032x268 W1.rect=0:268,1032x268 "
          "W2.rect=0:536,1032x268 "
@@ -204,7 +203,7 @@ TEST_F(WindowProcessing, AltAHidesWhatTheListChoiceLists) {
          "Shown.visible=0 stack=processing,bar,Owned,Cloaked hidden=Shown listed="},
         {"Alt+A, parents and children", [&] { Send(IDC_PARENTSCHILDS); }, hideAll,
          "Owned.visible=0 Shown.visible=0 stack=processing,bar,Cloaked hidden=Owned,Shown listed="},
-        {"Alt+S, every hidden window listed", Steps({[&] { Send(IDC_SHOWALLHIDDEN); }, hideAll}),
+        {"Alt+S, every hidden window listed", Then([&] { Send(IDC_SHOWALLHIDDEN); }, hideAll),
          showAll,
          "Shown.visible=1 stack=processing,bar,Owned,Shown,Cloaked foreground=Shown hidden= "
          "listed=Shown dialog=Hide,windows,parents,rectangles,own"},
