@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <utility>
 
@@ -255,6 +256,10 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     const CWindowCatalogue& catalogue = bar.Catalogue();
     items["hidden"] = NamesOf(bar.HiddenWindowList().Windows());
     items["listed"] = NamesOf(catalogue.Windows());
+    std::vector<HWND> named; // the catalogue's hidden windows under "all"; "own"'s are checked
+    std::copy_if(catalogue.Hidden().begin(), catalogue.Hidden().end(), std::back_inserter(named),
+                 [&](HWND window) { return catalogue.ShowsAll() && NameOf(window)[0] != '?'; });
+    items["all"] = NamesOf(named);
     items["dialog"] = WindowTitle(::GetDlgItem(dialog, IDC_HIDESHOW));
     const std::pair<int, const char*> marks[] = {
         {IDC_PARENTS, "parents"},       {IDC_PARENTSCHILDS, "childs"},  {IDC_VERTICAL, "vertical"},

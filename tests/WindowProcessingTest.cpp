@@ -203,10 +203,13 @@ TEST_F(WindowProcessing, AltAHidesWhatTheListChoiceLists) {
          "Shown.visible=0 stack=processing,bar,Owned,Cloaked hidden=Shown listed="},
         {"Alt+A, parents and children", [&] { Send(IDC_PARENTSCHILDS); }, hideAll,
          "Owned.visible=0 Shown.visible=0 stack=processing,bar,Cloaked hidden=Owned,Shown listed="},
+        {"all: a pop-up hidden by its own program", [&] { ::ShowWindow(owned, SW_HIDE); },
+         [&] { Send(IDC_SHOWALLHIDDEN); },
+         "dialog=Hide,windows,parents,rectangles,all all=Owned listed=Shown"},
         {"Alt+S, every hidden window listed", Then([&] { Send(IDC_SHOWALLHIDDEN); }, hideAll),
          showAll,
          "Shown.visible=1 stack=processing,bar,Owned,Shown,Cloaked foreground=Shown hidden= "
-         "listed=Shown dialog=Hide,windows,parents,rectangles,own"},
+         "listed=Shown dialog=Hide,windows,parents,rectangles,own all="},
     };
     RunRows(rows, [&] {
         SetUp();
