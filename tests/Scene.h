@@ -20,7 +20,8 @@ CSkinButton& ButtonOf(CButtonBarDlg& bar, UINT id);
 
 // Items by name: "First.visible" for a window's, "stack" (the windows shown, top first), "H",
 // "A" and "T" (the faces drawn), "tray", "settings", "hidden" (the program's list), "listed"
-// (the catalogue's shown windows), "all" (its hidden ones, under "all"), "selected" and "dialog" (the dialog's button and marks).
+// (the catalogue's shown windows), "all" (its hidden ones, under "all"), "selected" and
+// "dialog" (the dialog's button and marks).
 struct Scene {
     std::map<std::string, std::string> items;
 
