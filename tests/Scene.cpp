@@ -257,8 +257,10 @@ void CSceneCamera::AddLists(Scene& scene, CButtonBarDlg& bar) const {
     items["hidden"] = NamesOf(bar.HiddenWindowList().Windows());
     items["listed"] = NamesOf(catalogue.Windows());
     std::vector<HWND> named; // the catalogue's hidden windows under "all"; "own"'s are checked
-    std::copy_if(catalogue.Hidden().begin(), catalogue.Hidden().end(), std::back_inserter(named),
-                 [&](HWND window) { return catalogue.ShowsAll() && NameOf(window)[0] != '?'; });
+    if (catalogue.ShowsAll()) {
+        std::copy_if(catalogue.Hidden().begin(), catalogue.Hidden().end(),
+                     std::back_inserter(named), [&](HWND w) { return NameOf(w)[0] != '?'; });
+    }
     items["all"] = NamesOf(named);
     items["dialog"] = WindowTitle(::GetDlgItem(dialog, IDC_HIDESHOW));
     const std::pair<int, const char*> marks[] = {

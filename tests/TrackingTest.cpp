@@ -56,7 +56,7 @@ LRESULT CALLBACK CountRestacks(int code, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The acts one after another.
+// A pause as an act, the messages handled meanwhile.
 const auto Wait = [](DWORD milliseconds) { return [=] { PumpMessages(milliseconds); }; };
 const UINT kKeep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
 // Shown and in front; another program restacks its window as it comes there, a moment later.
